@@ -1,0 +1,24 @@
+// Placeholders for the Track calls until their real implementation lands:
+// each returns the failure value the header promises.
+#include "zovAruzIvivu.h"
+
+extern "C" {
+
+int ZV_AddPacket_Track(void* track, const void* data, uint32_t size, uint64_t pts, uint64_t dts, uint32_t flags)
+{
+    (void)track; (void)data; (void)size; (void)pts; (void)dts; (void)flags;
+    return 0;
+}
+
+uint64_t ZV_GetTime_Track(void* track)
+{
+    (void)track;
+    return 0;
+}
+
+void ZV_Release_Track(void* track)
+{
+    (void)track;
+}
+
+} // extern "C"
