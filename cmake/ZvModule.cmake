@@ -19,6 +19,9 @@ function(zv_add_module target)
     ${CMAKE_CURRENT_SOURCE_DIR}/*.h
     ${CMAKE_CURRENT_SOURCE_DIR}/*.ui
     ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+  if(NOT srcs)
+    return()
+  endif()
   add_library(${target} STATIC ${srcs})
   target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(${target} PUBLIC zv_flags ${ARG_LIBS})
