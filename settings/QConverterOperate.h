@@ -11,7 +11,8 @@
 //
 // Contract of getConvertPath() for the conversion queue and the converter:
 //  - it returns an empty text when no output can be named (no source name, no
-//    root, no output profile); treat that as a failed item;
+//    root, no output profile, or the folder or file cannot be created; the
+//    reason is logged); treat that as a failed item;
 //  - otherwise the returned file has just been created, empty, by this call
 //    (exclusive creation), so no existing file is ever handed out and two
 //    calls never return the same path. The job writes over that empty

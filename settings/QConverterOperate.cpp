@@ -1,0 +1,154 @@
+#include "QConverterOperate.h"
+
+#include "QAttributeSettingHolder.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+QString QConverterOperate::m_converterPath;
+QString QConverterOperate::m_logFilePath;
+QString QConverterOperate::m_audioDeviceName;
+QString QConverterOperate::m_fileExt;
+QString QConverterOperate::m_videoName;
+QString QConverterOperate::m_adjustFileName;
+QString QConverterOperate::m_outputDir;
+QString QConverterOperate::m_sOutputName;
+int QConverterOperate::g_langugeType = 0;
+
+namespace {
+// Gives up after this many taken names rather than looping without end on a
+// folder that refuses every new file.
+const int kMaxNumber = 100000;
+}
+
+void QConverterOperate::setConverterPath(QString root)
+{
+    while (root.size() > 1 && root.endsWith(QLatin1Char('/')))
+        root.chop(1);
+    if (!root.isEmpty() && root != QLatin1String("/"))
+        root += QLatin1Char('/');
+    m_converterPath = root;
+}
+
+QString QConverterOperate::getConverterPath()
+{
+    return m_converterPath;
+}
+
+QString QConverterOperate::baseNameOf(const QString& fileName)
+{
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot >= 0 ? fileName.left(dot) : fileName;
+}
+
+void QConverterOperate::setAdjustFileName(QString name, QString ext)
+{
+    m_fileExt = ext;
+    m_videoName = name;
+    m_adjustFileName = name;
+    m_outputDir.clear();
+    // Without a source name or a root the folder would land in the working
+    // folder of the process; leave it unset so that nothing is written.
+    if (name.isEmpty() || m_converterPath.isEmpty())
+        return;
+
+    const QString base = baseNameOf(name);
+    QString candidate = m_converterPath + base;
+    for (int n = 1; QFileInfo::exists(candidate) && n <= kMaxNumber; ++n) {
+        candidate = m_converterPath + base + QStringLiteral("(%1)").arg(n);
+        candidate.replace(QStringLiteral("//"), QStringLiteral("/"));
+    }
+    m_outputDir = candidate + QLatin1Char('/');
+}
+
+void QConverterOperate::updateAdjustFileName()
+{
+    setAdjustFileName(m_videoName, m_fileExt);
+}
+
+QString QConverterOperate::getOutputDir()
+{
+    return m_outputDir;
+}
+
+QString QConverterOperate::getAdjustFileName()
+{
+    return m_adjustFileName;
+}
+
+QString QConverterOperate::getConvertPath()
+{
+    m_sOutputName.clear();
+    const AttributeSetting* profile = QAttributeSettingHolder::m_attributeSetting;
+    if (m_outputDir.isEmpty() || !profile) {
+        qWarning() << "output naming: no output folder or no output profile; no path handed out";
+        return QString();
+    }
+    QString ext = profile->fileExtend;
+    if (profile->bLossless && profile->fileFormat == QLatin1String("Original"))
+        ext = m_fileExt;
+    if (m_adjustFileName.isEmpty())
+        m_adjustFileName = m_videoName;
+    const QString base = baseNameOf(m_adjustFileName);
+
+    if (!QDir(m_outputDir).exists() && !QDir().mkpath(m_outputDir))
+        qWarning().noquote() << "output naming: cannot create" << m_outputDir;
+
+    for (int n = 1; n <= kMaxNumber; ++n) {
+        QString path = m_outputDir + base + QStringLiteral("_%1.%2").arg(n).arg(ext);
+        path.replace(QStringLiteral("//"), QStringLiteral("/"));
+        if (QFileInfo::exists(path))
+            continue;
+        // Claim the name now, so that nothing (another run, another program)
+        // can be overwritten by the job that writes it.
+        QFile claim(path);
+        if (claim.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            claim.close();
+            m_sOutputName = path;
+            return path;
+        }
+        if (QFileInfo::exists(path))
+            continue; // taken between the check and the claim
+        qWarning().noquote() << "output naming: cannot create" << path << ":" << claim.errorString();
+        return QString();
+    }
+    qWarning().noquote() << "output naming: no free name left in" << m_outputDir;
+    return QString();
+}
+
+void QConverterOperate::setLogFilePath(QString path)
+{
+    m_logFilePath = path;
+}
+
+QString QConverterOperate::getLogFilePath()
+{
+    return m_logFilePath;
+}
+
+void QConverterOperate::setAudioDeviceName(QString name)
+{
+    m_audioDeviceName = name;
+}
+
+QString QConverterOperate::getAudioDeviceName()
+{
+    return m_audioDeviceName;
+}
+
+void QConverterOperate::setLanguageType(QString typeName)
+{
+    static const char* const names[] = {"English", "Chinese", "German", "French", "Japanese"};
+    g_langugeType = 0;
+    for (int i = 0; i < 5; ++i) {
+        if (typeName == QLatin1String(names[i]))
+            g_langugeType = i;
+    }
+}
+
+int QConverterOperate::getLanguageType()
+{
+    return g_langugeType;
+}

@@ -1,0 +1,206 @@
+#include "QVideoSettingXml.h"
+
+#include "QIAnyUtil.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTextStream>
+
+namespace {
+const char kRootTag[] = "ROOTITEM";
+
+QDomElement firstChildNamed(const QDomElement& root, const QString& tag)
+{
+    for (QDomNode node = root.firstChild(); !node.isNull(); node = node.nextSibling()) {
+        const QDomElement element = node.toElement();
+        if (!element.isNull() && element.tagName() == tag)
+            return element;
+    }
+    return QDomElement();
+}
+
+void startEmptyDocument(QDomDocument& document)
+{
+    document = QDomDocument();
+    document.appendChild(document.createElement(QLatin1String(kRootTag)));
+}
+}
+
+QString QVideoSettingXml::settingFilePath()
+{
+    return QIAnyUtil::getAppDataPath() + QStringLiteral("/VideoDefaultSetting.xml");
+}
+
+QString QVideoSettingXml::formatSettingFilePath()
+{
+    return QIAnyUtil::getAppDataPath() + QStringLiteral("/VideoDefaultFormatSetting.xml");
+}
+
+QString QVideoSettingXml::convertedFilePath()
+{
+    return QIAnyUtil::getAppDataPath() + QStringLiteral("/VideoConverted.xml");
+}
+
+bool QVideoSettingXml::isShippedFile(const QString& path)
+{
+    const QString resources = QDir::cleanPath(QFileInfo(QIAnyUtil::getResourcePath()).absoluteFilePath());
+    const QString file = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    return file.startsWith(resources + QLatin1Char('/'));
+}
+
+bool QVideoSettingXml::isReadOnlyFile(const QString& path)
+{
+    // The permission bits, not access(): a file the user marked read-only stays
+    // untouched even for a process that could override it.
+    const QFileInfo info(path);
+    return info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
+}
+
+void QVideoSettingXml::keepUnparsableCopy(const QString& path)
+{
+    if (QFileInfo(path).size() == 0) {
+        QFile::remove(path);   // nothing worth keeping
+        return;
+    }
+    QString copy = path + QStringLiteral(".bad");
+    // An older copy may hold the only trace of earlier settings: never replace it.
+    for (int n = 1; QFileInfo::exists(copy); ++n)
+        copy = path + QStringLiteral(".bad.%1").arg(n);
+    if (QFile::rename(path, copy))
+        qWarning().noquote() << "settings: unparsable file" << path << "kept as" << copy;
+    else
+        qWarning().noquote() << "settings: unparsable file" << path << "could not be kept as" << copy;
+}
+
+bool QVideoSettingXml::isValidFile(QString path, QDomDocument& document)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        if (file.exists())
+            qWarning().noquote() << "settings: cannot read" << path << ":" << file.errorString();
+        return false;
+    }
+    QString error;
+    int line = 0;
+    int column = 0;
+    QDomDocument parsed;
+    if (parsed.setContent(&file, false, &error, &line, &column)) {
+        document = parsed;
+        return true;
+    }
+    file.close();
+    if (file.size() > 0) {
+        qWarning().noquote() << QStringLiteral("settings: %1 does not parse (line %2, column %3: %4)")
+                                    .arg(path).arg(line).arg(column).arg(error);
+    }
+    if (isShippedFile(path) || isReadOnlyFile(path))
+        qWarning().noquote() << "settings: leaving" << path << "as it is; using empty settings";
+    else
+        keepUnparsableCopy(path);
+    startEmptyDocument(document);
+    return true;
+}
+
+bool QVideoSettingXml::SaveXml(QString path, QDomDocument document)
+{
+    if (isShippedFile(path)) {
+        qWarning().noquote() << "settings: refusing to write the shipped file" << path;
+        return false;
+    }
+    if (isReadOnlyFile(path)) {
+        qWarning().noquote() << "settings: not saved," << path << "is read-only";
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        qWarning().noquote() << "error::ParserXML->writeOperateXml->file.open\n"
+                             << path << ":" << file.errorString();
+        return false;
+    }
+    QTextStream stream(&file);
+    stream.setCodec("utf-8");
+    document.save(stream, 4, QDomNode::EncodingFromTextStream);
+    stream.flush();
+    if (stream.status() != QTextStream::Ok || !file.commit()) {
+        qWarning().noquote() << "settings: writing" << path << "failed:" << file.errorString();
+        return false;
+    }
+    return true;
+}
+
+std::string& QVideoSettingXml::trim(std::string& text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        text.clear();
+        return text;
+    }
+    text.erase(text.find_last_not_of(' ') + 1);
+    text.erase(0, first);
+    return text;
+}
+
+bool QVideoSettingXml::loadOrStart(const QString& path, QDomDocument& document)
+{
+    if (!QFileInfo::exists(path)) {
+        startEmptyDocument(document);
+        return true;
+    }
+    return isValidFile(path, document);
+}
+
+bool QVideoSettingXml::loadShippedFile(const QString& path, QDomDocument& document)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        qWarning().noquote() << "cannot read" << path << ":" << file.errorString();
+        return false;
+    }
+    QString error;
+    int line = 0;
+    int column = 0;
+    if (!document.setContent(&file, false, &error, &line, &column)) {
+        qWarning().noquote() << QStringLiteral("%1 does not parse (line %2, column %3: %4)")
+                                    .arg(path).arg(line).arg(column).arg(error);
+        return false;
+    }
+    return true;
+}
+
+QString QVideoSettingXml::GetItemValue(QString group, QString attribute, QString defaultValue)
+{
+    const QString path = settingFilePath();
+    QDomDocument document;
+    if (!loadOrStart(path, document))
+        return defaultValue;
+
+    QDomElement root = document.documentElement();
+    QString result = defaultValue;
+    const QDomElement element = firstChildNamed(root, group);
+    if (!element.isNull()) {
+        const QString stored = element.attribute(attribute);
+        if (!stored.isEmpty())
+            result = stored;
+    } else {
+        QDomElement created = document.createElement(group);
+        created.setAttribute(attribute, defaultValue);
+        root.appendChild(created);
+    }
+    SaveXml(path, document);
+    return result;
+}
+
+void QVideoSettingXml::SetItemValue(QString group, QString attribute, QString value)
+{
+    const QString path = settingFilePath();
+    QDomDocument document;
+    if (!isValidFile(path, document))
+        return;
+    QDomElement element = firstChildNamed(document.documentElement(), group);
+    if (!element.isNull())
+        element.setAttribute(attribute, value);
+    SaveXml(path, document);
+}
