@@ -42,6 +42,7 @@ public:
     static bool isDict(plist_t node);
     static bool isArray(plist_t node);
     static plist_t dictItem(plist_t dict, const char *key);
+    // Text of a string node; integers, reals and booleans as their text.
     static std::string stringValue(plist_t node);
     static uint32_t arraySize(plist_t array);
     static plist_t arrayItem(plist_t array, uint32_t index);

@@ -62,9 +62,10 @@ public:
 
     std::string path() const { return m_path; }
     // Empty when the list loaded; otherwise why it did not.
-    QString errorString() const { return m_document.errorString(); }
+    QString errorString() const { return m_error; }
 
 private:
+    plist_t rootItem(const std::string &key) const;
     plist_t findPreset(const std::string &category, const std::string &id) const;
     void fillVideo(plist_t preset, std::string videoEncoder, std::string resolution,
                    std::string &filter, FormatAllInfo &info);
@@ -78,6 +79,7 @@ private:
     std::unique_ptr<FormatAllInfo> m_formatAllInfo;
     std::vector<std::string> m_categories;
     PlistDocument m_document;
+    QString m_error;
 
     static QPlistRead *m_self;
     static QPlistRead *m_selfLossless;

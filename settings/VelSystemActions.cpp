@@ -1,0 +1,120 @@
+#include "VelSystemActions.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace {
+
+VelSystemActions::RevealHandler &revealHandler()
+{
+    static VelSystemActions::RevealHandler handler;
+    return handler;
+}
+
+VelSystemActions::PowerHandler &powerHandler()
+{
+    static VelSystemActions::PowerHandler handler;
+    return handler;
+}
+
+void openFolder(const QString &folder)
+{
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        qWarning().noquote() << "Cannot open the folder" << folder << "in a file manager";
+}
+
+// Calls a D-Bus method without blocking the caller; onError runs with the
+// error text when the call fails. Without an event loop nothing is reported.
+void callAsync(const QDBusConnection &bus, const QDBusMessage &call,
+               std::function<void(const QString &)> onError)
+{
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                     [onError](QDBusPendingCallWatcher *self) {
+                         if (self->isError())
+                             onError(self->error().name() + QStringLiteral(": ")
+                                     + self->error().message());
+                         self->deleteLater();
+                     });
+}
+
+} // namespace
+
+VelSystemActions::RevealHandler VelSystemActions::setRevealHandler(RevealHandler handler)
+{
+    RevealHandler previous = std::move(revealHandler());
+    revealHandler() = std::move(handler);
+    return previous;
+}
+
+VelSystemActions::PowerHandler VelSystemActions::setPowerHandler(PowerHandler handler)
+{
+    PowerHandler previous = std::move(powerHandler());
+    powerHandler() = std::move(handler);
+    return previous;
+}
+
+void VelSystemActions::reveal(const QString &filePath)
+{
+    if (revealHandler())
+        revealHandler()(filePath);
+    else
+        revealWithFileManager(filePath);
+}
+
+void VelSystemActions::requestPower(Power action)
+{
+    if (powerHandler())
+        powerHandler()(action);
+    else
+        requestPowerFromLogind(action);
+}
+
+void VelSystemActions::revealWithFileManager(const QString &filePath)
+{
+    const QFileInfo info(filePath);
+    const QString folder = info.absolutePath();
+    if (!info.exists()) {
+        qWarning().noquote() << "Cannot show" << filePath << "- it does not exist; opening its folder";
+        openFolder(folder);
+        return;
+    }
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        openFolder(folder);
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+    call << QStringList{QUrl::fromLocalFile(info.absoluteFilePath()).toString()} << QString();
+    callAsync(bus, call, [folder](const QString &error) {
+        qWarning().noquote() << "The file manager cannot show the file (" << error
+                             << "); opening its folder instead";
+        openFolder(folder);
+    });
+}
+
+void VelSystemActions::requestPowerFromLogind(Power action)
+{
+    const QString method = action == Power::PowerOff ? QStringLiteral("PowerOff")
+                                                     : QStringLiteral("Suspend");
+    QDBusConnection bus = QDBusConnection::systemBus();
+    if (!bus.isConnected()) {
+        qWarning().noquote() << "Cannot ask logind to" << method << "- no system bus";
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+        QStringLiteral("org.freedesktop.login1.Manager"), method);
+    // Interactive: logind may ask the user to authorise the request.
+    call << true;
+    callAsync(bus, call, [method](const QString &error) {
+        qWarning().noquote() << "logind refused" << method << ":" << error;
+    });
+}
