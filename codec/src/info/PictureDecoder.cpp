@@ -1,0 +1,191 @@
+#include "info/PictureDecoder.h"
+
+#include "core/Global.h"
+#include "core/Log.h"
+
+#include <utility>
+
+namespace zv {
+namespace {
+
+// Without an index, decoding on is cheaper than a seek for this far ahead.
+constexpr int64_t kContinueWithoutIndexUs = 3 * AV_TIME_BASE;
+
+} // namespace
+
+PictureDecoder::PictureDecoder(InputMedia &media, int stream, bool atStart)
+    : m_media(media), m_stream(media.format()->streams[stream]), m_fresh(atStart)
+{
+}
+
+bool PictureDecoder::openDecoder(std::string &error)
+{
+    const AVCodecParameters *par = m_stream->codecpar;
+    const AVCodec *codec = avcodec_find_decoder(par->codec_id);
+    if (!codec) {
+        error = std::string("no decoder for ") + avcodec_get_name(par->codec_id);
+        return false;
+    }
+    CodecContextPtr ctx(avcodec_alloc_context3(codec));
+    m_packet = makePacket();
+    m_received = makeFrame();
+    if (!ctx || !m_packet || !m_received) {
+        error = "out of memory";
+        return false;
+    }
+    int err = avcodec_parameters_to_context(ctx.get(), par);
+    if (err >= 0) {
+        ctx->pkt_timebase = m_stream->time_base;
+        ctx->thread_count = decoderThreadCount();
+        ctx->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
+        err = avcodec_open2(ctx.get(), codec, nullptr);
+    }
+    if (err < 0) {
+        error = std::string("cannot open the ") + codec->name + " decoder: " + avErrorText(err);
+        return false;
+    }
+    // Only this stream's packets are wanted from now on.
+    AVFormatContext *fmt = m_media.format();
+    for (unsigned i = 0; i < fmt->nb_streams; ++i) {
+        if (fmt->streams[i] != m_stream)
+            fmt->streams[i]->discard = AVDISCARD_ALL;
+    }
+    m_decoder = std::move(ctx);
+    return true;
+}
+
+const AVFrame *PictureDecoder::frameAt(uint64_t t, std::string &error)
+{
+    if (!m_decoder && !openDecoder(error))
+        return nullptr;
+    const int64_t target = m_media.fromMediaUs(t, m_stream->time_base);
+
+    if (m_current && target >= m_currentPts && (m_ended || (m_next && target < m_nextPts)))
+        return m_current.get();
+    if (!canContinueTo(target) && !seekBefore(target)) {
+        error = "cannot seek to " + std::to_string(t) + " us";
+        return nullptr;
+    }
+    if (!decodeTo(target, error))
+        return nullptr;
+    if (!m_current) {
+        error = "no picture could be decoded";
+        return nullptr;
+    }
+    return m_current.get();
+}
+
+bool PictureDecoder::canContinueTo(int64_t target) const
+{
+    if (m_fresh) {
+        const int idx = av_index_search_timestamp(m_stream, target, AVSEEK_FLAG_BACKWARD);
+        return idx <= 0; // the key frame before target is the first one (or unknown)
+    }
+    if (m_ended || !m_current || !m_next || target < m_currentPts)
+        return false;
+    const int idx = av_index_search_timestamp(m_stream, target, AVSEEK_FLAG_BACKWARD);
+    if (idx >= 0) {
+        const AVIndexEntry *key = avformat_index_get_entry(m_stream, idx);
+        return key && key->timestamp <= m_nextPts;
+    }
+    const int64_t ahead = av_rescale_q(target - m_nextPts, m_stream->time_base, AV_TIME_BASE_Q);
+    return ahead < kContinueWithoutIndexUs;
+}
+
+bool PictureDecoder::seekBefore(int64_t target)
+{
+    AVFormatContext *fmt = m_media.format();
+    const int index = m_stream->index;
+    int err = av_seek_frame(fmt, index, target, AVSEEK_FLAG_BACKWARD);
+    if (err < 0) // before the first key frame: land on the first one after
+        err = avformat_seek_file(fmt, index, INT64_MIN, target, INT64_MAX, 0);
+    if (err < 0)
+        err = av_seek_frame(fmt, -1, 0, AVSEEK_FLAG_BYTE);
+    if (err < 0 && !m_fresh) {
+        zvLog("picture seek to %lld failed: %s", static_cast<long long>(target), avErrorText(err).c_str());
+        return false;
+    }
+    avcodec_flush_buffers(m_decoder.get());
+    m_current.reset();
+    m_next.reset();
+    m_currentPts = m_nextPts = m_lastPts = AV_NOPTS_VALUE;
+    m_ended = false;
+    m_fresh = false;
+    return true;
+}
+
+bool PictureDecoder::take(int64_t target)
+{
+    int64_t pts = m_received->best_effort_timestamp;
+    if (pts == AV_NOPTS_VALUE)
+        pts = m_lastPts == AV_NOPTS_VALUE ? 0 : m_lastPts + std::max<int64_t>(1, m_received->pkt_duration);
+    m_lastPts = pts;
+    if (pts <= target || !m_current) {
+        std::swap(m_current, m_received);
+        av_frame_unref(m_received.get());
+        if (!m_received)
+            m_received = makeFrame();
+        m_currentPts = pts;
+        return pts > target; // t before the first frame: the first frame it is
+    }
+    std::swap(m_next, m_received);
+    if (m_received)
+        av_frame_unref(m_received.get());
+    else
+        m_received = makeFrame();
+    m_nextPts = pts;
+    return true;
+}
+
+bool PictureDecoder::decodeTo(int64_t target, std::string &error)
+{
+    m_fresh = false;
+    if (m_next && m_nextPts <= target) {
+        std::swap(m_current, m_next);
+        m_currentPts = m_nextPts;
+        m_next.reset();
+        m_nextPts = AV_NOPTS_VALUE;
+    }
+    AVFormatContext *fmt = m_media.format();
+    AVCodecContext *dec = m_decoder.get();
+    bool flushed = false;
+    for (;;) {
+        for (;;) {
+            const int r = avcodec_receive_frame(dec, m_received.get());
+            if (r == AVERROR(EAGAIN))
+                break;
+            if (r == AVERROR_EOF) {
+                m_ended = true;
+                return true;
+            }
+            if (r < 0) {
+                error = "decoding failed: " + avErrorText(r);
+                return false;
+            }
+            if (take(target))
+                return true;
+        }
+        if (flushed) { // a decoder that neither gives frames nor ends
+            m_ended = true;
+            return true;
+        }
+        const int r = av_read_frame(fmt, m_packet.get());
+        if (r < 0) {
+            if (interruptCallback(fmt->interrupt_callback.opaque)) {
+                error = "interrupted";
+                return false;
+            }
+            avcodec_send_packet(dec, nullptr); // end of input (or a damaged tail)
+            flushed = true;
+            continue;
+        }
+        if (m_packet->stream_index == m_stream->index) {
+            const int s = avcodec_send_packet(dec, m_packet.get());
+            if (s < 0 && s != AVERROR(EAGAIN))
+                zvLog("picture decoder skipped a packet: %s", avErrorText(s).c_str());
+        }
+        av_packet_unref(m_packet.get());
+    }
+}
+
+} // namespace zv

@@ -1,0 +1,45 @@
+#pragma once
+// The picture shown at a media time, for one video stream of an opened input:
+// seeks back to a key frame <= t, decodes until a frame lies beyond t and
+// keeps the last frame at or before t. Requests that move forward inside the
+// same GOP decode on without seeking, so a thumbnail strip costs about one
+// GOP per picture.
+
+#include "core/InputMedia.h"
+
+#include <string>
+
+namespace zv {
+
+class PictureDecoder {
+public:
+    // atStart: nothing has been read from media since it was opened.
+    PictureDecoder(InputMedia &media, int stream, bool atStart);
+
+    // The frame shown at t (µs of media time); null with error set on failure.
+    // The frame stays valid until the next call.
+    const AVFrame *frameAt(uint64_t t, std::string &error);
+
+private:
+    bool openDecoder(std::string &error);
+    bool canContinueTo(int64_t target) const;
+    bool seekBefore(int64_t target);
+    bool decodeTo(int64_t target, std::string &error);
+    // Moves a received frame into the state; true once a frame lies beyond target.
+    bool take(int64_t target);
+
+    InputMedia &m_media;
+    AVStream *m_stream;
+    CodecContextPtr m_decoder;
+    PacketPtr m_packet;
+    FramePtr m_received;
+    FramePtr m_current;   // last frame with pts <= the last target
+    FramePtr m_next;      // first frame beyond the last target
+    int64_t m_currentPts = AV_NOPTS_VALUE;
+    int64_t m_nextPts = AV_NOPTS_VALUE;
+    int64_t m_lastPts = AV_NOPTS_VALUE;
+    bool m_fresh = true;  // nothing read since the open: the demuxer is at the start
+    bool m_ended = false; // decoder drained to the end of the stream
+};
+
+} // namespace zv
