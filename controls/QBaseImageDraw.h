@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QImage>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QRect>
+#include <QVector>
+
+class QPainter;
+
+// Drawing of double-resolution art (device pixel ratio 2): source rectangles are
+// given in logical units and doubled, nine-part drawing keeps corners unstretched.
+class QBaseImageDraw
+{
+public:
+    // One piece of a nine-part drawing: where it goes and which image pixels it reads.
+    struct NinePiece
+    {
+        QRect target;
+        QRect source;
+    };
+
+    QBaseImageDraw() = default;
+
+    static void drawImage(QPainter& painter, QRect target, QRect source, QImage& image);
+    static void drawPixmap(QPainter& painter, QRect target, QRect source, QPixmap& pixmap);
+    static void drawBtnImageBg(QPainter& painter, QRect target, QImage& image, bool grid);
+    static QPainterPath GetRoundedRectanglePath(QRectF rect, double radius);
+
+    // The pieces drawBtnImageBg draws in grid mode, in drawing order.
+    static QVector<NinePiece> ninePartPieces(const QRect& target, const QSize& imagePixels);
+};
