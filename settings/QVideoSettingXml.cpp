@@ -122,7 +122,7 @@ bool QVideoSettingXml::SaveXml(QString path, QDomDocument document)
     }
     QTextStream stream(&file);
     stream.setCodec("utf-8");
-    document.save(stream, 4, QDomNode::EncodingFromTextStream);
+    document.save(stream, 4, QDomNode::EncodingFromDocument);
     stream.flush();
     if (stream.status() != QTextStream::Ok || !file.commit()) {
         qWarning().noquote() << "settings: writing" << path << "failed:" << file.errorString();
