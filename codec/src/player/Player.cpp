@@ -1,0 +1,673 @@
+#include "player/Player.h"
+
+#include "core/CodecTables.h"
+#include "core/Log.h"
+#include "core/BmpImage.h"
+#include "core/PlayerMedia.h"
+
+#include <algorithm>
+
+namespace zv {
+
+namespace {
+constexpr auto kStepWait = std::chrono::seconds(10);
+
+CodecContextPtr openDecoder(AVStream *st, std::string &error)
+{
+    const AVCodec *codec = avcodec_find_decoder(st->codecpar->codec_id);
+    if (!codec) {
+        error = std::string("no decoder for ") + avcodec_get_name(st->codecpar->codec_id);
+        return nullptr;
+    }
+    CodecContextPtr ctx(avcodec_alloc_context3(codec));
+    if (!ctx) {
+        error = "out of memory";
+        return nullptr;
+    }
+    int err = avcodec_parameters_to_context(ctx.get(), st->codecpar);
+    if (err >= 0) {
+        ctx->pkt_timebase = st->time_base;
+        ctx->thread_count = decoderThreadCount();
+        if (st->codecpar->codec_type == AVMEDIA_TYPE_VIDEO)
+            ctx->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
+        err = avcodec_open2(ctx.get(), codec, nullptr);
+    }
+    if (err < 0) {
+        error = std::string("decoder ") + codec->name + " refused the stream: " + avErrorText(err);
+        return nullptr;
+    }
+    return ctx;
+}
+
+uint64_t packPair(uint64_t low, uint64_t high) { return (low & 0xFFFFFFFFu) | (high << 32); }
+
+std::string rotationFilter(int rotation)
+{
+    switch (rotation) {
+    case 90: return "transpose=clock";
+    case 180: return "hflip,vflip";
+    case 270: return "transpose=cclock";
+    default: return "";
+    }
+}
+} // namespace
+
+Player::Player(uint32_t flags, const void *key) : m_flags(flags), m_key(key)
+{
+    m_scope.watchGlobal = false;
+}
+
+Player::~Player() { close(); }
+
+bool Player::open(const MediaLocation &where, uint32_t width, uint32_t height)
+{
+    std::lock_guard<std::mutex> cmd(m_cmdMutex);
+    stopThreads();
+    m_scope.abort = false;
+    std::string error;
+    auto media = InputMedia::open(where, &m_scope, error);
+    if (!media) {
+        zvLog("player: %s", error.c_str());
+        return false;
+    }
+    AVFormatContext *fmt = media->format();
+    uint32_t program = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_settingsMutex);
+        program = m_settings.edit.program;
+    }
+    const auto &programs = media->programs();
+    const MediaProgram &prog = programs[program < programs.size() ? program : 0];
+    int videoIndex = -1, audioIndex = -1;
+    for (int i : prog.streams) {
+        AVStream *st = fmt->streams[i];
+        const auto type = st->codecpar->codec_type;
+        if (type == AVMEDIA_TYPE_VIDEO && videoIndex < 0 && !(st->disposition & AV_DISPOSITION_ATTACHED_PIC))
+            videoIndex = i;
+        else if (type == AVMEDIA_TYPE_AUDIO && audioIndex < 0)
+            audioIndex = i;
+    }
+    uint32_t audioChoice = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_settingsMutex);
+        audioChoice = m_settings.edit.audioIndex;
+    }
+    if (audioChoice == kNone) {
+        audioIndex = -1;
+    } else if (audioChoice > 0) {
+        uint32_t n = 0;
+        for (int i : prog.streams)
+            if (fmt->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO && n++ == audioChoice)
+                audioIndex = i;
+    }
+    CodecContextPtr vdec, adec;
+    if (videoIndex >= 0 && !(vdec = openDecoder(fmt->streams[videoIndex], error))) {
+        zvLog("player: '%s': %s", where.describe().c_str(), error.c_str());
+        videoIndex = -1;
+    }
+    if (audioIndex >= 0 && !(adec = openDecoder(fmt->streams[audioIndex], error))) {
+        zvLog("player: '%s': %s", where.describe().c_str(), error.c_str());
+        audioIndex = -1;
+    }
+    for (unsigned i = 0; i < fmt->nb_streams; ++i)
+        if (int(i) != videoIndex && int(i) != audioIndex)
+            fmt->streams[i]->discard = AVDISCARD_ALL;
+
+    m_media = std::move(media);
+    m_videoDec = std::move(vdec);
+    m_audioDec = std::move(adec);
+    m_videoIndex = videoIndex;
+    m_audioIndex = audioIndex;
+    m_durationUs = m_media->durationUs();
+    m_srcWidth = m_srcHeight = m_outWidth = m_outHeight = 0;
+    m_aspect = 0;
+    m_rotation = 0;
+    if (videoIndex >= 0) {
+        AVStream *st = fmt->streams[videoIndex];
+        m_rotation = m_media->rotation(videoIndex);
+        const bool turned = m_rotation == 90 || m_rotation == 270;
+        const int w = st->codecpar->width, h = st->codecpar->height;
+        m_srcWidth = turned ? h : w;
+        m_srcHeight = turned ? w : h;
+        AVRational sar = av_guess_sample_aspect_ratio(fmt, st, nullptr);
+        if (sar.num <= 0 || sar.den <= 0)
+            sar = {1, 1};
+        int64_t ax = int64_t(w) * sar.num, ay = int64_t(h) * sar.den;
+        if (ax > 0 && ay > 0) {
+            int rx = 0, ry = 0;
+            av_reduce(&rx, &ry, ax, ay, INT32_MAX);
+            m_aspect = turned ? packPair(ry, rx) : packPair(rx, ry);
+        }
+        // Default edited size: the display size, upright, rounded down to even.
+        int dw = int(int64_t(w) * sar.num / sar.den), dh = h;
+        if (turned)
+            std::swap(dw, dh);
+        m_outWidth = int(width ? width : uint32_t(dw)) & ~1;
+        m_outHeight = int(height ? height : uint32_t(dh)) & ~1;
+        AVRational rate = st->avg_frame_rate.num > 0 ? st->avg_frame_rate : st->r_frame_rate;
+        m_frameDurationUs = rate.num > 0 ? av_rescale(1000000, rate.den, rate.num) : 40000;
+        m_rotationPath.setDescription(rotationFilter(m_rotation));
+        const bool resize = m_outWidth != m_srcWidth || m_outHeight != m_srcHeight;
+        m_editPath.setDescription(resize ? "scale=" + std::to_string(m_outWidth) + ":"
+                                          + std::to_string(m_outHeight) + ",setsar=1"
+                                         : "");
+    }
+    const auto formats = frameFormats();
+    m_deliveryFormat = formats.empty() ? AV_PIX_FMT_YUV420P : pixelFormatFromCode(formats.front());
+    if (m_deliveryFormat == AV_PIX_FMT_NONE)
+        m_deliveryFormat = AV_PIX_FMT_YUV420P;
+
+    if (m_audioIndex >= 0)
+        m_audio.open(m_audioDec->sample_rate, m_audioDec->ch_layout.nb_channels, (m_flags & 0x2) != 0);
+
+    {
+        std::lock_guard<std::mutex> lock(m_presMutex);
+        m_state = State::Stopped;
+        m_completed = false;
+        m_current.reset();
+        m_history.clear();
+        m_currentSerial = 0;
+        m_showSerial = 0;
+        m_videoEndSerial = -1;
+        m_holdClock = false;
+        m_deliverPending = false;
+        m_positionUs = 0;
+        m_async = false;
+    }
+    m_videoTimeUs = 0;
+    m_clock.setRunning(false);
+    m_clock.set(0);
+    m_delivered = 0;
+    m_dropped = 0;
+    m_audioFloorUs = -1;
+    startThreads();
+    PlayerRequest first;
+    first.seekFile = false;
+    postRequest(first, false);
+    m_open = true;
+    setPlayerMedia(m_key, where);
+    return true;
+}
+
+void Player::startThreads()
+{
+    m_quit = false;
+    m_videoPackets.reset();
+    m_audioPackets.reset();
+    m_frames.reset();
+    m_demuxThread = std::thread(&Player::demuxLoop, this);
+    if (m_videoIndex >= 0)
+        m_videoThread = std::thread(&Player::videoLoop, this);
+    if (m_audioIndex >= 0)
+        m_audioThread = std::thread(&Player::audioLoop, this);
+    m_presentThread = std::thread(&Player::presentLoop, this);
+}
+
+void Player::stopThreads()
+{
+    m_quit = true;
+    m_scope.abort = true;
+    m_reqCv.notify_all();
+    m_videoPackets.abort();
+    m_audioPackets.abort();
+    m_frames.abort();
+    m_audio.abort();
+    m_presCv.notify_all();
+    for (std::thread *t : {&m_demuxThread, &m_videoThread, &m_audioThread, &m_presentThread})
+        if (t->joinable())
+            t->join();
+    m_audio.close();
+    {
+        std::lock_guard<std::mutex> lock(m_reqMutex);
+        m_hasPending = false;
+        m_served.clear();
+    }
+    m_open = false;
+}
+
+void Player::close()
+{
+    std::lock_guard<std::mutex> cmd(m_cmdMutex);
+    stopThreads();
+    clearPlayerMedia(m_key);
+    {
+        std::lock_guard<std::mutex> lock(m_presMutex);
+        m_current.reset();
+        m_history.clear();
+        m_state = State::Stopped;
+        m_completed = false;
+    }
+    m_videoDec.reset();
+    m_audioDec.reset();
+    m_media.reset();
+    m_videoIndex = m_audioIndex = -1;
+    m_durationUs = 0;
+    m_videoTimeUs = 0;
+}
+
+bool Player::audioRendererFailed() const
+{
+    std::lock_guard<std::mutex> cmd(m_cmdMutex);
+    return m_open && m_audioIndex >= 0 && m_audio.deviceFailed();
+}
+
+// ---------------------------------------------------------------- requests
+
+int Player::postRequest(PlayerRequest req, bool show)
+{
+    int serial;
+    {
+        std::lock_guard<std::mutex> lock(m_reqMutex);
+        serial = ++m_serialCounter;
+        req.serial = serial;
+        m_pending = req;
+        m_hasPending = true;
+        m_latestSerial = serial;
+    }
+    m_frames.setSerial(serial);
+    m_audio.flush(serial);
+    {
+        std::lock_guard<std::mutex> lock(m_presMutex);
+        if (show)
+            m_showSerial = serial;
+        m_deliverPending = false;
+    }
+    m_reqCv.notify_all();
+    m_presCv.notify_all();
+    return serial;
+}
+
+bool Player::requestFor(int serial, PlayerRequest &out)
+{
+    std::lock_guard<std::mutex> lock(m_reqMutex);
+    auto it = m_served.find(serial);
+    if (it == m_served.end())
+        return false;
+    out = it->second;
+    return true;
+}
+
+// ---------------------------------------------------------------- state
+
+bool Player::completed() const
+{
+    std::lock_guard<std::mutex> lock(m_presMutex);
+    return m_completed;
+}
+
+Player::State Player::state() const
+{
+    std::lock_guard<std::mutex> lock(m_presMutex);
+    return m_state;
+}
+
+bool Player::canSeek() const
+{
+    if (!m_open || !m_media)
+        return false;
+    const AVFormatContext *fmt = m_media->format();
+    const bool seekable = !fmt->pb || (fmt->pb->seekable & AVIO_SEEKABLE_NORMAL);
+    return seekable && m_durationUs > uint64_t(m_frameDurationUs);
+}
+
+uint64_t Player::playTimeUs() const
+{
+    std::lock_guard<std::mutex> lock(m_presMutex);
+    if (m_state == State::Running)
+        return uint64_t(std::clamp<int64_t>(m_clock.now(), 0, int64_t(m_durationUs)));
+    return uint64_t(std::max<int64_t>(m_positionUs, 0));
+}
+
+uint64_t Player::videoTimeUs() const { return m_videoTimeUs; }
+
+uint64_t Player::packedVideoSize() const
+{
+    return m_videoIndex >= 0 ? packPair(uint64_t(m_srcWidth), uint64_t(m_srcHeight)) : 0;
+}
+
+uint64_t Player::packedAspect() const { return m_videoIndex >= 0 ? m_aspect : 0; }
+
+uint32_t Player::waveRate() const
+{
+    return m_open && m_audioIndex >= 0 ? uint32_t(m_audio.rate()) * 2 : 0;
+}
+
+uint8_t *Player::takeWaveBlock()
+{
+    if (!m_open || m_audioIndex < 0)
+        return nullptr;
+    return m_audio.takeWaveBlock();
+}
+
+void Player::setVolume(int percent) { m_audio.setVolume(std::clamp(percent, 0, 200)); }
+void Player::setRendererVolume(int percent) { m_audio.setRendererVolume(std::max(percent, 0)); }
+
+// ---------------------------------------------------------------- transport
+
+void Player::setRunningLocked(bool on)
+{
+    m_state = on ? State::Running : State::Paused;
+    if (on && !m_holdClock) {
+        m_clock.set(m_positionUs);
+        m_clock.setRunning(true);
+    } else if (!on) {
+        m_clock.setRunning(false);
+    }
+    if (on) {
+        // Sound decoded before the resume point (a step back's GOP) is not played.
+        m_audioFloorUs = m_positionUs;
+    }
+    m_audio.setRunning(on);
+    m_presCv.notify_all();
+}
+
+bool Player::play()
+{
+    std::lock_guard<std::mutex> cmd(m_cmdMutex);
+    if (!m_open || (m_videoIndex < 0 && m_audioIndex < 0))
+        return false;
+    bool restart = false;
+    {
+        std::lock_guard<std::mutex> lock(m_presMutex);
+        if (m_state == State::Running)
+            return true;
+        restart = m_completed;
+    }
+    if (restart) {
+        PlayerRequest req;
+        req.targetUs = 0;
+        postRequest(req, true);
+    }
+    std::lock_guard<std::mutex> lock(m_presMutex);
+    if (restart) {
+        m_completed = false;
+        m_positionUs = 0;
+        m_holdClock = m_videoIndex >= 0;
+    }
+    setRunningLocked(true);
+    return true;
+}
+
+bool Player::pause()
+{
+    std::lock_guard<std::mutex> cmd(m_cmdMutex);
+    if (!m_open)
+        return false;
+    std::lock_guard<std::mutex> lock(m_presMutex);
+    if (m_state == State::Running) {
+        m_positionUs = m_clock.now();
+        if (m_current && m_videoIndex >= 0)
+            m_positionUs = m_current->ptsUs;
+    }
+    setRunningLocked(false);
+    return true;
+}
+
+bool Player::stop()
+{
+    std::lock_guard<std::mutex> cmd(m_cmdMutex);
+    if (!m_open)
+        return false;
+    PlayerRequest req;
+    req.targetUs = 0;
+    postRequest(req, true);
+    std::lock_guard<std::mutex> lock(m_presMutex);
+    setRunningLocked(false);
+    m_state = State::Stopped;
+    m_completed = false;
+    m_holdClock = false;
+    m_positionUs = 0;
+    m_clock.set(0);
+    return true;
+}
+
+bool Player::seek(uint64_t us)
+{
+    std::lock_guard<std::mutex> cmd(m_cmdMutex);
+    if (!m_open)
+        return false;
+    const int64_t t = int64_t(std::min(us, m_durationUs));
+    PlayerRequest req;
+    req.targetUs = t;
+    bool async;
+    {
+        std::lock_guard<std::mutex> lock(m_presMutex);
+        async = m_async;
+        req.windowUs = m_asyncWindowUs;
+    }
+    req.kind = async ? PlayerRequest::Kind::Fast : PlayerRequest::Kind::Accurate;
+    postRequest(req, true);
+    std::lock_guard<std::mutex> lock(m_presMutex);
+    m_completed = false;
+    m_positionUs = t;
+    m_clock.set(t);
+    if (m_state == State::Running && m_videoIndex >= 0) {
+        m_holdClock = true;
+        m_clock.setRunning(false);
+    }
+    return true;
+}
+
+bool Player::fastSeek(uint64_t us, int mode)
+{
+    if (mode == 1)
+        return seek(us);
+    std::lock_guard<std::mutex> cmd(m_cmdMutex);
+    if (!m_open)
+        return false;
+    PlayerRequest req;
+    req.kind = PlayerRequest::Kind::Fast;
+    req.targetUs = int64_t(std::min(us, m_durationUs));
+    req.windowUs = INT64_MAX;
+    postRequest(req, true);
+    std::lock_guard<std::mutex> lock(m_presMutex);
+    m_completed = false;
+    m_positionUs = req.targetUs;
+    m_clock.set(req.targetUs);
+    return true;
+}
+
+bool Player::beginAsyncSeek(uint64_t windowUs)
+{
+    std::lock_guard<std::mutex> cmd(m_cmdMutex);
+    if (!m_open)
+        return false;
+    std::lock_guard<std::mutex> lock(m_presMutex);
+    m_async = true;
+    m_asyncWindowUs = int64_t(std::min<uint64_t>(windowUs, INT64_MAX));
+    return true;
+}
+
+bool Player::endAsyncSeek()
+{
+    int64_t target;
+    {
+        std::lock_guard<std::mutex> cmd(m_cmdMutex);
+        if (!m_open)
+            return false;
+        std::lock_guard<std::mutex> lock(m_presMutex);
+        if (!m_async)
+            return true;
+        m_async = false;
+        target = m_positionUs;
+    }
+    return seek(uint64_t(target));
+}
+
+void Player::setLoop(bool on)
+{
+    std::lock_guard<std::mutex> lock(m_presMutex);
+    m_loop = on;
+}
+
+// ---------------------------------------------------------------- steps
+
+// Waits until the newest request's first picture is the current one (or its
+// stream ended). Called with m_presMutex held.
+bool Player::waitSettledLocked(std::unique_lock<std::mutex> &lock)
+{
+    const int serial = m_latestSerial;
+    if (m_showSerial != serial && m_currentSerial != serial)
+        m_showSerial = serial; // opened but nothing shown yet
+    m_presCv.notify_all();
+    return m_presCv.wait_for(lock, kStepWait, [&] {
+        return m_quit || m_currentSerial == m_latestSerial || m_videoEndSerial == m_latestSerial;
+    }) && !m_quit;
+}
+
+bool Player::frameStep(int count)
+{
+    std::lock_guard<std::mutex> cmd(m_cmdMutex);
+    if (!m_open || m_videoIndex < 0 || count == 0)
+        return false;
+    std::unique_lock<std::mutex> lock(m_presMutex);
+    if (m_state == State::Running)
+        setRunningLocked(false);
+    m_completed = false;
+    if (!waitSettledLocked(lock) || !m_current)
+        return false;
+    if (count > 0) {
+        int moved = 0;
+        while (moved < count) {
+            EntryPtr next = m_frames.waitPeek(std::chrono::duration_cast<std::chrono::milliseconds>(kStepWait));
+            if (!next || next->serial != m_latestSerial || next->endOfStream)
+                break;
+            m_frames.pop();
+            takeEntryLocked(next, !next->preroll);
+            if (!next->preroll)
+                ++moved;
+        }
+        if (moved == 0)
+            return false;
+        m_deliverPending = true;
+        m_presCv.notify_all();
+        return true;
+    }
+    const size_t back = size_t(-int64_t(count));
+    if (m_history.size() > back) {
+        // The previous pictures of this GOP are cached: no decoding needed.
+        std::deque<EntryPtr> ahead(m_history.end() - long(back), m_history.end());
+        m_history.erase(m_history.end() - long(back), m_history.end());
+        m_frames.pushFront(ahead);
+        m_current = m_history.back();
+        m_positionUs = m_current->ptsUs;
+        m_videoTimeUs = uint64_t(m_current->ptsUs);
+        m_clock.set(m_current->ptsUs);
+        m_deliverPending = true;
+        m_presCv.notify_all();
+        return true;
+    }
+    PlayerRequest req;
+    req.kind = PlayerRequest::Kind::StepBack;
+    req.count = int(back);
+    req.beforeUs = m_current->ptsUs;
+    req.targetUs = m_current->ptsUs;
+    lock.unlock();
+    postRequest(req, true);
+    lock.lock();
+    if (!waitSettledLocked(lock) || !m_current)
+        return false;
+    return !m_current->failed;
+}
+
+bool Player::keyFrameStep(int count)
+{
+    std::lock_guard<std::mutex> cmd(m_cmdMutex);
+    if (!m_open || m_videoIndex < 0 || count == 0)
+        return false;
+    std::unique_lock<std::mutex> lock(m_presMutex);
+    if (m_state == State::Running)
+        setRunningLocked(false);
+    m_completed = false;
+    if (!waitSettledLocked(lock) || !m_current)
+        return false;
+    PlayerRequest req;
+    req.kind = PlayerRequest::Kind::KeyStep;
+    req.count = count;
+    req.beforeUs = m_current->ptsUs;
+    req.targetUs = m_current->ptsUs;
+    lock.unlock();
+    postRequest(req, true);
+    lock.lock();
+    if (!waitSettledLocked(lock) || !m_current)
+        return false;
+    return !m_current->failed;
+}
+
+// ---------------------------------------------------------------- delivery
+
+void Player::setCallback(bool original, ZvFrameProc proc, void *user)
+{
+    (original ? m_originalSlot : m_editedSlot).set(proc, user);
+}
+
+void Player::setTimeInterval(uint64_t us)
+{
+    m_intervalUs = int64_t(std::clamp<uint64_t>(us, 1000, 1000000));
+    m_presCv.notify_all();
+}
+
+bool Player::showVideoFrame()
+{
+    if (!m_open)
+        return false;
+    std::lock_guard<std::mutex> lock(m_presMutex);
+    if (m_state == State::Running)
+        return true;
+    if (m_current && m_currentSerial == m_latestSerial)
+        m_deliverPending = true;
+    else
+        m_showSerial = m_latestSerial; // the first picture once it is decoded
+    m_presCv.notify_all();
+    return true;
+}
+
+bool Player::updateVideoFrame()
+{
+    int64_t target;
+    {
+        std::lock_guard<std::mutex> lock(m_presMutex);
+        target = m_positionUs;
+    }
+    return seek(uint64_t(target));
+}
+
+void Player::beginSettings()
+{
+    std::lock_guard<std::mutex> lock(m_settingsMutex);
+    m_batchDepth++;
+}
+
+void Player::endSettings()
+{
+    std::lock_guard<std::mutex> lock(m_settingsMutex);
+    if (m_batchDepth > 0)
+        m_batchDepth--;
+    m_settingsVersion++;
+}
+
+} // namespace zv
+
+namespace zv {
+
+uint8_t *Player::capture(uint32_t width, uint32_t height)
+{
+    EntryPtr e;
+    {
+        std::lock_guard<std::mutex> lock(m_presMutex);
+        e = m_current;
+    }
+    if (!e)
+        return nullptr;
+    const AVFrame *f = e->edited ? e->edited.get() : e->original.get();
+    const int w = width && height ? int(width) : f->width;
+    const int h = width && height ? int(height) : f->height;
+    BmpMaker maker;
+    std::string error;
+    uint8_t *bmp = maker.make(f, 0, w, h, error);
+    if (!bmp)
+        zvLog("player: capture failed: %s", error.c_str());
+    return bmp;
+}
+
+} // namespace zv

@@ -1,0 +1,217 @@
+#pragma once
+// The player behind a ZvPlayer handle. Four threads of its own:
+//  - demux: reads packets into the video and audio queues and serves seeks;
+//  - video: decodes, applies the display rotation and the edit chain, and
+//    queues pictures in the delivery format;
+//  - audio: decodes and resamples into the audio output;
+//  - presentation: the only caller of the frame callbacks, at each picture's
+//    time on the master clock.
+// Commands come from any thread and are serialised by one command mutex.
+
+#include "core/Global.h"
+#include "core/InputMedia.h"
+#include "player/AudioOutput.h"
+#include "player/CallbackSlot.h"
+#include "player/FilterPath.h"
+#include "player/FrameQueue.h"
+#include "player/MediaClock.h"
+#include "player/PacketQueue.h"
+#include "player/PlayerRequest.h"
+#include "player/PlayerSettings.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+namespace zv {
+
+class Player {
+public:
+    // key names this player to the rest of the library (its handle).
+    Player(uint32_t flags, const void *key);
+    ~Player();
+    Player(const Player &) = delete;
+    Player &operator=(const Player &) = delete;
+
+    // ---- lifecycle ----
+    bool open(const MediaLocation &where, uint32_t width, uint32_t height);
+    void close();
+    bool audioRendererFailed() const;
+
+    // ---- state ----
+    bool isOpen() const { return m_open; }
+    bool completed() const;
+    enum class State { Stopped, Paused, Running };
+    State state() const;
+    bool hasVideo() const { return m_videoIndex >= 0; }
+    bool hasAudio() const { return m_audioIndex >= 0; }
+    bool canSeek() const;
+    uint64_t durationUs() const { return m_durationUs; }
+    uint64_t playTimeUs() const;
+    uint64_t videoTimeUs() const;
+    uint64_t packedVideoSize() const;
+    uint64_t packedAspect() const;
+    uint32_t waveRate() const;
+
+    // ---- transport ----
+    bool play();
+    bool pause();
+    bool stop();
+    bool seek(uint64_t us);
+    bool fastSeek(uint64_t us, int mode);
+    bool beginAsyncSeek(uint64_t windowUs);
+    bool endAsyncSeek();
+    bool frameStep(int count);
+    bool keyFrameStep(int count);
+    void setLoop(bool on);
+
+    // ---- delivery ----
+    void setCallback(bool original, ZvFrameProc proc, void *user);
+    void setTimeInterval(uint64_t us);
+    bool showVideoFrame();
+    bool updateVideoFrame();
+    uint8_t *capture(uint32_t width, uint32_t height);
+
+    // ---- audio ----
+    void setVolume(int percent);
+    void setRendererVolume(int percent);
+    void enableWave(bool on) { m_audio.enableWave(on); }
+    uint8_t *takeWaveBlock();
+
+    // ---- settings ----
+    template <typename F>
+    void changeSettings(F &&apply)
+    {
+        std::lock_guard<std::mutex> lock(m_settingsMutex);
+        apply(m_settings);
+        m_settingsVersion++;
+    }
+    void beginSettings();
+    void endSettings();
+
+    // Counters for tests and the benchmark.
+    uint64_t deliveredCount() const { return m_delivered; }
+    uint64_t droppedCount() const { return m_dropped; }
+
+private:
+    // threads
+    void demuxLoop();
+    void videoLoop();
+    void audioLoop();
+    void presentLoop();
+
+    // demux helpers
+    bool serveRequest(PlayerRequest &req);
+    bool seekFile(int64_t us);
+    bool findKeyFrame(int64_t fromUs, int direction, int64_t &foundUs);
+    bool queuesFull() const;
+
+    // video helpers
+    void videoFrameDecoded(AVFrame *frame, int serial, const PlayerRequest &req, struct VideoRun &run);
+    void videoEndOfStream(int serial, const PlayerRequest &req, struct VideoRun &run);
+    EntryPtr makeEntry(AVFrame *frame, int serial);
+    FramePtr renderEdited(const AVFrame *rotated);
+    bool pushEntry(EntryPtr e);
+
+    // audio helpers
+    void audioFrameDecoded(AVFrame *frame, int serial, const PlayerRequest &req, int64_t &nextUs);
+
+    // requests
+    int postRequest(PlayerRequest req, bool show);
+    bool requestFor(int serial, PlayerRequest &out);
+
+    // presentation helpers (m_presMutex held)
+    void takeEntryLocked(const EntryPtr &e, bool deliver);
+    bool waitSettledLocked(std::unique_lock<std::mutex> &lock);
+    void setRunningLocked(bool on);
+    void checkCompletionLocked();
+    void deliver(const EntryPtr &e);
+
+    void stopThreads();
+    void startThreads();
+
+    const uint32_t m_flags;
+    const void *const m_key;
+    mutable std::mutex m_cmdMutex; // one command at a time
+
+    // media (fixed while open)
+    std::unique_ptr<InputMedia> m_media;
+    InterruptScope m_scope;
+    CodecContextPtr m_videoDec, m_audioDec;
+    int m_videoIndex = -1, m_audioIndex = -1;
+    int m_rotation = 0;
+    int m_srcWidth = 0, m_srcHeight = 0; // rotated
+    uint64_t m_aspect = 0;
+    int m_outWidth = 0, m_outHeight = 0;
+    int64_t m_frameDurationUs = 40000;
+    uint64_t m_durationUs = 0;
+    AVPixelFormat m_deliveryFormat = AV_PIX_FMT_YUV420P;
+    std::atomic<bool> m_open{false};
+
+    // threads
+    std::thread m_demuxThread, m_videoThread, m_audioThread, m_presentThread;
+    std::atomic<bool> m_quit{false};
+
+    // requests
+    std::mutex m_reqMutex;
+    std::condition_variable m_reqCv;
+    bool m_hasPending = false;
+    PlayerRequest m_pending;
+    std::map<int, PlayerRequest> m_served; // by serial, for the decoder threads
+    std::atomic<int> m_latestSerial{0};
+    int m_serialCounter = 0;
+
+    PacketQueue m_videoPackets, m_audioPackets;
+    FrameQueue m_frames{4};
+    MediaClock m_clock;
+    AudioOutput m_audio{m_clock};
+    std::atomic<int64_t> m_audioFloorUs{-1};
+
+    // video-thread filters
+    std::mutex m_chainMutex;
+    FilterPath m_rotationPath, m_editPath;
+    FrameConverter m_originalConverter, m_editConverter;
+    uint64_t m_chainVersion = ~0ull;
+
+    // presentation (m_presMutex)
+    mutable std::mutex m_presMutex;
+    std::condition_variable m_presCv;
+    State m_state = State::Stopped;
+    bool m_completed = false;
+    bool m_loop = false;
+    EntryPtr m_current;
+    std::deque<EntryPtr> m_history; // contiguous pictures up to the current one
+    int m_currentSerial = 0;
+    int m_showSerial = 0;     // first picture of this serial is shown even when not running
+    int m_videoEndSerial = -1;
+    bool m_holdClock = false; // running seek: the clock waits for its first picture
+    bool m_deliverPending = false;
+    int64_t m_positionUs = 0; // seek target, or the time of the picture shown
+    std::atomic<uint64_t> m_videoTimeUs{0};
+    std::atomic<int64_t> m_intervalUs{50000};
+    bool m_async = false;
+    int64_t m_asyncWindowUs = 0;
+
+    CallbackSlot m_originalSlot, m_editedSlot;
+    std::atomic<uint64_t> m_delivered{0}, m_dropped{0};
+
+    // settings
+    std::mutex m_settingsMutex;
+    PlayerSettings m_settings;
+    uint64_t m_settingsVersion = 0;
+    int m_batchDepth = 0;
+};
+
+} // namespace zv
+
+// The opaque handle: ZV_Reference_Player hands out the same pointer with one
+// more reference; the last ZV_Destroy_Player closes and frees.
+struct ZvPlayer {
+    explicit ZvPlayer(uint32_t flags) : player(flags, this) {}
+    std::atomic<int> refs{1};
+    zv::Player player;
+};

@@ -1,0 +1,189 @@
+// The demux thread: packets into the decoder queues, and seeks.
+#include "player/Player.h"
+
+#include "core/Log.h"
+
+namespace zv {
+
+namespace {
+constexpr size_t kMaxQueuedPackets = 120;
+constexpr size_t kMaxQueuedBytes = 48u << 20;
+constexpr int kKeySearchTries = 24;
+} // namespace
+
+bool Player::queuesFull() const
+{
+    const size_t bytes = m_videoPackets.bytes() + m_audioPackets.bytes();
+    if (bytes > kMaxQueuedBytes)
+        return true;
+    const bool videoFull = m_videoIndex < 0 || m_videoPackets.count() >= kMaxQueuedPackets;
+    const bool audioFull = m_audioIndex < 0 || m_audioPackets.count() >= kMaxQueuedPackets;
+    return videoFull && audioFull;
+}
+
+// Seeks to the key frame at or before `us` (media time).
+bool Player::seekFile(int64_t us)
+{
+    AVFormatContext *fmt = m_media->format();
+    int err;
+    if (m_videoIndex >= 0) {
+        AVStream *st = fmt->streams[m_videoIndex];
+        const int64_t ts = m_media->fromMediaUs(uint64_t(std::max<int64_t>(us, 0)), st->time_base);
+        err = avformat_seek_file(fmt, m_videoIndex, INT64_MIN, ts, ts, 0);
+        if (err < 0)
+            err = av_seek_frame(fmt, m_videoIndex, ts, AVSEEK_FLAG_BACKWARD);
+    } else {
+        const int64_t ts = std::max<int64_t>(us, 0) + m_media->startTime();
+        err = avformat_seek_file(fmt, -1, INT64_MIN, ts, ts, 0);
+    }
+    if (err < 0) {
+        zvLog("player: seek to %lld us failed: %s", (long long)us, avErrorText(err).c_str());
+        return false;
+    }
+    return true;
+}
+
+// The pts (media µs) of the next key frame after fromUs (direction > 0) or
+// the previous one before it (direction < 0), by reading packets.
+bool Player::findKeyFrame(int64_t fromUs, int direction, int64_t &foundUs)
+{
+    AVFormatContext *fmt = m_media->format();
+    AVStream *st = fmt->streams[m_videoIndex];
+    PacketPtr pkt = makePacket();
+    auto packetUs = [&](const AVPacket *p) {
+        const int64_t ts = p->pts != AV_NOPTS_VALUE ? p->pts : p->dts;
+        return ts == AV_NOPTS_VALUE ? int64_t(-1) : int64_t(m_media->toMediaUs(ts, st->time_base));
+    };
+    // Half a frame of tolerance absorbs rounding between time bases.
+    const int64_t slack = std::max<int64_t>(m_frameDurationUs / 2, 1);
+    if (direction > 0) {
+        if (!seekFile(fromUs))
+            return false;
+        while (!m_quit) {
+            if (av_read_frame(fmt, pkt.get()) < 0)
+                return false;
+            const bool key = pkt->stream_index == m_videoIndex && (pkt->flags & AV_PKT_FLAG_KEY);
+            const int64_t t = key ? packetUs(pkt.get()) : -1;
+            av_packet_unref(pkt.get());
+            if (key && t > fromUs + slack) {
+                foundUs = t;
+                return true;
+            }
+        }
+        return false;
+    }
+    int64_t probe = fromUs - slack;
+    for (int attempt = 0; attempt < kKeySearchTries && probe >= 0 && !m_quit; ++attempt) {
+        if (!seekFile(probe))
+            return false;
+        int64_t t = -1;
+        while (!m_quit && av_read_frame(fmt, pkt.get()) >= 0) {
+            const bool key = pkt->stream_index == m_videoIndex && (pkt->flags & AV_PKT_FLAG_KEY);
+            if (key)
+                t = packetUs(pkt.get());
+            av_packet_unref(pkt.get());
+            if (key)
+                break;
+        }
+        if (t >= 0 && t < fromUs - slack) {
+            foundUs = t;
+            return true;
+        }
+        // Landed on or after the start point (no index, or the first key
+        // frame): look further back.
+        probe -= std::max<int64_t>(1000000 << attempt, slack);
+        if (probe < 0 && attempt < kKeySearchTries - 1 && t != 0 && fromUs - slack > 0)
+            probe = 0;
+        else if (probe < 0)
+            break;
+    }
+    return false;
+}
+
+bool Player::serveRequest(PlayerRequest &req)
+{
+    if (req.kind == PlayerRequest::Kind::KeyStep) {
+        int64_t at = req.beforeUs;
+        const int direction = req.count > 0 ? 1 : -1;
+        int moved = 0;
+        for (int i = 0; i < std::abs(req.count); ++i) {
+            int64_t found = 0;
+            if (!findKeyFrame(at, direction, found))
+                break;
+            at = found;
+            ++moved;
+        }
+        req.kind = PlayerRequest::Kind::Accurate;
+        req.targetUs = at;
+        req.failed = moved == 0;
+    }
+    if (req.seekFile) {
+        int64_t seekUs = req.targetUs;
+        if (req.kind == PlayerRequest::Kind::StepBack)
+            seekUs = req.beforeUs - std::max<int64_t>(m_frameDurationUs / 2, 1);
+        seekFile(seekUs);
+    }
+    {
+        std::lock_guard<std::mutex> lock(m_reqMutex);
+        m_served[req.serial] = req;
+        while (m_served.size() > 16)
+            m_served.erase(m_served.begin());
+    }
+    m_videoPackets.flush(req.serial);
+    m_audioPackets.flush(req.serial);
+    return true;
+}
+
+void Player::demuxLoop()
+{
+    AVFormatContext *fmt = m_media->format();
+    PacketPtr pkt = makePacket();
+    bool ended = false;
+    while (!m_quit) {
+        PlayerRequest req;
+        bool have = false;
+        {
+            std::unique_lock<std::mutex> lock(m_reqMutex);
+            if (!m_hasPending && (ended || queuesFull()))
+                m_reqCv.wait_for(lock, std::chrono::milliseconds(ended ? 50 : 5));
+            if (m_hasPending) {
+                req = m_pending;
+                m_hasPending = false;
+                have = true;
+            }
+        }
+        if (m_quit)
+            break;
+        if (have) {
+            serveRequest(req);
+            ended = false;
+            continue;
+        }
+        if (ended || queuesFull())
+            continue;
+        const int err = av_read_frame(fmt, pkt.get());
+        if (err < 0) {
+            if (err != AVERROR_EOF && !m_quit)
+                zvLog("player: reading stopped: %s", avErrorText(err).c_str());
+            if (m_videoIndex >= 0)
+                m_videoPackets.push(nullptr);
+            if (m_audioIndex >= 0)
+                m_audioPackets.push(nullptr);
+            ended = true;
+            continue;
+        }
+        PacketQueue *queue = pkt->stream_index == m_videoIndex ? &m_videoPackets
+            : pkt->stream_index == m_audioIndex                 ? &m_audioPackets
+                                                                : nullptr;
+        if (queue) {
+            PacketPtr owned = makePacket();
+            if (owned) {
+                av_packet_move_ref(owned.get(), pkt.get());
+                queue->push(std::move(owned));
+            }
+        }
+        av_packet_unref(pkt.get());
+    }
+}
+
+} // namespace zv

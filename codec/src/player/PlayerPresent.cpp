@@ -1,0 +1,157 @@
+// The presentation thread: the only caller of the frame callbacks.
+#include "player/Player.h"
+
+#include "core/FrameHandle.h"
+
+#include <algorithm>
+
+namespace zv {
+
+namespace {
+constexpr size_t kHistoryLimit = 17; // the current picture and 16 before it
+}
+
+// Makes a popped picture the current one (or, for preroll pictures, only
+// remembers it for backward steps). m_presMutex held.
+void Player::takeEntryLocked(const EntryPtr &e, bool makeCurrent)
+{
+    if (e->serial != m_currentSerial)
+        m_history.clear();
+    m_currentSerial = e->serial;
+    m_history.push_back(e);
+    while (m_history.size() > kHistoryLimit)
+        m_history.pop_front();
+    if (!makeCurrent)
+        return;
+    m_current = e;
+    m_positionUs = e->ptsUs;
+    m_videoTimeUs = uint64_t(std::max<int64_t>(e->ptsUs, 0));
+    if (m_state != State::Running)
+        m_clock.set(e->ptsUs);
+    m_presCv.notify_all();
+}
+
+void Player::deliver(const EntryPtr &e)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_chainMutex);
+        if (m_chainVersion != m_settingsVersion) {
+            // Settings changed since this picture was rendered: not realised
+            // beyond the size yet, so the cached picture stands.
+            m_chainVersion = m_settingsVersion;
+        }
+    }
+    ZvFrame original = ZvFrame::borrow(e->original.get());
+    ZvFrame edited = ZvFrame::borrow(e->edited ? e->edited.get() : e->original.get());
+    m_originalSlot.call(&original);
+    m_editedSlot.call(&edited);
+    m_delivered++;
+}
+
+void Player::checkCompletionLocked()
+{
+    const int serial = m_latestSerial;
+    const bool videoDone = m_videoIndex < 0 || m_videoEndSerial == serial;
+    const bool audioDone = m_audioIndex < 0 || m_audio.drained(serial);
+    if (!videoDone || !audioDone)
+        return;
+    if (m_loop) {
+        PlayerRequest req;
+        m_presMutex.unlock();
+        postRequest(req, true);
+        m_presMutex.lock();
+        m_positionUs = 0;
+        m_holdClock = m_videoIndex >= 0;
+        m_clock.setRunning(false);
+        m_clock.set(0);
+        return;
+    }
+    if (m_videoIndex < 0)
+        m_positionUs = std::min<int64_t>(m_clock.now(), int64_t(m_durationUs));
+    m_completed = true;
+    setRunningLocked(false);
+}
+
+void Player::presentLoop()
+{
+    std::unique_lock<std::mutex> lock(m_presMutex);
+    while (!m_quit) {
+        const int serial = m_latestSerial;
+        int64_t waitUs = m_intervalUs;
+        EntryPtr toDeliver;
+        EntryPtr front = m_frames.peek();
+        if (front && front->serial != serial)
+            front.reset();
+        if (front && front->preroll) {
+            m_frames.pop();
+            takeEntryLocked(front, false);
+            continue;
+        }
+        if (front && front->endOfStream) {
+            m_frames.pop();
+            m_videoEndSerial = serial;
+            if (m_showSerial == serial && m_currentSerial != serial && m_current) {
+                // Nothing at or after the target: the current picture stays.
+                m_currentSerial = serial;
+            }
+            m_presCv.notify_all();
+            continue;
+        }
+        if (m_state == State::Running) {
+            if (front && m_holdClock) {
+                // First picture after a seek while running: the clock starts from it.
+                m_frames.pop();
+                takeEntryLocked(front, true);
+                m_holdClock = false;
+                m_clock.set(front->ptsUs);
+                m_clock.setRunning(true);
+                toDeliver = front;
+            } else if (front) {
+                const int64_t now = m_clock.now();
+                if (front->ptsUs > now) {
+                    waitUs = std::min(waitUs, front->ptsUs - now);
+                } else {
+                    m_frames.pop();
+                    EntryPtr next = m_frames.peek();
+                    const bool late = next && next->serial == serial && !next->endOfStream && !next->preroll
+                        && next->ptsUs <= now;
+                    if (late) {
+                        takeEntryLocked(front, false);
+                        m_dropped++;
+                        continue;
+                    }
+                    takeEntryLocked(front, true);
+                    toDeliver = front;
+                }
+            } else {
+                if (m_holdClock && m_videoEndSerial == serial) {
+                    m_holdClock = false;
+                    m_clock.setRunning(true);
+                }
+                checkCompletionLocked();
+                if (m_state == State::Running)
+                    waitUs = std::min<int64_t>(waitUs, 5000);
+            }
+        } else {
+            if (front && m_showSerial == serial && m_currentSerial != serial) {
+                m_frames.pop();
+                takeEntryLocked(front, true);
+                toDeliver = front;
+            } else if (m_deliverPending && m_current) {
+                toDeliver = m_current;
+            } else if (m_showSerial == serial && m_currentSerial != serial) {
+                waitUs = std::min<int64_t>(waitUs, 5000);
+            }
+        }
+        if (toDeliver) {
+            m_deliverPending = false;
+            lock.unlock();
+            deliver(toDeliver);
+            lock.lock();
+            continue;
+        }
+        m_presCv.wait_for(lock, std::chrono::microseconds(std::max<int64_t>(waitUs, 500)));
+    }
+}
+
+} // namespace zv

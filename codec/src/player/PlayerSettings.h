@@ -1,0 +1,36 @@
+#pragma once
+// The edit settings a player holds. They use the job configuration's
+// records, so the preview and the encode job are built from one kind of
+// value; the few values only a player has sit beside it.
+
+#include "job/JobConfig.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+namespace zv {
+
+struct OverlayTimes {
+    uint64_t imageShowStart = 0, imageShowEnd = 0;
+    uint64_t imageSplitStart = 0, imageSplitEnd = 0;
+    uint64_t textShowStart = 0, textShowEnd = 0;
+    uint32_t imageBorder = 0;
+};
+
+struct PlayerSettings {
+    JobConfig edit;
+    std::map<uint32_t, OverlayTimes> overlayTimes;
+    uint32_t watermarkMaxCount = 3;
+    uint32_t watermarkBorderAlpha = 0;
+    uint32_t showWhenSetting = 0;
+    uint32_t rendererVolume = 100;
+    int speed = 100;
+    uint32_t loop = 0;
+    // Values of members that nothing reads yet, kept by name.
+    std::map<std::string, int64_t> reserved;
+
+    OverlayTimes &times() { return overlayTimes[edit.overlayIndex]; }
+};
+
+} // namespace zv

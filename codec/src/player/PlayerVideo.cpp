@@ -1,0 +1,207 @@
+// The video thread: decode, rotate, render the edited picture, queue.
+#include "player/Player.h"
+
+#include "core/Log.h"
+
+namespace zv {
+
+// What the video thread knows about the seek it is serving.
+struct VideoRun {
+    int serial = -1;
+    PlayerRequest req;
+    bool passAll = false;   // the target is reached: every picture is queued
+    bool decided = false;   // Fast: the first picture was judged
+    FramePtr lastBefore;    // newest picture before the target
+    std::deque<EntryPtr> ring; // StepBack: pictures before req.beforeUs
+};
+
+namespace {
+bool atOrAfter(int64_t pts, int64_t target) { return pts + 1 >= target; }
+} // namespace
+
+bool Player::pushEntry(EntryPtr e)
+{
+    const bool ok = m_frames.push(std::move(e));
+    m_presCv.notify_all();
+    return ok;
+}
+
+FramePtr Player::renderEdited(const AVFrame *rotated)
+{
+    if (m_editPath.description().empty())
+        return nullptr;
+    AVStream *st = m_media->format()->streams[m_videoIndex];
+    FramePtr raw = m_editPath.process(rotated, st->time_base);
+    if (!raw)
+        return nullptr;
+    return m_editConverter.convert(raw.get(), m_deliveryFormat);
+}
+
+EntryPtr Player::makeEntry(AVFrame *frame, int serial)
+{
+    AVStream *st = m_media->format()->streams[m_videoIndex];
+    auto e = std::make_shared<VideoEntry>();
+    const int64_t ts = frame->best_effort_timestamp != AV_NOPTS_VALUE ? frame->best_effort_timestamp : frame->pts;
+    e->ptsUs = ts == AV_NOPTS_VALUE ? 0 : int64_t(m_media->toMediaUs(ts, st->time_base));
+    e->durationUs = frame->pkt_duration > 0 ? av_rescale_q(frame->pkt_duration, st->time_base, AV_TIME_BASE_Q)
+                                            : m_frameDurationUs;
+    e->serial = serial;
+    e->keyFrame = frame->key_frame != 0;
+    std::lock_guard<std::mutex> lock(m_chainMutex);
+    FramePtr rotated = m_rotationPath.process(frame, st->time_base);
+    if (!rotated)
+        return nullptr;
+    e->original = m_originalConverter.convert(rotated.get(), m_deliveryFormat);
+    if (!e->original)
+        return nullptr;
+    e->edited = renderEdited(rotated.get());
+    return e;
+}
+
+static int64_t framePtsUs(const InputMedia &media, const AVFrame *f, AVRational tb)
+{
+    const int64_t ts = f->best_effort_timestamp != AV_NOPTS_VALUE ? f->best_effort_timestamp : f->pts;
+    return ts == AV_NOPTS_VALUE ? 0 : int64_t(media.toMediaUs(ts, tb));
+}
+
+void Player::videoFrameDecoded(AVFrame *frame, int serial, const PlayerRequest &req, VideoRun &run)
+{
+    AVStream *st = m_media->format()->streams[m_videoIndex];
+    const int64_t pts = framePtsUs(*m_media, frame, st->time_base);
+    if (run.passAll) {
+        if (EntryPtr e = makeEntry(frame, serial))
+            pushEntry(e);
+        return;
+    }
+    switch (req.kind) {
+    case PlayerRequest::Kind::Fast:
+        if (!run.decided) {
+            run.decided = true;
+            if (req.targetUs - pts <= req.windowUs) {
+                run.passAll = true;
+                if (EntryPtr e = makeEntry(frame, serial))
+                    pushEntry(e);
+                return;
+            }
+        }
+        [[fallthrough]];
+    case PlayerRequest::Kind::Accurate:
+    case PlayerRequest::Kind::KeyStep:
+        if (atOrAfter(pts, req.targetUs)) {
+            run.passAll = true;
+            run.lastBefore.reset();
+            if (EntryPtr e = makeEntry(frame, serial)) {
+                e->failed = req.failed;
+                pushEntry(e);
+            }
+        } else {
+            run.lastBefore = makeFrame();
+            if (run.lastBefore && av_frame_ref(run.lastBefore.get(), frame) < 0)
+                run.lastBefore.reset();
+        }
+        return;
+    case PlayerRequest::Kind::StepBack:
+        break;
+    }
+    EntryPtr e = makeEntry(frame, serial);
+    if (!e)
+        return;
+    if (pts + 1 < req.beforeUs) {
+        run.ring.push_back(e);
+        while (run.ring.size() > size_t(req.count) + 16)
+            run.ring.pop_front();
+        return;
+    }
+    run.passAll = true;
+    const size_t count = size_t(req.count);
+    if (run.ring.size() >= count) {
+        const size_t target = run.ring.size() - count;
+        for (size_t i = 0; i < run.ring.size(); ++i) {
+            run.ring[i]->preroll = i < target;
+            pushEntry(run.ring[i]);
+        }
+        run.ring.clear();
+        pushEntry(e);
+        return;
+    }
+    if (!run.ring.empty()) {
+        // Not enough pictures in this GOP: continue from the previous key frame.
+        PlayerRequest more;
+        more.kind = PlayerRequest::Kind::StepBack;
+        more.count = int(count - run.ring.size());
+        more.beforeUs = run.ring.front()->ptsUs;
+        more.targetUs = more.beforeUs;
+        more.fallbackUs = more.beforeUs;
+        run.ring.clear();
+        if (serial == m_latestSerial)
+            postRequest(more, true);
+        return;
+    }
+    // Nothing earlier: the first picture of the file (or of a chained search).
+    e->failed = req.fallbackUs < 0;
+    pushEntry(e);
+}
+
+void Player::videoEndOfStream(int serial, const PlayerRequest &req, VideoRun &run)
+{
+    if (!run.passAll) {
+        if (req.kind == PlayerRequest::Kind::StepBack && !run.ring.empty()) {
+            const size_t count = std::min(size_t(req.count), run.ring.size());
+            const size_t target = run.ring.size() - count;
+            for (size_t i = 0; i < run.ring.size(); ++i) {
+                run.ring[i]->preroll = i < target;
+                pushEntry(run.ring[i]);
+            }
+        } else if (run.lastBefore) {
+            // A target past the last picture shows the last picture.
+            if (EntryPtr e = makeEntry(run.lastBefore.get(), serial)) {
+                e->failed = req.failed;
+                pushEntry(e);
+            }
+        }
+    }
+    run.ring.clear();
+    run.lastBefore.reset();
+    run.passAll = true;
+    auto eos = std::make_shared<VideoEntry>();
+    eos->serial = serial;
+    eos->endOfStream = true;
+    pushEntry(eos);
+}
+
+void Player::videoLoop()
+{
+    AVCodecContext *dec = m_videoDec.get();
+    FramePtr frame = makeFrame();
+    VideoRun run;
+    int errorsLogged = 0;
+    while (!m_quit) {
+        QueuedPacket qp;
+        if (!m_videoPackets.pop(qp, std::chrono::milliseconds(20)))
+            continue;
+        if (qp.serial != run.serial) {
+            avcodec_flush_buffers(dec);
+            run = VideoRun{};
+            run.serial = qp.serial;
+            if (!requestFor(qp.serial, run.req))
+                run.passAll = true;
+        }
+        if (qp.serial != m_latestSerial)
+            continue;
+        int err = avcodec_send_packet(dec, qp.packet.get());
+        if (err < 0 && err != AVERROR(EAGAIN) && err != AVERROR_EOF && errorsLogged++ < 5)
+            zvLog("player: video packet refused: %s", avErrorText(err).c_str());
+        while ((err = avcodec_receive_frame(dec, frame.get())) >= 0) {
+            if (qp.serial == m_latestSerial)
+                videoFrameDecoded(frame.get(), qp.serial, run.req, run);
+            av_frame_unref(frame.get());
+        }
+        if (!qp.packet) {
+            if (qp.serial == m_latestSerial)
+                videoEndOfStream(qp.serial, run.req, run);
+            avcodec_flush_buffers(dec);
+        }
+    }
+}
+
+} // namespace zv
