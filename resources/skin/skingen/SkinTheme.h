@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+// The one dark theme of the skin. The code paints many colours itself; these are
+// chosen around them.
+namespace SkinTheme {
+inline const QColor groundDeep(30, 30, 30);
+inline const QColor groundWindow(43, 43, 43);
+inline const QColor groundField(34, 34, 34);
+inline const QColor groundPanel(51, 51, 51);
+inline const QColor groundRaised(60, 60, 60);
+inline const QColor line(74, 74, 74);
+inline const QColor selectRow(105, 105, 105);
+inline const QColor lightTop(228, 228, 228);
+inline const QColor lightBottom(207, 207, 207);
+inline const QColor accent(244, 229, 137);
+inline const QColor accentDeep(232, 214, 112);
+inline const QColor accentEdge(190, 170, 70);
+inline const QColor accentHover(250, 240, 180);
+inline const QColor accentPressed(214, 195, 95);
+inline const QColor alert(194, 0, 0);
+inline const QColor alertHover(226, 40, 40);
+inline const QColor alertPressed(150, 0, 0);
+inline const QColor disabled(120, 120, 120);
+inline const QColor textOnDark(228, 228, 228);
+inline const QColor textOnLight(55, 55, 55);
+
+// A theme name ("accent", "field", ...) or "r,g,b"; invalid when neither.
+QColor named(const QString &name);
+}
