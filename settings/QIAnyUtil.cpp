@@ -27,7 +27,9 @@ QString QIAnyUtil::getApplicationDirPath()
 {
     if (!s_appPathKnown) {
         s_appPath = bundleRootOf(QCoreApplication::applicationDirPath()) + QLatin1Char('/');
-        s_appPathKnown = true;
+        // Before the application object exists the folder is unknown: do not
+        // keep that answer for the rest of the run.
+        s_appPathKnown = QCoreApplication::instance() != nullptr;
     }
     return s_appPath;
 }
@@ -37,7 +39,7 @@ QString QIAnyUtil::getResourcePath()
     if (!s_resourcePathKnown) {
         s_resourcePath = bundleRootOf(QCoreApplication::applicationDirPath())
                          + QStringLiteral("Resources");
-        s_resourcePathKnown = true;
+        s_resourcePathKnown = QCoreApplication::instance() != nullptr;
     }
     return s_resourcePath;
 }

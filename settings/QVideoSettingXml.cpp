@@ -46,9 +46,17 @@ QString QVideoSettingXml::convertedFilePath()
 
 bool QVideoSettingXml::isShippedFile(const QString& path)
 {
-    const QString resources = QDir::cleanPath(QFileInfo(QIAnyUtil::getResourcePath()).absoluteFilePath());
-    const QString file = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    return file.startsWith(resources + QLatin1Char('/'));
+    // Compare real locations, so that a link or a "/../" cannot slip a shipped
+    // file past the check; the file itself may not exist yet.
+    const auto located = [](const QString& file) {
+        const QFileInfo info(file);
+        QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+        if (folder.isEmpty())
+            folder = QDir::cleanPath(info.absolutePath());
+        return folder + QLatin1Char('/') + info.fileName();
+    };
+    const QString resources = located(QIAnyUtil::getResourcePath());
+    return located(path).startsWith(resources + QLatin1Char('/'));
 }
 
 bool QVideoSettingXml::isReadOnlyFile(const QString& path)
@@ -59,20 +67,21 @@ bool QVideoSettingXml::isReadOnlyFile(const QString& path)
     return info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
 }
 
-void QVideoSettingXml::keepUnparsableCopy(const QString& path)
+bool QVideoSettingXml::keepUnparsableCopy(const QString& path)
 {
-    if (QFileInfo(path).size() == 0) {
-        QFile::remove(path);   // nothing worth keeping
-        return;
-    }
+    if (QFileInfo(path).size() == 0)
+        return QFile::remove(path);   // nothing worth keeping
     QString copy = path + QStringLiteral(".bad");
     // An older copy may hold the only trace of earlier settings: never replace it.
     for (int n = 1; QFileInfo::exists(copy); ++n)
         copy = path + QStringLiteral(".bad.%1").arg(n);
-    if (QFile::rename(path, copy))
-        qWarning().noquote() << "settings: unparsable file" << path << "kept as" << copy;
-    else
-        qWarning().noquote() << "settings: unparsable file" << path << "could not be kept as" << copy;
+    if (!QFile::rename(path, copy)) {
+        qWarning().noquote() << "settings: unparsable file" << path << "could not be kept as" << copy
+                             << "; leaving it untouched";
+        return false;
+    }
+    qWarning().noquote() << "settings: unparsable file" << path << "kept as" << copy;
+    return true;
 }
 
 bool QVideoSettingXml::isValidFile(QString path, QDomDocument& document)
@@ -96,10 +105,11 @@ bool QVideoSettingXml::isValidFile(QString path, QDomDocument& document)
         qWarning().noquote() << QStringLiteral("settings: %1 does not parse (line %2, column %3: %4)")
                                     .arg(path).arg(line).arg(column).arg(error);
     }
-    if (isShippedFile(path) || isReadOnlyFile(path))
+    if (isShippedFile(path) || isReadOnlyFile(path)) {
         qWarning().noquote() << "settings: leaving" << path << "as it is; using empty settings";
-    else
-        keepUnparsableCopy(path);
+    } else if (!keepUnparsableCopy(path)) {
+        return false; // treated like an unreadable file: nothing gets written over it
+    }
     startEmptyDocument(document);
     return true;
 }

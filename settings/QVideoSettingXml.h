@@ -41,7 +41,10 @@ public:
 
     // Loads path into document. False when the file is missing or cannot be
     // read (document untouched). A file that does not parse gives an empty
-    // "ROOTITEM" document and true; the original is kept as "<path>.bad".
+    // "ROOTITEM" document and true; the original is moved to "<path>.bad"
+    // (".bad.1", ... when older copies exist), or left in place when it is
+    // shipped or read-only. When it cannot be moved aside the result is false,
+    // as for an unreadable file, so that nothing is written over it.
     static bool isValidFile(QString path, QDomDocument& document);
     // Writes document as UTF-8 with an indentation of 4, atomically. False (and a
     // warning) when the file cannot be written, is read-only or is shipped.
@@ -101,7 +104,7 @@ private:
     static QString convertedFilePath();
     static bool isShippedFile(const QString& path);
     static bool isReadOnlyFile(const QString& path);
-    static void keepUnparsableCopy(const QString& path);
+    static bool keepUnparsableCopy(const QString& path);
     // Loads a shipped file without ever touching it; false when it is missing,
     // unreadable or malformed (logged).
     static bool loadShippedFile(const QString& path, QDomDocument& document);

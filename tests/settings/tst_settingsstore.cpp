@@ -28,6 +28,7 @@ private slots:
     void corruptFileIsKeptAsBad();
     void earlierBadCopyIsNeverReplaced();
     void corruptFileOnWrite();
+    void corruptFileThatCannotBeMovedAside();
     void emptyFileIsStartedAfresh();
     void readOnlyFileIsNeverChanged();
     void unreadableFile_data();
@@ -168,6 +169,19 @@ void tst_SettingsStore::corruptFileOnWrite()
     const QDomElement root = rootOf(settingsPath());
     QCOMPARE(root.tagName(), QString("ROOTITEM"));
     QCOMPARE(elementChildCount(root), 0);
+}
+
+void tst_SettingsStore::corruptFileThatCannotBeMovedAside()
+{
+    if (runningAsRoot())
+        QSKIP("folder permissions do not stop root");
+    const QString folder = QIAnyUtil::getAppDataPath();
+    QVERIFY(writeFile(settingsPath(), "damaged"));
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    QCOMPARE(QVideoSettingXml::GetItemValue("CLOSE_ITEM", "bIsCloseDlg", "Y"), QString("Y"));
+    QVideoSettingXml::SetItemValue("CLOSE_ITEM", "bIsCloseDlg", "N");
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(readFile(settingsPath()), QByteArray("damaged"));
 }
 
 void tst_SettingsStore::emptyFileIsStartedAfresh()
