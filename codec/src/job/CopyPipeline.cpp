@@ -1,0 +1,273 @@
+#include "job/CopyPipeline.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace zv::job {
+
+namespace {
+
+int64_t toUs(int64_t ts, AVRational tb)
+{
+    return av_rescale_q(ts, tb, AV_TIME_BASE_Q);
+}
+
+void copyStreamExtras(const AVStream *from, AVStream *to)
+{
+    av_dict_copy(&to->metadata, from->metadata, 0);
+    to->disposition = from->disposition;
+    to->avg_frame_rate = from->avg_frame_rate;
+    to->r_frame_rate = from->r_frame_rate;
+    to->sample_aspect_ratio = from->sample_aspect_ratio;
+    // The display matrix among them keeps rotated sources upright.
+    for (int i = 0; i < from->nb_side_data; ++i) {
+        const AVPacketSideData &sd = from->side_data[i];
+        if (uint8_t *dst = av_stream_new_side_data(to, sd.type, sd.size))
+            std::memcpy(dst, sd.data, sd.size);
+    }
+}
+
+} // namespace
+
+CopyPipeline::~CopyPipeline()
+{
+    clearPending();
+    for (AVCodecParameters *p : m_reference)
+        avcodec_parameters_free(&p);
+}
+
+void CopyPipeline::clearPending()
+{
+    for (AVPacket *p : m_pending)
+        av_packet_free(&p);
+    m_pending.clear();
+}
+
+bool CopyPipeline::sameCodec(const AVCodecParameters *a, const AVCodecParameters *b) const
+{
+    if (a->codec_type != b->codec_type || a->codec_id != b->codec_id)
+        return false;
+    if (a->codec_type == AVMEDIA_TYPE_VIDEO && (a->width != b->width || a->height != b->height))
+        return false;
+    if (a->codec_type == AVMEDIA_TYPE_AUDIO
+        && (a->sample_rate != b->sample_rate || a->ch_layout.nb_channels != b->ch_layout.nb_channels))
+        return false;
+    return a->extradata_size == b->extradata_size
+        && (a->extradata_size == 0 || std::memcmp(a->extradata, b->extradata, a->extradata_size) == 0);
+}
+
+int CopyPipeline::attach(InputSource &in, OutputFile &out, const JobConfig &, std::string *error)
+{
+    AVFormatContext *ic = in.ctx();
+    AVFormatContext *oc = out.ctx();
+    std::vector<int> chosen;
+    if (in.videoStream >= 0)
+        chosen.push_back(in.videoStream);
+    chosen.insert(chosen.end(), in.audioStreams.begin(), in.audioStreams.end());
+    chosen.insert(chosen.end(), in.subtitleStreams.begin(), in.subtitleStreams.end());
+
+    m_map.assign(ic->nb_streams, -1);
+    const bool first = m_reference.empty();
+    if (!first && chosen.size() != m_reference.size()) {
+        *error = "the streams of " + std::string(ic->url) + " differ from the first task's";
+        return AVERROR(EINVAL);
+    }
+    for (size_t k = 0; k < chosen.size(); ++k) {
+        const AVStream *is = ic->streams[chosen[k]];
+        m_map[chosen[k]] = int(k);
+        if (!first) {
+            if (!sameCodec(is->codecpar, m_reference[k])) {
+                *error = "stream " + std::to_string(chosen[k]) + " of " + ic->url
+                    + " differs in codec or codec bytes from the first task's";
+                return AVERROR(EINVAL);
+            }
+            continue;
+        }
+        AVStream *os = avformat_new_stream(oc, nullptr);
+        AVCodecParameters *ref = avcodec_parameters_alloc();
+        if (!os || !ref) {
+            avcodec_parameters_free(&ref);
+            *error = "out of memory adding an output stream";
+            return AVERROR(ENOMEM);
+        }
+        m_reference.push_back(ref);
+        int err = avcodec_parameters_copy(os->codecpar, is->codecpar);
+        if (err >= 0)
+            err = avcodec_parameters_copy(ref, is->codecpar);
+        if (err < 0) {
+            *error = errorText(err, "cannot copy the parameters of stream " + std::to_string(chosen[k]));
+            return err;
+        }
+        // Keep the source's tag only where this muxer maps it to the same codec.
+        const uint32_t tag = is->codecpar->codec_tag;
+        os->codecpar->codec_tag = 0;
+        if (tag && oc->oformat->codec_tag
+            && av_codec_get_id(oc->oformat->codec_tag, tag) == is->codecpar->codec_id)
+            os->codecpar->codec_tag = tag;
+        os->time_base = is->time_base;
+        copyStreamExtras(is, os);
+    }
+    if (first) {
+        av_dict_copy(&oc->metadata, ic->metadata, 0);
+        // A guard only: the copy rebases its timestamps to start at 0 itself.
+        oc->avoid_negative_ts = AVFMT_AVOID_NEG_TS_MAKE_ZERO;
+    }
+    m_lastDts.assign(m_reference.size(), AV_NOPTS_VALUE);
+    return 0;
+}
+
+int CopyPipeline::findStart(InputSource &in, int64_t startUs, int64_t durationUs, std::string *error)
+{
+    clearPending();
+    AVFormatContext *ic = in.ctx();
+    const int64_t mediaUs = in.durationUs();
+    if (mediaUs > 0 && startUs >= mediaUs) {
+        *error = "the range starts after the end of " + std::string(ic->url);
+        return AVERROR(EINVAL);
+    }
+    m_rangeEndUs = durationUs > 0 ? startUs + durationUs : 0;
+
+    // The copy starts at a key frame of the video (any packet of an audio-only
+    // source is one); the packet search needs no decoding.
+    int anchor = in.videoStream;
+    for (size_t i = 0; anchor < 0 && i < m_map.size(); ++i) {
+        if (m_map[i] >= 0)
+            anchor = int(i);
+    }
+    const bool videoAnchor = anchor == in.videoStream;
+    const AVRational atb = ic->streams[anchor]->time_base;
+    const int64_t target = av_rescale_q(startUs + in.originUs(), AV_TIME_BASE_Q, atb);
+    int err = avformat_seek_file(ic, anchor, INT64_MIN, target, target, 0);
+    if (err < 0) {
+        err = avformat_seek_file(ic, anchor, INT64_MIN, target, target, AVSEEK_FLAG_ANY);
+        if (err < 0)
+            logLine(errorText(err, "seek failed, copying from the current position"));
+    }
+
+    for (;;) {
+        AVPacket *pkt = av_packet_alloc();
+        if (!pkt)
+            return AVERROR(ENOMEM);
+        err = av_read_frame(ic, pkt);
+        if (err < 0) {
+            av_packet_free(&pkt);
+            clearPending();
+            *error = err == AVERROR_EOF ? "the range starts after the end of " + std::string(ic->url)
+                                        : errorText(err, "cannot read " + std::string(ic->url));
+            return err == AVERROR_EOF ? AVERROR(EINVAL) : err;
+        }
+        const int si = pkt->stream_index;
+        if (si >= int(m_map.size()) || m_map[si] < 0 || pkt->pts == AV_NOPTS_VALUE) {
+            av_packet_free(&pkt);
+            continue;
+        }
+        const AVRational tb = ic->streams[si]->time_base;
+        const int64_t ptsUs = toUs(pkt->pts, tb) - in.originUs();
+        if (si == anchor) {
+            const bool key = (pkt->flags & AV_PKT_FLAG_KEY) != 0;
+            if (key && (videoAnchor || ptsUs >= startUs)) {
+                m_keyUs = ptsUs;
+                m_keyDtsRaw = toUs(pkt->dts != AV_NOPTS_VALUE ? pkt->dts : pkt->pts, tb);
+                m_pending.push_back(pkt);
+                return 0;
+            }
+            av_packet_free(&pkt);
+            continue;
+        }
+        // Other streams may interleave ahead of the key packet; run() drops
+        // the ones that start before it.
+        if (m_pending.size() > 4096) {
+            av_packet_free(&pkt);
+            continue;
+        }
+        m_pending.push_back(pkt);
+    }
+}
+
+int CopyPipeline::run(InputSource &in, OutputFile &out, int64_t offsetUs, Worker &worker,
+                      std::string *error)
+{
+    AVFormatContext *ic = in.ctx();
+    AVFormatContext *oc = out.ctx();
+    const int64_t endUs = m_rangeEndUs > 0 ? m_rangeEndUs : in.durationUs();
+    worker.totalUs = std::max<int64_t>(0, endUs - m_keyUs);
+
+    std::vector<int64_t> shift(ic->nb_streams, 0);
+    for (unsigned i = 0; i < ic->nb_streams; ++i)
+        shift[i] = av_rescale_q(m_keyDtsRaw - offsetUs, AV_TIME_BASE_Q, ic->streams[i]->time_base);
+    std::vector<bool> ended(m_reference.size(), false);
+    size_t endedCount = 0;
+    size_t next = 0;
+    PacketPtr owned(av_packet_alloc());
+    if (!owned)
+        return AVERROR(ENOMEM);
+
+    while (endedCount < ended.size()) {
+        if (worker.abort)
+            return AVERROR_EXIT;
+        AVPacket *pkt = owned.get();
+        if (next < m_pending.size()) {
+            av_packet_move_ref(pkt, m_pending[next++]);
+        } else {
+            int err = av_read_frame(ic, pkt);
+            if (err == AVERROR_EOF)
+                break;
+            if (err < 0) {
+                *error = errorText(err, "cannot read " + std::string(ic->url));
+                return err;
+            }
+        }
+        const int si = pkt->stream_index;
+        const int os = si < int(m_map.size()) ? m_map[si] : -1;
+        if (os < 0 || ended[os] || pkt->pts == AV_NOPTS_VALUE) {
+            av_packet_unref(pkt);
+            continue;
+        }
+        const AVStream *is = ic->streams[si];
+        const bool video = si == in.videoStream;
+        const int64_t ptsUs = toUs(pkt->pts, is->time_base) - in.originUs();
+        const int64_t dtsUs = pkt->dts != AV_NOPTS_VALUE ? toUs(pkt->dts, is->time_base) - in.originUs()
+                                                         : ptsUs;
+        // Video runs while dts < E, which keeps every frame the pictures before E need.
+        if (m_rangeEndUs > 0 && (video ? dtsUs : ptsUs) >= m_rangeEndUs) {
+            ended[os] = true;
+            ++endedCount;
+            av_packet_unref(pkt);
+            continue;
+        }
+        if (!video && ptsUs < m_keyUs) {
+            av_packet_unref(pkt);
+            continue;
+        }
+        pkt->pts -= shift[si];
+        if (pkt->dts != AV_NOPTS_VALUE)
+            pkt->dts -= shift[si];
+        const AVStream *ost = oc->streams[os];
+        av_packet_rescale_ts(pkt, is->time_base, ost->time_base);
+        pkt->stream_index = os;
+        pkt->pos = -1;
+        if (pkt->dts != AV_NOPTS_VALUE) {
+            if (m_lastDts[os] != AV_NOPTS_VALUE && pkt->dts <= m_lastDts[os])
+                pkt->dts = m_lastDts[os] + 1;
+            if (pkt->pts < pkt->dts)
+                pkt->pts = pkt->dts;
+            m_lastDts[os] = pkt->dts;
+        }
+        const int64_t outPtsUs = toUs(pkt->pts, ost->time_base);
+        m_outputEndUs = std::max(m_outputEndUs, outPtsUs + toUs(pkt->duration, ost->time_base));
+        worker.doneUs = std::clamp<int64_t>(outPtsUs - offsetUs, worker.doneUs.load(), worker.totalUs.load());
+
+        int err = av_interleaved_write_frame(oc, pkt);
+        if (err < 0) {
+            *error = errorText(err, "cannot write " + out.path());
+            return err;
+        }
+    }
+    clearPending();
+    if (worker.abort)
+        return AVERROR_EXIT;
+    worker.doneUs = worker.totalUs.load();
+    return 0;
+}
+
+} // namespace zv::job

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "job/Pipeline.h"
+
+#include <vector>
+
+namespace zv::job {
+
+// Copies packets of one source range into an output without decoding. A job
+// uses one pipeline per output; a merge reuses it for every task, so the
+// timeline continues where the previous task ended.
+class CopyPipeline : public Pipeline {
+public:
+    ~CopyPipeline() override;
+
+    // Maps the chosen input streams to output streams. The first source creates
+    // them; every later one must carry the same codecs with the same codec bytes.
+    int attach(InputSource &in, OutputFile &out, const JobConfig &cfg, std::string *error) override;
+    // Seeks to the key frame at or before `startUs` (media time) and holds the
+    // packets read on the way. Fails when the range starts after the end.
+    int findStart(InputSource &in, int64_t startUs, int64_t durationUs, std::string *error) override;
+    // Media time of the key frame the copy starts at, and of the range end (0 = none).
+    int64_t originUs() const override { return m_keyUs; }
+    int64_t endUs() const override { return m_rangeEndUs; }
+    // Copies up to the range end, starting the output timeline at `offsetUs`.
+    int run(InputSource &in, OutputFile &out, int64_t offsetUs, Worker &worker, std::string *error) override;
+    // The latest end time written so far (µs of output time): the next task's offset.
+    int64_t outputEndUs() const override { return m_outputEndUs; }
+
+private:
+    bool sameCodec(const AVCodecParameters *a, const AVCodecParameters *b) const;
+    void clearPending();
+
+    std::vector<int> m_map;                 // input stream → output stream, -1 = dropped
+    std::vector<AVCodecParameters *> m_reference;  // output stream layout of the first source
+    std::vector<int64_t> m_lastDts;         // per output stream, output time base
+    std::vector<AVPacket *> m_pending;      // read during the start search
+    int64_t m_keyUs = 0;                    // media time of K
+    int64_t m_keyDtsRaw = 0;                // raw µs of the first dts copied
+    int64_t m_rangeEndUs = 0;               // media time of E, 0 = to the end
+    int64_t m_outputEndUs = 0;
+};
+
+} // namespace zv::job

@@ -1,0 +1,466 @@
+#include "job/EncodePipeline.h"
+
+extern "C" {
+#include <libavfilter/buffersink.h>
+#include <libavfilter/buffersrc.h>
+#include <libavutil/channel_layout.h>
+#include <libavutil/pixdesc.h>
+}
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace zv::job {
+
+namespace {
+
+int64_t toUs(int64_t ts, AVRational tb)
+{
+    return av_rescale_q(ts, tb, AV_TIME_BASE_Q);
+}
+
+std::string layoutText(const AVChannelLayout &layout)
+{
+    char buf[128] = {0};
+    av_channel_layout_describe(&layout, buf, sizeof buf);
+    return buf;
+}
+
+// Links `desc` between an optional source and the sink, then configures the graph.
+int linkGraph(AVFilterGraph *graph, AVFilterContext *src, AVFilterContext *sink, const std::string &desc,
+              std::string *error)
+{
+    AVFilterInOut *outputs = nullptr;
+    AVFilterInOut *inputs = avfilter_inout_alloc();
+    if (!inputs)
+        return AVERROR(ENOMEM);
+    inputs->name = av_strdup("out");
+    inputs->filter_ctx = sink;
+    if (src) {
+        outputs = avfilter_inout_alloc();
+        if (!outputs) {
+            avfilter_inout_free(&inputs);
+            return AVERROR(ENOMEM);
+        }
+        outputs->name = av_strdup("in");
+        outputs->filter_ctx = src;
+    }
+    int err = avfilter_graph_parse_ptr(graph, desc.c_str(), &inputs, &outputs, nullptr);
+    avfilter_inout_free(&inputs);
+    avfilter_inout_free(&outputs);
+    if (err >= 0)
+        err = avfilter_graph_config(graph, nullptr);
+    if (err < 0)
+        *error = errorText(err, "cannot build the filter chain '" + desc + "'");
+    return err;
+}
+
+} // namespace
+
+int EncodePipeline::attach(InputSource &in, OutputFile &out, const JobConfig &cfg, std::string *error)
+{
+    m_in = &in;
+    if (!m_encodersOpen) {
+        m_cfg = cfg;
+        if (int err = openEncoders(in, out, error); err < 0)
+            return err;
+        av_dict_copy(&out.ctx()->metadata, in.ctx()->metadata, 0);
+    } else if (m_hasVideo && in.videoStream < 0) {
+        *error = std::string(in.ctx()->url) + " has no video stream for the merge";
+        return AVERROR_STREAM_NOT_FOUND;
+    }
+    m_vdec.reset();
+    m_adec.reset();
+    if (m_hasVideo) {
+        if (int err = openDecoder(in.ctx()->streams[in.videoStream], &m_vdec, error); err < 0)
+            return err;
+    }
+    if (m_hasAudio && !in.audioStreams.empty()) {
+        if (int err = openDecoder(in.ctx()->streams[in.audioStreams.front()], &m_adec, error); err < 0)
+            return err;
+    }
+    return 0;
+}
+
+int EncodePipeline::openEncoders(InputSource &in, OutputFile &out, std::string *error)
+{
+    const AVOutputFormat *format = out.ctx()->oformat;
+    const AVCodec *vcodec = nullptr, *acodec = nullptr;
+    uint32_t vtag = 0, atag = 0;
+    // A missing encoder refuses the job even when this source lacks the stream.
+    if (m_cfg.videoCodec != kNone && m_cfg.enableVideo) {
+        if (int err = findEncoder(m_cfg.videoCodec, AVMEDIA_TYPE_VIDEO, format, &vcodec, &vtag, error); err < 0)
+            return err;
+    }
+    if (m_cfg.audioCodec != kNone && m_cfg.enableAudio) {
+        if (int err = findEncoder(m_cfg.audioCodec, AVMEDIA_TYPE_AUDIO, format, &acodec, &atag, error); err < 0)
+            return err;
+    }
+    if (vcodec && in.videoStream >= 0) {
+        const VideoTarget target = videoTarget(m_cfg, in.ctx()->streams[in.videoStream], vcodec);
+        if (int err = openVideoEncoder(out.ctx(), vcodec, vtag, m_cfg, target, &m_video, error); err < 0)
+            return err;
+        m_hasVideo = true;
+    }
+    if (acodec && !in.audioStreams.empty()) {
+        if (int err = openAudioEncoder(out.ctx(), acodec, atag, m_cfg, &m_audio, error); err < 0)
+            return err;
+        m_hasAudio = true;
+    }
+    if (!m_hasVideo && !m_hasAudio) {
+        *error = "no output stream remains for " + std::string(in.ctx()->url);
+        return AVERROR_STREAM_NOT_FOUND;
+    }
+    m_encodersOpen = true;
+    return 0;
+}
+
+int EncodePipeline::openDecoder(const AVStream *s, CodecContextPtr *dec, std::string *error)
+{
+    const AVCodec *codec = avcodec_find_decoder(s->codecpar->codec_id);
+    if (!codec) {
+        *error = std::string("no decoder for ") + avcodec_get_name(s->codecpar->codec_id);
+        return AVERROR_DECODER_NOT_FOUND;
+    }
+    dec->reset(avcodec_alloc_context3(codec));
+    if (!*dec)
+        return AVERROR(ENOMEM);
+    AVCodecContext *c = dec->get();
+    int err = avcodec_parameters_to_context(c, s->codecpar);
+    if (err >= 0) {
+        c->pkt_timebase = s->time_base;
+        c->thread_count = decoderThreadCount();
+        c->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
+        err = avcodec_open2(c, codec, nullptr);
+    }
+    if (err < 0)
+        *error = errorText(err, std::string("cannot open the ") + codec->name + " decoder");
+    return err;
+}
+
+int64_t EncodePipeline::taskLengthUs() const
+{
+    const int64_t end = m_rangeEndUs > 0 ? m_rangeEndUs : (m_in ? m_in->durationUs() : 0);
+    return std::max<int64_t>(0, end - m_startUs);
+}
+
+int EncodePipeline::findStart(InputSource &in, int64_t startUs, int64_t durationUs, std::string *error)
+{
+    const int64_t mediaUs = in.durationUs();
+    if (mediaUs > 0 && startUs >= mediaUs) {
+        *error = "the range starts after the end of " + std::string(in.ctx()->url);
+        return AVERROR(EINVAL);
+    }
+    m_startUs = startUs;
+    m_rangeEndUs = durationUs > 0 ? startUs + durationUs : 0;
+    const int64_t target = startUs + in.originUs();
+    int err = avformat_seek_file(in.ctx(), -1, INT64_MIN, target, target, 0);
+    if (err < 0)
+        logLine(errorText(err, "seek failed, decoding from the current position"));
+    if (m_vdec)
+        avcodec_flush_buffers(m_vdec.get());
+    if (m_adec)
+        avcodec_flush_buffers(m_adec.get());
+    m_vgraph = Graph();
+    m_agraph = Graph();
+    m_videoDone = !m_hasVideo;
+    m_audioDone = !m_hasAudio || !m_adec;
+    return 0;
+}
+
+int EncodePipeline::buildVideoGraph(const AVFrame *first, std::string *error)
+{
+    m_vgraph = Graph();
+    m_vgraph.graph.reset(avfilter_graph_alloc());
+    if (!m_vgraph.graph)
+        return AVERROR(ENOMEM);
+    AVFilterGraph *g = m_vgraph.graph.get();
+    g->scale_sws_opts = av_strdup("flags=bicubic");
+    const AVRational sar = first->sample_aspect_ratio.num > 0 ? first->sample_aspect_ratio : AVRational{1, 1};
+    char args[256];
+    std::snprintf(args, sizeof args, "video_size=%dx%d:pix_fmt=%d:time_base=1/%d:pixel_aspect=%d/%d",
+                  first->width, first->height, first->format, AV_TIME_BASE, sar.num, sar.den);
+    int err = avfilter_graph_create_filter(&m_vgraph.src, avfilter_get_by_name("buffer"), "in", args, nullptr, g);
+    if (err >= 0)
+        err = avfilter_graph_create_filter(&m_vgraph.sink, avfilter_get_by_name("buffersink"), "out", nullptr,
+                                           nullptr, g);
+    if (err < 0) {
+        *error = errorText(err, "cannot set up the video filters");
+        return err;
+    }
+    const AVCodecContext *enc = m_video.enc.get();
+    const double content = double(first->width) * sar.num / sar.den / first->height;
+    const double target = double(enc->width) / enc->height;
+    std::string desc;
+    char buf[256];
+    if (m_cfg.pad && std::fabs(content - target) > 0.01) {
+        std::snprintf(buf, sizeof buf,
+                      "scale=%d:%d:force_original_aspect_ratio=decrease:force_divisible_by=2,"
+                      "pad=%d:%d:(ow-iw)/2:(oh-ih)/2:color=0x%06X",
+                      enc->width, enc->height, enc->width, enc->height, m_cfg.padColor & 0xFFFFFF);
+    } else {
+        std::snprintf(buf, sizeof buf, "scale=%d:%d", enc->width, enc->height);
+    }
+    desc = buf;
+    std::snprintf(buf, sizeof buf, ",setsar=1,format=%s,fps=%d/%d", av_get_pix_fmt_name(enc->pix_fmt),
+                  enc->framerate.num, enc->framerate.den);
+    desc += buf;
+    return linkGraph(g, m_vgraph.src, m_vgraph.sink, desc, error);
+}
+
+int EncodePipeline::buildAudioGraph(const AVFrame *first, std::string *error)
+{
+    m_agraph = Graph();
+    m_agraph.graph.reset(avfilter_graph_alloc());
+    if (!m_agraph.graph)
+        return AVERROR(ENOMEM);
+    AVFilterGraph *g = m_agraph.graph.get();
+    const AVCodecContext *enc = m_audio.enc.get();
+    int err = avfilter_graph_create_filter(&m_agraph.sink, avfilter_get_by_name("abuffersink"), "out", nullptr,
+                                           nullptr, g);
+    if (err >= 0 && first) {
+        AVChannelLayout layout;
+        if (first->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
+            av_channel_layout_default(&layout, first->ch_layout.nb_channels);
+        else
+            av_channel_layout_copy(&layout, &first->ch_layout);
+        char args[512];
+        std::snprintf(args, sizeof args, "time_base=1/%d:sample_rate=%d:sample_fmt=%s:channel_layout=%s",
+                      first->sample_rate, first->sample_rate,
+                      av_get_sample_fmt_name(AVSampleFormat(first->format)), layoutText(layout).c_str());
+        av_channel_layout_uninit(&layout);
+        err = avfilter_graph_create_filter(&m_agraph.src, avfilter_get_by_name("abuffer"), "in", args, nullptr, g);
+    }
+    if (err < 0) {
+        *error = errorText(err, "cannot set up the audio filters");
+        return err;
+    }
+    const int64_t lengthUs = taskLengthUs();
+    const std::string layout = layoutText(enc->ch_layout);
+    std::string desc;
+    if (first) {
+        desc = "atrim=start=0";
+        if (lengthUs > 0 && (m_rangeEndUs > 0 || m_padAudio))
+            desc += ":end=" + std::to_string(lengthUs) + "us";
+    } else {
+        desc = "anullsrc=r=" + std::to_string(enc->sample_rate) + ":cl=" + layout + ",atrim=end="
+            + std::to_string(lengthUs) + "us";
+    }
+    if (m_padAudio && lengthUs > 0)
+        desc += ",apad=whole_dur=" + std::to_string(lengthUs) + "us";
+    desc += ",aresample=" + std::to_string(enc->sample_rate) + ",aformat=sample_fmts="
+        + av_get_sample_fmt_name(enc->sample_fmt) + ":sample_rates=" + std::to_string(enc->sample_rate)
+        + ":channel_layouts=" + layout;
+    err = linkGraph(g, m_agraph.src, m_agraph.sink, desc, error);
+    if (err >= 0 && enc->frame_size > 0 && !(enc->codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE))
+        av_buffersink_set_frame_size(m_agraph.sink, unsigned(enc->frame_size));
+    return err;
+}
+
+int EncodePipeline::run(InputSource &in, OutputFile &out, int64_t offsetUs, Worker &worker, std::string *error)
+{
+    m_in = &in;
+    m_worker = &worker;
+    m_offsetUs = offsetUs;
+    worker.totalUs = taskLengthUs();
+    if (!m_frame)
+        m_frame.reset(av_frame_alloc());
+    if (!m_filtered)
+        m_filtered.reset(av_frame_alloc());
+    if (!m_packet)
+        m_packet.reset(av_packet_alloc());
+    if (!m_frame || !m_filtered || !m_packet)
+        return AVERROR(ENOMEM);
+
+    AVPacket *pkt = m_packet.get();
+    const int audioStream = m_adec ? in.audioStreams.front() : -1;
+    while (!(m_videoDone && m_audioDone)) {
+        if (worker.abort)
+            return AVERROR_EXIT;
+        int err = av_read_frame(in.ctx(), pkt);
+        if (err == AVERROR_EOF)
+            break;
+        if (err < 0) {
+            *error = errorText(err, "cannot read " + std::string(in.ctx()->url));
+            return err;
+        }
+        if (pkt->stream_index == in.videoStream && m_vdec && !m_videoDone)
+            err = decodePacket(m_vdec.get(), pkt, true, out, error);
+        else if (pkt->stream_index == audioStream && !m_audioDone)
+            err = decodePacket(m_adec.get(), pkt, false, out, error);
+        av_packet_unref(pkt);
+        if (err < 0)
+            return err;
+    }
+    if (worker.abort)
+        return AVERROR_EXIT;
+    int err = 0;
+    if (m_vdec && !m_videoDone)
+        err = decodePacket(m_vdec.get(), nullptr, true, out, error);
+    if (err >= 0 && m_adec && !m_audioDone)
+        err = decodePacket(m_adec.get(), nullptr, false, out, error);
+    if (err >= 0 && m_vgraph.src) {
+        // Closing at the end of the last frame (not at its start) lets the rate
+        // filter emit that frame too.
+        const int64_t frameUs = av_rescale_q(1, av_inv_q(m_video.enc->framerate), AV_TIME_BASE_Q);
+        int64_t endPts = m_lastVideoPts + frameUs;
+        if (m_rangeEndUs > 0)
+            endPts = std::min(endPts, m_rangeEndUs - m_startUs);
+        err = av_buffersrc_close(m_vgraph.src, endPts, 0);
+        if (err >= 0)
+            err = drainGraph(m_vgraph, true, out, error);
+    }
+    if (err >= 0 && m_hasAudio && !m_agraph.graph && (m_padAudio || !m_adec))
+        err = buildAudioGraph(nullptr, error);   // silence for a task without sound
+    if (err >= 0 && m_agraph.graph)
+        err = m_agraph.src ? pushToGraph(m_agraph, nullptr, false, out, error)
+                           : drainGraph(m_agraph, false, out, error);
+    if (err < 0)
+        return err;
+    if (worker.abort)
+        return AVERROR_EXIT;
+    worker.doneUs = worker.totalUs.load();
+    return 0;
+}
+
+int EncodePipeline::decodePacket(AVCodecContext *dec, const AVPacket *pkt, bool video, OutputFile &out,
+                                 std::string *error)
+{
+    int err = avcodec_send_packet(dec, pkt);
+    if (err < 0 && err != AVERROR_EOF) {
+        // A damaged packet costs a frame, not the job.
+        logLine(errorText(err, std::string("decoding error in ") + dec->codec->name));
+        return 0;
+    }
+    AVFrame *frame = m_frame.get();
+    for (;;) {
+        err = avcodec_receive_frame(dec, frame);
+        if (err == AVERROR(EAGAIN) || err == AVERROR_EOF)
+            return 0;
+        if (err < 0) {
+            logLine(errorText(err, std::string("decoding error in ") + dec->codec->name));
+            return 0;
+        }
+        err = handleFrame(frame, video, out, error);
+        av_frame_unref(frame);
+        if (err < 0)
+            return err;
+    }
+}
+
+int EncodePipeline::handleFrame(AVFrame *frame, bool video, OutputFile &out, std::string *error)
+{
+    int64_t ts = frame->best_effort_timestamp != AV_NOPTS_VALUE ? frame->best_effort_timestamp : frame->pts;
+    if (ts == AV_NOPTS_VALUE)
+        return 0;
+    const int si = video ? m_in->videoStream : m_in->audioStreams.front();
+    const int64_t tUs = toUs(ts, m_in->ctx()->streams[si]->time_base) - m_in->originUs();
+    if (m_rangeEndUs > 0 && tUs >= m_rangeEndUs) {
+        (video ? m_videoDone : m_audioDone) = true;
+        return 0;
+    }
+    if (video) {
+        if (tUs < m_startUs)
+            return 0;
+        if (!m_vgraph.graph) {
+            if (int err = buildVideoGraph(frame, error); err < 0)
+                return err;
+        }
+        frame->pts = tUs - m_startUs;
+        m_lastVideoPts = frame->pts;
+        if (m_worker)
+            m_worker->doneUs = std::clamp<int64_t>(tUs - m_startUs, m_worker->doneUs, m_worker->totalUs);
+        return pushToGraph(m_vgraph, frame, true, out, error);
+    }
+    if (!m_agraph.graph) {
+        if (int err = buildAudioGraph(frame, error); err < 0)
+            return err;
+    }
+    frame->pts = av_rescale_q(tUs - m_startUs, AV_TIME_BASE_Q, AVRational{1, frame->sample_rate});
+    if (m_worker && !m_hasVideo && tUs >= m_startUs)
+        m_worker->doneUs = std::clamp<int64_t>(tUs - m_startUs, m_worker->doneUs, m_worker->totalUs);
+    return pushToGraph(m_agraph, frame, false, out, error);
+}
+
+int EncodePipeline::pushToGraph(Graph &g, AVFrame *frame, bool video, OutputFile &out, std::string *error)
+{
+    int err = av_buffersrc_add_frame_flags(g.src, frame, 0);
+    if (err < 0) {
+        *error = errorText(err, std::string("cannot filter the ") + (video ? "video" : "audio"));
+        return err;
+    }
+    return drainGraph(g, video, out, error);
+}
+
+int EncodePipeline::drainGraph(Graph &g, bool video, OutputFile &out, std::string *error)
+{
+    AVFrame *f = m_filtered.get();
+    EncodedStream &s = video ? m_video : m_audio;
+    const AVRational sinkTb = av_buffersink_get_time_base(g.sink);
+    const AVRational encTb = s.enc->time_base;
+    const int64_t offset = av_rescale_q(m_offsetUs, AV_TIME_BASE_Q, encTb);
+    for (;;) {
+        int err = av_buffersink_get_frame(g.sink, f);
+        if (err == AVERROR(EAGAIN) || err == AVERROR_EOF)
+            return 0;
+        if (err < 0) {
+            *error = errorText(err, std::string("cannot filter the ") + (video ? "video" : "audio"));
+            return err;
+        }
+        int64_t pts = f->pts == AV_NOPTS_VALUE ? s.nextPts : av_rescale_q(f->pts, sinkTb, encTb) + offset;
+        pts = std::max(pts, s.nextPts);
+        f->pts = pts;
+        s.nextPts = pts + (video ? 1 : f->nb_samples);
+        if (video)
+            f->pict_type = AV_PICTURE_TYPE_NONE;
+        m_outputEndUs = std::max(m_outputEndUs, av_rescale_q(s.nextPts, encTb, AV_TIME_BASE_Q));
+        err = encode(s, f, out, error);
+        av_frame_unref(f);
+        if (err < 0)
+            return err;
+    }
+}
+
+int EncodePipeline::encode(EncodedStream &s, AVFrame *frame, OutputFile &out, std::string *error)
+{
+    AVCodecContext *enc = s.enc.get();
+    int err = avcodec_send_frame(enc, frame);
+    if (err < 0 && !(err == AVERROR_EOF && !frame)) {
+        *error = errorText(err, std::string("encoder ") + enc->codec->name + " failed");
+        return err;
+    }
+    PacketPtr pkt(av_packet_alloc());
+    if (!pkt)
+        return AVERROR(ENOMEM);
+    for (;;) {
+        err = avcodec_receive_packet(enc, pkt.get());
+        if (err == AVERROR(EAGAIN) || err == AVERROR_EOF)
+            return 0;
+        if (err < 0) {
+            *error = errorText(err, std::string("encoder ") + enc->codec->name + " failed");
+            return err;
+        }
+        pkt->stream_index = s.stream->index;
+        if (pkt->duration == 0 && enc->codec_type == AVMEDIA_TYPE_VIDEO)
+            pkt->duration = 1;   // one frame in the encoder's 1/rate time base
+        av_packet_rescale_ts(pkt.get(), enc->time_base, s.stream->time_base);
+        err = av_interleaved_write_frame(out.ctx(), pkt.get());
+        if (err < 0) {
+            *error = errorText(err, "cannot write " + out.path());
+            return err;
+        }
+    }
+}
+
+int EncodePipeline::flush(OutputFile &out, std::string *error)
+{
+    int err = 0;
+    if (m_hasVideo)
+        err = encode(m_video, nullptr, out, error);
+    if (err >= 0 && m_hasAudio)
+        err = encode(m_audio, nullptr, out, error);
+    return err;
+}
+
+} // namespace zv::job

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "job/EncoderSetup.h"
+#include "core/Global.h"
+#include "job/Pipeline.h"
+
+namespace zv::job {
+
+// Decodes a source range, fits it to the output format through a filter graph
+// and encodes it. The encoders belong to the output and live across a merge's
+// tasks; decoders and graphs belong to the current source.
+class EncodePipeline : public Pipeline {
+public:
+    // A merge pads or trims each task's audio to its video length, so the
+    // streams stay in sync across the joins.
+    explicit EncodePipeline(bool padAudioToVideo = false) : m_padAudio(padAudioToVideo) {}
+
+    int attach(InputSource &in, OutputFile &out, const JobConfig &cfg, std::string *error) override;
+    int findStart(InputSource &in, int64_t startUs, int64_t durationUs, std::string *error) override;
+    int64_t originUs() const override { return m_startUs; }
+    int64_t endUs() const override { return m_rangeEndUs; }
+    int run(InputSource &in, OutputFile &out, int64_t offsetUs, Worker &worker, std::string *error) override;
+    int flush(OutputFile &out, std::string *error) override;
+    int64_t outputEndUs() const override { return m_outputEndUs; }
+
+private:
+    struct Graph {
+        FilterGraphPtr graph;
+        AVFilterContext *src = nullptr;
+        AVFilterContext *sink = nullptr;
+    };
+
+    int openEncoders(InputSource &in, OutputFile &out, std::string *error);
+    int openDecoder(const AVStream *s, CodecContextPtr *dec, std::string *error);
+    int buildVideoGraph(const AVFrame *first, std::string *error);
+    int buildAudioGraph(const AVFrame *first, std::string *error);
+    int decodePacket(AVCodecContext *dec, const AVPacket *pkt, bool video, OutputFile &out, std::string *error);
+    int handleFrame(AVFrame *frame, bool video, OutputFile &out, std::string *error);
+    int pushToGraph(Graph &g, AVFrame *frame, bool video, OutputFile &out, std::string *error);
+    int drainGraph(Graph &g, bool video, OutputFile &out, std::string *error);
+    int encode(EncodedStream &s, AVFrame *frame, OutputFile &out, std::string *error);
+    int64_t taskLengthUs() const;
+
+    JobConfig m_cfg;
+    bool m_padAudio;
+    bool m_encodersOpen = false;
+    EncodedStream m_video, m_audio;
+    bool m_hasVideo = false, m_hasAudio = false;
+
+    // Per source.
+    InputSource *m_in = nullptr;
+    CodecContextPtr m_vdec, m_adec;
+    Graph m_vgraph, m_agraph;
+    bool m_videoDone = false, m_audioDone = false;
+    FramePtr m_frame, m_filtered;
+    PacketPtr m_packet;
+    int64_t m_startUs = 0, m_rangeEndUs = 0;
+    int64_t m_offsetUs = 0;
+    int64_t m_lastVideoPts = 0;
+    int64_t m_outputEndUs = 0;
+    Worker *m_worker = nullptr;
+};
+
+} // namespace zv::job

@@ -1,0 +1,283 @@
+#include "job/EncoderSetup.h"
+
+extern "C" {
+#include <libavutil/opt.h>
+#include <libavutil/pixdesc.h>
+}
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace zv::job {
+
+namespace {
+
+std::string hexId(uint32_t id)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "0x%X", id);
+    return buf;
+}
+
+bool isNamed(const AVCodec *c, const char *name)
+{
+    return std::strcmp(c->name, name) == 0;
+}
+
+AVPixelFormat pixelFormatFor(const AVCodec *codec)
+{
+    if (!codec->pix_fmts)
+        return AV_PIX_FMT_YUV420P;
+    for (const AVPixelFormat *p = codec->pix_fmts; *p != AV_PIX_FMT_NONE; ++p) {
+        const AVPixFmtDescriptor *d = av_pix_fmt_desc_get(*p);
+        if (d && d->nb_components == 3 && d->log2_chroma_w == 1 && d->log2_chroma_h == 1
+            && d->comp[0].depth == 8 && !(d->flags & AV_PIX_FMT_FLAG_RGB))
+            return *p;
+    }
+    return codec->pix_fmts[0];
+}
+
+// Encoder options from bit rate and quality; the caller's text options last.
+void videoOptions(const AVCodec *codec, const JobConfig &cfg, AVCodecContext *enc, AVDictionary **opts)
+{
+    const bool high = cfg.videoQuality >= 90;
+    const bool x26x = isNamed(codec, "libx264") || isNamed(codec, "libx265");
+    if (x26x) {
+        av_dict_set(opts, "preset", high ? "medium" : "veryfast", 0);
+        if (isNamed(codec, "libx265"))
+            av_dict_set(opts, "x265-params", "log-level=error", 0);
+        if (cfg.videoEncoderOption == 2 && cfg.videoProfile == 66 && isNamed(codec, "libx264"))
+            av_dict_set(opts, "profile", "baseline", 0);
+        if (cfg.videoEncoderOption == 2 && cfg.videoProfile == 1 && isNamed(codec, "libx265"))
+            av_dict_set(opts, "profile", "main", 0);
+    }
+    if (cfg.videoBitRate > 0) {
+        enc->bit_rate = cfg.videoBitRate;
+        if (x26x) {
+            enc->rc_max_rate = int64_t(cfg.videoBitRate) * 3 / 2;
+            enc->rc_buffer_size = int(std::min<int64_t>(INT32_MAX, int64_t(cfg.videoBitRate) * 2));
+        }
+    } else if (x26x) {
+        av_dict_set(opts, "crf", high ? "20" : "27", 0);
+    } else if (isNamed(codec, "libvpx-vp9")) {
+        av_dict_set(opts, "crf", high ? "20" : "31", 0);
+        enc->bit_rate = 0;
+    } else if (isNamed(codec, "libvpx")) {
+        // VP8 needs a bit-rate ceiling beside crf; 8 / 2 Mbit/s keep 1080p sharp
+        // and small pictures small.
+        av_dict_set(opts, "crf", high ? "10" : "30", 0);
+        enc->bit_rate = high ? 8000000 : 2000000;
+    } else if (isNamed(codec, "libtheora")) {
+        enc->flags |= AV_CODEC_FLAG_QSCALE;
+        enc->global_quality = FF_QP2LAMBDA * (high ? 7 : 5);
+    } else if (codec->id != AV_CODEC_ID_DVVIDEO && codec->id != AV_CODEC_ID_RAWVIDEO) {
+        enc->flags |= AV_CODEC_FLAG_QSCALE;
+        enc->global_quality = FF_QP2LAMBDA * (high ? 3 : 6);
+    }
+}
+
+void audioOptions(const AVCodec *codec, const JobConfig &cfg, AVCodecContext *enc)
+{
+    const bool high = cfg.audioQuality >= 90;
+    if (cfg.audioBitRate > 0) {
+        enc->bit_rate = cfg.audioBitRate;
+    } else if (isNamed(codec, "libmp3lame")) {
+        enc->flags |= AV_CODEC_FLAG_QSCALE;
+        enc->global_quality = FF_QP2LAMBDA * (high ? 2 : 5);
+    } else if (isNamed(codec, "libvorbis")) {
+        enc->flags |= AV_CODEC_FLAG_QSCALE;
+        enc->global_quality = FF_QP2LAMBDA * (high ? 6 : 3);
+    } else if (codec->id == AV_CODEC_ID_AAC) {
+        enc->bit_rate = int64_t(high ? 160000 : 96000) * ((enc->ch_layout.nb_channels + 1) / 2);
+    }
+}
+
+int nearestSampleRate(const AVCodec *codec, int wanted)
+{
+    if (!codec->supported_samplerates)
+        return wanted;
+    int best = codec->supported_samplerates[0];
+    for (const int *r = codec->supported_samplerates; *r; ++r) {
+        if (std::abs(*r - wanted) < std::abs(best - wanted))
+            best = *r;
+    }
+    return best;
+}
+
+void channelLayoutFor(const AVCodec *codec, int channels, AVChannelLayout *out)
+{
+    av_channel_layout_default(out, channels);
+    if (!codec->ch_layouts)
+        return;
+    for (const AVChannelLayout *l = codec->ch_layouts; l->nb_channels; ++l) {
+        if (l->nb_channels == channels) {
+            av_channel_layout_copy(out, l);
+            return;
+        }
+    }
+    av_channel_layout_uninit(out);
+    av_channel_layout_default(out, 2);
+    logLine(std::string(codec->name) + " cannot take " + std::to_string(channels)
+                             + " channels: downmixing to stereo");
+}
+
+void mergeTextOptions(const JobConfig &cfg, AVDictionary **opts)
+{
+    if (!cfg.textOption.empty())
+        av_dict_parse_string(opts, cfg.textOption.c_str(), "=", ":", 0);
+}
+
+int finishOpen(AVFormatContext *oc, const AVCodec *codec, uint32_t tag, AVDictionary **opts,
+               EncodedStream *out, std::string *error, const std::string &what)
+{
+    AVCodecContext *enc = out->enc.get();
+    if (oc->oformat->flags & AVFMT_GLOBALHEADER)
+        enc->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    int err = avcodec_open2(enc, codec, opts);
+    if (err < 0) {
+        *error = errorText(err, "encoder " + std::string(codec->name) + " refused " + what);
+        return err;
+    }
+    out->stream = avformat_new_stream(oc, nullptr);
+    if (!out->stream)
+        return AVERROR(ENOMEM);
+    err = avcodec_parameters_from_context(out->stream->codecpar, enc);
+    if (err < 0) {
+        *error = errorText(err, "cannot set up the output stream of " + std::string(codec->name));
+        return err;
+    }
+    out->stream->time_base = enc->time_base;
+    const std::string mux = oc->oformat->name;
+    if (tag)
+        out->stream->codecpar->codec_tag = tag;
+    else if (codec->id == AV_CODEC_ID_HEVC && (mux == "mp4" || mux == "mov"))
+        out->stream->codecpar->codec_tag = MKTAG('h', 'v', 'c', '1');
+    return 0;
+}
+
+} // namespace
+
+int findEncoder(uint32_t id, AVMediaType type, const AVOutputFormat *format, const AVCodec **codec,
+                uint32_t *tag, std::string *error)
+{
+    *tag = 0;
+    *codec = nullptr;
+    if (id == 0) {
+        const AVCodecID def = type == AVMEDIA_TYPE_VIDEO ? format->video_codec : format->audio_codec;
+        *codec = def != AV_CODEC_ID_NONE ? avcodec_find_encoder(def) : nullptr;
+        if (!*codec) {
+            *error = std::string("container ") + format->name + " has no default "
+                + (type == AVMEDIA_TYPE_VIDEO ? "video" : "audio") + " encoder";
+            return AVERROR_ENCODER_NOT_FOUND;
+        }
+        return 0;
+    }
+    CodecChoice choice;
+    if (!codecForId(id, &choice)) {
+        *error = "unknown codec id " + hexId(id);
+        return AVERROR_ENCODER_NOT_FOUND;
+    }
+    if (choice.encoder)
+        *codec = avcodec_find_encoder_by_name(choice.encoder);
+    if (!*codec || avcodec_get_type(choice.id) != type) {
+        *error = std::string("no encoder for ") + choice.label + " (id " + hexId(id) + ") in this FFmpeg build";
+        *codec = nullptr;
+        return AVERROR_ENCODER_NOT_FOUND;
+    }
+    *tag = choice.tag;
+    return 0;
+}
+
+VideoTarget videoTarget(const JobConfig &cfg, const AVStream *source, const AVCodec *codec)
+{
+    VideoTarget t;
+    const AVCodecParameters *p = source->codecpar;
+    if (cfg.width > 0 && cfg.height > 0) {
+        t.width = int(cfg.width);
+        t.height = int(cfg.height);
+    } else {
+        AVRational sar = p->sample_aspect_ratio.num > 0 ? p->sample_aspect_ratio : AVRational{1, 1};
+        t.width = int(av_rescale(p->width, sar.num, sar.den));
+        t.height = p->height;
+    }
+    if (cfg.rateNum > 0 && cfg.rateDen > 0)
+        t.rate = AVRational{int(cfg.rateNum), int(cfg.rateDen)};
+    else if (source->avg_frame_rate.num > 0 && source->avg_frame_rate.den > 0)
+        t.rate = source->avg_frame_rate;
+    else if (source->r_frame_rate.num > 0 && source->r_frame_rate.den > 0)
+        t.rate = source->r_frame_rate;
+    t.rate = av_d2q(av_q2d(t.rate), 1001000);
+
+    if (codec->supported_framerates)
+        t.rate = codec->supported_framerates[av_find_nearest_q_idx(t.rate, codec->supported_framerates)];
+    if (codec->id == AV_CODEC_ID_H263) {
+        static const int sizes[][2] = {{128, 96}, {176, 144}, {352, 288}, {704, 576}, {1408, 1152}};
+        int best = 0;
+        for (int i = 1; i < 5; ++i) {
+            if (std::abs(sizes[i][0] * sizes[i][1] - t.width * t.height)
+                < std::abs(sizes[best][0] * sizes[best][1] - t.width * t.height))
+                best = i;
+        }
+        t.width = sizes[best][0];
+        t.height = sizes[best][1];
+    } else if (codec->id == AV_CODEC_ID_DVVIDEO) {
+        const bool pal = std::fabs(av_q2d(t.rate) - 25.0) < std::fabs(av_q2d(t.rate) - 29.97);
+        t.width = 720;
+        t.height = pal ? 576 : 480;
+        t.rate = pal ? AVRational{25, 1} : AVRational{30000, 1001};
+    }
+    t.width &= ~1;
+    t.height &= ~1;
+    return t;
+}
+
+int openVideoEncoder(AVFormatContext *oc, const AVCodec *codec, uint32_t tag, const JobConfig &cfg,
+                     const VideoTarget &target, EncodedStream *out, std::string *error)
+{
+    out->enc.reset(avcodec_alloc_context3(codec));
+    AVCodecContext *enc = out->enc.get();
+    if (!enc)
+        return AVERROR(ENOMEM);
+    enc->width = target.width;
+    enc->height = target.height;
+    enc->sample_aspect_ratio = AVRational{1, 1};
+    enc->pix_fmt = pixelFormatFor(codec);
+    enc->framerate = target.rate;
+    enc->time_base = av_inv_q(target.rate);
+    if (tag)
+        enc->codec_tag = tag;
+    AVDictionary *opts = nullptr;
+    videoOptions(codec, cfg, enc, &opts);
+    mergeTextOptions(cfg, &opts);
+    const std::string what = "size " + std::to_string(target.width) + "x" + std::to_string(target.height)
+        + " at " + std::to_string(target.rate.num) + "/" + std::to_string(target.rate.den) + " fps";
+    int err = finishOpen(oc, codec, tag, &opts, out, error, what);
+    av_dict_free(&opts);
+    return err;
+}
+
+int openAudioEncoder(AVFormatContext *oc, const AVCodec *codec, uint32_t tag, const JobConfig &cfg,
+                     EncodedStream *out, std::string *error)
+{
+    out->enc.reset(avcodec_alloc_context3(codec));
+    AVCodecContext *enc = out->enc.get();
+    if (!enc)
+        return AVERROR(ENOMEM);
+    enc->sample_rate = nearestSampleRate(codec, cfg.sampleRate ? int(cfg.sampleRate) : 44100);
+    channelLayoutFor(codec, cfg.channels ? int(cfg.channels) : 2, &enc->ch_layout);
+    enc->sample_fmt = codec->sample_fmts ? codec->sample_fmts[0] : AV_SAMPLE_FMT_S16;
+    enc->time_base = AVRational{1, enc->sample_rate};
+    if (tag)
+        enc->codec_tag = tag;
+    audioOptions(codec, cfg, enc);
+    AVDictionary *opts = nullptr;
+    mergeTextOptions(cfg, &opts);
+    const std::string what = std::to_string(enc->ch_layout.nb_channels) + " channels at "
+        + std::to_string(enc->sample_rate) + " Hz";
+    int err = finishOpen(oc, codec, tag, &opts, out, error, what);
+    av_dict_free(&opts);
+    return err;
+}
+
+} // namespace zv::job

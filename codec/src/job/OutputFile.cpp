@@ -1,0 +1,116 @@
+#include "job/OutputFile.h"
+
+extern "C" {
+#include <libavutil/opt.h>
+}
+
+namespace zv::job {
+
+OutputFile::~OutputFile()
+{
+    discard();
+}
+
+int OutputFile::prepare(const std::string &path, const AVOutputFormat *format,
+                        const InterruptScope *scope, std::string *error)
+{
+    discard();
+    m_path = path;
+    int err = avformat_alloc_output_context2(&m_ctx, format, nullptr, path.c_str());
+    if (err < 0 || !m_ctx) {
+        *error = errorText(err < 0 ? err : AVERROR(ENOMEM), "cannot set up the output " + path);
+        return err < 0 ? err : AVERROR(ENOMEM);
+    }
+    m_ctx->interrupt_callback.callback = zv::interruptCallback;
+    m_ctx->interrupt_callback.opaque = const_cast<InterruptScope *>(scope);
+    return 0;
+}
+
+int OutputFile::create(std::string *error)
+{
+    if (!m_ctx)
+        return AVERROR(EINVAL);
+    if (m_created || (m_ctx->oformat->flags & AVFMT_NOFILE))
+        return 0;
+    int err = avio_open2(&m_ctx->pb, m_path.c_str(), AVIO_FLAG_WRITE, &m_ctx->interrupt_callback,
+                         nullptr);
+    if (err < 0) {
+        *error = errorText(err, "cannot create " + m_path);
+        return err;
+    }
+    m_created = true;
+    return 0;
+}
+
+int OutputFile::writeHeader(const std::string &options, std::string *error)
+{
+    int err = create(error);
+    if (err < 0)
+        return err;
+    AVDictionary *opts = nullptr;
+    if (!options.empty())
+        av_dict_parse_string(&opts, options.c_str(), "=", ":", 0);
+    err = avformat_write_header(m_ctx, &opts);
+    av_dict_free(&opts);
+    if (err < 0) {
+        std::string name = m_ctx->oformat->name;
+        *error = errorText(err, name + " refused the output streams");
+        for (unsigned i = 0; i < m_ctx->nb_streams; ++i) {
+            const AVCodecParameters *p = m_ctx->streams[i]->codecpar;
+            if (avformat_query_codec(m_ctx->oformat, p->codec_id, FF_COMPLIANCE_NORMAL) == 0) {
+                *error = errorText(err, name + " cannot carry " + avcodec_get_name(p->codec_id)
+                                        + " (stream " + std::to_string(i) + ")");
+                break;
+            }
+        }
+        return err;
+    }
+    m_headerWritten = true;
+    return 0;
+}
+
+int OutputFile::writeTrailer(std::string *error)
+{
+    int err = av_write_trailer(m_ctx);
+    if (err < 0) {
+        *error = errorText(err, "cannot finish " + m_path);
+        return err;
+    }
+    if (m_ctx->pb) {
+        avio_flush(m_ctx->pb);
+        if (m_ctx->pb->error < 0) {
+            *error = errorText(m_ctx->pb->error, "cannot write " + m_path);
+            return m_ctx->pb->error;
+        }
+    }
+    err = close();
+    if (err < 0) {
+        *error = errorText(err, "cannot close " + m_path);
+        return err;
+    }
+    m_finished = true;
+    return 0;
+}
+
+int OutputFile::close()
+{
+    if (!m_ctx)
+        return 0;
+    int err = 0;
+    if (m_created && !(m_ctx->oformat->flags & AVFMT_NOFILE))
+        err = avio_closep(&m_ctx->pb);
+    avformat_free_context(m_ctx);
+    m_ctx = nullptr;
+    return err;
+}
+
+void OutputFile::discard()
+{
+    bool remove = m_created && !m_finished;
+    close();
+    if (remove)
+        removeFile(m_path);
+    m_created = m_headerWritten = m_finished = false;
+}
+
+} // namespace zv::job

@@ -1,0 +1,129 @@
+// The tag-writer handle: UTF-32 texts and a cover into a finished output file.
+#include "job/JobSupport.h"
+#include "job/TagWriter.h"
+
+#include "zovAruzIvivu.h"
+
+#include <new>
+
+struct ZvTagWriter {
+    zv::job::TagWriter writer;
+};
+
+namespace {
+
+const char *propertyForField(uint32_t field)
+{
+    switch (field) {
+    case 0: return "TITLE";
+    case 1: return "ARTIST";
+    case 2: return "ALBUM";
+    case 3: return "GENRE";
+    case 4: return "DATE";
+    case 5: return "TRACKNUMBER";
+    case 6: return "COMMENT";
+    case 7: return "COPYRIGHT";
+    case 10: return "ALBUMARTIST";
+    case 11: return "COMPOSER";
+    case 12: return "GROUPING";
+    case 13: return "DISCNUMBER";
+    default: return nullptr;
+    }
+}
+
+constexpr uint32_t kPictureField = 9;
+
+} // namespace
+
+extern "C" {
+
+ZvTagWriter* ZV_Create_TagWriter(void)
+{
+    return new (std::nothrow) ZvTagWriter;
+}
+
+int ZV_Open_TagWriter(ZvTagWriter* w, const uint32_t* utf32Path)
+{
+    if (!w || !utf32Path)
+        return 1;
+    try {
+        const std::string path = zv::job::utf32ToUtf8(utf32Path, 0);
+        if (w->writer.open(path))
+            return 0;
+        zv::job::logLine("cannot write tags into " + path + ": not a format the tag writer knows");
+        return 1;
+    } catch (...) {
+        return 1;
+    }
+}
+
+int ZV_Prepare_TagWriter(ZvTagWriter* w)
+{
+    if (!w)
+        return 0;
+    w->writer.clearExisting();
+    return 1;
+}
+
+int ZV_SetField_TagWriter(ZvTagWriter* w, uint32_t field, const uint32_t* text, uint32_t byteLength)
+{
+    const char *key = propertyForField(field);
+    if (!w || !key || !text || byteLength < 4)
+        return 0;
+    try {
+        w->writer.setText(key, zv::job::utf32ToUtf8(text, byteLength / 4));
+        return 1;
+    } catch (...) {
+        return 0;
+    }
+}
+
+int ZV_SetPicture_TagWriter(ZvTagWriter* w, uint32_t field, const void* data, uint32_t size)
+{
+    if (!w || field != kPictureField || !data || size == 0)
+        return 0;
+    try {
+        w->writer.setPicture(data, size);
+        return 1;
+    } catch (...) {
+        return 0;
+    }
+}
+
+int ZV_AddItem_TagWriter(ZvTagWriter* w, int32_t value, uint32_t id, uint32_t kind, uint32_t length, const void* data)
+{
+    (void)value;
+    if (kind == 1)
+        return ZV_SetPicture_TagWriter(w, id, data, length);
+    if (kind == 0)
+        return ZV_SetField_TagWriter(w, id, static_cast<const uint32_t *>(data), length);
+    return 0;
+}
+
+int ZV_Save_TagWriter(ZvTagWriter* w)
+{
+    if (!w)
+        return 0;
+    try {
+        std::string error;
+        if (w->writer.save(&error))
+            return 1;
+        zv::job::logLine(error);
+        return 0;
+    } catch (...) {
+        return 0;
+    }
+}
+
+void ZV_Close_TagWriter(ZvTagWriter* w)
+{
+    if (w)
+        w->writer.close();
+}
+
+void ZV_Destroy_TagWriter(ZvTagWriter* w)
+{
+    delete w;
+}
+
+} // extern "C"
