@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QTest>
 
@@ -139,7 +140,7 @@ Bgr ffmpegFrameAt(const QString &file, double seconds, int width, int height)
         args << "-ss" << QString::number(seconds, 'f', 6);
     else
         args << "-sseof" << "-1";
-    args << "-i" << file;
+    args << "-i" << file << "-map" << "0:v:0";
     if (seconds >= 0)
         args << "-frames:v" << "1";
     args << "-an" << "-sn" << "-f" << "rawvideo" << "-pix_fmt" << "bgr24" << "-";
@@ -152,6 +153,18 @@ Bgr ffmpegFrameAt(const QString &file, double seconds, int width, int height)
     out.height = height;
     out.pixels = r.out.right(frameBytes); // the last frame for -sseof
     return out;
+}
+
+double videoOffset(const QString &file)
+{
+    const QJsonObject o = probe(file);
+    const double start = o.value("format").toObject().value("start_time").toString().toDouble();
+    for (const QJsonValue &v : o.value("streams").toArray()) {
+        const QJsonObject s = v.toObject();
+        if (s.value("codec_type").toString() == "video")
+            return s.value("start_time").toString().toDouble() - start;
+    }
+    return 0.0;
 }
 
 double psnr(const Bgr &a, const Bgr &b)

@@ -27,8 +27,10 @@ struct Bgr {
 // Parses a 24-bit BMP block as the library documents it; empty on any mismatch.
 Bgr fromBmp(const uint8_t *bmp, QString *why = nullptr);
 // The frame ffmpeg's own decoder gives at `-ss seconds` (or the last frame when
-// seconds < 0), as BGR24 at its display size (autorotated).
+// seconds < 0) of the first video stream, as BGR24 at its display size (autorotated).
 Bgr ffmpegFrameAt(const QString &file, double seconds, int width, int height);
+// Seconds from the container's start to the first video frame (ffprobe).
+double videoOffset(const QString &file);
 double psnr(const Bgr &a, const Bgr &b);
 
 } // namespace CodecFixtures

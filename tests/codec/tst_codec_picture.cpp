@@ -1,0 +1,155 @@
+// The picture at a time: the exact frame shown at t, upright, as a BMP,
+// judged by the ffmpeg command line's decode of the same file.
+#include "zovAruzIvivu.h"
+
+#include "CodecFixtures.h"
+#include "TestMedia.h"
+
+#include <QJsonArray>
+#include <QtTest>
+
+using namespace CodecFixtures;
+
+namespace {
+
+struct InfoGuard {
+    ZvInfo *h = ZV_Create_Info(0xFFFFFFFF);
+    ~InfoGuard() { ZV_Destroy_Info(h); }
+};
+
+// Picture at t from the library, compared with ffmpeg's frame at `oracleSeconds`.
+void comparePicture(ZvInfo *h, const QString &file, uint64_t t, double oracleSeconds, int w, int hgt)
+{
+    uint8_t *bmp = ZV_GetVideoImage_Info(h, t, 1, 0, 0, 0);
+    QVERIFY2(bmp, ZV_GetLastErrorText_Info(h));
+    QString why;
+    const Bgr ours = fromBmp(bmp, &why);
+    const uint32_t length = ZV_GetVideoImageSize_Info(h, bmp);
+    QCOMPARE(ZV_FreeVideoImage_Info(h, bmp), 1);
+    QVERIFY2(!ours.pixels.isEmpty(), qPrintable(why));
+    QCOMPARE(length, uint32_t(54 + ((w * 3 + 3) & ~3) * hgt));
+    QCOMPARE(ours.width, w);
+    QCOMPARE(ours.height, hgt);
+    const Bgr theirs = ffmpegFrameAt(file, oracleSeconds, w, hgt);
+    QVERIFY2(!theirs.pixels.isEmpty(), "ffmpeg gave no frame");
+    const double db = psnr(ours, theirs);
+    QVERIFY2(db >= 45.0, qPrintable(QString("PSNR %1 dB at t=%2 us").arg(db).arg(t)));
+}
+
+} // namespace
+
+class TestCodecPicture : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QCOMPARE(ZV_Initialize_Library(1, 0), 1);
+    }
+
+    void exactFrame_data()
+    {
+        QTest::addColumn<QString>("file");
+        // t counts from the first video frame; the request adds the stream's offset
+        // within the container, so that t and ffmpeg's -ss name the same frame.
+        QTest::addColumn<qulonglong>("t");
+        QTest::addColumn<double>("oracle"); // seconds after the first video frame; < 0: the last frame
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        const QString mp4 = TestMedia::h264AacMp4();
+        QTest::newRow("mp4 first frame") << mp4 << 0ull << 0.0 << 320 << 240;
+        QTest::newRow("mp4 non-key 1.00 s") << mp4 << 1000000ull << 1.0 << 320 << 240;
+        QTest::newRow("mp4 between frames 1.02 s") << mp4 << 1020000ull << 1.0 << 320 << 240;
+        QTest::newRow("mkv between frames 1.21 s") << mkvLanguages() << 1210000ull << 1.2 << 192 << 108;
+        QTest::newRow("mp4 key frame 2.00 s") << mp4 << 2000000ull << 2.0 << 320 << 240;
+        QTest::newRow("mp4 non-key 2.52 s") << mp4 << 2520000ull << 2.52 << 320 << 240;
+        QTest::newRow("mp4 last frame 5.96 s") << mp4 << 5960000ull << 5.96 << 320 << 240;
+        QTest::newRow("mp4 past the end") << mp4 << 100000000ull << -1.0 << 320 << 240;
+        QTest::newRow("portrait upright 1.00 s") << portraitMp4() << 1000000ull << 1.0 << 240 << 320;
+        QTest::newRow("mkv 1.20 s") << mkvLanguages() << 1200000ull << 1.2 << 192 << 108;
+        QTest::newRow("mpegts 1.00 s") << twoProgramTs() << 1000000ull << 1.0 << 160 << 120;
+        QTest::newRow("still png") << TestMedia::tinyPng() << 0ull << 0.0 << 64 << 48;
+    }
+
+    void exactFrame()
+    {
+        QFETCH(QString, file);
+        QFETCH(qulonglong, t);
+        QFETCH(double, oracle);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        const double offset = videoOffset(file);
+        const uint64_t shifted = t + uint64_t(qRound64(offset * 1e6));
+        InfoGuard info;
+        QCOMPARE(ZV_Open_Info(info.h, file.toUtf8().constData()), 1);
+        comparePicture(info.h, file, shifted, oracle < 0 ? oracle : oracle + offset, width, height);
+    }
+
+    // A thumbnail strip moves forward; then a jump back must still be exact.
+    void stripForwardThenBack()
+    {
+        const QString mp4 = TestMedia::h264AacMp4();
+        InfoGuard info;
+        QCOMPARE(ZV_Open_Info(info.h, mp4.toUtf8().constData()), 1);
+        for (int k = 0; k < 10; ++k) {
+            comparePicture(info.h, mp4, uint64_t(k) * 600000, k * 0.6, 320, 240);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        comparePicture(info.h, mp4, 400000, 0.4, 320, 240);
+        comparePicture(info.h, mp4, 400000, 0.4, 320, 240); // same request twice
+    }
+
+    void requestedSizes_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("askW");
+        QTest::addColumn<int>("askH");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::newRow("width only") << TestMedia::h264AacMp4() << 160 << 0 << 160 << 120;
+        QTest::newRow("height only") << TestMedia::h264AacMp4() << 0 << 60 << 80 << 60;
+        QTest::newRow("both") << TestMedia::h264AacMp4() << 101 << 99 << 101 << 99;
+        QTest::newRow("portrait width only") << portraitMp4() << 120 << 0 << 120 << 160;
+    }
+
+    void requestedSizes()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, askW);
+        QFETCH(int, askH);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        InfoGuard info;
+        QCOMPARE(ZV_Open_Info(info.h, file.toUtf8().constData()), 1);
+        uint8_t *bmp = ZV_GetVideoImage_Info(info.h, 1000000, 0, uint32_t(askW), uint32_t(askH), 0);
+        QString why;
+        const Bgr pic = fromBmp(bmp, &why);
+        ZV_FreeVideoImage_Info(info.h, bmp);
+        QVERIFY2(!pic.pixels.isEmpty(), qPrintable(why));
+        QCOMPARE(pic.width, width);
+        QCOMPARE(pic.height, height);
+    }
+
+    // Scaled pictures equal ffmpeg's own scaler's.
+    void scaledPicture()
+    {
+        const QString file = TestMedia::h264AacMp4();
+        InfoGuard info;
+        QCOMPARE(ZV_Open_Info(info.h, file.toUtf8().constData()), 1);
+        uint8_t *bmp = ZV_GetVideoImage_Info(info.h, 2000000, 1, 160, 120, 0);
+        const Bgr ours = fromBmp(bmp);
+        ZV_FreeVideoImage_Info(info.h, bmp);
+        const TestMedia::ToolResult r = TestMedia::run(
+            "ffmpeg", {"-v", "error", "-nostdin", "-ss", "2", "-i", file, "-frames:v", "1", "-vf",
+                       "scale=160:120", "-f", "rawvideo", "-pix_fmt", "bgr24", "-"});
+        Bgr theirs;
+        theirs.width = 160;
+        theirs.height = 120;
+        theirs.pixels = r.out;
+        QVERIFY2(psnr(ours, theirs) >= 45.0, qPrintable(QString::number(psnr(ours, theirs))));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCodecPicture)
+#include "tst_codec_picture.moc"
