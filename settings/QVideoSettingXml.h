@@ -111,4 +111,9 @@ private:
     // Loads an existing file or starts an empty "ROOTITEM" document for a
     // missing one; false only when an existing file cannot be read.
     static bool loadOrStart(const QString& path, QDomDocument& document);
+    // The snapshot attribute, stored with defaultValue where it is missing or
+    // empty (group and file created as needed).
+    static QString readScreenshotValue(const QString& attribute, const QString& defaultValue);
+    // Sets the attribute in an existing snapshot group; never creates it.
+    static void writeScreenshotValue(const QString& attribute, const QString& value);
 };

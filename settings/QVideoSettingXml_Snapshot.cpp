@@ -20,15 +20,11 @@ QDomElement screenshotsElement(const QDomElement& root)
 }
 }
 
-// Reads attribute of the group, storing defaultValue where it is missing or
-// empty; creates the group (and the file) when needed.
-static QString readScreenshotValue(const QString& path, const QString& attribute,
-                                   const QString& defaultValue,
-                                   bool (*load)(const QString&, QDomDocument&),
-                                   bool (*save)(QString, QDomDocument))
+QString QVideoSettingXml::readScreenshotValue(const QString& attribute, const QString& defaultValue)
 {
+    const QString path = settingFilePath();
     QDomDocument document;
-    if (!load(path, document))
+    if (!loadOrStart(path, document))
         return defaultValue;
     QString result = defaultValue;
     QDomElement group = screenshotsElement(document.documentElement());
@@ -43,43 +39,43 @@ static QString readScreenshotValue(const QString& path, const QString& attribute
         else
             result = stored;
     }
-    save(path, document);
+    SaveXml(path, document);
     return result;
 }
 
-QString QVideoSettingXml::getCaptureImgSuffix()
-{
-    return readScreenshotValue(settingFilePath(), QStringLiteral("IMG_SUFFIX"),
-                               QStringLiteral("JPEG"), &loadOrStart, &SaveXml);
-}
-
-QString QVideoSettingXml::getCaptrueImaSavePath()
+void QVideoSettingXml::writeScreenshotValue(const QString& attribute, const QString& value)
 {
     const QString path = settingFilePath();
-    qDebug().noquote() << "snapshot settings:" << path;
-    QString folder = QIAnyUtil::getDocumentPath() + QStringLiteral("/Screenshots/");
-    if (!QDir(folder).exists() && !QDir().mkpath(folder))
-        folder = QIAnyUtil::getDocumentPath();
-    return readScreenshotValue(path, QStringLiteral("IMG_Folder"), folder, &loadOrStart, &SaveXml);
-}
-
-static void writeScreenshotValue(const QString& path, const QString& attribute, const QString& value)
-{
     QDomDocument document;
-    if (!QVideoSettingXml::isValidFile(path, document))
+    if (!isValidFile(path, document))
         return;
     QDomElement group = screenshotsElement(document.documentElement());
     if (!group.isNull())
         group.setAttribute(attribute, value);
-    QVideoSettingXml::SaveXml(path, document);
+    SaveXml(path, document);
+}
+
+QString QVideoSettingXml::getCaptureImgSuffix()
+{
+    return readScreenshotValue(QStringLiteral("IMG_SUFFIX"), QStringLiteral("JPEG"));
+}
+
+QString QVideoSettingXml::getCaptrueImaSavePath()
+{
+    qDebug().noquote() << "snapshot settings:" << settingFilePath();
+    // The default folder is made on every call, whatever is stored.
+    QString folder = QIAnyUtil::getDocumentPath() + QStringLiteral("/Screenshots/");
+    if (!QDir(folder).exists() && !QDir().mkpath(folder))
+        folder = QIAnyUtil::getDocumentPath();
+    return readScreenshotValue(QStringLiteral("IMG_Folder"), folder);
 }
 
 void QVideoSettingXml::setCaptureImgSuffix(QString suffix)
 {
-    writeScreenshotValue(settingFilePath(), QStringLiteral("IMG_SUFFIX"), suffix);
+    writeScreenshotValue(QStringLiteral("IMG_SUFFIX"), suffix);
 }
 
 void QVideoSettingXml::setCaptrueImaPath(QString path)
 {
-    writeScreenshotValue(settingFilePath(), QStringLiteral("IMG_Folder"), path);
+    writeScreenshotValue(QStringLiteral("IMG_Folder"), path);
 }
