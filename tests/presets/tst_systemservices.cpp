@@ -71,6 +71,7 @@ private slots:
     void powerGoesThroughTheSeam();
     void revealNormalisesPath_data();
     void revealNormalisesPath();
+    void defaultActionsRefuseInTests();
 
     void systemVersion();
     void writableProbe();
@@ -265,6 +266,15 @@ void TstSystemServices::revealNormalisesPath()
     m_revealed.clear();
     VelCommonInterface::showFileInFolder(path.toStdString());
     QCOMPARE(m_revealed, QStringList{revealed});
+}
+
+void TstSystemServices::defaultActionsRefuseInTests()
+{
+    // Only the harmless action is tried; the power defaults are never called.
+    if (!qEnvironmentVariableIsSet("ZV_TEST_MEDIA_DIR"))
+        QSKIP("runs only under the test harness");
+    QTest::ignoreMessage(QtWarningMsg, "Refusing to reveal a file inside a test run");
+    VelSystemActions::revealWithFileManager(m_shipped);
 }
 
 void TstSystemServices::systemVersion()
