@@ -20,6 +20,7 @@
 #include <memory>
 
 struct AttributeSetting;
+struct convertedInfo;
 struct ZvInfo;
 
 // One segment of the opened source file: what probing learnt about the source,
@@ -84,6 +85,8 @@ public:
     QString getConverOutputDir();
     QString getConverPath();
     void removeOutPutDir();
+    // Describes the converted output file for the converted-file history.
+    void getConvertedInfo(convertedInfo &info);
 
     // ---- splitting ----
     void RefreshSplitSet();

@@ -4,6 +4,8 @@
 #include "AttributeSetting.h"
 #include "QAttributeSettingHolder.h"
 #include "QConverterOperate.h"
+#include "QIAnyUtil.h"
+#include "convertedInfo.h"
 
 #include <QDebug>
 #include <QDir>
@@ -189,4 +191,17 @@ void VelVideoConvertItem::removeOutPutDir()
                                               QDir::Unsorted);
     if (entries.isEmpty())
         QDir().rmdir(m_outputDir);
+}
+
+void VelVideoConvertItem::getConvertedInfo(convertedInfo &info)
+{
+    const AttributeSetting *profile = QAttributeSettingHolder::attributeSetting();
+    info.convertedPath = QString(m_outputPath).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    info.imgPath = m_imagePath;
+    info.resolution = QStringLiteral("%1*%2").arg(getVideoWidth()).arg(getVideoHeight());
+    info.size = QIAnyUtil::size2String(quint64(QFileInfo(info.convertedPath).size()));
+    info.extend = getOutExtentName(profile);
+    info.format = getOutFormat(profile);
+    info.artist = QString::fromUtf8(m_tagTexts[1]);
+    info.time = getConvertedTime();
 }

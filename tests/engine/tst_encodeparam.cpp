@@ -1,6 +1,7 @@
 #include "EngineTestUtil.h"
 #include "QAttributeSettingHolder.h"
 #include "QConverterOperate.h"
+#include "convertedInfo.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -246,6 +247,29 @@ private slots:
         QVERIFY(kept.remove());
         item->removeOutPutDir();
         QVERIFY(!QFileInfo(folder).exists());
+    }
+
+    void convertedInfoRecord()
+    {
+        QTemporaryDir dir;
+        const QString output = dir.filePath("clip_1.mp4");
+        QFile file(output);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(2048, 'x'));
+        file.close();
+
+        std::unique_ptr<VelVideoConvertItem> item(makeSourceItem(1, 0));
+        item->m_outputPath = output;
+        item->m_tagTexts[1] = "Band \xC3\xA9";
+        convertedInfo info;
+        item->getConvertedInfo(info);
+        QCOMPARE(info.convertedPath, output);
+        QCOMPARE(info.resolution, QStringLiteral("1280*720"));
+        QCOMPARE(info.size, QStringLiteral("2.00 KB"));
+        QCOMPARE(info.extend, QStringLiteral("mp4"));
+        QCOMPARE(info.format, QStringLiteral("MP4"));
+        QCOMPARE(info.artist, QString::fromUtf8("Band \xC3\xA9"));
+        QCOMPARE(info.time, QStringLiteral("00:00:04"));
     }
 };
 
