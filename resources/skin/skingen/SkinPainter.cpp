@@ -4,6 +4,7 @@
 #include "SkinTheme.h"
 
 #include <QFont>
+#include <QFontInfo>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -382,6 +383,8 @@ void SkinPainter::textBadge(QPainter &p, const QRectF &r, int, const ManifestLin
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(15);
     font.setBold(true);
+    if (QFontInfo(font).family() != QLatin1String("Tahoma"))
+        fail(line, QStringLiteral("Tahoma is not registered (pass the shipped fonts with --font)"));
     p.setFont(font);
     p.setPen(accent);
     p.drawText(frame, Qt::AlignCenter, line.option(QStringLiteral("text")));
