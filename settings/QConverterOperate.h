@@ -15,8 +15,12 @@
 //    reason is logged); treat that as a failed item;
 //  - otherwise the returned file has just been created, empty, by this call
 //    (exclusive creation), so no existing file is ever handed out and two
-//    calls never return the same path. The job writes over that empty
-//    placeholder; on failure or stop the queue deletes m_sOutputName.
+//    calls never return the same path. The job opens that placeholder for
+//    writing (truncating it); on failure or stop the queue deletes
+//    m_sOutputName;
+//  - so ask only for a path that a job will write: in merge mode once, for the
+//    merged file, not again for every item added to it. A path that ends up
+//    unused must be removed by the caller, or an empty file stays behind.
 class QConverterOperate
 {
 public:
