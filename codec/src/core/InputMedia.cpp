@@ -45,6 +45,7 @@ InputMedia::~InputMedia() = default;
 std::unique_ptr<InputMedia> InputMedia::open(const MediaLocation &where,
                                              const InterruptScope *scope, std::string &error)
 {
+    error.clear();
     std::unique_ptr<InputMedia> media(new InputMedia);
     media->m_location = where;
     const std::string name = where.source ? where.describe() : fileNameOf(where.path);
