@@ -15,6 +15,8 @@
 #include <taglib/vorbisfile.h>
 #include <taglib/wavfile.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -140,6 +142,18 @@ std::string utf32ToUtf8(const uint32_t *text, size_t count)
 bool TagWriter::open(const std::string &path)
 {
     close();
+    // TagLib guesses from the content when the name says nothing it knows, and
+    // takes a Matroska file with FLAC inside for a FLAC file. Only names of the
+    // formats it writes are let through.
+    static const char *const known[] = {"mp3", "mp2", "wav", "aif", "aiff", "m4a", "m4b", "m4v", "mp4", "mov",
+                                        "3gp", "3g2", "flac", "ogg", "oga", "wma", "asf"};
+    std::string ext = std::filesystem::path(path).extension().string();
+    if (!ext.empty())
+        ext.erase(0, 1);
+    for (char &c : ext)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    if (std::none_of(std::begin(known), std::end(known), [&](const char *k) { return ext == k; }))
+        return false;
     TagLib::FileRef ref(path.c_str(), false);
     if (ref.isNull() || !ref.file() || !ref.file()->isValid())
         return false;

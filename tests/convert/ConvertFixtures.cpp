@@ -1,0 +1,106 @@
+#include "ConvertFixtures.h"
+
+#include "TestMedia.h"
+
+#include <QFile>
+#include <QJsonDocument>
+
+namespace ConvertFixtures {
+
+namespace {
+
+QStringList clipArgs(const QString &size, int seconds, const QString &extraVideo = QString())
+{
+    QString video = QStringLiteral("testsrc2=size=%1:rate=25:duration=%2").arg(size).arg(seconds);
+    if (!extraVideo.isEmpty())
+        video += "," + extraVideo;
+    return {"-f", "lavfi", "-i", video,
+            "-f", "lavfi", "-i", QStringLiteral("sine=frequency=440:sample_rate=44100:duration=%1").arg(seconds),
+            "-ac", "2", "-c:v", "libx264", "-preset", "veryfast", "-g", "50", "-keyint_min", "50",
+            "-sc_threshold", "0", "-bf", "2", "-pix_fmt", "yuv420p", "-c:a", "aac", "-b:a", "128k",
+            "-shortest"};
+}
+
+} // namespace
+
+QString gopClip()
+{
+    return TestMedia::make("convert_gop_320x240_12s.mp4", clipArgs("320x240", 12));
+}
+
+QString smallClip()
+{
+    return TestMedia::make("convert_small_160x120_3s.mp4", clipArgs("160x120", 3));
+}
+
+QString noisyClip()
+{
+    return TestMedia::make("convert_noisy_640x360_6s.mp4",
+                           clipArgs("640x360", 6, "noise=alls=80:allf=t"));
+}
+
+QString subtitledMkv()
+{
+    const QString srt = TestMedia::mediaDir() + "/convert_cues.srt";
+    if (!QFile::exists(srt)) {
+        QFile f(srt);
+        if (f.open(QIODevice::WriteOnly))
+            f.write("1\n00:00:01,000 --> 00:00:03,000\nfirst cue\n\n2\n00:00:05,000 --> 00:00:08,000\nsecond cue\n");
+    }
+    return TestMedia::make("convert_subtitled_12s.mkv",
+                           {"-i", gopClip(), "-i", srt, "-map", "0", "-map", "1", "-c", "copy", "-c:s", "srt"});
+}
+
+QString toneFile(const QString &suffix)
+{
+    QStringList args{"-f", "lavfi", "-i", "sine=frequency=660:sample_rate=44100:duration=2", "-ac", "2"};
+    if (suffix == "mp4" || suffix == "m4a")
+        args << "-c:a" << "aac";
+    else if (suffix == "ogg")
+        args << "-c:a" << "libvorbis";
+    else if (suffix == "mkv")
+        args << "-c:a" << "flac";
+    return TestMedia::make("convert_tone." + suffix, args);
+}
+
+QJsonObject probe(const QString &file)
+{
+    return QJsonDocument::fromJson(TestMedia::ffprobeJson(file, {"-show_format", "-show_streams"})).object();
+}
+
+QJsonArray packets(const QString &file, const QString &streamSpec)
+{
+    const QByteArray json = TestMedia::ffprobeJson(
+        file, {"-select_streams", streamSpec, "-show_entries", "packet=pts_time,dts_time,duration_time,flags"});
+    return QJsonDocument::fromJson(json).object().value("packets").toArray();
+}
+
+QStringList packetHashes(const QString &file)
+{
+    const auto r = TestMedia::run("ffmpeg", {"-v", "error", "-i", file, "-map", "0:v:0", "-c", "copy",
+                                             "-f", "framemd5", "-"});
+    QStringList hashes;
+    for (const QByteArray &line : r.out.split('\n')) {
+        if (line.startsWith('#') || line.trimmed().isEmpty())
+            continue;
+        hashes << QString::fromLatin1(line.split(',').last().trimmed());
+    }
+    return hashes;
+}
+
+double number(const QJsonValue &v)
+{
+    return v.isString() ? v.toString().toDouble() : v.toDouble();
+}
+
+double streamEnd(const QString &file, const QString &kind)
+{
+    double end = 0;
+    for (const QJsonValue &p : packets(file, kind)) {
+        const QJsonObject o = p.toObject();
+        end = qMax(end, number(o.value("pts_time")) + number(o.value("duration_time")));
+    }
+    return end;
+}
+
+} // namespace ConvertFixtures

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+// Fixtures and independent checks (ffprobe, ffmpeg) shared by the conversion tests.
+namespace ConvertFixtures {
+
+// 12 s, 320x240, 25 fps H.264 with a 2 s GOP and B-frames, AAC stereo.
+QString gopClip();
+// Same layout, 3 s at 160x120: a stream-copy merge must refuse it after gopClip.
+QString smallClip();
+// 6 s of a noisy picture, hard to compress, so encoders reach their bit rate.
+QString noisyClip();
+// gopClip with a subrip subtitle stream, in Matroska.
+QString subtitledMkv();
+// A short tone in the given container (mp3, m4a, mp4, flac, ogg, wav, mkv).
+QString toneFile(const QString &suffix);
+
+QJsonObject probe(const QString &file);                // -show_format -show_streams
+QJsonArray packets(const QString &file, const QString &streamSpec);  // -show_packets
+// md5 of each packet of the first video stream as stored (no decoding).
+QStringList packetHashes(const QString &file);
+double number(const QJsonValue &v);                  // "1.23" or 1.23
+// End (pts + duration) in seconds of the last packet of a stream kind ("v", "a").
+double streamEnd(const QString &file, const QString &kind);
+
+} // namespace ConvertFixtures

@@ -1,0 +1,569 @@
+// Conversion jobs, merges and the tag writer, driven through the library's C
+// surface and judged by ffprobe and ffmpeg.
+#include "ConvertFixtures.h"
+#include "TestMedia.h"
+
+#include "zovAruzIvivu.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+using namespace ConvertFixtures;
+
+namespace {
+
+struct ConfigDeleter {
+    void operator()(ZvConfig *c) const { ZV_Release_Config(c); }
+};
+struct JobDeleter {
+    void operator()(ZvJob *j) const { ZV_Destroy_Job(j); }
+};
+struct MergeDeleter {
+    void operator()(ZvMerge *m) const { ZV_Destroy_Merge(m); }
+};
+using Config = std::unique_ptr<ZvConfig, ConfigDeleter>;
+using Job = std::unique_ptr<ZvJob, JobDeleter>;
+using Merge = std::unique_ptr<ZvMerge, MergeDeleter>;
+
+constexpr uint32_t kH264 = 28, kMpeg4 = 13, kVp8 = 141, kAac = 0x15002, kMp3 = 0x15001,
+                   kVorbis = 0x15005, kNone = 0xFFFFFFFF;
+constexpr uint64_t kSecond = 1000000;
+// FFmpeg's AVERROR_EXIT, the error of a stopped job.
+constexpr int kStoppedError = -int('E' | ('X' << 8) | ('I' << 16) | (uint32_t('T') << 24));
+
+Config copyConfig()
+{
+    Config c(ZV_Create_Config());
+    ZV_SetVideoCodec_Config(c.get(), 0);
+    ZV_SetAudioCodec_Config(c.get(), 0);
+    return c;
+}
+
+Config encodeConfig(uint32_t video, uint32_t audio, uint32_t kbps, uint32_t w = 0, uint32_t h = 0)
+{
+    Config c(ZV_Create_Config());
+    ZV_EnableVideo_Config(c.get(), 1);
+    ZV_EnableAudio_Config(c.get(), 1);
+    ZV_SetVideoCodec_Config(c.get(), video);
+    ZV_SetAudioCodec_Config(c.get(), audio);
+    if (w && h)
+        ZV_SetVideoSize_Config(c.get(), w, h);
+    if (kbps)
+        ZV_SetVideoBitRate_Config(c.get(), kbps * 1000);
+    ZV_SetAudioChannels_Config(c.get(), 2);
+    ZV_SetAudioSampleRate_Config(c.get(), 44100);
+    ZV_SetAudioBitRate_Config(c.get(), 128000);
+    ZV_SetVideoQuality_Config(c.get(), 90);
+    ZV_SetAudioQuality_Config(c.get(), 90);
+    return c;
+}
+
+// Polls the way the converter does: the finished query itself waits.
+bool waitJob(ZvJob *j, int limitMs = 50000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!ZV_IsFinished_Job(j)) {
+        if (t.elapsed() > limitMs)
+            return false;
+    }
+    return true;
+}
+
+bool waitTask(ZvMerge *m, int limitMs = 50000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!ZV_IsTaskFinished_Merge(m)) {
+        if (t.elapsed() > limitMs)
+            return false;
+    }
+    return true;
+}
+
+QString streamCodec(const QJsonObject &probe, const QString &type)
+{
+    for (const QJsonValue &s : probe.value("streams").toArray()) {
+        if (s.toObject().value("codec_type").toString() == type)
+            return s.toObject().value("codec_name").toString();
+    }
+    return QString();
+}
+
+QJsonObject firstStream(const QJsonObject &probe, const QString &type)
+{
+    for (const QJsonValue &s : probe.value("streams").toArray()) {
+        if (s.toObject().value("codec_type").toString() == type)
+            return s.toObject();
+    }
+    return QJsonObject();
+}
+
+// Encoders with B-frames start at a negative dts in mp4, as the ffmpeg tool's
+// output does; a stream copy must not. Matroska stores no dts (ffprobe: N/A).
+void checkDtsRise(const QString &file, const QString &kind, bool negativeAllowed = false)
+{
+    double last = -1e9;
+    for (const QJsonValue &p : packets(file, kind)) {
+        const QJsonValue v = p.toObject().value("dts_time");
+        if (v.isUndefined() || v.toString() == "N/A")
+            continue;
+        const double dts = number(v);
+        QVERIFY2(dts > last, qPrintable(QStringLiteral("%1 dts %2 after %3").arg(kind).arg(dts).arg(last)));
+        QVERIFY2(negativeAllowed || dts >= 0, "negative dts");
+        last = dts;
+    }
+}
+
+std::vector<uint32_t> utf32(const QString &s)
+{
+    std::vector<uint32_t> out;
+    for (uint c : s.toUcs4())
+        out.push_back(c);
+    out.push_back(0);
+    return out;
+}
+
+} // namespace
+
+class TestCodecJobs : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void losslessCut_data();
+    void losslessCut();
+    void losslessSubtitleRefusalAndRetry();
+    void encode_data();
+    void encode();
+    void missingEncoderRefusesOpen_data();
+    void missingEncoderRefusesOpen();
+    void refusedBeginLeavesNoFile_data();
+    void refusedBeginLeavesNoFile();
+    void fullDiskFailsWithoutLeavingFile();
+    void stopEndsQuicklyAndDeletesOutput();
+    void copyMerge();
+    void copyMergeRefusesDifferentStreams();
+    void encodeMerge();
+    void tags_data();
+    void tags();
+    void tagWriterRefusesMatroska();
+
+private:
+    QTemporaryDir m_dir;
+    QString out(const QString &name) const { return m_dir.filePath(name); }
+};
+
+void TestCodecJobs::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    ZV_Initialize_Library(0, 0);
+    QVERIFY(!gopClip().isEmpty());
+    QVERIFY(!noisyClip().isEmpty());
+}
+
+void TestCodecJobs::losslessCut_data()
+{
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<qint64>("startUs");
+    QTest::addColumn<qint64>("durationUs");
+    QTest::newRow("mp4 mid-GOP") << "mp4" << "mp4" << qint64(3 * kSecond) << qint64(5 * kSecond);
+    QTest::newRow("mkv on a key frame") << "mkv" << "mkv" << qint64(4 * kSecond) << qint64(4 * kSecond);
+    QTest::newRow("mov to the end") << "mov" << "mov" << qint64(7 * kSecond) << qint64(0);
+}
+
+void TestCodecJobs::losslessCut()
+{
+    QFETCH(QString, container);
+    QFETCH(QString, suffix);
+    QFETCH(qint64, startUs);
+    QFETCH(qint64, durationUs);
+    const QString target = out("cut_" + QString::number(startUs) + "." + suffix);
+    Config cfg = copyConfig();
+    Job job(ZV_CreateCopy_Job(-1));
+    QCOMPARE(ZV_Open_Job(job.get(), gopClip().toUtf8(), target.toUtf8(), container.toUtf8(), cfg.get()), 1);
+    QVERIFY2(!QFile::exists(target), "open must not create the output");
+    QCOMPARE(ZV_SetRange_Job(job.get(), uint64_t(startUs), uint64_t(durationUs)), 1);
+    QCOMPARE(ZV_Begin_Job(job.get()), 1);
+    QVERIFY(waitJob(job.get()));
+    QCOMPARE(ZV_GetError_Job(job.get()), 0);
+    QCOMPARE(ZV_IsStopped_Job(job.get()), 0);
+    QVERIFY(ZV_GetTotal_Job(job.get()) > 0);
+    QCOMPARE(ZV_GetDone_Job(job.get()), ZV_GetTotal_Job(job.get()));
+    QCOMPARE(ZV_Close_Job(job.get()), 1);
+
+    const QJsonObject p = probe(target);
+    QCOMPARE(streamCodec(p, "video"), QString("h264"));
+    QCOMPARE(streamCodec(p, "audio"), QString("aac"));
+    const double gop = 2.0;
+    const double wanted = (durationUs ? durationUs : 12 * kSecond - startUs) / 1e6;
+    const double duration = number(p.value("format").toObject().value("duration"));
+    QVERIFY2(duration >= wanted - 0.05 && duration <= wanted + gop + 0.2,
+             qPrintable(QStringLiteral("duration %1 for a range of %2").arg(duration).arg(wanted)));
+
+    const QJsonArray video = packets(target, "v");
+    QVERIFY(!video.isEmpty());
+    QVERIFY(video.first().toObject().value("flags").toString().startsWith('K'));
+    checkDtsRise(target, "v");
+    checkDtsRise(target, "a");
+
+    // The packets are the source's own bytes, from the key frame on.
+    const QStringList source = packetHashes(gopClip());
+    const QStringList copied = packetHashes(target);
+    QVERIFY(!copied.isEmpty());
+    const int from = source.indexOf(copied.first());
+    QVERIFY2(from >= 0, "first copied packet is not a source packet");
+    QCOMPARE(copied, source.mid(from, copied.size()));
+}
+
+void TestCodecJobs::losslessSubtitleRefusalAndRetry()
+{
+    // mp4 cannot carry subrip: Begin refuses without leaving a file, and the
+    // converter's first retry (no subtitle mask, no captions, no file) succeeds.
+    const QString target = out("subs.mp4");
+    Config cfg = copyConfig();
+    ZV_SetSubtlIndex_Config(cfg.get(), 0);
+    ZV_SetSubtlTrackMask_Config(cfg.get(), 1);
+    Job job(ZV_CreateCopy_Job(-1));
+    QCOMPARE(ZV_Open_Job(job.get(), subtitledMkv().toUtf8(), target.toUtf8(), "mp4", cfg.get()), 1);
+    ZV_SetRange_Job(job.get(), 0, 4 * kSecond);
+    QCOMPARE(ZV_Begin_Job(job.get()), 0);
+    QVERIFY(QString(ZV_GetErrorText_Job(job.get())).contains("subrip"));
+    QVERIFY(!QFile::exists(target));
+
+    ZV_SetSubtlTrackMask_Config(cfg.get(), 0);
+    ZV_EnableClosedCaption_Config(cfg.get(), 0);
+    ZV_SetSubtlFile_Config(cfg.get(), nullptr);
+    QCOMPARE(ZV_Open_Job(job.get(), subtitledMkv().toUtf8(), target.toUtf8(), "mp4", cfg.get()), 1);
+    ZV_SetRange_Job(job.get(), 0, 4 * kSecond);
+    QCOMPARE(ZV_Begin_Job(job.get()), 1);
+    QVERIFY(waitJob(job.get()));
+    QCOMPARE(ZV_GetError_Job(job.get()), 0);
+    ZV_Close_Job(job.get());
+    QCOMPARE(streamCodec(probe(target), "subtitle"), QString());
+
+    // Matroska takes the subrip stream as it is.
+    const QString mkv = out("subs.mkv");
+    ZV_SetSubtlTrackMask_Config(cfg.get(), 1);
+    QCOMPARE(ZV_Open_Job(job.get(), subtitledMkv().toUtf8(), mkv.toUtf8(), "mkv", cfg.get()), 1);
+    ZV_SetRange_Job(job.get(), 0, 4 * kSecond);
+    QCOMPARE(ZV_Begin_Job(job.get()), 1);
+    QVERIFY(waitJob(job.get()));
+    ZV_Close_Job(job.get());
+    QCOMPARE(streamCodec(probe(mkv), "subtitle"), QString("subrip"));
+}
+
+void TestCodecJobs::encode_data()
+{
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<uint>("video");
+    QTest::addColumn<uint>("audio");
+    QTest::addColumn<uint>("kbps");
+    QTest::addColumn<QString>("videoName");
+    QTest::addColumn<QString>("audioName");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::newRow("h264/aac mp4 at 1500 kbit/s") << "mp4" << kH264 << kAac << 1500u << "h264" << "aac" << 640 << 360;
+    QTest::newRow("h264/aac mp4 resized") << "mp4" << kH264 << kAac << 0u << "h264" << "aac" << 320 << 180;
+    QTest::newRow("mpeg4/mp3 avi") << "avi" << kMpeg4 << kMp3 << 0u << "mpeg4" << "mp3" << 640 << 360;
+    QTest::newRow("vp8/vorbis webm") << "webm" << kVp8 << kVorbis << 0u << "vp8" << "vorbis" << 320 << 180;
+    QTest::newRow("container defaults in mkv") << "mkv" << 0u << 0u << 0u << "h264" << "vorbis" << 640 << 360;
+}
+
+void TestCodecJobs::encode()
+{
+    QFETCH(QString, container);
+    QFETCH(uint, video);
+    QFETCH(uint, audio);
+    QFETCH(uint, kbps);
+    QFETCH(QString, videoName);
+    QFETCH(QString, audioName);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    const QString target = out(QStringLiteral("enc_%1_%2.%3").arg(videoName).arg(width).arg(container));
+    const bool resized = width != 640;
+    Config cfg = encodeConfig(video, audio, kbps, resized ? width : 0, resized ? height : 0);
+    Job job(ZV_CreateEncode_Job(-1));
+    QVERIFY2(ZV_Open_Job(job.get(), noisyClip().toUtf8(), target.toUtf8(), container.toUtf8(), cfg.get()),
+             ZV_GetErrorText_Job(job.get()));
+    ZV_SetRange_Job(job.get(), 1 * kSecond, 3 * kSecond);
+    QVERIFY2(ZV_Begin_Job(job.get()), ZV_GetErrorText_Job(job.get()));
+    QVERIFY(waitJob(job.get()));
+    QVERIFY2(ZV_GetError_Job(job.get()) == 0, ZV_GetErrorText_Job(job.get()));
+    ZV_Close_Job(job.get());
+
+    const QJsonObject p = probe(target);
+    const QJsonObject v = firstStream(p, "video");
+    QCOMPARE(v.value("codec_name").toString(), videoName);
+    QCOMPARE(streamCodec(p, "audio"), audioName);
+    QCOMPARE(v.value("width").toInt(), width);
+    QCOMPARE(v.value("height").toInt(), height);
+    QCOMPARE(v.value("avg_frame_rate").toString(), QString("25/1"));
+    const double duration = number(p.value("format").toObject().value("duration"));
+    QVERIFY2(qAbs(duration - 3.0) < 0.1, qPrintable(QString::number(duration)));
+    if (kbps) {
+        // The video's own rate: total size minus the audio, over the duration.
+        const double total = number(p.value("format").toObject().value("bit_rate"));
+        const double videoRate = total - 128000;
+        QVERIFY2(qAbs(videoRate - kbps * 1000.0) <= 0.2 * kbps * 1000.0,
+                 qPrintable(QStringLiteral("video %1 bit/s for %2 kbit/s").arg(videoRate).arg(kbps)));
+    }
+    // The output decodes without errors.
+    const auto r = TestMedia::run("ffmpeg", {"-v", "error", "-i", target, "-f", "null", "-"});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY2(r.err.trimmed().isEmpty(), r.err.constData());
+}
+
+void TestCodecJobs::missingEncoderRefusesOpen_data()
+{
+    QTest::addColumn<uint>("video");
+    QTest::addColumn<uint>("audio");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("WMV3") << 72u << kAac << "wmv3";
+    QTest::newRow("VC-1") << 71u << kAac << "vc1";
+    QTest::newRow("WMA Pro") << kH264 << 0x15026u << "wmapro";
+    QTest::newRow("AMR-NB") << kNone << 0x12000u << "amr_nb";
+}
+
+void TestCodecJobs::missingEncoderRefusesOpen()
+{
+    QFETCH(uint, video);
+    QFETCH(uint, audio);
+    QFETCH(QString, named);
+    Config cfg = encodeConfig(video, audio, 0);
+    Job job(ZV_CreateEncode_Job(-1));
+    const QString target = out("missing.mkv");
+    QCOMPARE(ZV_Open_Job(job.get(), gopClip().toUtf8(), target.toUtf8(), "mkv", cfg.get()), 0);
+    const QString text = ZV_GetErrorText_Job(job.get());
+    QVERIFY2(text.contains(named) && text.contains("no encoder"), qPrintable(text));
+    QVERIFY(!QFile::exists(target));
+
+    Merge merge(ZV_CreateEncode_Merge(-1));
+    QCOMPARE(ZV_OpenOutput_Merge(merge.get(), target.toUtf8(), "mkv", cfg.get()), 0);
+    QVERIFY(QString(ZV_GetErrorText_Merge(merge.get())).contains(named));
+}
+
+void TestCodecJobs::refusedBeginLeavesNoFile_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<qint64>("startUs");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("range after the end") << "late.mp4" << qint64(30 * kSecond) << "after the end";
+    QTest::newRow("missing folder") << "no/such/folder/x.mp4" << qint64(0) << "cannot create";
+}
+
+void TestCodecJobs::refusedBeginLeavesNoFile()
+{
+    QFETCH(QString, target);
+    QFETCH(qint64, startUs);
+    QFETCH(QString, reason);
+    const QString path = out(target);
+    for (bool copy : {true, false}) {
+        Config cfg = copy ? copyConfig() : encodeConfig(kH264, kAac, 0);
+        Job job(copy ? ZV_CreateCopy_Job(-1) : ZV_CreateEncode_Job(-1));
+        QCOMPARE(ZV_Open_Job(job.get(), gopClip().toUtf8(), path.toUtf8(), "mp4", cfg.get()), 1);
+        ZV_SetRange_Job(job.get(), uint64_t(startUs), 2 * kSecond);
+        QCOMPARE(ZV_Begin_Job(job.get()), 0);
+        QVERIFY2(QString(ZV_GetErrorText_Job(job.get())).contains(reason), ZV_GetErrorText_Job(job.get()));
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(ZV_IsFinished_Job(job.get()), 1);
+    }
+    QCOMPARE(ZV_Open_Job(nullptr, "a", "b", "mp4", nullptr), 0);
+    QCOMPARE(ZV_IsFinished_Job(nullptr), 1);
+}
+
+void TestCodecJobs::fullDiskFailsWithoutLeavingFile()
+{
+    if (!QFileInfo::exists("/dev/full"))
+        QSKIP("no /dev/full on this system");
+    Config cfg = encodeConfig(kH264, kAac, 0);
+    Job job(ZV_CreateEncode_Job(-1));
+    QCOMPARE(ZV_Open_Job(job.get(), gopClip().toUtf8(), "/dev/full", "matroska", cfg.get()), 1);
+    ZV_SetRange_Job(job.get(), 0, 0);
+    if (ZV_Begin_Job(job.get()) == 1) {
+        QVERIFY(waitJob(job.get()));
+        QVERIFY(ZV_GetError_Job(job.get()) < 0);
+        QCOMPARE(ZV_IsStopped_Job(job.get()), 0);
+    }
+    QVERIFY2(QString(ZV_GetErrorText_Job(job.get())).contains("No space left"), ZV_GetErrorText_Job(job.get()));
+    ZV_Close_Job(job.get());
+    QVERIFY2(QFileInfo("/dev/full").exists(), "the device must survive the clean-up");
+}
+
+void TestCodecJobs::stopEndsQuicklyAndDeletesOutput()
+{
+    for (bool copy : {false, true}) {
+        const QString target = out(copy ? "stopped_copy.mkv" : "stopped_enc.mkv");
+        Config cfg = copy ? copyConfig() : encodeConfig(kH264, kAac, 0);
+        Job job(copy ? ZV_CreateCopy_Job(-1) : ZV_CreateEncode_Job(-1));
+        QCOMPARE(ZV_Open_Job(job.get(), noisyClip().toUtf8(), target.toUtf8(), "mkv", cfg.get()), 1);
+        QCOMPARE(ZV_Stop_Job(job.get()), 0);   // nothing begun yet
+        ZV_SetRange_Job(job.get(), 0, 0);
+        QCOMPARE(ZV_Begin_Job(job.get()), 1);
+        QVERIFY(QFile::exists(target));
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(ZV_Stop_Job(job.get()), 1);
+        QVERIFY(waitJob(job.get(), 1000));
+        QVERIFY2(t.elapsed() < 500, qPrintable(QString::number(t.elapsed())));
+        if (ZV_GetDone_Job(job.get()) < ZV_GetTotal_Job(job.get())) {
+            QCOMPARE(ZV_IsStopped_Job(job.get()), 1);
+            QCOMPARE(ZV_GetError_Job(job.get()), kStoppedError);
+            QVERIFY(!QFile::exists(target));
+        }
+        ZV_Close_Job(job.get());
+    }
+}
+
+void TestCodecJobs::copyMerge()
+{
+    const QString target = out("merged_copy.mp4");
+    Config cfg = copyConfig();
+    Merge merge(ZV_CreateCopy_Merge(-1));
+    QCOMPARE(ZV_OpenOutput_Merge(merge.get(), target.toUtf8(), "mp4", cfg.get()), 1);
+    QCOMPARE(ZV_Begin_Merge(merge.get()), 1);
+    const uint64_t ranges[][2] = {{1 * kSecond, 3 * kSecond}, {5 * kSecond, 2 * kSecond}, {8 * kSecond, 3 * kSecond}};
+    for (const auto &r : ranges) {
+        QVERIFY2(ZV_AddTask_Merge(merge.get(), gopClip().toUtf8(), r[0], r[1], nullptr), ZV_GetErrorText_Merge(merge.get()));
+        QVERIFY(waitTask(merge.get()));
+        QCOMPARE(ZV_GetError_Merge(merge.get()), 0);
+        QCOMPARE(ZV_GetDone_Merge(merge.get()), ZV_GetTotal_Merge(merge.get()));
+    }
+    QCOMPARE(ZV_Stop_Merge(merge.get(), 0), 1);   // nothing running: no effect
+    QCOMPARE(ZV_Close_Merge(merge.get()), 1);
+
+    checkDtsRise(target, "v");
+    checkDtsRise(target, "a");
+    const double duration = number(probe(target).value("format").toObject().value("duration"));
+    QVERIFY2(duration >= 8.0 - 0.05 && duration <= 8.0 + 3 * 2.0 + 0.2, qPrintable(QString::number(duration)));
+    QVERIFY(!packetHashes(target).isEmpty());
+}
+
+void TestCodecJobs::copyMergeRefusesDifferentStreams()
+{
+    const QString target = out("merged_mismatch.mp4");
+    Config cfg = copyConfig();
+    Merge merge(ZV_CreateCopy_Merge(-1));
+    QCOMPARE(ZV_OpenOutput_Merge(merge.get(), target.toUtf8(), "mp4", cfg.get()), 1);
+    QCOMPARE(ZV_Begin_Merge(merge.get()), 1);
+    QCOMPARE(ZV_AddTask_Merge(merge.get(), gopClip().toUtf8(), 0, 2 * kSecond, nullptr), 1);
+    QVERIFY(waitTask(merge.get()));
+    QCOMPARE(ZV_AddTask_Merge(merge.get(), smallClip().toUtf8(), 0, 2 * kSecond, nullptr), 0);
+    QVERIFY(QString(ZV_GetErrorText_Merge(merge.get())).contains("differ"));
+    ZV_Close_Merge(merge.get());
+    QVERIFY2(!QFile::exists(target), "a merge with a refused task leaves no file");
+}
+
+void TestCodecJobs::encodeMerge()
+{
+    const QString target = out("merged_enc.mp4");
+    Config cfg = encodeConfig(kH264, kAac, 800, 320, 240);
+    Merge merge(ZV_CreateEncode_Merge(-1));
+    QCOMPARE(ZV_OpenOutput_Merge(merge.get(), target.toUtf8(), "mp4", cfg.get()), 1);
+    QCOMPARE(ZV_Begin_Merge(merge.get()), 1);
+    // Different sources and sizes: the merge scales each to its own format.
+    QVERIFY(ZV_AddTask_Merge(merge.get(), gopClip().toUtf8(), 1 * kSecond, 2 * kSecond, nullptr));
+    QVERIFY(waitTask(merge.get()));
+    QVERIFY(ZV_AddTask_Merge(merge.get(), smallClip().toUtf8(), 500000, 1500000, nullptr));
+    QVERIFY(waitTask(merge.get()));
+    QVERIFY(ZV_AddTask_Merge(merge.get(), noisyClip().toUtf8(), 2 * kSecond, 2 * kSecond, nullptr));
+    QVERIFY(waitTask(merge.get()));
+    QCOMPARE(ZV_GetError_Merge(merge.get()), 0);
+    QCOMPARE(ZV_Close_Merge(merge.get()), 1);
+
+    const QJsonObject p = probe(target);
+    const double duration = number(p.value("format").toObject().value("duration"));
+    QVERIFY2(qAbs(duration - 5.5) <= 0.04 + 0.03, qPrintable(QString::number(duration)));
+    const double videoEnd = streamEnd(target, "v");
+    const double audioEnd = streamEnd(target, "a");
+    QVERIFY2(qAbs(videoEnd - audioEnd) <= 0.05, qPrintable(QStringLiteral("%1 vs %2").arg(videoEnd).arg(audioEnd)));
+    checkDtsRise(target, "v", true);
+    checkDtsRise(target, "a", true);
+    QCOMPARE(firstStream(p, "video").value("width").toInt(), 320);
+}
+
+void TestCodecJobs::tags_data()
+{
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("mp3") << "mp3";
+    QTest::newRow("m4a") << "m4a";
+    QTest::newRow("mp4") << "mp4";
+    QTest::newRow("flac") << "flac";
+    QTest::newRow("ogg") << "ogg";
+    QTest::newRow("wav") << "wav";
+}
+
+void TestCodecJobs::tags()
+{
+    QFETCH(QString, suffix);
+    const QString file = out("tagged." + suffix);
+    QFile::remove(file);
+    QVERIFY(QFile::copy(toneFile(suffix), file));
+    QFile png(TestMedia::tinyPng());
+    QVERIFY(png.open(QIODevice::ReadOnly));
+    const QByteArray cover = png.readAll();
+
+    ZvTagWriter *w = ZV_Create_TagWriter();
+    QVERIFY(w);
+    QCOMPARE(ZV_Open_TagWriter(w, utf32(QChar(0xFEFF) + file).data()), 0);
+    const std::vector<uint32_t> title = utf32(QStringLiteral("Größe ☂"));
+    const std::vector<uint32_t> artist = utf32("Someone");
+    const std::vector<uint32_t> track = utf32("7");
+    ZV_SetField_TagWriter(w, 0, title.data(), uint32_t((title.size() - 1) * 4));
+    ZV_SetField_TagWriter(w, 1, artist.data(), uint32_t((artist.size() - 1) * 4));
+    ZV_SetField_TagWriter(w, 5, track.data(), uint32_t((track.size() - 1) * 4));
+    QCOMPARE(ZV_SetPicture_TagWriter(w, 9, cover.constData(), uint32_t(cover.size())), 1);
+    QCOMPARE(ZV_Save_TagWriter(w), 1);
+    ZV_Close_TagWriter(w);
+    ZV_Destroy_TagWriter(w);
+
+    const QJsonObject p = QJsonDocument::fromJson(TestMedia::ffprobeJson(file, {"-show_format", "-show_streams"})).object();
+    QJsonObject tags = p.value("format").toObject().value("tags").toObject();
+    if (tags.isEmpty())   // Ogg keeps its comments on the stream
+        tags = firstStream(p, "audio").value("tags").toObject();
+    auto tag = [&](const QString &key) {
+        for (auto it = tags.begin(); it != tags.end(); ++it) {
+            if (it.key().compare(key, Qt::CaseInsensitive) == 0)
+                return it.value().toString();
+        }
+        return QString();
+    };
+    QCOMPARE(tag("title"), QStringLiteral("Größe ☂"));
+    QCOMPARE(tag("artist"), QString("Someone"));
+    QVERIFY2(tag("track").startsWith('7') || tag("tracknumber").startsWith('7'), qPrintable(QJsonDocument(tags).toJson()));
+    if (suffix != "wav" && suffix != "ogg")   // ffprobe shows no cover stream for these
+        QVERIFY2(!firstStream(p, "video").isEmpty(), "cover picture missing");
+    // Still a good file.
+    QCOMPARE(TestMedia::run("ffmpeg", {"-v", "error", "-i", file, "-f", "null", "-"}).exitCode, 0);
+    QVERIFY(QDir(m_dir.path()).entryList(QStringList{".*.tagging"}, QDir::Hidden | QDir::Files).isEmpty());
+}
+
+void TestCodecJobs::tagWriterRefusesMatroska()
+{
+    const QString file = out("tagged.mkv");
+    QFile::remove(file);
+    QVERIFY(QFile::copy(toneFile("mkv"), file));
+    const QByteArray before = [&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    ZvTagWriter *w = ZV_Create_TagWriter();
+    QVERIFY(ZV_Open_TagWriter(w, utf32(file).data()) != 0);
+    QCOMPARE(ZV_Save_TagWriter(w), 0);
+    ZV_Destroy_TagWriter(w);
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
+    QVERIFY(ZV_Open_TagWriter(nullptr, nullptr) != 0);
+}
+
+QTEST_GUILESS_MAIN(TestCodecJobs)
+#include "tst_codecjobs.moc"
