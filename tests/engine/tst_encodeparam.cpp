@@ -273,5 +273,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestEncodeParam)
+QTEST_GUILESS_MAIN(TestEncodeParam)
 #include "tst_encodeparam.moc"

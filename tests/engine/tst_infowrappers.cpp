@@ -162,5 +162,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestInfoWrappers)
+QTEST_GUILESS_MAIN(TestInfoWrappers)
 #include "tst_infowrappers.moc"

@@ -171,5 +171,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestItem)
+QTEST_GUILESS_MAIN(TestItem)
 #include "tst_item.moc"

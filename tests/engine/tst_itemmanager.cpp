@@ -164,5 +164,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestItemManager)
+QTEST_GUILESS_MAIN(TestItemManager)
 #include "tst_itemmanager.moc"

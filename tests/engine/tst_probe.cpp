@@ -363,5 +363,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestProbe)
+QTEST_GUILESS_MAIN(TestProbe)
 #include "tst_probe.moc"

@@ -146,5 +146,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSplit)
+QTEST_GUILESS_MAIN(TestSplit)
 #include "tst_split.moc"
