@@ -69,6 +69,22 @@ QString twoProgramTs()
          "-f", "mpegts"});
 }
 
+QString bt709Mp4()
+{
+    return TestMedia::make("codec_bt709.mp4",
+                           {"-f", "lavfi", "-i", "testsrc2=size=320x180:rate=25:duration=2",
+                            "-vf", "scale=out_color_matrix=bt709", "-c:v", "libx264", "-preset",
+                            "veryfast", "-pix_fmt", "yuv420p", "-colorspace", "bt709",
+                            "-color_primaries", "bt709", "-color_trc", "bt709"});
+}
+
+QString fullRangeMp4()
+{
+    return TestMedia::make("codec_fullrange.mp4",
+                           {"-f", "lavfi", "-i", "testsrc2=size=320x180:rate=25:duration=2",
+                            "-c:v", "libx264", "-preset", "veryfast", "-pix_fmt", "yuvj420p"});
+}
+
 QString coverPng()
 {
     return TestMedia::tinyPng();

@@ -13,6 +13,8 @@ QString mkvLanguages();  // H.264 + two audio languages (eng, fre) + srt subtitl
 QString twoProgramTs();  // MPEG-TS, two programs, each one video and one audio stream
 QString mp3WithCover();  // MP3 with ID3v2 tags and the tiny PNG as cover art
 QString portraitMp4();   // the H.264/AAC clip with a 90 degree display matrix
+QString bt709Mp4();      // H.264 tagged BT.709, limited range
+QString fullRangeMp4();  // H.264 in full range (yuvj420p)
 QString coverPng();      // the cover picture's bytes come from this file
 
 // ffprobe -show_format -show_streams -show_chapters -show_programs, parsed.

@@ -68,6 +68,8 @@ private slots:
         QTest::newRow("portrait upright 1.00 s") << portraitMp4() << 1000000ull << 1.0 << 240 << 320;
         QTest::newRow("mkv 1.20 s") << mkvLanguages() << 1200000ull << 1.2 << 192 << 108;
         QTest::newRow("mpegts 1.00 s") << twoProgramTs() << 1000000ull << 1.0 << 160 << 120;
+        QTest::newRow("bt709 colours") << bt709Mp4() << 1000000ull << 1.0 << 320 << 180;
+        QTest::newRow("full-range colours") << fullRangeMp4() << 1000000ull << 1.0 << 320 << 180;
         QTest::newRow("still png") << TestMedia::tinyPng() << 0ull << 0.0 << 64 << 48;
     }
 

@@ -97,8 +97,10 @@ const ChapterEntry *chapterAt(ZvInfo *h, uint32_t i)
 {
     if (!h)
         return nullptr;
-    const auto &list = h->chapters();
-    return i < list.size() ? &list[i] : nullptr;
+    return guarded("info chapters", static_cast<const ChapterEntry *>(nullptr), [&] {
+        const auto &list = h->chapters();
+        return i < list.size() ? &list[i] : nullptr;
+    });
 }
 
 template <typename R, typename F>

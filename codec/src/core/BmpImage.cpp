@@ -2,6 +2,7 @@
 
 extern "C" {
 #include <libavutil/imgutils.h>
+#include <libavutil/pixdesc.h>
 }
 
 #include <cstdlib>
@@ -40,6 +41,34 @@ void writeHeader(uint8_t *b, uint32_t total, int width, int height, uint32_t pix
     put32(b + 42, 2835);
 }
 
+int swsColorspace(AVColorSpace space)
+{
+    switch (space) {
+    case AVCOL_SPC_BT709: return SWS_CS_ITU709;
+    case AVCOL_SPC_FCC: return SWS_CS_FCC;
+    case AVCOL_SPC_SMPTE240M: return SWS_CS_SMPTE240M;
+    case AVCOL_SPC_BT2020_NCL:
+    case AVCOL_SPC_BT2020_CL: return SWS_CS_BT2020;
+    default: return SWS_CS_DEFAULT;
+    }
+}
+
+// YUV sources are read with their own matrix and range, as ffmpeg's scaler
+// does, so BT.709 and full-range pictures keep their colours.
+void applyColorDetails(SwsContext *sws, const AVFrame *frame)
+{
+    const AVPixFmtDescriptor *desc = av_pix_fmt_desc_get(AVPixelFormat(frame->format));
+    if (!desc || (desc->flags & AV_PIX_FMT_FLAG_RGB) || desc->nb_components < 3)
+        return;
+    int *inv = nullptr, *table = nullptr;
+    int srcRange = 0, dstRange = 0, brightness = 0, contrast = 0, saturation = 0;
+    if (sws_getColorspaceDetails(sws, &inv, &srcRange, &table, &dstRange, &brightness, &contrast, &saturation) < 0)
+        return;
+    const bool full = frame->color_range == AVCOL_RANGE_JPEG || srcRange;
+    sws_setColorspaceDetails(sws, sws_getCoefficients(swsColorspace(frame->colorspace)), full ? 1 : 0,
+                             table, dstRange, brightness, contrast, saturation);
+}
+
 } // namespace
 
 uint32_t bmpLength(const uint8_t *bmp)
@@ -69,6 +98,7 @@ uint8_t *BmpMaker::make(const AVFrame *frame, int rotation, int outWidth, int ou
             + std::to_string(scaledH) + " BGR";
         return nullptr;
     }
+    applyColorDetails(m_sws.get(), frame);
     const int srcStride = scaledW * 3;
     std::vector<uint8_t> bgr(size_t(srcStride) * size_t(scaledH) + 64);
     uint8_t *dst[4] = {bgr.data(), nullptr, nullptr, nullptr};
