@@ -167,6 +167,7 @@ bool Player::open(const MediaLocation &where, uint32_t width, uint32_t height)
         m_current.reset();
         m_history.clear();
         m_currentSerial = 0;
+        m_historySerial = 0;
         m_showSerial = 0;
         m_videoEndSerial = -1;
         m_holdClock = false;
@@ -180,10 +181,16 @@ bool Player::open(const MediaLocation &where, uint32_t width, uint32_t height)
     m_delivered = 0;
     m_dropped = 0;
     m_audioFloorUs = -1;
-    startThreads();
+    m_quit = false;
+    m_videoPackets.reset();
+    m_audioPackets.reset();
+    m_frames.reset();
+    // The first read starts where the demuxer stands; posted before the
+    // threads start so that no packet is read without a serial.
     PlayerRequest first;
     first.seekFile = false;
     postRequest(first, false);
+    startThreads();
     m_open = true;
     setPlayerMedia(m_key, where);
     return true;
@@ -191,10 +198,6 @@ bool Player::open(const MediaLocation &where, uint32_t width, uint32_t height)
 
 void Player::startThreads()
 {
-    m_quit = false;
-    m_videoPackets.reset();
-    m_audioPackets.reset();
-    m_frames.reset();
     m_demuxThread = std::thread(&Player::demuxLoop, this);
     if (m_videoIndex >= 0)
         m_videoThread = std::thread(&Player::videoLoop, this);
@@ -417,6 +420,7 @@ bool Player::stop()
     m_completed = false;
     m_holdClock = false;
     m_positionUs = 0;
+    m_seekTargetUs = 0;
     m_clock.set(0);
     return true;
 }
@@ -440,6 +444,7 @@ bool Player::seek(uint64_t us)
     std::lock_guard<std::mutex> lock(m_presMutex);
     m_completed = false;
     m_positionUs = t;
+    m_seekTargetUs = t;
     m_clock.set(t);
     if (m_state == State::Running && m_videoIndex >= 0) {
         m_holdClock = true;
@@ -489,7 +494,7 @@ bool Player::endAsyncSeek()
         if (!m_async)
             return true;
         m_async = false;
-        target = m_positionUs;
+        target = m_seekTargetUs;
     }
     return seek(uint64_t(target));
 }
@@ -521,7 +526,7 @@ bool Player::frameStep(int count)
     if (!m_open || m_videoIndex < 0 || count == 0)
         return false;
     std::unique_lock<std::mutex> lock(m_presMutex);
-    if (m_state == State::Running)
+    if (m_state != State::Paused)
         setRunningLocked(false);
     m_completed = false;
     if (!waitSettledLocked(lock) || !m_current)
@@ -576,7 +581,7 @@ bool Player::keyFrameStep(int count)
     if (!m_open || m_videoIndex < 0 || count == 0)
         return false;
     std::unique_lock<std::mutex> lock(m_presMutex);
-    if (m_state == State::Running)
+    if (m_state != State::Paused)
         setRunningLocked(false);
     m_completed = false;
     if (!waitSettledLocked(lock) || !m_current)
@@ -627,7 +632,7 @@ bool Player::updateVideoFrame()
     int64_t target;
     {
         std::lock_guard<std::mutex> lock(m_presMutex);
-        target = m_positionUs;
+        target = m_seekTargetUs;
     }
     return seek(uint64_t(target));
 }

@@ -186,11 +186,13 @@ private:
     EntryPtr m_current;
     std::deque<EntryPtr> m_history; // contiguous pictures up to the current one
     int m_currentSerial = 0;
+    int m_historySerial = 0;
     int m_showSerial = 0;     // first picture of this serial is shown even when not running
     int m_videoEndSerial = -1;
     bool m_holdClock = false; // running seek: the clock waits for its first picture
     bool m_deliverPending = false;
     int64_t m_positionUs = 0; // seek target, or the time of the picture shown
+    int64_t m_seekTargetUs = 0; // the last seek's target
     std::atomic<uint64_t> m_videoTimeUs{0};
     std::atomic<int64_t> m_intervalUs{50000};
     bool m_async = false;

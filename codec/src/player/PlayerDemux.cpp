@@ -91,7 +91,7 @@ bool Player::findKeyFrame(int64_t fromUs, int direction, int64_t &foundUs)
         }
         // Landed on or after the start point (no index, or the first key
         // frame): look further back.
-        probe -= std::max<int64_t>(1000000 << attempt, slack);
+        probe -= std::max<int64_t>(int64_t(1000000) << std::min(attempt, 20), slack);
         if (probe < 0 && attempt < kKeySearchTries - 1 && t != 0 && fromUs - slack > 0)
             probe = 0;
         else if (probe < 0)

@@ -15,15 +15,16 @@ constexpr size_t kHistoryLimit = 17; // the current picture and 16 before it
 // remembers it for backward steps). m_presMutex held.
 void Player::takeEntryLocked(const EntryPtr &e, bool makeCurrent)
 {
-    if (e->serial != m_currentSerial)
+    if (e->serial != m_historySerial)
         m_history.clear();
-    m_currentSerial = e->serial;
+    m_historySerial = e->serial;
     m_history.push_back(e);
     while (m_history.size() > kHistoryLimit)
         m_history.pop_front();
     if (!makeCurrent)
         return;
     m_current = e;
+    m_currentSerial = e->serial;
     m_positionUs = e->ptsUs;
     m_videoTimeUs = uint64_t(std::max<int64_t>(e->ptsUs, 0));
     if (m_state != State::Running)

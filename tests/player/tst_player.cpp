@@ -1,0 +1,615 @@
+// The player through the C surface: delivery at the source rate, exact seeks,
+// frame and key-frame steps, completion, wave data, the audio fallback and
+// callback safety while frames flow. Judged by ffmpeg's decoder and ffprobe.
+#include "PlayerRecorder.h"
+#include "TestMedia.h"
+#include "zovAruzIvivu.h"
+
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtTest>
+
+#include <atomic>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+struct OracleFrame {
+    double time = 0;
+    QString md5;
+};
+
+// ffmpeg's own decode of every picture: time and md5 of the yuv420p planes.
+QList<OracleFrame> decodeAll(const QString &file, const QStringList &before = {})
+{
+    QStringList args{"-v", "error"};
+    args << before << QStringList{"-i", file, "-map", "0:v:0", "-pix_fmt", "yuv420p", "-f", "framemd5", "-"};
+    const auto r = TestMedia::run("ffmpeg", args);
+    QList<OracleFrame> frames;
+    double tb = 0;
+    for (const QByteArray &line : r.out.split('\n')) {
+        if (line.startsWith("#tb 0:")) {
+            const QList<QByteArray> nd = line.mid(6).trimmed().split('/');
+            tb = nd.value(0).toDouble() / nd.value(1).toDouble();
+        }
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QList<QByteArray> f = line.split(',');
+        if (f.size() < 6)
+            continue;
+        frames.append({f[2].trimmed().toDouble() * tb, QString::fromLatin1(f[5].trimmed())});
+    }
+    return frames;
+}
+
+QList<double> keyFrameTimes(const QString &file)
+{
+    const QJsonObject o = QJsonDocument::fromJson(TestMedia::ffprobeJson(
+        file, {"-select_streams", "v:0", "-show_entries", "packet=pts_time,flags"})).object();
+    QList<double> times;
+    for (const QJsonValue &v : o.value("packets").toArray()) {
+        const QJsonObject pkt = v.toObject();
+        if (pkt.value("flags").toString().contains('K'))
+            times.append(pkt.value("pts_time").toString().toDouble());
+    }
+    std::sort(times.begin(), times.end());
+    return times;
+}
+
+int indexOf(const QList<OracleFrame> &frames, const QString &md5)
+{
+    for (int i = 0; i < frames.size(); ++i)
+        if (frames[i].md5 == md5)
+            return i;
+    return -1;
+}
+
+QString keysMp4()
+{
+    return TestMedia::make("player_keys_320x240_6s.mp4",
+                           {"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25:duration=6", "-c:v", "libx264",
+                            "-preset", "veryfast", "-g", "250", "-sc_threshold", "0", "-force_key_frames",
+                            "0,1.32,2.88,4.2", "-pix_fmt", "yuv420p"});
+}
+
+QString shortMp4()
+{
+    return TestMedia::make("player_short_1s.mp4",
+                           {"-f", "lavfi", "-i", "testsrc2=size=160x120:rate=25:duration=1", "-f", "lavfi", "-i",
+                            "sine=frequency=440:sample_rate=44100:duration=1", "-c:v", "libx264", "-preset",
+                            "veryfast", "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest"});
+}
+
+QString oddMp4()
+{
+    return TestMedia::make("player_odd_321x241.mkv",
+                           {"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25:duration=1", "-vf", "scale=321:241", "-c:v", "ffv1",
+                            "-pix_fmt", "yuv444p"});
+}
+
+// A player that is closed and destroyed on scope exit.
+struct PlayerHandle {
+    ZvPlayer *p = ZV_Create_Player(0xFFFFFFFF);
+    ~PlayerHandle()
+    {
+        ZV_Close_Player(p);
+        ZV_Destroy_Player(p);
+    }
+    operator ZvPlayer *() const { return p; }
+};
+
+} // namespace
+
+class TestPlayer : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void playDeliversConsecutivePicturesAtSourceRate_data();
+    void playDeliversConsecutivePicturesAtSourceRate();
+    void pausedSeekShowsExactPicture_data();
+    void pausedSeekShowsExactPicture();
+    void stepsForwardThenBackReturnToSamePicture_data();
+    void stepsForwardThenBackReturnToSamePicture();
+    void stepsStopAtBothEnds();
+    void keyFrameStepsLandOnKeyFrames();
+    void asyncSeekBurstEndsOnLastTarget();
+    void deliveredSizesAndFormats();
+    void waveBlocksWhileToneplays();
+    void completionStopAndReopen();
+    void audioFallbackIsReported_data();
+    void audioFallbackIsReported();
+    void closeAndClearWhileFramesFlow_data();
+    void closeAndClearWhileFramesFlow();
+    void unopenedAndNullHandlesAreHarmless();
+};
+
+void TestPlayer::initTestCase()
+{
+    ZV_Initialize_Library(1, 0);
+    const int32_t formats[] = {0};
+    ZV_SetFrameFormats_Library(formats, 1);
+    QVERIFY(!TestMedia::h264AacMp4().isEmpty());
+}
+
+void TestPlayer::playDeliversConsecutivePicturesAtSourceRate_data()
+{
+    QTest::addColumn<qint64>("startUs");
+    QTest::newRow("from the start") << qint64(0);
+    QTest::newRow("after a seek into a GOP") << qint64(2520000);
+}
+
+void TestPlayer::playDeliversConsecutivePicturesAtSourceRate()
+{
+    QFETCH(qint64, startUs);
+    const QString file = TestMedia::h264AacMp4();
+    const auto oracle = decodeAll(file);
+    QVERIFY(oracle.size() >= 140);
+    PlayerRecorder rec; // outlives the player that calls it
+    PlayerHandle p;
+    QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
+    QVERIFY(ZV_SetOriginalVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
+    if (startUs)
+        QVERIFY(ZV_Seek_Player(p, uint64_t(startUs)));
+    QVERIFY(ZV_Play_Player(p));
+    QVERIFY(ZV_IsRunning_Player(p));
+    QTest::qWait(2000);
+    QVERIFY(ZV_Pause_Player(p));
+    QTest::qWait(100);
+    const auto frames = rec.frames();
+    // 2 s at 25 fps: about 50 pictures, each the next one the decoder gives.
+    QVERIFY2(frames.size() >= 42 && frames.size() <= 56, qPrintable(QString::number(frames.size())));
+    int previous = -1, consecutive = 0;
+    for (const DeliveredFrame &f : frames) {
+        const int i = indexOf(oracle, f.md5);
+        QVERIFY2(i >= 0, "a delivered picture differs from every picture ffmpeg decodes");
+        QVERIFY2(i > previous, "pictures came out of order");
+        consecutive += i == previous + 1 ? 1 : 0;
+        previous = i;
+    }
+    QCOMPARE(oracle[indexOf(oracle, frames.first().md5)].time, double(startUs) / 1e6);
+    QVERIFY(consecutive >= frames.size() - 2);
+    const uint64_t t = ZV_GetPlayTime_Player(p);
+    QVERIFY(t >= uint64_t(startUs) + 1800000 && t <= uint64_t(startUs) + 2300000);
+    QCOMPARE(ZV_GetVideoTime_Player(p), t);
+}
+
+void TestPlayer::pausedSeekShowsExactPicture_data()
+{
+    QTest::addColumn<double>("t");
+    QTest::newRow("start") << 0.0;
+    QTest::newRow("key frame") << 2.0;
+    QTest::newRow("inside a GOP") << 2.52;
+    QTest::newRow("between pictures") << 3.33;
+    QTest::newRow("last picture") << 5.96;
+}
+
+void TestPlayer::pausedSeekShowsExactPicture()
+{
+    QFETCH(double, t);
+    const QString file = TestMedia::h264AacMp4();
+    const auto expected = decodeAll(file, {"-ss", QString::number(t)});
+    QVERIFY(!expected.isEmpty());
+    PlayerRecorder rec; // outlives the player that calls it
+    PlayerHandle p;
+    QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
+    QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
+    QVERIFY(ZV_Pause_Player(p));
+    QVERIFY(ZV_Seek_Player(p, uint64_t(t * 1e6)));
+    QCOMPARE(ZV_GetPlayTime_Player(p), uint64_t(t * 1e6));
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 5000);
+    QCOMPARE(rec.last().md5, expected.first().md5);
+    QVERIFY(ZV_IsPause_Player(p));
+    // Re-delivery while paused hands the same picture again.
+    const int before = rec.count();
+    QVERIFY(ZV_ShowVideoFrame_Player(p));
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count() > before, 2000);
+    QCOMPARE(rec.last().md5, expected.first().md5);
+}
+
+void TestPlayer::stepsForwardThenBackReturnToSamePicture_data()
+{
+    QTest::addColumn<double>("start");
+    QTest::addColumn<int>("n");
+    QTest::newRow("one step") << 1.0 << 1;
+    QTest::newRow("three steps") << 0.4 << 3;
+    QTest::newRow("across a key frame") << 1.6 << 20;
+    QTest::newRow("back across two GOPs") << 3.0 << 60;
+}
+
+void TestPlayer::stepsForwardThenBackReturnToSamePicture()
+{
+    QFETCH(double, start);
+    QFETCH(int, n);
+    const QString file = TestMedia::h264AacMp4();
+    const auto oracle = decodeAll(file);
+    PlayerRecorder rec; // outlives the player that calls it
+    PlayerHandle p;
+    QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
+    QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
+    QVERIFY(ZV_Seek_Player(p, uint64_t(start * 1e6)));
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 5000);
+    const QString origin = rec.last().md5;
+    const int originIndex = indexOf(oracle, origin);
+    QVERIFY(originIndex >= 0);
+
+    if (n <= 3) {
+        // One call per step, as the player panel's buttons make them.
+        for (int i = 0; i < n; ++i)
+            QVERIFY(ZV_FrameStep_Player(p, 1));
+    } else {
+        QVERIFY(ZV_FrameStep_Player(p, n));
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(rec.last().md5, oracle[originIndex + n].md5, 3000);
+    QCOMPARE(ZV_GetVideoTime_Player(p), uint64_t(qRound64(oracle[originIndex + n].time * 1e6)));
+    QCOMPARE(ZV_GetPlayTime_Player(p), ZV_GetVideoTime_Player(p));
+
+    const int backSteps = n <= 3 ? n : 1;
+    const int backBy = n <= 3 ? 1 : n;
+    for (int i = 0; i < backSteps; ++i)
+        QVERIFY(ZV_FrameStep_Player(p, -backBy));
+    QTRY_COMPARE_WITH_TIMEOUT(rec.last().md5, origin, 3000);
+    QCOMPARE(ZV_GetVideoTime_Player(p), uint64_t(qRound64(oracle[originIndex].time * 1e6)));
+    QVERIFY(ZV_IsPause_Player(p));
+}
+
+void TestPlayer::stepsStopAtBothEnds()
+{
+    const QString file = TestMedia::h264AacMp4();
+    const auto oracle = decodeAll(file);
+    PlayerRecorder rec; // outlives the player that calls it
+    PlayerHandle p;
+    QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
+    QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
+    // The first picture: a step back stays and says so.
+    QVERIFY(!ZV_FrameStep_Player(p, -1));
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 3000);
+    QCOMPARE(rec.last().md5, oracle.first().md5);
+    QCOMPARE(ZV_GetVideoTime_Player(p), uint64_t(0));
+    // A step forward while running pauses first.
+    QVERIFY(ZV_Play_Player(p));
+    QTest::qWait(200);
+    QVERIFY(ZV_FrameStep_Player(p, 1));
+    QVERIFY(ZV_IsPause_Player(p));
+    // The last picture: a step forward stays.
+    QVERIFY(ZV_Seek_Player(p, ZV_GetDuration_Player(p)));
+    QTRY_COMPARE_WITH_TIMEOUT(rec.last().md5, oracle.last().md5, 5000);
+    QVERIFY(!ZV_FrameStep_Player(p, 1));
+    QCOMPARE(rec.last().md5, oracle.last().md5);
+}
+
+void TestPlayer::keyFrameStepsLandOnKeyFrames()
+{
+    const QString file = keysMp4();
+    const QList<double> keys = keyFrameTimes(file);
+    QCOMPARE(keys.size(), 4);
+    PlayerRecorder rec; // outlives the player that calls it
+    PlayerHandle p;
+    QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
+    QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
+    QVERIFY(ZV_Seek_Player(p, 500000));
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 3000);
+    auto near = [](uint64_t us, double s) { return std::llabs(qint64(us) - qRound64(s * 1e6)) <= 1000; };
+    for (int i = 1; i < keys.size(); ++i) {
+        QVERIFY(ZV_KeyFrameStep_Player(p, 1));
+        QVERIFY2(near(ZV_GetVideoTime_Player(p), keys[i]),
+                 qPrintable(QString("%1 vs %2").arg(ZV_GetVideoTime_Player(p)).arg(keys[i])));
+    }
+    QVERIFY(!ZV_KeyFrameStep_Player(p, 1)); // no key frame after the last one
+    QVERIFY(near(ZV_GetVideoTime_Player(p), keys.last()));
+    QVERIFY(ZV_KeyFrameStep_Player(p, -2));
+    QVERIFY(near(ZV_GetVideoTime_Player(p), keys[1]));
+    // From inside a GOP, back lands on that GOP's own key frame.
+    QVERIFY(ZV_Seek_Player(p, 3500000));
+    QVERIFY(ZV_FrameStep_Player(p, 1));
+    QVERIFY(ZV_KeyFrameStep_Player(p, -1));
+    QVERIFY(near(ZV_GetVideoTime_Player(p), keys[2]));
+    QVERIFY(ZV_KeyFrameStep_Player(p, -1));
+    QVERIFY(ZV_KeyFrameStep_Player(p, -1));
+    QVERIFY(near(ZV_GetVideoTime_Player(p), keys[0]));
+    QVERIFY(!ZV_KeyFrameStep_Player(p, -1));
+}
+
+void TestPlayer::asyncSeekBurstEndsOnLastTarget()
+{
+    const QString file = TestMedia::h264AacMp4();
+    const auto expected = decodeAll(file, {"-ss", "4.52"});
+    PlayerRecorder rec; // outlives the player that calls it
+    PlayerHandle p;
+    QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
+    QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
+    QVERIFY(ZV_BeginAsyncSeek_Player(p, 2000000));
+    for (int i = 0; i <= 40; ++i)
+        QVERIFY(ZV_Seek_Player(p, uint64_t(i) * 4520000 / 40));
+    QCOMPARE(ZV_GetPlayTime_Player(p), uint64_t(4520000));
+    QTest::qWait(300);
+    // Only the newest targets were served, not one picture per request.
+    QVERIFY2(rec.count() < 20, qPrintable(QString::number(rec.count())));
+    QVERIFY(ZV_EndAsyncSeek_Player(p));
+    QVERIFY(ZV_ShowVideoFrame_Player(p));
+    QTRY_COMPARE_WITH_TIMEOUT(rec.last().md5, expected.first().md5, 5000);
+}
+
+void TestPlayer::deliveredSizesAndFormats()
+{
+    const QString file = oddMp4();
+    QVERIFY(!file.isEmpty());
+    const auto expected = decodeAll(file);
+    for (const int code : {0, 30}) {
+        const int32_t formats[] = {code, 0};
+        ZV_SetFrameFormats_Library(formats, 2);
+        PlayerRecorder original, edited;
+        PlayerHandle p;
+        QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
+        QCOMPARE(ZV_GetVideoSize_Player(p), (uint64_t(241) << 32) | 321);
+        QVERIFY(ZV_SetOriginalVideoFrameHandle_Player(p, &PlayerRecorder::callback, &original));
+        QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &edited));
+        QVERIFY(ZV_ShowVideoFrame_Player(p));
+        QTRY_VERIFY_WITH_TIMEOUT(original.count() >= 1 && edited.count() >= 1, 3000);
+        const DeliveredFrame o = original.last(), e = edited.last();
+        QCOMPARE(o.format, code);
+        QCOMPARE(e.format, code);
+        // The original keeps the source size; the edited picture is the even default size.
+        QCOMPARE(o.width, 321);
+        QCOMPARE(o.height, 241);
+        QCOMPARE(e.width, 320);
+        QCOMPARE(e.height, 240);
+        QVERIFY(o.stride0 >= (code == 30 ? 4 * 321 : 321));
+        if (code == 0)
+            QCOMPARE(o.md5, expected.first().md5); // 4:4:4 converted as ffmpeg converts it
+    }
+    const int32_t formats[] = {0};
+    ZV_SetFrameFormats_Library(formats, 1);
+}
+
+void TestPlayer::waveBlocksWhileToneplays()
+{
+    PlayerHandle p;
+    QVERIFY(ZV_Open_Player(p, TestMedia::sineWav().toUtf8(), 0, 0, 0, 0));
+    QVERIFY(!ZV_HasVideo_Player(p));
+    QVERIFY(ZV_HasAudio_Player(p));
+    QCOMPARE(ZV_GetVideoSize_Player(p), uint64_t(0));
+    QVERIFY(!ZV_GetAudioWaveData_Player(p, 1)); // off until switched on
+    QVERIFY(ZV_EnableAudioWaveData_Player(p, 1));
+    const uint32_t rate = ZV_GetAudioWaveRate_Player(p);
+    QCOMPARE(rate, 2u * 44100u);
+    QVERIFY(ZV_Play_Player(p));
+    int blocks = 0, loud = 0;
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 1000) {
+        QTest::qWait(50);
+        uint8_t *b = ZV_GetAudioWaveData_Player(p, 1);
+        if (!b)
+            continue;
+        ++blocks;
+        auto le16 = [&](int at) { return uint32_t(b[at] | (b[at + 1] << 8)); };
+        auto le32 = [&](int at) { return le16(at) | (le16(at + 2) << 16); };
+        QCOMPARE(QByteArray(reinterpret_cast<char *>(b), 4), QByteArray("ZVWB"));
+        QCOMPARE(le32(4), 44u);
+        QCOMPARE(le16(16), 1u);
+        QCOMPARE(le16(18), 16u);
+        QCOMPARE(le32(20), rate / 2);
+        QCOMPARE(le32(24), rate);
+        const uint32_t n = le32(40);
+        QVERIFY(n % 2 == 0 && n <= 8192 && n > 0);
+        uint32_t peak = 0;
+        for (uint32_t i = 0; i < n / 2; ++i)
+            peak = std::max(peak, le16(44 + 2 * int(i)));
+        // The tone is at 1/8 of full scale, 3 dB down in each channel after the
+        // fixture's upmix to stereo: magnitudes doubled peak near 5790.
+        loud += peak > 5000 && peak < 6600 ? 1 : 0;
+        ZV_FreeAudioWaveData_Player(p, b);
+    }
+    QVERIFY2(blocks >= 10, qPrintable(QString::number(blocks)));
+    QVERIFY(loud >= blocks - 2);
+    QVERIFY(ZV_GetPlayTime_Player(p) > 700000);
+    QVERIFY(ZV_Pause_Player(p));
+    QTest::qWait(60);
+    ZV_FreeAudioWaveData_Player(p, ZV_GetAudioWaveData_Player(p, 1));
+    QTest::qWait(60);
+    QVERIFY(!ZV_GetAudioWaveData_Player(p, 1)); // nothing played since the last call
+    QVERIFY(ZV_FreeAudioWaveData_Player(p, nullptr));
+}
+
+void TestPlayer::completionStopAndReopen()
+{
+    const QString file = shortMp4();
+    PlayerRecorder rec; // outlives the player that calls it
+    PlayerHandle p;
+    QVERIFY(!ZV_IsCompleted_Player(p));
+    QVERIFY(!ZV_Stop_Player(p)); // a stop on a fresh player is harmless
+    QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
+    QVERIFY(ZV_IsStop_Player(p));
+    QVERIFY(!ZV_IsCompleted_Player(p));
+    QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
+    QVERIFY(ZV_Play_Player(p));
+    QTRY_VERIFY_WITH_TIMEOUT(ZV_IsCompleted_Player(p), 4000);
+    QVERIFY(ZV_IsPause_Player(p));
+    QVERIFY(!ZV_IsRunning_Player(p));
+    QVERIFY(rec.count() >= 22);
+    QVERIFY(ZV_GetPlayTime_Player(p) >= 900000);
+    QVERIFY(ZV_Stop_Player(p));
+    QVERIFY(ZV_IsStop_Player(p));
+    QVERIFY(!ZV_IsCompleted_Player(p));
+    QCOMPARE(ZV_GetPlayTime_Player(p), uint64_t(0));
+    // A completed player plays again from the start.
+    QVERIFY(ZV_Play_Player(p));
+    QTRY_VERIFY_WITH_TIMEOUT(ZV_IsCompleted_Player(p), 4000);
+    QVERIFY(ZV_Play_Player(p));
+    QTRY_VERIFY_WITH_TIMEOUT(ZV_IsRunning_Player(p) && ZV_GetPlayTime_Player(p) < 500000, 1000);
+    // Reopen: stopped at 0 again, nothing of the old media left.
+    QVERIFY(ZV_Open_Player(p, TestMedia::h264AacMp4().toUtf8(), 0, 0, 0, 0));
+    QVERIFY(ZV_IsStop_Player(p));
+    QCOMPARE(ZV_GetPlayTime_Player(p), uint64_t(0));
+    QVERIFY(std::llabs(qint64(ZV_GetDuration_Player(p)) - 6000000) < 100000);
+    QVERIFY(ZV_Close_Player(p));
+    QVERIFY(!ZV_HasVideo_Player(p));
+    QVERIFY(!ZV_Play_Player(p));
+    QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
+    QVERIFY(ZV_Play_Player(p));
+    QTRY_VERIFY_WITH_TIMEOUT(ZV_IsCompleted_Player(p), 4000);
+    QVERIFY(!ZV_Open_Player(p, "/nonexistent/clip.mp4", 0, 0, 0, 0));
+    QVERIFY(!ZV_Play_Player(p));
+}
+
+void TestPlayer::audioFallbackIsReported_data()
+{
+    QTest::addColumn<QByteArray>("zvAudio");
+    QTest::addColumn<QByteArray>("sdlDriver");
+    QTest::addColumn<uint32_t>("flags");
+    QTest::addColumn<int>("failed");
+    QTest::newRow("silent on purpose") << QByteArray("null") << QByteArray("dummy") << 0xFFFFFFFFu << 0;
+    QTest::newRow("no such device") << QByteArray() << QByteArray("nosuchdriver") << 0xFFFFFFFFu << 1;
+    QTest::newRow("device opens") << QByteArray() << QByteArray("dummy") << 0xFFFFFFFFu << 0;
+    QTest::newRow("no output asked for") << QByteArray() << QByteArray("nosuchdriver") << 0xFFFFFFFDu << 0;
+}
+
+void TestPlayer::audioFallbackIsReported()
+{
+    QFETCH(QByteArray, zvAudio);
+    QFETCH(QByteArray, sdlDriver);
+    QFETCH(uint32_t, flags);
+    QFETCH(int, failed);
+    const QByteArray oldAudio = qgetenv("ZV_AUDIO");
+    if (zvAudio.isEmpty())
+        qunsetenv("ZV_AUDIO");
+    else
+        qputenv("ZV_AUDIO", zvAudio);
+    qputenv("SDL_AUDIODRIVER", sdlDriver);
+    ZvPlayer *p = ZV_Create_Player(flags);
+    const bool opened = ZV_Open_Player(p, TestMedia::sineWav().toUtf8(), 0, 0, 0, 0);
+    const int reported = ZV_IsAudioRendererOpenFailed_Player(p);
+    const bool played = ZV_Play_Player(p);
+    QTest::qWait(400);
+    const uint64_t t = ZV_GetPlayTime_Player(p);
+    ZV_Close_Player(p);
+    ZV_Destroy_Player(p);
+    qputenv("ZV_AUDIO", oldAudio);
+    qunsetenv("SDL_AUDIODRIVER");
+    QVERIFY(opened);
+    QCOMPARE(reported, failed);
+    QVERIFY(played);
+    QVERIFY2(t >= 250000, qPrintable(QString::number(t))); // playback advances either way
+}
+
+void TestPlayer::closeAndClearWhileFramesFlow_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::newRow("close") << 0;
+    QTest::newRow("clear the callback") << 1;
+    QTest::newRow("destroy without close") << 2;
+    QTest::newRow("reopen") << 3;
+}
+
+// The test frees the callback's data right after each call; a late callback
+// writes into freed memory, which the sanitizer builds report.
+void TestPlayer::closeAndClearWhileFramesFlow()
+{
+    QFETCH(int, how);
+    struct Sink {
+        std::atomic<int> calls{0};
+        char scratch[64];
+        static unsigned int proc(void *user, void *frame)
+        {
+            auto *self = static_cast<Sink *>(user);
+            std::memset(self->scratch, ZV_GetVideoFormat_Frame(static_cast<ZvFrame *>(frame)), sizeof self->scratch);
+            self->calls++;
+            return 1;
+        }
+    };
+    const QString file = TestMedia::h264AacMp4();
+    for (int round = 0; round < 5; ++round) {
+        ZvPlayer *p = ZV_Create_Player(0xFFFFFFFF);
+        auto *sink = new Sink;
+        auto *sink2 = new Sink;
+        QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
+        ZV_SetVideoFrameHandle_Player(p, &Sink::proc, sink);
+        ZV_SetOriginalVideoFrameHandle_Player(p, &Sink::proc, sink2);
+        ZV_SetTimeInterval_Player(p, 5000);
+        QVERIFY(ZV_Play_Player(p));
+        QTRY_VERIFY_WITH_TIMEOUT(sink->calls > 2, 3000);
+        QTest::qWait(17 * round);
+        switch (how) {
+        case 0:
+            ZV_Close_Player(p);
+            break;
+        case 1:
+            ZV_SetVideoFrameHandle_Player(p, nullptr, nullptr);
+            ZV_SetOriginalVideoFrameHandle_Player(p, nullptr, nullptr);
+            break;
+        case 2:
+            ZV_Destroy_Player(p);
+            p = nullptr;
+            break;
+        case 3:
+            ZV_SetVideoFrameHandle_Player(p, nullptr, nullptr);
+            ZV_SetOriginalVideoFrameHandle_Player(p, nullptr, nullptr);
+            QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
+            QVERIFY(ZV_Play_Player(p));
+            break;
+        }
+        const int seen = sink->calls;
+        delete sink;
+        delete sink2;
+        QTest::qWait(60);
+        QVERIFY(seen > 0);
+        if (p) {
+            ZV_Close_Player(p);
+            ZV_Destroy_Player(p);
+        }
+    }
+}
+
+void TestPlayer::unopenedAndNullHandlesAreHarmless()
+{
+    QVERIFY(!ZV_Play_Player(nullptr));
+    QVERIFY(!ZV_Seek_Player(nullptr, 0));
+    QCOMPARE(ZV_GetDuration_Player(nullptr), uint64_t(0));
+    QVERIFY(!ZV_GetAudioWaveData_Player(nullptr, 1));
+    QVERIFY(!ZV_CaptureVideoImage_Player(nullptr, 0, 0, 0));
+    QVERIFY(!ZV_OpenDVD_Player(nullptr, "x", 0, 0, 0, 0));
+    ZV_Destroy_Player(nullptr);
+    PlayerRecorder rec;
+    PlayerHandle p;
+    QVERIFY(!ZV_IsStop_Player(p) && !ZV_IsPause_Player(p) && !ZV_IsRunning_Player(p));
+    QVERIFY(!ZV_Pause_Player(p));
+    QVERIFY(!ZV_FrameStep_Player(p, 1));
+    QVERIFY(!ZV_KeyFrameStep_Player(p, -1));
+    QVERIFY(!ZV_CaptureVideoImage_Player(p, 0, 0, 0));
+    QVERIFY(!ZV_IsAudioRendererOpenFailed_Player(p));
+    // Edit setters store their value on an unopened handle; it survives the open.
+    QVERIFY(ZV_SetVideoRotate_Player(p, 90));
+    QVERIFY(ZV_SetWatermarkIndex_Player(p, 1));
+    QVERIFY(ZV_SetWatermarkImageFile_Player(p, "/tmp/x.png"));
+    QVERIFY(ZV_SetWatermarkImagePosition_Player(p, 0.25, 0.5));
+    QCOMPARE(ZV_GetWatermarkImagePosX_Player(p), 0.25);
+    QVERIFY(ZV_SetWatermarkIndex_Player(p, 0));
+    QCOMPARE(ZV_GetWatermarkImagePosX_Player(p), 0.0);
+    ZvPlayer *second = ZV_Reference_Player(p);
+    QVERIFY(second);
+    ZV_Destroy_Player(second); // one reference left: still usable
+    QVERIFY(ZV_Open_Player(p, TestMedia::h264AacMp4().toUtf8(), 0, 0, 0, 0));
+    QVERIFY(ZV_HasVideo_Player(p));
+    const uint64_t aspect = ZV_GetVideoAspectRatio_Player(p);
+    QCOMPARE(aspect, (uint64_t(3) << 32) | 4);
+    // Capture: a BMP of the current picture, at its size or scaled.
+    QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
+    QVERIFY(ZV_Seek_Player(p, 1000000));
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 3000);
+    for (const QSize size : {QSize(0, 0), QSize(160, 90)}) {
+        uint8_t *bmp = ZV_CaptureVideoImage_Player(p, uint32_t(size.width()), uint32_t(size.height()), 0);
+        QVERIFY(bmp);
+        QCOMPARE(bmp[0], uint8_t('B'));
+        QImage img;
+        QVERIFY(img.loadFromData(bmp, int(bmp[2] | bmp[3] << 8 | bmp[4] << 16 | bmp[5] << 24), "BMP"));
+        QCOMPARE(img.size(), size.isEmpty() ? QSize(320, 240) : size);
+        QVERIFY(ZV_FreeVideoImage_Player(p, bmp));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestPlayer)
+#include "tst_player.moc"
