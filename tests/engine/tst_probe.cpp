@@ -339,6 +339,7 @@ private slots:
         QTest::newRow("text named mp4") << "text";
         QTest::newRow("zero bytes") << "empty";
         QTest::newRow("truncated mp4") << "truncated";
+        QTest::newRow("no streams") << "nostreams";
     }
 
     void badInput()
@@ -350,6 +351,8 @@ private slots:
             writeFile(path, "this is not a video\n");
         } else if (kind == "empty") {
             writeFile(path, QByteArray());
+        } else if (kind == "nostreams") {
+            writeFile(path, ";FFMETADATA1\ntitle=only tags\n");   // demuxable, but holds no stream
         } else if (kind == "truncated") {
             QFile source(TestMedia::h264AacMp4());
             QVERIFY(source.open(QIODevice::ReadOnly));
@@ -359,6 +362,7 @@ private slots:
         VelVideoConvertItem item;
         QVERIFY(!item.setVideoPath(path));
         QVERIFY(!item.lastError().isEmpty());
+        qInfo().noquote() << "reason:" << item.lastError();
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), before);   // nothing written
     }
 };
