@@ -158,9 +158,16 @@ bool VelVideoConvertItem::chooseProgram(ZvInfo *info, int programIndex)
         m_lastError = tr("The file holds neither video nor audio.");
         return false;
     }
+    // A program may list streams and still offer nothing playable: go on to
+    // the next one until one has video or audio.
     for (;;) {
-        if (setProgramIndex(info, int(chosen)) == 1
-            && (ZV_HasVideo_Info(info) || ZV_HasAudio_Info(info)))
+        if (ZV_SetProgrIndex_Info(info, chosen) == 1) {
+            if (ZV_GetVideoCount_Info(info))
+                ZV_SetVideoIndex_Info(info, 0);
+            if (ZV_GetAudioCount_Info(info))
+                ZV_SetAudioIndex_Info(info, 0);
+        }
+        if (ZV_HasVideo_Info(info) || ZV_HasAudio_Info(info))
             break;
         if (++chosen >= count) {
             m_lastError = tr("The file holds neither video nor audio.");

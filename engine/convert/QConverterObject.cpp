@@ -1,0 +1,232 @@
+#include "convert/QConverterObject.h"
+
+#include "CAVEncodeParam.h"
+#include "QConverterOperate.h"
+#include "QVideoSettingXml.h"
+#include "VelCommonInterface.h"
+#include "VelVideoConvertItem.h"
+#include "VelVideoConvertManager.h"
+#include "convert/IAVConverter.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+QConverterObject::QConverterObject(QObject *parent) : QObject(parent)
+{
+    qRegisterMetaType<convertState>("convertState");
+    // The converters report on their worker threads; this hop queues them to ours.
+    connect(this, &QConverterObject::seedConvertPro, this, &QConverterObject::UpdataConverPro);
+    connect(this, &QConverterObject::emitConvertedFinish, this, &QConverterObject::converterFinishCount);
+}
+
+QConverterObject::~QConverterObject()
+{
+    destroyConverters(true);
+}
+
+void QConverterObject::convertPro(unsigned int progress, void *user, convertState state)
+{
+    if (auto *self = static_cast<QConverterObject *>(user))
+        self->setConverProgress(progress, state);
+}
+
+void QConverterObject::MergerPro(unsigned int progress, void *user, convertState state)
+{
+    if (auto *self = static_cast<QConverterObject *>(user))
+        self->setConverProgress(progress, state);
+}
+
+void QConverterObject::setConverProgress(unsigned int progress, convertState state)
+{
+    emit seedConvertPro(progress, state);
+}
+
+void QConverterObject::OnStartToCoverter(bool merge)
+{
+    m_bMerge = merge;
+    VelVideoConvertManager *manager = VelVideoConvertManager::getConvertManagerObject();
+    if (manager->GetItemCount() <= 0)
+        return;
+    m_pendingItems = manager->GetItemList();
+    if (m_pendingItems.isEmpty())
+        return;
+    emit emitIsStartConverter(true);
+    m_doneCount = 0;
+    StartToConvertVideo(m_pendingItems.first());
+}
+
+void QConverterObject::OnConverterAllCheck()
+{
+    emit emitIsStartConverter(true);
+    m_doneCount = 0;
+    if (!m_pendingItems.isEmpty())
+        StartToConvertVideo(m_pendingItems.first());
+}
+
+void QConverterObject::OnStartToMerger()
+{
+}
+
+void QConverterObject::StartToConvertVideo(VelVideoConvertItem *item)
+{
+    if (!item)
+        return;
+    m_currentItem = item;
+    if (m_stopRequested) {
+        destroyConverters(true);
+        m_stopRequested = false;
+        return;
+    }
+    const QByteArray source = item->getFilePath().toUtf8();
+    CAVEncodeParam param;
+    if (!item->getEncodeParam(&param)) {
+        qWarning().noquote() << "no encode parameters for" << item->getFilePath() << ":" << item->lastError();
+        emit emitConvertedFinish(false);
+        return;
+    }
+    if (m_bMerge) {
+        if (!m_mergeConverter) {
+            // One output for the whole merge: the name is claimed once.
+            const QString output = QConverterOperate::getConvertPath();
+            if (output.isEmpty()) {
+                emit emitConvertedFinish(false);
+                return;
+            }
+            m_mergeOutputPath = output;
+            m_currentOutputPath = output;
+            m_mergeConverter = CreateAVConverter();
+            if (!m_mergeConverter->StartMerger(output.toUtf8().constData(), &param)) {
+                emit emitConvertedFinish(false);
+                return;
+            }
+        }
+        if (!m_mergeConverter->AddMergerTask(source.constData(), &param, this, &QConverterObject::MergerPro))
+            emit emitConvertedFinish(false);
+        return;
+    }
+    const QString output = QConverterOperate::getConvertPath();
+    if (output.isEmpty()) {
+        emit emitConvertedFinish(false);
+        return;
+    }
+    m_currentOutputPath = output;
+    if (m_convertConverter) {
+        DestroyAVConverter(m_convertConverter);
+        m_convertConverter = nullptr;
+    }
+    m_convertConverter = CreateAVConverter();
+    if (!m_convertConverter->StartConvert(source.constData(), output.toUtf8().constData(), &param, this,
+                                          &QConverterObject::convertPro, false))
+        emit emitConvertedFinish(false);
+}
+
+void QConverterObject::UpdataConverPro(unsigned int progress, convertState state)
+{
+    const int n = VelVideoConvertManager::getConvertManagerObject()->GetItemCount();
+    const float share = n < 1 ? 100.0f : 100.0f / float(n);
+    // A merge reports per task without a cap of its own.
+    const unsigned int p = qMin(progress, 100u);
+    const int overall = int(double(share) * (double(p) / 100.0) + double(m_doneCount) * double(share));
+    emit emitConvertProToCtrl(overall);
+    if (state == convertRunning || state == convertPreparing)
+        return;
+    emit emitConvertedFinish(state == convertFinished);
+}
+
+void QConverterObject::converterFinishCount(bool ok)
+{
+    m_pendingItems.removeOne(m_currentItem);
+    if (m_pendingItems.isEmpty()) {
+        if (m_bMerge && m_mergeConverter) {
+            m_mergeConverter->StopMerger(false);
+            DestroyAVConverter(m_mergeConverter);
+            m_mergeConverter = nullptr;
+        }
+        emit emitIsStartConverter(false);
+    }
+    if (!ok) {
+        removeFailedOutput();
+        if (m_mergeConverter) {
+            m_mergeConverter->StopMerger(false);
+            DestroyAVConverter(m_mergeConverter);
+            m_mergeConverter = nullptr;
+            removeFailedOutput();   // the merge's own clean-up ran only now
+        }
+        if (!m_stopRequested)
+            emit emitIsStartConverter(false);
+        return;
+    }
+    if (!m_bMerge)
+        emit emitConvertedFinishCount();
+    const int n = VelVideoConvertManager::getConvertManagerObject()->GetItemCount();
+    if (m_doneCount + 1 < n) {
+        ++m_doneCount;
+        if (!m_pendingItems.isEmpty())
+            StartToConvertVideo(m_pendingItems.first());
+    } else if (m_bMerge) {
+        emit emitConvertedFinishCount();
+    }
+    if (m_pendingItems.isEmpty()
+        && QVideoSettingXml::GetItemValue("SHOWDOWN_ITEM", "bIsShowDownComputer", "N") == QLatin1String("Y")) {
+        qDebug() << "\n\n\nshutdown---------\n\n\n";
+        VelCommonInterface::shutdownComputer();
+    }
+}
+
+void QConverterObject::removeFailedOutput()
+{
+    // A merge that failed leaves its one output; a conversion the item's own.
+    const QString file = m_bMerge ? m_mergeOutputPath : m_currentOutputPath;
+    if (file.isEmpty())
+        return;
+    QFile::remove(file);
+    QString folder = QConverterOperate::getOutputDir();
+    if (folder.isEmpty())
+        folder = QFileInfo(file).absolutePath();
+    QDir dir(folder);
+    if (!dir.exists())
+        return;
+    const QFileInfoList entries = dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    qDebug() << ".......entryInfoList.count.........." << entries.count() << folder;
+    if (entries.isEmpty())
+        QDir().rmdir(dir.absolutePath());
+}
+
+void QConverterObject::destroyConverters(bool waitForMerge)
+{
+    if (m_mergeConverter) {
+        m_mergeConverter->StopMerger(waitForMerge);
+        DestroyAVConverter(m_mergeConverter);
+        m_mergeConverter = nullptr;
+    }
+    if (m_convertConverter) {
+        m_convertConverter->StopConvert();
+        DestroyAVConverter(m_convertConverter);
+        m_convertConverter = nullptr;
+    }
+}
+
+void QConverterObject::StopConvert()
+{
+    m_stopRequested = true;
+    destroyConverters(true);
+    m_pendingItems.clear();
+    emit emitIsStartConverter(false);
+}
+
+void QConverterObject::OnCancelConvert()
+{
+    m_stopRequested = true;
+    destroyConverters(true);
+}
+
+void QConverterObject::setMergerFinish()
+{
+    if (m_mergeConverter) {
+        m_mergeConverter->StopMerger(false);
+        DestroyAVConverter(m_mergeConverter);
+        m_mergeConverter = nullptr;
+    }
+}
