@@ -147,13 +147,13 @@ void QConverterObject::converterFinishCount(bool ok)
         emit emitIsStartConverter(false);
     }
     if (!ok) {
-        removeFailedOutput();
+        // The merge is closed first, so nothing writes the file once it is gone.
         if (m_mergeConverter) {
             m_mergeConverter->StopMerger(false);
             DestroyAVConverter(m_mergeConverter);
             m_mergeConverter = nullptr;
-            removeFailedOutput();   // the merge's own clean-up ran only now
         }
+        removeFailedOutput();
         if (!m_stopRequested)
             emit emitIsStartConverter(false);
         return;
