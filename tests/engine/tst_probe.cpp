@@ -253,6 +253,27 @@ private slots:
         QVERIFY(tags.m_grouping.isEmpty());
     }
 
+    // A cover in a format Qt cannot read is decoded by the media library instead.
+    void coverOnlyTheLibraryCanRead()
+    {
+        const QString tiff = TestMedia::make("probe_cover.tiff",
+                                             {"-f", "lavfi", "-i", "color=c=blue:s=40x30", "-frames:v", "1"});
+        QVERIFY(!tiff.isEmpty());
+        QVERIFY(QImage(tiff).isNull());   // no TIFF reader in this Qt
+        const QString path = TestMedia::make("probe_tiffcover.mka",
+                                             {"-f", "lavfi", "-i", sineArg(), "-attach", tiff,
+                                              "-metadata:s:t", "mimetype=image/tiff",
+                                              "-metadata:s:t", "filename=cover.tiff", "-c:a", "aac"});
+        QVERIFY(!path.isEmpty());
+        VelVideoConvertItem item;
+        QVERIFY2(item.setVideoPath(path), qPrintable(item.lastError()));
+        QVERIFY(!item.m_bHasVideo);
+        QVERIFY(item.m_picture && !item.m_picture->isNull());
+        QCOMPARE(item.m_picture->size(), QSize(40, 30));
+        QCOMPARE(QColor(item.m_picture->pixel(20, 15)).blue() > 200, true);
+        QVERIFY(item.m_pictureBytes.startsWith("BM"));
+    }
+
     void wavAudioOnly()
     {
         const QString path = TestMedia::sineWav();
