@@ -6,6 +6,8 @@
 #include <string>
 
 // Text conversions for the codec library's tag writer, which takes UTF-32.
+// The engine converts through this class; the editing side's VECommonClass
+// forwards its conversion here, so both give the same buffer.
 class VEHelper
 {
 public:
