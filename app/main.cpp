@@ -1,3 +1,4 @@
+#include "QFontLoader.h"
 #include "QIAnyUtil.h"
 
 #include <QApplication>
@@ -8,6 +9,11 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // Fonts resolved before the shipped Tahoma is registered would stay on a fallback.
+    QFontLoader::loadApplicationFonts(QIAnyUtil::getResourcePath());
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(12);
+    app.setFont(font);
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("Zededera Raziz Azodor"));
