@@ -1,4 +1,279 @@
+#include "QVelBaseButton.h"
+#include "QVelBaseTextEdit.h"
+#include "QVelDoubleSpinBox.h"
+#include "QVelLineEdit.h"
+#include "QVelTextEdit.h"
+#include "QVelTimeEdit.h"
+#include "TestPictures.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QValidator>
 #include <QtTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+
+class TestEdits : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_up;
+    QString m_down;
+
+    // Holds the button down for `holdMs`, returning the value steps seen while held.
+    template <typename Edit, typename Value>
+    static int stepsWhileHeld(Edit* edit, QVelBaseButton* button, int holdMs, Value (Edit::*read)() const,
+                              int* afterRelease)
+    {
+        const Value start = (edit->*read)();
+        QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        QTest::qWait(holdMs);
+        const Value held = (edit->*read)();
+        QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        *afterRelease = (edit->*read)() == held ? 0 : 1;
+        return int(held - start);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_up = TestPictures::strip(m_dir, "up.png", 128, 20);
+        m_down = TestPictures::strip(m_dir, "down.png", 128, 20);
+    }
+
+    void numbersOnly_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("state");
+        QTest::newRow("12") << "12" << int(QValidator::Acceptable);
+        QTest::newRow("007") << "007" << int(QValidator::Acceptable);
+        QTest::newRow("0") << "0" << int(QValidator::Intermediate);
+        QTest::newRow("000") << "000" << int(QValidator::Intermediate);
+        QTest::newRow("empty") << "" << int(QValidator::Intermediate);
+        QTest::newRow("minus") << "-1" << int(QValidator::Invalid);
+        QTest::newRow("decimal point") << "1.5" << int(QValidator::Invalid);
+        QTest::newRow("letter") << "a" << int(QValidator::Invalid);
+    }
+
+    void numbersOnly()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, state);
+        QVelLineEdit edit;
+        edit.onlyInputNumber();
+        int pos = 0;
+        QCOMPARE(int(edit.validator()->validate(text, pos)), state);
+    }
+
+    void typingIntoNumbersOnly()
+    {
+        QVelLineEdit edit;
+        edit.onlyInputNumber();
+        QTest::keyClicks(&edit, "1a-2.0");
+        QCOMPARE(edit.text(), QString("120"));
+    }
+
+    void lineEditBackground()
+    {
+        QVelLineEdit plain;
+        QVERIFY(!plain.setBackgroundImage(m_dir.filePath("missing.png")));
+        QVERIFY(plain.styleSheet().isEmpty());
+        QCOMPARE(plain.textMargins(), QMargins());
+        QVelLineEdit skinned;
+        QVERIFY(skinned.setBackgroundImage(TestPictures::flat(m_dir, "field.png", 40, 40, Qt::darkGray)));
+        QVERIFY(skinned.styleSheet().contains("border:none"));
+        QCOMPARE(skinned.textMargins(), QMargins(3, 0, 2, 0));
+        skinned.resize(100, 24);
+        QCOMPARE(skinned.grab().toImage().pixelColor(50, 12), QColor(Qt::darkGray));
+    }
+
+    void placeholderColouring()
+    {
+        QWidget window;
+        auto* edit = new QVelLineEdit(&window);
+        auto* other = new QVelLineEdit(&window);
+        other->move(0, 40);
+        QPalette pal = edit->palette();
+        pal.setColor(QPalette::Text, Qt::black);
+        edit->setPalette(pal);
+        edit->setPlaceholderText("hint");
+        edit->setPlaceholderTextColor(Qt::red, true);
+        QCOMPARE(edit->placeholderText(), QString("hint"));
+        QCOMPARE(edit->palette().color(QPalette::Text), QColor(Qt::red));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        edit->setFocus();
+        QTRY_VERIFY(edit->hasFocus());
+        QVERIFY(edit->placeholderText().isEmpty());
+        QCOMPARE(edit->palette().color(QPalette::Text), QColor(Qt::black));
+        other->setFocus();
+        QTRY_VERIFY(!edit->hasFocus());
+        QCOMPARE(edit->placeholderText(), QString("hint"));
+        QCOMPARE(edit->palette().color(QPalette::Text), QColor(Qt::red));
+    }
+
+    void textEditReportsPlainText()
+    {
+        QVelTextEdit edit;
+        QSignalSpy changed(&edit, &QVelTextEdit::textChanged);
+        edit.textEdit()->setPlainText("two\nlines");
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.first().at(0).toString(), QString("two\nlines"));
+        edit.resize(200, 100);
+        edit.setBackgroundImage(TestPictures::flat(m_dir, "text.png", 40, 40, Qt::darkGray));
+        edit.setEditMargins(5, 6, 7, 8);
+        edit.grab();
+        QCOMPARE(edit.textEdit()->geometry(), QRect(QPoint(5, 6), QPoint(200 - 1 - 7, 100 - 1 - 8)));
+    }
+
+    void spinButtonPlacement_data()
+    {
+        QTest::addColumn<bool>("keepSize");
+        QTest::addColumn<QRect>("up");
+        QTest::addColumn<QRect>("down");
+        QTest::newRow("keep size") << true << QRect(44, 0, 16, 10) << QRect(44, 14, 16, 10);
+        QTest::newRow("stretched") << false << QRect(44, 0, 16, 12) << QRect(44, 12, 16, 12);
+    }
+
+    void spinButtonPlacement()
+    {
+        QFETCH(bool, keepSize);
+        QFETCH(QRect, up);
+        QFETCH(QRect, down);
+        QVelDoubleSpinBox spin;
+        spin.resize(60, 24);
+        spin.setUpAndDownBtnImage(m_up, m_down, keepSize);
+        QVERIFY(spin.upButton());
+        QCOMPARE(spin.upButton()->geometry(), up);
+        QCOMPARE(spin.downButton()->geometry(), down);
+    }
+
+    void spinWithoutPictureHasNoButtons()
+    {
+        QVelDoubleSpinBox spin;
+        spin.setUpAndDownBtnImage(m_dir.filePath("missing.png"), m_down);
+        QVERIFY(!spin.upButton());
+    }
+
+    void spinRepeatsWhileHeld()
+    {
+        QWidget window;
+        auto* spin = new QVelDoubleSpinBox(&window);
+        spin->resize(60, 24);
+        spin->setRange(0, 100);
+        spin->setValue(50);
+        spin->setUpAndDownBtnImage(m_up, m_down);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy started(spin, &QVelDoubleSpinBox::emitStartEditing);
+        int released = 0;
+        // Steps come at about 700, 800 and 900 ms; the click adds one on release.
+        const int held = stepsWhileHeld<QDoubleSpinBox, double>(spin, spin->downButton(), 950, &QDoubleSpinBox::value,
+                                                                 &released);
+        QVERIFY2(held <= -2 && held >= -3, qPrintable(QString::number(held)));
+        QCOMPARE(released, 1);
+        spin->setValue(50);
+        const int quick = stepsWhileHeld<QDoubleSpinBox, double>(spin, spin->upButton(), 300, &QDoubleSpinBox::value,
+                                                                  &released);
+        QCOMPARE(quick, 0);
+        QCOMPARE(released, 1);
+        QCOMPARE(spin->value(), 51.0);
+    }
+
+    void firstRepeatWaitsSevenTicks()
+    {
+        QWidget window;
+        auto* spin = new QVelDoubleSpinBox(&window);
+        spin->resize(60, 24);
+        spin->setRange(0, 100);
+        spin->setUpAndDownBtnImage(m_up, m_down);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mousePress(spin->upButton(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        QTRY_VERIFY_WITH_TIMEOUT(spin->value() > 0, 3000);
+        QVERIFY(clock.elapsed() >= 650);
+        QTest::mouseRelease(spin->upButton(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    }
+
+    void timeEditButtons()
+    {
+        QVelTimeEdit edit;
+        QCOMPARE(edit.time(), QTime(0, 0, 0, 0));
+        edit.resize(80, 24);
+        edit.setUpAndDownBtnImage(m_up, m_down, true);
+        QCOMPARE(edit.upButton()->pos(), QPoint(64, 0));
+        QCOMPARE(edit.downButton()->pos(), QPoint(64, 14));
+        // The computed left margin is kept when the edit grows.
+        edit.resize(120, 24);
+        QCOMPARE(edit.upButton()->pos(), QPoint(64, 0));
+        QCOMPARE(edit.btnMargins().left(), 64);
+        QVelTimeEdit bare;
+        bare.setUpAndDownBtnImage(m_dir.filePath("missing.png"), m_down, true);
+        QVERIFY(!bare.upButton());
+    }
+
+    void timeEditRepeatsWhileHeld()
+    {
+        QWidget window;
+        auto* edit = new QVelTimeEdit(QTime(1, 0, 0), &window);
+        edit->setDisplayFormat("HH:mm:ss");
+        edit->resize(100, 24);
+        edit->setUpAndDownBtnImage(m_up, m_down, true);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        edit->setCurrentSection(QDateTimeEdit::SecondSection);
+        QSignalSpy edited(edit, &QVelDateTimeEdit::emitTimeEdited);
+        QTest::mousePress(edit->upButton(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        QTest::qWait(1050);
+        const int held = QTime(1, 0, 0).secsTo(edit->time());
+        QTest::mouseRelease(edit->upButton(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        // Steps at about 700, 800, 900 and 1000 ms, then one more for the click.
+        QVERIFY2(held >= 3 && held <= 4, qPrintable(QString::number(held)));
+        QCOMPARE(QTime(1, 0, 0).secsTo(edit->time()), held + 1);
+        QCOMPARE(edited.count(), held + 1);
+        QCOMPARE(edited.last().at(0).toString(), edit->text());
+    }
+
+    // Stepping one section at its limit: Qt's time edit neither carries into nor
+    // borrows from the next section, and stops at the ends of the day.
+    void timeEditSectionLimits_data()
+    {
+        QTest::addColumn<QTime>("start");
+        QTest::addColumn<int>("section");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<QTime>("result");
+        QTest::newRow("seconds up within minute") << QTime(1, 2, 58) << int(QDateTimeEdit::SecondSection) << 1
+                                                  << QTime(1, 2, 59);
+        QTest::newRow("seconds up at 59") << QTime(1, 2, 59) << int(QDateTimeEdit::SecondSection) << 1
+                                          << QTime(1, 2, 59);
+        QTest::newRow("seconds down at 0") << QTime(1, 2, 0) << int(QDateTimeEdit::SecondSection) << -1
+                                           << QTime(1, 2, 0);
+        QTest::newRow("minutes up at 59") << QTime(1, 59, 30) << int(QDateTimeEdit::MinuteSection) << 1
+                                          << QTime(1, 59, 30);
+        QTest::newRow("hours down") << QTime(1, 59, 30) << int(QDateTimeEdit::HourSection) << -1 << QTime(0, 59, 30);
+        QTest::newRow("hours down at 0") << QTime(0, 10, 0) << int(QDateTimeEdit::HourSection) << -1
+                                         << QTime(0, 10, 0);
+    }
+
+    void timeEditSectionLimits()
+    {
+        QFETCH(QTime, start);
+        QFETCH(int, section);
+        QFETCH(int, steps);
+        QFETCH(QTime, result);
+        QVelTimeEdit edit(start);
+        edit.setDisplayFormat("HH:mm:ss");
+        edit.setCurrentSection(QDateTimeEdit::Section(section));
+        if (steps > 0)
+            edit.stepUp();
+        else
+            edit.stepDown();
+        QCOMPARE(edit.time(), result);
+    }
+};
+
+QTEST_MAIN(TestEdits)
 #include "tst_edits.moc"
