@@ -69,6 +69,11 @@ QString twoProgramTs()
          "-f", "mpegts"});
 }
 
+QString h264Ts()
+{
+    return TestMedia::make("codec_h264.ts", {"-i", TestMedia::h264AacMp4(), "-c", "copy", "-f", "mpegts"});
+}
+
 QString bt709Mp4()
 {
     return TestMedia::make("codec_bt709.mp4",
@@ -168,6 +173,21 @@ Bgr ffmpegFrameAt(const QString &file, double seconds, int width, int height)
     out.width = width;
     out.height = height;
     out.pixels = r.out.right(frameBytes); // the last frame for -sseof
+    return out;
+}
+
+Bgr ffmpegFrameNumber(const QString &file, int n, int width, int height)
+{
+    const TestMedia::ToolResult r = TestMedia::run(
+        "ffmpeg", {"-v", "error", "-nostdin", "-i", file, "-map", "0:v:0", "-vf",
+                   QString("select=eq(n\\,%1)").arg(n), "-frames:v", "1", "-f", "rawvideo",
+                   "-pix_fmt", "bgr24", "-"});
+    Bgr out;
+    if (r.exitCode != 0 || r.out.size() != width * height * 3)
+        return out;
+    out.width = width;
+    out.height = height;
+    out.pixels = r.out;
     return out;
 }
 

@@ -13,6 +13,7 @@ QString mkvLanguages();  // H.264 + two audio languages (eng, fre) + srt subtitl
 QString twoProgramTs();  // MPEG-TS, two programs, each one video and one audio stream
 QString mp3WithCover();  // MP3 with ID3v2 tags and the tiny PNG as cover art
 QString portraitMp4();   // the H.264/AAC clip with a 90 degree display matrix
+QString h264Ts();         // the H.264/AAC clip remuxed into MPEG-TS (no index to seek by)
 QString bt709Mp4();      // H.264 tagged BT.709, limited range
 QString fullRangeMp4();  // H.264 in full range (yuvj420p)
 QString coverPng();      // the cover picture's bytes come from this file
@@ -31,6 +32,9 @@ Bgr fromBmp(const uint8_t *bmp, QString *why = nullptr);
 // The frame ffmpeg's own decoder gives at `-ss seconds` (or the last frame when
 // seconds < 0) of the first video stream, as BGR24 at its display size (autorotated).
 Bgr ffmpegFrameAt(const QString &file, double seconds, int width, int height);
+// Frame number n (counted from the first, decoding from the start) of the first
+// video stream, as BGR24: the oracle where `-ss` itself is not exact (MPEG-TS).
+Bgr ffmpegFrameNumber(const QString &file, int n, int width, int height);
 // Seconds from the container's start to the first video frame (ffprobe).
 double videoOffset(const QString &file);
 double psnr(const Bgr &a, const Bgr &b);

@@ -87,6 +87,35 @@ private slots:
         comparePicture(info.h, file, shifted, oracle < 0 ? oracle : oracle + offset, width, height);
     }
 
+    // MPEG-TS has no index: seeks land by byte position and may overshoot.
+    void exactFrameInTransportStream_data()
+    {
+        QTest::addColumn<int>("frame");
+        QTest::newRow("first") << 0;
+        QTest::newRow("non-key 25") << 25;
+        QTest::newRow("key 50") << 50;
+        QTest::newRow("non-key 75") << 75;
+        QTest::newRow("non-key 113") << 113;
+        QTest::newRow("last 149") << 149;
+    }
+
+    void exactFrameInTransportStream()
+    {
+        QFETCH(int, frame);
+        const QString ts = h264Ts();
+        const uint64_t offset = uint64_t(qRound64(videoOffset(ts) * 1e6));
+        InfoGuard info;
+        QCOMPARE(ZV_Open_Info(info.h, ts.toUtf8().constData()), 1);
+        // Ask backwards and forwards from a late picture, as the strip does.
+        ZV_FreeVideoImage_Info(info.h, ZV_GetVideoImage_Info(info.h, offset + 5000000, 1, 0, 0, 0));
+        uint8_t *bmp = ZV_GetVideoImage_Info(info.h, offset + uint64_t(frame) * 40000, 1, 0, 0, 0);
+        const Bgr ours = fromBmp(bmp);
+        ZV_FreeVideoImage_Info(info.h, bmp);
+        const Bgr truth = ffmpegFrameNumber(ts, frame, 320, 240);
+        QVERIFY(!truth.pixels.isEmpty());
+        QVERIFY2(psnr(ours, truth) >= 45.0, qPrintable(QString::number(psnr(ours, truth))));
+    }
+
     // A thumbnail strip moves forward; then a jump back must still be exact.
     void stripForwardThenBack()
     {

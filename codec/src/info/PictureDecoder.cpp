@@ -10,6 +10,9 @@ namespace {
 
 // Without an index, decoding on is cheaper than a seek for this far ahead.
 constexpr int64_t kContinueWithoutIndexUs = 3 * AV_TIME_BASE;
+// Steps back (1, 2, 4, 8 s) when a seek landed after the wanted time.
+constexpr int kSeekRetries = 4;
+constexpr int64_t kStartOfFile = INT64_MIN;
 
 } // namespace
 
@@ -38,6 +41,9 @@ bool PictureDecoder::openDecoder(std::string &error)
         ctx->pkt_timebase = m_stream->time_base;
         ctx->thread_count = decoderThreadCount();
         ctx->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
+        // A seek by byte position may start inside a GOP: pictures decoded
+        // from missing references are not shown, the seek steps back instead.
+        ctx->flags &= ~AV_CODEC_FLAG_OUTPUT_CORRUPT;
         err = avcodec_open2(ctx.get(), codec, nullptr);
     }
     if (err < 0) {
@@ -62,17 +68,41 @@ const AVFrame *PictureDecoder::frameAt(uint64_t t, std::string &error)
 
     if (m_current && target >= m_currentPts && (m_ended || (m_next && target < m_nextPts)))
         return m_current.get();
-    if (!canContinueTo(target) && !seekBefore(target)) {
-        error = "cannot seek to " + std::to_string(t) + " us";
+    if (canContinueTo(target)) {
+        if (!decodeTo(target, error))
+            return nullptr;
+    } else if (!seekAndDecode(target, error)) {
         return nullptr;
     }
-    if (!decodeTo(target, error))
-        return nullptr;
     if (!m_current) {
         error = "no picture could be decoded";
         return nullptr;
     }
     return m_current.get();
+}
+
+bool PictureDecoder::seekAndDecode(int64_t target, std::string &error)
+{
+    // Demuxers without an index (MPEG-TS, PS) land by byte position: possibly
+    // after target, or inside a GOP whose key frame they missed. Then step
+    // further back (1, 2, 4, 8 s), and finally to the start of the file.
+    const int64_t first = m_stream->start_time == AV_NOPTS_VALUE ? 0 : m_stream->start_time;
+    int64_t seekTo = target;
+    for (int attempt = 0;; ++attempt) {
+        const bool toStart = seekTo <= first || attempt >= kSeekRetries;
+        if (!seekBefore(toStart ? kStartOfFile : seekTo)) {
+            if (attempt > 0) // keep the late frame rather than nothing
+                return true;
+            error = "cannot seek to " + std::to_string(m_media.toMediaUs(target, m_stream->time_base)) + " us";
+            return false;
+        }
+        if (!decodeTo(target, error))
+            return false;
+        const bool late = !m_current || m_firstPts > target;
+        if (!late || toStart)
+            return true;
+        seekTo -= av_rescale_q(int64_t(AV_TIME_BASE) << attempt, AV_TIME_BASE_Q, m_stream->time_base);
+    }
 }
 
 bool PictureDecoder::canContinueTo(int64_t target) const
@@ -96,11 +126,20 @@ bool PictureDecoder::seekBefore(int64_t target)
 {
     AVFormatContext *fmt = m_media.format();
     const int index = m_stream->index;
-    int err = av_seek_frame(fmt, index, target, AVSEEK_FLAG_BACKWARD);
-    if (err < 0) // before the first key frame: land on the first one after
-        err = avformat_seek_file(fmt, index, INT64_MIN, target, INT64_MAX, 0);
-    if (err < 0)
+    int err = -1;
+    if (target == kStartOfFile) {
         err = av_seek_frame(fmt, -1, 0, AVSEEK_FLAG_BYTE);
+        if (err < 0) {
+            const int64_t first = m_stream->start_time == AV_NOPTS_VALUE ? 0 : m_stream->start_time;
+            err = avformat_seek_file(fmt, index, INT64_MIN, first, first, 0);
+        }
+    } else {
+        err = av_seek_frame(fmt, index, target, AVSEEK_FLAG_BACKWARD);
+        if (err < 0) // before the first key frame: land on the first one after
+            err = avformat_seek_file(fmt, index, INT64_MIN, target, INT64_MAX, 0);
+        if (err < 0)
+            err = av_seek_frame(fmt, -1, 0, AVSEEK_FLAG_BYTE);
+    }
     if (err < 0 && !m_fresh) {
         zvLog("picture seek to %lld failed: %s", static_cast<long long>(target), avErrorText(err).c_str());
         return false;
@@ -108,7 +147,7 @@ bool PictureDecoder::seekBefore(int64_t target)
     avcodec_flush_buffers(m_decoder.get());
     m_current.reset();
     m_next.reset();
-    m_currentPts = m_nextPts = m_lastPts = AV_NOPTS_VALUE;
+    m_currentPts = m_nextPts = m_lastPts = m_firstPts = AV_NOPTS_VALUE;
     m_ended = false;
     m_fresh = false;
     return true;
@@ -120,6 +159,8 @@ bool PictureDecoder::take(int64_t target)
     if (pts == AV_NOPTS_VALUE)
         pts = m_lastPts == AV_NOPTS_VALUE ? 0 : m_lastPts + std::max<int64_t>(1, m_received->pkt_duration);
     m_lastPts = pts;
+    if (m_firstPts == AV_NOPTS_VALUE)
+        m_firstPts = pts;
     if (pts <= target || !m_current) {
         std::swap(m_current, m_received);
         av_frame_unref(m_received.get());

@@ -23,6 +23,7 @@ public:
 private:
     bool openDecoder(std::string &error);
     bool canContinueTo(int64_t target) const;
+    bool seekAndDecode(int64_t target, std::string &error);
     bool seekBefore(int64_t target);
     bool decodeTo(int64_t target, std::string &error);
     // Moves a received frame into the state; true once a frame lies beyond target.
@@ -38,6 +39,7 @@ private:
     int64_t m_currentPts = AV_NOPTS_VALUE;
     int64_t m_nextPts = AV_NOPTS_VALUE;
     int64_t m_lastPts = AV_NOPTS_VALUE;
+    int64_t m_firstPts = AV_NOPTS_VALUE; // first frame decoded since the last seek
     bool m_fresh = true;  // nothing read since the open: the demuxer is at the start
     bool m_ended = false; // decoder drained to the end of the stream
 };
