@@ -1,0 +1,442 @@
+// The worker thread base, the converter and the edit configuration applier,
+// over the real codec library.
+#include "ConvertFixtures.h"
+#include "TestMedia.h"
+
+#include "CAVEncodeParam.h"
+#include "convert/CAVConverter.h"
+#include "convert/QUtilThread.h"
+#include "convert/VelConfigManager.h"
+
+#include "zovAruzIvivu.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <atomic>
+#include <mutex>
+#include <vector>
+
+using namespace ConvertFixtures;
+
+namespace {
+
+constexpr uint64_t kSecond = 1000000;
+
+class CountingThread : public QUtilThread
+{
+public:
+    ~CountingThread() override { JoinThread(); }
+    void start() { StartThread(); }
+    std::atomic<int> runs{0};
+    std::atomic<int> concurrent{0};
+    std::atomic<int> maxConcurrent{0};
+    int sleepMs = 0;
+
+protected:
+    void OnExecute() override
+    {
+        const int now = ++concurrent;
+        maxConcurrent = std::max(maxConcurrent.load(), now);
+        QThread::msleep(sleepMs);
+        ++runs;
+        --concurrent;
+    }
+};
+
+struct Report {
+    unsigned int progress;
+    convertState state;
+};
+
+// Collects the converter's reports, which arrive on its worker thread.
+struct Reports {
+    std::mutex mutex;
+    std::vector<Report> list;
+
+    static void callback(unsigned int progress, void *user, convertState state)
+    {
+        auto *self = static_cast<Reports *>(user);
+        std::lock_guard<std::mutex> lock(self->mutex);
+        self->list.push_back({progress, state});
+    }
+    bool waitFinal(int limitMs = 50000)
+    {
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < limitMs) {
+            {
+                std::lock_guard<std::mutex> lock(mutex);
+                if (!list.empty() && list.back().state != convertRunning && list.back().state != convertPreparing)
+                    return true;
+            }
+            QThread::msleep(10);
+        }
+        return false;
+    }
+    Report last()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return list.empty() ? Report{0, convertRunning} : list.back();
+    }
+    std::vector<Report> all()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return list;
+    }
+};
+
+CAVEncodeParam encodeParam(const QByteArray &format, int video, int audio, uint32_t kbps = 0)
+{
+    CAVEncodeParam p;
+    p.m_format = format;
+    p.m_videoCodec = video;
+    p.m_audioCodec = audio;
+    p.m_videoBitRate = kbps;
+    p.m_videoOption = 50;
+    p.m_audioOption = 50;
+    p.m_channels = 2;
+    p.m_sampleRate = 44100;
+    p.m_audioBitRate = 128;
+    // As probing leaves it: the first audio track selected.
+    p.m_editConfig.m_audioTracks.append(EVAudioTrack{1, AudioTrackInfo()});
+    return p;
+}
+
+CAVEncodeParam copyParam(const QByteArray &format)
+{
+    CAVEncodeParam p;
+    p.m_format = format;
+    p.m_bLossless = 1;
+    p.m_editConfig.m_bLossless = true;
+    p.m_editConfig.m_fileFormat = QString::fromUtf8(format);
+    return p;
+}
+
+QString codecOf(const QString &file, const QString &type)
+{
+    for (const QJsonValue &s : probe(file).value("streams").toArray()) {
+        if (s.toObject().value("codec_type").toString() == type)
+            return s.toObject().value("codec_name").toString();
+    }
+    return QString();
+}
+
+} // namespace
+
+class TestConverter : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void threadBaseStartsOnceAndJoins();
+    void threadBaseStartAgainJoinsPrevious();
+    void threadBaseDestructionJoins();
+    void conversionReportsGrowingProgressThenFinished();
+    void failureMidwayIsReportedAsFailure();
+    void stopReportsStoppedAndRemovesOutput();
+    void refusedStartReturnsFalse();
+    void losslessRetryDropsSubtitlesForMp4();
+    void audioTypeNoneLeavesNoAudio();
+    void mergeTasksReportEachAndJoin();
+    void tagsWrittenAfterConversion_data();
+    void tagsWrittenAfterConversion();
+    void tagFailureKeepsGoodFile();
+    void subtitleAndAudioMasks();
+    void fontNames_data();
+    void fontNames();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestConverter::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    ZV_Initialize_Library(0, 0);
+    QVERIFY(!gopClip().isEmpty());
+}
+
+void TestConverter::threadBaseStartsOnceAndJoins()
+{
+    CountingThread t;
+    QVERIFY(t.StopThread());   // never started: harmless
+    t.start();
+    t.JoinThread();
+    QCOMPARE(t.runs.load(), 1);
+}
+
+void TestConverter::threadBaseStartAgainJoinsPrevious()
+{
+    CountingThread t;
+    t.sleepMs = 100;
+    t.start();
+    t.start();   // waits for the first worker instead of leaving it detached
+    t.JoinThread();
+    QCOMPARE(t.runs.load(), 2);
+    QCOMPARE(t.maxConcurrent.load(), 1);
+}
+
+void TestConverter::threadBaseDestructionJoins()
+{
+    auto *t = new CountingThread;
+    t->sleepMs = 150;
+    t->start();
+    QElapsedTimer timer;
+    timer.start();
+    std::atomic<int> *runs = &t->runs;
+    (void)runs;
+    delete t;   // returns only after OnExecute ended
+    QVERIFY(timer.elapsed() >= 100);
+}
+
+void TestConverter::conversionReportsGrowingProgressThenFinished()
+{
+    const QString target = m_dir.filePath("conv.mp4");
+    CAVEncodeParam p = encodeParam("mp4", 28, 0x15002);
+    p.m_trimStart = 1 * kSecond;
+    p.m_duration = 8 * kSecond;
+    Reports reports;
+    IAVConverter *c = CreateAVConverter();
+    QVERIFY(c->StartConvert(gopClip().toUtf8(), target.toUtf8(), &p, &reports, &Reports::callback, false));
+    QVERIFY(reports.waitFinal());
+    DestroyAVConverter(c);
+    const std::vector<Report> all = reports.all();
+    QCOMPARE(int(all.back().state), int(convertFinished));
+    QCOMPARE(all.back().progress, 100u);
+    unsigned int last = 0;
+    for (size_t i = 0; i + 1 < all.size(); ++i) {
+        QCOMPARE(int(all[i].state), int(convertRunning));
+        QVERIFY(all[i].progress > last);   // only growth is reported, never 0
+        QVERIFY(all[i].progress <= 99);
+        last = all[i].progress;
+    }
+    QCOMPARE(codecOf(target, "video"), QString("h264"));
+}
+
+void TestConverter::failureMidwayIsReportedAsFailure()
+{
+    if (!QFile::exists("/dev/full"))
+        QSKIP("no /dev/full");
+    CAVEncodeParam p = encodeParam("matroska", 28, 0x15002);
+    Reports reports;
+    IAVConverter *c = CreateAVConverter();
+    if (c->StartConvert(gopClip().toUtf8(), "/dev/full", &p, &reports, &Reports::callback, false)) {
+        QVERIFY(reports.waitFinal());
+        QCOMPARE(int(reports.last().state), int(convertOpenFailed));
+    }
+    DestroyAVConverter(c);
+    QVERIFY(QFile::exists("/dev/full"));
+}
+
+void TestConverter::stopReportsStoppedAndRemovesOutput()
+{
+    const QString target = m_dir.filePath("stopped.mkv");
+    CAVEncodeParam p = encodeParam("matroska", 28, 0x15002);
+    p.m_videoOption = 90;
+    Reports reports;
+    IAVConverter *c = CreateAVConverter();
+    QVERIFY(c->StartConvert(noisyClip().toUtf8(), target.toUtf8(), &p, &reports, &Reports::callback, false));
+    QElapsedTimer t;
+    t.start();
+    c->StopConvert();   // returns after the worker ended
+    QVERIFY2(t.elapsed() < 3000, qPrintable(QString::number(t.elapsed())));
+    const Report last = reports.last();
+    QCOMPARE(int(last.state), int(convertStopped));
+    QCOMPARE(last.progress, 0u);
+    QVERIFY(!QFile::exists(target));
+    DestroyAVConverter(c);
+}
+
+void TestConverter::refusedStartReturnsFalse()
+{
+    Reports reports;
+    IAVConverter *c = CreateAVConverter();
+    CAVEncodeParam p = encodeParam("mp4", 72, 0x15002);   // WMV3: no encoder
+    QVERIFY(!c->StartConvert(gopClip().toUtf8(), m_dir.filePath("no.mp4").toUtf8(), &p, &reports,
+                             &Reports::callback, false));
+    QVERIFY(!c->StartConvert(nullptr, "x", &p, &reports, &Reports::callback, false));
+    DestroyAVConverter(c);   // no worker ran: nothing to wait for
+    QVERIFY(reports.all().empty());
+    DestroyAVConverter(nullptr);
+}
+
+void TestConverter::losslessRetryDropsSubtitlesForMp4()
+{
+    // mp4 refuses the subrip stream; the converter's retry begins without it.
+    const QString target = m_dir.filePath("retry.mp4");
+    CAVEncodeParam p = copyParam("mp4");
+    SubtitleTrackInfo sub;
+    sub.m_trackId = 2;
+    sub.m_codecName = "subrip";
+    p.m_editConfig.m_subtitleTracks.append(EVSubtitleTrack{1, sub});
+    AudioTrackInfo audio;
+    p.m_editConfig.m_audioTracks.append(EVAudioTrack{1, audio});
+    p.m_editConfig.m_programValue.subtlType = 0;
+    p.m_duration = 4 * kSecond;
+    Reports reports;
+    IAVConverter *c = CreateAVConverter();
+    QVERIFY(c->StartConvert(subtitledMkv().toUtf8(), target.toUtf8(), &p, &reports, &Reports::callback, false));
+    QVERIFY(reports.waitFinal());
+    DestroyAVConverter(c);
+    QCOMPARE(int(reports.last().state), int(convertFinished));
+    QCOMPARE(codecOf(target, "video"), QString("h264"));
+    QCOMPARE(codecOf(target, "audio"), QString("aac"));
+    QCOMPARE(codecOf(target, "subtitle"), QString());
+}
+
+void TestConverter::audioTypeNoneLeavesNoAudio()
+{
+    const QString target = m_dir.filePath("mute.mp4");
+    CAVEncodeParam p = encodeParam("mp4", 28, 0x15002);
+    p.m_editConfig.m_programValue.audioType = -1;   // wins over the selected track
+    p.m_duration = 2 * kSecond;
+    Reports reports;
+    IAVConverter *c = CreateAVConverter();
+    QVERIFY(c->StartConvert(gopClip().toUtf8(), target.toUtf8(), &p, &reports, &Reports::callback, false));
+    QVERIFY(reports.waitFinal());
+    DestroyAVConverter(c);
+    QCOMPARE(codecOf(target, "video"), QString("h264"));
+    QCOMPARE(codecOf(target, "audio"), QString());
+}
+
+void TestConverter::mergeTasksReportEachAndJoin()
+{
+    const QString target = m_dir.filePath("merged.mp4");
+    CAVEncodeParam p = copyParam("mp4");
+    AudioTrackInfo audio;
+    p.m_editConfig.m_audioTracks.append(EVAudioTrack{1, audio});
+    IAVConverter *c = CreateAVConverter();
+    QVERIFY(c->StartMerger(target.toUtf8(), &p));
+    for (uint64_t start : {uint64_t(0), uint64_t(6 * kSecond)}) {
+        Reports reports;
+        p.m_trimStart = start;
+        p.m_duration = 4 * kSecond;
+        QVERIFY(c->AddMergerTask(gopClip().toUtf8(), &p, &reports, &Reports::callback));
+        QVERIFY(reports.waitFinal());
+        QCOMPARE(int(reports.last().state), int(convertFinished));
+        QCOMPARE(reports.last().progress, 100u);
+        // The worker of this task has reported; the next task starts after it returned.
+    }
+    c->StopMerger(false);
+    DestroyAVConverter(c);
+    const double duration = number(probe(target).value("format").toObject().value("duration"));
+    QVERIFY2(duration >= 8.0 && duration <= 8.0 + 2 * 2.0 + 0.2, qPrintable(QString::number(duration)));
+}
+
+void TestConverter::tagsWrittenAfterConversion_data()
+{
+    QTest::addColumn<QByteArray>("format");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<int>("video");
+    QTest::addColumn<int>("audio");
+    QTest::newRow("mp3") << QByteArray("mp3") << "mp3" << -1 << 0x15001;
+    QTest::newRow("m4a") << QByteArray("m4a") << "m4a" << -1 << 0x15002;
+    QTest::newRow("mp4") << QByteArray("mp4") << "mp4" << 28 << 0x15002;
+    QTest::newRow("flac") << QByteArray("flac") << "flac" << -1 << 0x1500C;
+}
+
+void TestConverter::tagsWrittenAfterConversion()
+{
+    QFETCH(QByteArray, format);
+    QFETCH(QString, suffix);
+    QFETCH(int, video);
+    QFETCH(int, audio);
+    const QString target = m_dir.filePath("tagged." + suffix);
+    CAVEncodeParam p = encodeParam(format, video, audio);
+    p.m_duration = 2 * kSecond;
+    VEAudioTagInfo &tags = p.m_editConfig.m_audioTagInfo;
+    tags.m_title = "Zwölf Töne";
+    tags.m_artist = "The Artist";
+    tags.m_album = "An Album";
+    tags.m_track = "3";
+    Reports reports;
+    IAVConverter *c = CreateAVConverter();
+    QVERIFY(c->StartConvert(gopClip().toUtf8(), target.toUtf8(), &p, &reports, &Reports::callback, false));
+    QVERIFY(reports.waitFinal());
+    DestroyAVConverter(c);
+    QCOMPARE(int(reports.last().state), int(convertFinished));
+    const QJsonObject read = QJsonDocument::fromJson(TestMedia::ffprobeJson(target, {"-show_format"})).object();
+    const QJsonObject t = read.value("format").toObject().value("tags").toObject();
+    auto tag = [&](const char *key) {
+        for (auto it = t.begin(); it != t.end(); ++it) {
+            if (it.key().compare(QLatin1String(key), Qt::CaseInsensitive) == 0)
+                return it.value().toString();
+        }
+        return QString();
+    };
+    QCOMPARE(tag("title"), QStringLiteral("Zwölf Töne"));
+    QCOMPARE(tag("artist"), QString("The Artist"));
+    QCOMPARE(tag("album"), QString("An Album"));
+    QVERIFY(tag("track").startsWith('3'));
+}
+
+void TestConverter::tagFailureKeepsGoodFile()
+{
+    // Matroska: the tag writer refuses; the output stays byte for byte and the call reports no failure.
+    const QString file = m_dir.filePath("keep.mkv");
+    QVERIFY(QFile::copy(toneFile("mkv"), file));
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray before = f.readAll();
+    f.close();
+    VEAudioTagInfo tags;
+    tags.m_title = "ignored";
+    QVERIFY(VelConfigManager::setAudioTagInfoSettings(file.toUtf8().constData(), tags));
+    QVERIFY(VelConfigManager::setAudioTagInfoSettings(m_dir.filePath("missing.mp3").toUtf8().constData(), tags));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
+}
+
+void TestConverter::subtitleAndAudioMasks()
+{
+    VEEditConfig edit;
+    edit.m_bLossless = true;
+    edit.m_fileFormat = "mkv";
+    auto sub = [](bool selected, uint64_t tag, int firstId = 0) {
+        SubtitleTrackInfo info;
+        info.m_codecTag = tag;
+        info.m_firstId = firstId;
+        return EVSubtitleTrack{uint8_t(selected), info};
+    };
+    edit.m_subtitleTracks = {sub(true, 0), sub(false, 0), sub(true, SubtitleTrackInfo::ClosedCaptionTag),
+                             sub(true, 0, 1), sub(true, 0)};
+    // Captions only into mov; nothing from the first file beside the source on.
+    QCOMPARE(VelConfigManager::subtitleTrackMask(edit), uint64_t(0b001));
+    edit.m_fileFormat = "mov";
+    QCOMPARE(VelConfigManager::subtitleTrackMask(edit), uint64_t(0b101));
+    edit.m_fileFormat = "mkv";
+    edit.m_subtitleTracks = {sub(true, SubtitleTrackInfo::ClosedCaptionTag)};
+    QCOMPARE(VelConfigManager::subtitleTrackMask(edit), uint64_t(0));
+
+    edit.m_audioTracks.clear();
+    for (int i = 0; i < 66; ++i)
+        edit.m_audioTracks.append(EVAudioTrack{uint8_t(i == 1 || i == 65), AudioTrackInfo()});
+    QCOMPARE(VelConfigManager::audioTrackMask(edit), uint64_t(0b10));   // bit 65 wraps onto bit 1
+}
+
+void TestConverter::fontNames_data()
+{
+    QTest::addColumn<QByteArray>("font");
+    QTest::addColumn<QByteArray>("applied");
+    QTest::newRow("plain") << QByteArray("DejaVu Sans") << QByteArray("DejaVu Sans");
+    QTest::newRow("vertical marker") << QByteArray("@Noto Sans") << QByteArray("Noto Sans");
+    QTest::newRow("marker only") << QByteArray("@") << QByteArray("");
+    QTest::newRow("empty") << QByteArray() << QByteArray();
+}
+
+void TestConverter::fontNames()
+{
+    QFETCH(QByteArray, font);
+    QFETCH(QByteArray, applied);
+    QCOMPARE(VelConfigManager::fontName(font), applied);
+}
+
+QTEST_GUILESS_MAIN(TestConverter)
+#include "tst_converter.moc"
