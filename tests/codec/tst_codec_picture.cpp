@@ -8,6 +8,8 @@
 #include <QJsonArray>
 #include <QtTest>
 
+#include <future>
+
 using namespace CodecFixtures;
 
 namespace {
@@ -129,6 +131,33 @@ private slots:
         }
         comparePicture(info.h, mp4, 400000, 0.4, 320, 240);
         comparePicture(info.h, mp4, 400000, 0.4, 320, 240); // same request twice
+    }
+
+    // The file-adding, thumbnail and panel workers each have a handle open at once.
+    void handlesWorkConcurrently()
+    {
+        const QByteArray mp4 = TestMedia::h264AacMp4().toUtf8();
+        const QByteArray mkv = mkvLanguages().toUtf8();
+        auto strip = [](const QByteArray &file) {
+            QList<QByteArray> pictures;
+            ZvInfo *h = ZV_Create_Info(0xFFFFFFFF);
+            if (ZV_Open_Info(h, file.constData()) == 1) {
+                for (int k = 0; k < 6; ++k) {
+                    uint8_t *bmp = ZV_GetVideoImage_Info(h, uint64_t(k) * 700000, 1, 0, 0, 0);
+                    pictures << QByteArray(reinterpret_cast<const char *>(bmp), int(ZV_GetVideoImageSize_Info(h, bmp)));
+                    ZV_FreeVideoImage_Info(h, bmp);
+                }
+            }
+            ZV_Destroy_Info(h);
+            return pictures;
+        };
+        const QList<QByteArray> mp4Serial = strip(mp4), mkvSerial = strip(mkv);
+        QCOMPARE(mp4Serial.size(), 6);
+        std::vector<std::future<QList<QByteArray>>> runs;
+        for (int i = 0; i < 4; ++i)
+            runs.push_back(std::async(std::launch::async, strip, i % 2 ? mkv : mp4));
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(runs[size_t(i)].get() == (i % 2 ? mkvSerial : mp4Serial));
     }
 
     void requestedSizes_data()
