@@ -225,6 +225,24 @@ private slots:
         ZV_Destroy_Info(byPath);
     }
 
+    // The info handle opens what a player has open, and nothing once it closed.
+    void infoFromPlayer()
+    {
+        ZvPlayer *p = ZV_Create_Player(0);
+        QVERIFY(p);
+        ZvInfo *h = ZV_Create_Info(0xFFFFFFFF);
+        QCOMPARE(ZV_OpenWithPlayer_Info(h, p), 0);
+        QCOMPARE(ZV_Open_Player(p, mkvLanguages().toUtf8().constData(), 0, 0, 0, 0), 1);
+        QCOMPARE(ZV_OpenWithPlayer_Info(h, p), 1);
+        QCOMPARE(ZV_GetAudioCount_Info(h), 2u);
+        QCOMPARE(ZV_GetVideoWidth_Info(h), 192u);
+        ZV_Close_Player(p);
+        QCOMPARE(ZV_OpenWithPlayer_Info(h, p), 0);
+        QVERIFY(!text(ZV_GetLastErrorText_Info(h)).isEmpty());
+        ZV_Destroy_Player(p);
+        ZV_Destroy_Info(h);
+    }
+
     void cropRule_data()
     {
         QTest::addColumn<uint>("srcW");
