@@ -39,6 +39,11 @@ QString noisyClip()
                            clipArgs("640x360", 6, "noise=alls=80:allf=t"));
 }
 
+QString grainyClip()
+{
+    return TestMedia::make("convert_grainy_640x360_12s.mp4", clipArgs("640x360", 12, "noise=alls=40:allf=t"));
+}
+
 QString subtitledMkv()
 {
     const QString srt = TestMedia::mediaDir() + "/convert_cues.srt";

@@ -14,6 +14,8 @@ QString gopClip();
 QString smallClip();
 // 6 s of a noisy picture, hard to compress, so encoders reach their bit rate.
 QString noisyClip();
+// 12 s, 640x360, lighter noise: rate control reaches its target on 4 s parts.
+QString grainyClip();
 // gopClip with a subrip subtitle stream, in Matroska.
 QString subtitledMkv();
 // A short tone in the given container (mp3, m4a, mp4, flac, ogg, wav, mkv).

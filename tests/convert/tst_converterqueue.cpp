@@ -1,0 +1,374 @@
+// The conversion queue over real items and the real codec library, driven by a
+// QCoreApplication event loop: outputs, states, clean-up after failures and stops.
+#include "ConvertFixtures.h"
+#include "TestMedia.h"
+
+#include "QAttributeSettingHolder.h"
+#include "QConverterOperate.h"
+#include "QPlistRead.h"
+#include "QVideoSettingXml.h"
+#include "VelAVCodecAnalysis.h"
+#include "VelSystemActions.h"
+#include "VelVideoConvertItem.h"
+#include "VelVideoConvertManager.h"
+#include "convert/QConverterObject.h"
+
+#include "zovAruzIvivu.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace ConvertFixtures;
+
+namespace {
+
+constexpr uint64_t kSecond = 1000000;
+constexpr int kRunLimitMs = 45000;
+
+int leadingNumber(const std::string &text)
+{
+    return QString::fromStdString(text).section(' ', 0, 0).toInt();
+}
+
+// The output profile the settings panel would build from a shipped preset.
+void usePreset(const char *category, const char *id)
+{
+    static QPlistRead reader(std::string(ZV_SOURCE_DIR) + "/resources/profile/profiles_mac.plist");
+    const FormatAllInfo info = *reader.GetFormatInfoForPlist(category, id, "", "", "", "");
+    AttributeSetting &a = *QAttributeSettingHolder::attributeSetting();
+    a = AttributeSetting();
+    a.nQuality = 90;
+    a.fileExtend = QString::fromStdString(info.ext);
+    a.fileFormat = QString::fromStdString(VelAVCodecAnalysis::formatOfFourCC(info.ext));
+    a.VEncoder = QString::fromStdString(info.videoEncoder);
+    a.VCodecsId = int(VelAVCodecAnalysis::codecIDOfFourcc(info.videoEncoder));
+    a.VBitRate = leadingNumber(info.videoBitRateDefault);
+    a.AEncoder = QString::fromStdString(info.audioEncoder);
+    a.ACodecsId = int(VelAVCodecAnalysis::codecIDOfFourcc(info.audioEncoder));
+    a.AChannel = leadingNumber(info.channel);
+    a.ASampleRate = leadingNumber(info.sampleRate);
+    a.ABitRate = leadingNumber(info.audioBitRateDefault);
+}
+
+void useLosslessMp4()
+{
+    AttributeSetting &a = *QAttributeSettingHolder::attributeSetting();
+    a = AttributeSetting();
+    a.bLossless = true;
+    a.nQuality = 90;
+    a.fileFormat = "MP4";
+    a.fileExtend = "mp4";
+}
+
+struct Range {
+    uint64_t start, end;
+};
+
+} // namespace
+
+class TestConverterQueue : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void emptyManagerEmitsNothing();
+    void threeLosslessSegments();
+    void threeEncodedSegments();
+    void mergeOfThree();
+    void sourceDeletedBeforeItsTurn();
+    void stopDuringSecondItem();
+    void onlyItemFailsRemovesFileAndFolder();
+    void unwritableOutputFolderFails();
+    void shutdownOnlyOnExactYes_data();
+    void shutdownOnlyOnExactYes();
+
+private:
+    void addItems(const QString &source, const QList<Range> &ranges);
+    // Runs the queue until it unlocks the interface; false on a time-out.
+    bool run(QConverterObject &queue, bool merge);
+    QString outputDir(const QString &sourceName) const;
+
+    QTemporaryDir m_root;
+    int m_powerCalls = 0;
+};
+
+void TestConverterQueue::initTestCase()
+{
+    QVERIFY(m_root.isValid());
+    ZV_Initialize_Library(0, 0);
+    QVERIFY(!gopClip().isEmpty());
+    QVERIFY(!noisyClip().isEmpty());
+    // Never the real power-off: count the requests instead.
+    VelSystemActions::setPowerHandler([this](VelSystemActions::Power) { ++m_powerCalls; });
+    QVideoSettingXml::SetItemValue("SHOWDOWN_ITEM", "bIsShowDownComputer", "N");
+}
+
+void TestConverterQueue::init()
+{
+    VelVideoConvertManager::getConvertManagerObject()->ClearItems();
+    QConverterOperate::setConverterPath(m_root.path() + "/" + QTest::currentTestFunction());
+}
+
+void TestConverterQueue::cleanup()
+{
+    VelVideoConvertManager::getConvertManagerObject()->ClearItems();
+}
+
+QString TestConverterQueue::outputDir(const QString &sourceName) const
+{
+    return QConverterOperate::getConverterPath() + QFileInfo(sourceName).completeBaseName() + "/";
+}
+
+void TestConverterQueue::addItems(const QString &source, const QList<Range> &ranges)
+{
+    const QFileInfo info(source);
+    QConverterOperate::setAdjustFileName(info.fileName(), info.suffix());
+    const AttributeSetting *profile = QAttributeSettingHolder::attributeSetting();
+    VelVideoConvertManager *manager = VelVideoConvertManager::getConvertManagerObject();
+    for (const Range &r : ranges) {
+        VelVideoConvertItem *item = manager->CreateConvertItemInfo(source, -1, false);
+        QVERIFY2(item, "probing the fixture failed");
+        item->m_trimStart = r.start;
+        item->m_trimEnd = r.end;
+        item->setEditConfigBLossless(profile);
+        item->setEditConfigFormat(profile);
+        item->resetTrackData();   // as the segment rows do
+    }
+}
+
+bool TestConverterQueue::run(QConverterObject &queue, bool merge)
+{
+    QSignalSpy lock(&queue, &QConverterObject::emitIsStartConverter);
+    queue.OnStartToCoverter(merge);
+    auto unlocked = [&] {
+        for (const QList<QVariant> &args : lock) {
+            if (!args.at(0).toBool())
+                return true;
+        }
+        return false;
+    };
+    return QTest::qWaitFor(unlocked, kRunLimitMs);
+}
+
+void TestConverterQueue::emptyManagerEmitsNothing()
+{
+    QConverterObject queue;
+    QSignalSpy lock(&queue, &QConverterObject::emitIsStartConverter);
+    QSignalSpy progress(&queue, &QConverterObject::emitConvertProToCtrl);
+    queue.OnStartToCoverter(false);
+    QTest::qWait(50);
+    QCOMPARE(lock.count(), 0);
+    QCOMPARE(progress.count(), 0);
+}
+
+void TestConverterQueue::threeLosslessSegments()
+{
+    useLosslessMp4();
+    const QList<Range> ranges{{1 * kSecond, 4 * kSecond}, {5 * kSecond, 8 * kSecond}, {9 * kSecond, 12 * kSecond}};
+    addItems(gopClip(), ranges);
+    QConverterObject queue;
+    QSignalSpy done(&queue, &QConverterObject::emitConvertedFinishCount);
+    QSignalSpy finished(&queue, &QConverterObject::emitConvertedFinish);
+    QSignalSpy progress(&queue, &QConverterObject::emitConvertProToCtrl);
+    QVERIFY(run(queue, false));
+    QCOMPARE(done.count(), 3);
+    QCOMPARE(finished.count(), 3);
+    for (const QList<QVariant> &args : finished)
+        QVERIFY(args.at(0).toBool());
+    // 100/3 in single precision times 3 truncates to 99; the end is told by the states.
+    QVERIFY(progress.last().at(0).toInt() >= 99);
+
+    const QStringList source = packetHashes(gopClip());
+    const QString dir = outputDir(gopClip());
+    const QString base = QFileInfo(gopClip()).completeBaseName();
+    for (int i = 0; i < 3; ++i) {
+        const QString file = dir + QStringLiteral("%1_%2.mp4").arg(base).arg(i + 1);
+        QVERIFY2(QFile::exists(file), qPrintable(file));
+        const QJsonObject p = probe(file);
+        const QJsonArray streams = p.value("streams").toArray();
+        QCOMPARE(streams.size(), 2);
+        QCOMPARE(streams.at(0).toObject().value("codec_name").toString(), QString("h264"));
+        QCOMPARE(streams.at(1).toObject().value("codec_name").toString(), QString("aac"));
+        const double length = (ranges[i].end - ranges[i].start) / 1e6;
+        const double duration = number(p.value("format").toObject().value("duration"));
+        QVERIFY2(duration >= length - 0.05 && duration <= length + 2.0 + 0.2, qPrintable(QString::number(duration)));
+        QVERIFY(packets(file, "v").first().toObject().value("flags").toString().startsWith('K'));
+        const QStringList copied = packetHashes(file);
+        const int from = source.indexOf(copied.first());
+        QVERIFY(from >= 0);
+        QCOMPARE(copied, source.mid(from, copied.size()));
+    }
+}
+
+void TestConverterQueue::threeEncodedSegments()
+{
+    usePreset("General Video", "4000");
+    const AttributeSetting &profile = *QAttributeSettingHolder::attributeSetting();
+    QCOMPARE(profile.VCodecsId, 28);
+    QVERIFY(profile.VBitRate > 0);
+    // Segments long enough for the encoder's rate control to settle.
+    addItems(grainyClip(), {{0, 4 * kSecond}, {4 * kSecond, 8 * kSecond}, {8 * kSecond, 12 * kSecond}});
+    QConverterObject queue;
+    QSignalSpy done(&queue, &QConverterObject::emitConvertedFinishCount);
+    QVERIFY(run(queue, false));
+    QCOMPARE(done.count(), 3);
+
+    const QString dir = outputDir(grainyClip());
+    const QString base = QFileInfo(grainyClip()).completeBaseName();
+    for (int i = 1; i <= 3; ++i) {
+        const QString file = dir + QStringLiteral("%1_%2.%3").arg(base).arg(i).arg(profile.fileExtend);
+        const QJsonObject p = probe(file);
+        const QJsonObject v = p.value("streams").toArray().at(0).toObject();
+        QCOMPARE(v.value("codec_name").toString(), QString("h264"));
+        QCOMPARE(v.value("width").toInt(), 640);
+        QCOMPARE(v.value("height").toInt(), 360);
+        QCOMPARE(v.value("avg_frame_rate").toString(), QString("25/1"));
+        const double rate = number(v.value("bit_rate"));
+        const double wanted = profile.VBitRate * 1000.0;
+        QVERIFY2(qAbs(rate - wanted) <= 0.2 * wanted, qPrintable(QStringLiteral("%1 for %2").arg(rate).arg(wanted)));
+    }
+}
+
+void TestConverterQueue::mergeOfThree()
+{
+    usePreset("General Video", "4000");
+    AttributeSetting &profile = *QAttributeSettingHolder::attributeSetting();
+    profile.VBitRate = 1000;
+    addItems(gopClip(), {{1 * kSecond, 3 * kSecond}, {5 * kSecond, 6500000}, {9 * kSecond, 11 * kSecond}});
+    QConverterObject queue;
+    QSignalSpy done(&queue, &QConverterObject::emitConvertedFinishCount);
+    QSignalSpy progress(&queue, &QConverterObject::emitConvertProToCtrl);
+    QVERIFY(run(queue, true));
+    QCOMPARE(done.count(), 1);   // one merged file
+    for (const QList<QVariant> &args : progress)
+        QVERIFY(args.at(0).toInt() <= 100);
+
+    const QDir dir(outputDir(gopClip()));
+    const QStringList files = dir.entryList(QDir::Files);
+    QCOMPARE(files.size(), 1);   // no unused per-item names left behind
+    const QString file = dir.filePath(files.first());
+    QCOMPARE(probe(file).value("streams").toArray().size(), 2);
+    const double duration = number(probe(file).value("format").toObject().value("duration"));
+    QVERIFY2(qAbs(duration - 5.5) <= 0.1, qPrintable(QString::number(duration)));
+    for (const char *kind : {"v", "a"}) {
+        double last = -1e9;
+        for (const QJsonValue &pkt : packets(file, kind)) {
+            const double dts = number(pkt.toObject().value("dts_time"));
+            QVERIFY(dts > last);
+            last = dts;
+        }
+    }
+    const double gap = qAbs(streamEnd(file, "v") - streamEnd(file, "a"));
+    QVERIFY2(gap <= 0.05, qPrintable(QString::number(gap)));
+}
+
+void TestConverterQueue::sourceDeletedBeforeItsTurn()
+{
+    useLosslessMp4();
+    const QString copy = m_root.filePath("vanishing.mp4");
+    QVERIFY(QFile::copy(gopClip(), copy));
+    addItems(copy, {{0, 2 * kSecond}, {4 * kSecond, 6 * kSecond}, {8 * kSecond, 10 * kSecond}});
+    QConverterObject queue;
+    QSignalSpy done(&queue, &QConverterObject::emitConvertedFinishCount);
+    QSignalSpy finished(&queue, &QConverterObject::emitConvertedFinish);
+    // The file goes away as soon as the first item is done.
+    connect(&queue, &QConverterObject::emitConvertedFinishCount, this, [&] { QFile::remove(copy); });
+    QVERIFY(run(queue, false));
+    QCOMPARE(done.count(), 1);
+    // Item 2's failure is handled inside item 1's end, so the spy sees it first.
+    QCOMPARE(finished.count(), 2);
+    QCOMPARE(finished.at(0).at(0).toBool() + finished.at(1).at(0).toBool(), 1);
+    const QDir dir(outputDir(copy));
+    QCOMPARE(dir.entryList(QDir::Files), QStringList{"vanishing_1.mp4"});   // item 1 stays, item 2 left nothing
+}
+
+void TestConverterQueue::stopDuringSecondItem()
+{
+    usePreset("General Video", "4000");
+    addItems(noisyClip(), {{0, 1 * kSecond}, {0, 6 * kSecond}, {0, 6 * kSecond}});
+    QConverterObject queue;
+    QSignalSpy done(&queue, &QConverterObject::emitConvertedFinishCount);
+    QSignalSpy finished(&queue, &QConverterObject::emitConvertedFinish);
+    QSignalSpy lock(&queue, &QConverterObject::emitIsStartConverter);
+    // Item 2 starts inside the handler of item 1's end; stop once it runs.
+    connect(&queue, &QConverterObject::emitConvertedFinishCount, this,
+            [&] { QMetaObject::invokeMethod(&queue, [&] { queue.StopConvert(); }, Qt::QueuedConnection); });
+    queue.OnStartToCoverter(false);
+    QVERIFY(QTest::qWaitFor([&] { return finished.count() >= 2; }, kRunLimitMs));
+    QTest::qWait(100);
+    QCOMPARE(done.count(), 1);
+    QCOMPARE(finished.at(1).at(0).toBool(), false);
+    QVERIFY(queue.isStopConvert());
+    QCOMPARE(lock.last().at(0).toBool(), false);
+    const QDir dir(outputDir(noisyClip()));
+    const QString base = QFileInfo(noisyClip()).completeBaseName();
+    QCOMPARE(dir.entryList(QDir::Files), QStringList{base + "_1.mp4"});
+}
+
+void TestConverterQueue::onlyItemFailsRemovesFileAndFolder()
+{
+    // An encoder this build lacks: the only item fails at its start.
+    usePreset("General Video", "4000");
+    QAttributeSettingHolder::attributeSetting()->VCodecsId = 72;   // WMV3
+    addItems(gopClip(), {{0, 2 * kSecond}});
+    QConverterObject queue;
+    QSignalSpy finished(&queue, &QConverterObject::emitConvertedFinish);
+    QVERIFY(run(queue, false));
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().at(0).toBool(), false);
+    QVERIFY2(!QDir(outputDir(gopClip())).exists(), "the empty output folder must go");
+}
+
+void TestConverterQueue::unwritableOutputFolderFails()
+{
+    useLosslessMp4();
+    // A folder name taken by a file: nothing can be written below it, even as root.
+    const QString blocked = m_root.filePath("blocked");
+    QFile f(blocked);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    QConverterOperate::setConverterPath(blocked + "/");
+    addItems(gopClip(), {{0, 2 * kSecond}, {2 * kSecond, 4 * kSecond}});
+    QConverterObject queue;
+    QSignalSpy finished(&queue, &QConverterObject::emitConvertedFinish);
+    QSignalSpy done(&queue, &QConverterObject::emitConvertedFinishCount);
+    QVERIFY(run(queue, false));
+    QCOMPARE(finished.count(), 1);   // the run stops at the first failure
+    QCOMPARE(finished.first().at(0).toBool(), false);
+    QCOMPARE(done.count(), 0);
+    QVERIFY(QFileInfo(blocked).isFile());
+}
+
+void TestConverterQueue::shutdownOnlyOnExactYes_data()
+{
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<int>("requests");
+    QTest::newRow("Y") << "Y" << 1;
+    QTest::newRow("lower-case y") << "y" << 0;
+    QTest::newRow("N") << "N" << 0;
+}
+
+void TestConverterQueue::shutdownOnlyOnExactYes()
+{
+    QFETCH(QString, setting);
+    QFETCH(int, requests);
+    useLosslessMp4();
+    QVideoSettingXml::SetItemValue("SHOWDOWN_ITEM", "bIsShowDownComputer", setting);
+    m_powerCalls = 0;
+    addItems(gopClip(), {{0, 1 * kSecond}});
+    QConverterObject queue;
+    QVERIFY(run(queue, false));
+    QCOMPARE(m_powerCalls, requests);
+    QVideoSettingXml::SetItemValue("SHOWDOWN_ITEM", "bIsShowDownComputer", "N");
+}
+
+QTEST_GUILESS_MAIN(TestConverterQueue)
+#include "tst_converterqueue.moc"
