@@ -241,6 +241,8 @@ void QtLocalPeer::finishPending(QLocalSocket* socket, bool timedOut)
         payload.truncate(zero);
     const QString message = QString::fromUtf8(payload);
     socket->write(ack, 3);
+    // The reply leaves before the receivers run, however long they take.
+    socket->flush();
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     socket->disconnectFromServer();
     QTimer::singleShot(receiveTimeoutMs, socket, &QObject::deleteLater);
