@@ -269,6 +269,7 @@ int Player::postRequest(PlayerRequest req, bool show)
     }
     m_frames.setSerial(serial);
     m_audio.flush(serial);
+    m_audioFloorUs = -1; // the new request's own target decides; Play sets it again
     {
         std::lock_guard<std::mutex> lock(m_presMutex);
         if (show)
@@ -306,6 +307,7 @@ Player::State Player::state() const
 
 bool Player::canSeek() const
 {
+    std::lock_guard<std::mutex> cmd(m_cmdMutex);
     if (!m_open || !m_media)
         return false;
     const AVFormatContext *fmt = m_media->format();
@@ -399,9 +401,11 @@ bool Player::pause()
     std::lock_guard<std::mutex> lock(m_presMutex);
     if (m_state == State::Running) {
         m_positionUs = m_clock.now();
-        if (m_current && m_videoIndex >= 0)
+        if (m_current && m_currentSerial == m_latestSerial && m_videoIndex >= 0)
             m_positionUs = m_current->ptsUs;
     }
+    // A seek still waiting for its first picture shows it paused instead.
+    m_holdClock = false;
     setRunningLocked(false);
     return true;
 }
