@@ -9,6 +9,8 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -565,11 +567,14 @@ void QVelComboBox::hidePopup()
 
 void QVelComboBox::paintEvent(QPaintEvent* event)
 {
+    QLineEdit* edit = lineEdit();
     if (!isCustomDraw()) {
-        QComboBox::paintEvent(event);
+        if (edit && edit->isHidden())
+            paintPlainWithoutEdit();
+        else
+            QComboBox::paintEvent(event);
         return;
     }
-    QLineEdit* edit = lineEdit();
     setTextDrawable(edit ? edit->isHidden() : !isEditable());
     if (d->button && d->button->x() > width() / 2) {
         const QMargins margins = drawTextMargins();
@@ -583,6 +588,19 @@ void QVelComboBox::paintEvent(QPaintEvent* event)
         applyLineEditRule(edit);
     }
     QVelBaseRectImageDraw::paintEvent(event);
+}
+
+// Without pictures the hidden line edit would leave the box blank: paint it the way Qt
+// paints a combo box that is not editable, current text included.
+void QVelComboBox::paintPlainWithoutEdit()
+{
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    option.editable = false;
+    option.currentText = currentText();
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 void QVelComboBox::mousePressEvent(QMouseEvent* event)

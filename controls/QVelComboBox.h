@@ -111,6 +111,7 @@ private:
     void applyLineEditRule(QLineEdit* edit);
     void applyToRows();
     void sizeRows();
+    void paintPlainWithoutEdit();
     int calcItemMaxWidth() const;
     QVelComboBoxPrivate* d;
 };

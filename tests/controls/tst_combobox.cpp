@@ -62,6 +62,18 @@ private slots:
         QVERIFY(!combo.popupList());
     }
 
+    // Without pictures the box still shows its current text, painted the plain Qt way.
+    void plainComboShowsItsText()
+    {
+        QVelComboBox empty;
+        empty.resize(140, 24);
+        QVelComboBox named;
+        named.resize(140, 24);
+        named.addItems({"Visible text"});
+        QCOMPARE(named.currentText(), QString("Visible text"));
+        QVERIFY(named.grab().toImage() != empty.grab().toImage());
+    }
+
     void firstRowIsShownText()
     {
         QVelComboBox combo;
