@@ -377,7 +377,7 @@ int main(int argc, char** argv)
     check->setCheckable(true);
     check->setChecked(true);
     auto* group = new QActionGroup(menu);
-    for (const QString& text : {"Radio on", "Radio off"}) {
+    for (const char* text : {"Radio on", "Radio off"}) {
         QAction* action = menu->addAction(text);
         action->setCheckable(true);
         group->addAction(action);
