@@ -1,0 +1,25 @@
+#include "QSkinPicture.h"
+
+#include <QDebug>
+
+// An empty path is a caller asking for no picture, not a failure worth logging.
+
+QImage QSkinPicture::image(const QString& path, qreal ratio)
+{
+    QImage picture(path);
+    if (picture.isNull() && !path.isEmpty())
+        qWarning().noquote() << "Skin picture failed to load:" << path;
+    else
+        picture.setDevicePixelRatio(ratio);
+    return picture;
+}
+
+QPixmap QSkinPicture::pixmap(const QString& path, qreal ratio)
+{
+    QPixmap picture(path);
+    if (picture.isNull() && !path.isEmpty())
+        qWarning().noquote() << "Skin picture failed to load:" << path;
+    else
+        picture.setDevicePixelRatio(ratio);
+    return picture;
+}

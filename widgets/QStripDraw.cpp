@@ -1,0 +1,52 @@
+#include "QStripDraw.h"
+
+#include "QImagaeRatioDraw.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+QSize QStripDraw::cellSize(const QImage& strip)
+{
+    return QSize(strip.width() / 8, strip.height() / 2);
+}
+
+QImage QStripDraw::cell(const QImage& strip, int index)
+{
+    const int w = strip.width() / 4;
+    QImage part = strip.copy(index * w, 0, w, strip.height());
+    part.setDevicePixelRatio(2.0);
+    return part;
+}
+
+void QStripDraw::drawGrid(QPainter& painter, const QRect& rect, const QImage& picture)
+{
+    const auto pieces = QImagaeRatioDraw::thirdPieces(rect.width(), rect.height(), picture.width() / 2,
+                                                      picture.height() / 2);
+    QImagaeRatioDraw::drawPieces(painter, pieces, picture);
+}
+
+void QStripDraw::drawScaled(QPainter& painter, const QRect& rect, const QImage& picture)
+{
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(rect, picture, QRect(0, 0, picture.width(), picture.height()));
+}
+
+void QStripDraw::drawIcon(QPainter& painter, const QRect& rect, const QPixmap& icon)
+{
+    if (icon.isNull())
+        return;
+    QPixmap scaled = icon.scaled(rect.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(1.0);
+    painter.drawPixmap(rect.topLeft(), scaled);
+}
+
+int QStripDraw::captionFlags(const QRect& rect)
+{
+    return rect.left() == 0 ? int(Qt::AlignHCenter | Qt::AlignVCenter) : int(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void QStripDraw::drawCaption(QPainter& painter, const QRect& rect, const QString& text)
+{
+    const QString shown = painter.fontMetrics().elidedText(text, Qt::ElideRight, rect.width());
+    painter.drawText(rect, captionFlags(rect), shown);
+}

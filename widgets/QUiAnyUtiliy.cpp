@@ -1,0 +1,76 @@
+#include "QUiAnyUtiliy.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+QString QUiAnyUtiliy::s_resourcePath;
+bool QUiAnyUtiliy::s_resourcePathKnown = false;
+
+QUiAnyUtiliy::QUiAnyUtiliy() {}
+
+void QUiAnyUtiliy::QDpiScaleInit() {}
+
+float QUiAnyUtiliy::getDpiScale() { return 1.0f; }
+
+QString QUiAnyUtiliy::converSize(quint64 bytes)
+{
+    const quint64 kb = 1024, mb = kb * 1024, gb = mb * 1024, tb = gb * 1024;
+    if (bytes < kb)
+        return QString("%1 B").arg(bytes);
+    if (bytes < mb)
+        return QString("%1 KB").arg(QString::number(double(bytes) / kb, 'f', 2));
+    if (bytes < gb)
+        return QString("%1 MB").arg(QString::number(double(bytes) / mb, 'f', 2));
+    if (bytes >= tb)
+        return QString("%1 T").arg(QString::number(double(bytes) / tb, 'f', 2));
+    return QString("%1 GB").arg(QString::number(double(bytes) / gb, 'f', 2));
+}
+
+QString QUiAnyUtiliy::getResourcePath()
+{
+    if (!s_resourcePathKnown) {
+        QString dir = QCoreApplication::applicationDirPath();
+        dir.replace("\\", "/");
+        s_resourcePath = dir.left(dir.lastIndexOf('/') + 1) + "/Resources";
+        s_resourcePathKnown = true;
+    }
+    return s_resourcePath;
+}
+
+QTime QUiAnyUtiliy::intConvertToTime(qint64 micros)
+{
+    const qint64 ms = qint64(micros / 1000.0);
+    if (ms >= 24LL * 3600 * 1000 || ms <= -1)
+        return QTime();
+    return QTime(int(ms / 3600000), int((ms / 60000) % 60), int((ms / 1000) % 60), int(ms % 1000));
+}
+
+qint64 QUiAnyUtiliy::timeConvertToInt(QTime time)
+{
+    return ((qint64(time.hour()) * 3600 + time.minute() * 60 + time.second()) * 1000 + time.msec()) * 1000;
+}
+
+QStringList QUiAnyUtiliy::familieNames(QFontDatabase::WritingSystem system)
+{
+    return QFontDatabase().families(system);
+}
+
+QString QUiAnyUtiliy::findValidPathName(QString folder, QString baseName, QString extension, QString pattern,
+                                        bool isFolder)
+{
+    folder.append("\\");
+    folder.replace("\\", "/");
+    while (folder.contains("//"))
+        folder.replace("//", "/");
+    const QString ext = extension.isEmpty() ? QString() : "." + extension;
+    if (pattern.isEmpty())
+        pattern = "-%1";
+    QString candidate = baseName + ext;
+    for (quint64 n = 1;; ++n) {
+        const QFileInfo info(folder + candidate);
+        const bool taken = isFolder ? info.isDir() : (info.exists() && !info.isDir());
+        if (!taken)
+            return candidate;
+        candidate = baseName + pattern.arg(n) + ext;
+    }
+}
