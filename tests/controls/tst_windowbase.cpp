@@ -162,6 +162,41 @@ private slots:
         QVERIFY(dialog.width() > 100);
     }
 
+    // Dragging an edge far beyond the screen stops growing before the screen's limits.
+    void growthStopsAtScreenLimits_data()
+    {
+        QTest::addColumn<QPoint>("edge");
+        QTest::addColumn<QPoint>("drag");
+        QTest::newRow("left") << QPoint(2, 100) << QPoint(-5000, 0);
+        QTest::newRow("right") << QPoint(297, 100) << QPoint(5000, 0);
+        QTest::newRow("top") << QPoint(150, 1) << QPoint(0, -5000);
+        QTest::newRow("bottom") << QPoint(150, 197) << QPoint(0, 5000);
+        QTest::newRow("bottom-left") << QPoint(1, 198) << QPoint(-5000, 5000);
+    }
+
+    void growthStopsAtScreenLimits()
+    {
+        QFETCH(QPoint, edge);
+        QFETCH(QPoint, drag);
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        QVelDialog dialog;
+        dialog.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+        dialog.setGeometry(300, 300, 300, 200);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QPoint start = dialog.mapToGlobal(edge);
+        sendMouse(&dialog, QEvent::MouseMove, start, Qt::NoButton, Qt::NoButton);
+        QVERIFY(dialog.cursorAndState() != QBaseDrawWidget::CursorNone);
+        sendMouse(&dialog, QEvent::MouseButtonPress, start);
+        for (int step = 1; step <= 50; ++step)
+            sendMouse(&dialog, QEvent::MouseMove, start + drag * step / 50, Qt::NoButton);
+        QVERIFY(dialog.width() - 1 < screen.width() - 4);
+        QVERIFY(dialog.height() - 1 < available.height());
+        QVERIFY(dialog.width() >= 300);
+        QVERIFY(dialog.height() >= 200);
+    }
+
     void maximiseAndRestore()
     {
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
