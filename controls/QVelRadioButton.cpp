@@ -73,11 +73,16 @@ void QVelRadioButton::seedClick()
 
 bool QVelRadioButton::isButtonMode() const { return m_buttonMode; }
 
+bool QVelRadioButton::isCustomDraw() const
+{
+    return m_buttonMode ? QVelBaseButtonDraw::isCustomDraw() : QVelBaseBoxDraw::isCustomDraw();
+}
+
 void QVelRadioButton::paintEvent(QPaintEvent* event)
 {
-    if (m_buttonMode && QVelBaseButtonDraw::isCustomDraw())
+    if (m_buttonMode && isCustomDraw())
         paintEventDraw(event);
-    else if (!m_buttonMode && QVelBaseBoxDraw::isCustomDraw())
+    else if (!m_buttonMode && isCustomDraw())
         QVelBaseBoxDraw::paintEvent(event);
     else
         QRadioButton::paintEvent(event);

@@ -24,6 +24,8 @@ public:
     void adjustSize();
     void seedClick();
     bool isButtonMode() const;
+    // Whether the pictures of the current mode are set (both mix-ins answer this).
+    bool isCustomDraw() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -297,6 +297,15 @@ int main(int argc, char** argv)
     checkCombo->addItems({"Track 1", "Track 2", "Track 3"});
     checkCombo->setCheckState(0, true);
     checkCombo->setCheckState(2, true);
+    auto* disabledCombo = new QVelComboBox;
+    disabledCombo->resize(120, 24);
+    disabledCombo->setBackgroundImage(res("image/Common_bg/bg_combobox2.png"));
+    disabledCombo->setBtnMode(true);
+    disabledCombo->setButtonImage(res("image/Common_bg/btn_arrow.png"));
+    disabledCombo->setTextColor(QColor(228, 228, 228), QColor(244, 229, 137), QColor(244, 229, 137), QColor(120, 120, 120));
+    disabledCombo->setDrawTextMargins(6, 0, 0, 0);
+    disabledCombo->addItems({"Disabled"});
+    disabledCombo->setEnabled(false);
     auto* plainCombo = new QVelComboBox;
     plainCombo->addItems({"No picture"});
     plainCombo->resize(120, 24);
@@ -313,6 +322,7 @@ int main(int argc, char** argv)
     popupSource->setCurrentIndex(1);
     popupSource->hide();
     add("Combo boxes", row(&page, {{"closed", combo},
+                                   {"disabled", disabledCombo},
                                    {"check rows 1 and 3", checkCombo},
                                    {"plain", plainCombo}}));
 
