@@ -83,6 +83,17 @@ QString shortMp4()
                             "veryfast", "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest"});
 }
 
+// Two audio streams: silence first, a tone second.
+QString twoAudioMkv()
+{
+    return TestMedia::make("player_two_audio.mkv",
+                           {"-f", "lavfi", "-i", "testsrc2=size=160x120:rate=25:duration=4", "-f", "lavfi", "-i",
+                            "anullsrc=r=44100:cl=stereo", "-f", "lavfi", "-i",
+                            "sine=frequency=1000:sample_rate=44100:duration=4", "-map", "0:v", "-map", "1:a", "-map",
+                            "2:a", "-c:v", "libx264", "-preset", "veryfast", "-pix_fmt", "yuv420p", "-c:a", "flac",
+                            "-t", "4"});
+}
+
 QString oddMp4()
 {
     return TestMedia::make("player_odd_321x241.mkv",
@@ -120,6 +131,7 @@ private slots:
     void deliveredSizesAndFormats();
     void waveBlocksWhileToneplays();
     void completionStopAndReopen();
+    void audioStreamChoiceKeepsPosition();
     void audioFallbackIsReported_data();
     void audioFallbackIsReported();
     void closeAndClearWhileFramesFlow_data();
@@ -454,6 +466,49 @@ void TestPlayer::completionStopAndReopen()
     QTRY_VERIFY_WITH_TIMEOUT(ZV_IsCompleted_Player(p), 4000);
     QVERIFY(!ZV_Open_Player(p, "/nonexistent/clip.mp4", 0, 0, 0, 0));
     QVERIFY(!ZV_Play_Player(p));
+}
+
+// Peak level of the wave blocks gathered over about half a second of play.
+static uint32_t playedPeak(ZvPlayer *p)
+{
+    ZV_EnableAudioWaveData_Player(p, 1);
+    ZV_Play_Player(p);
+    uint32_t peak = 0;
+    for (int i = 0; i < 10; ++i) {
+        QTest::qWait(50);
+        uint8_t *b = ZV_GetAudioWaveData_Player(p, 1);
+        if (!b)
+            continue;
+        const uint32_t n = uint32_t(b[40] | b[41] << 8);
+        for (uint32_t k = 0; k < n / 2; ++k)
+            peak = std::max(peak, uint32_t(b[44 + 2 * k] | b[45 + 2 * k] << 8));
+        ZV_FreeAudioWaveData_Player(p, b);
+    }
+    ZV_Pause_Player(p);
+    return peak;
+}
+
+void TestPlayer::audioStreamChoiceKeepsPosition()
+{
+    PlayerRecorder rec;
+    PlayerHandle p;
+    QVERIFY(ZV_Open_Player(p, twoAudioMkv().toUtf8(), 0, 0, 0, 0));
+    QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
+    QCOMPARE(playedPeak(p), 0u); // the first stream is silent
+    QVERIFY(ZV_Seek_Player(p, 2000000));
+    QTRY_VERIFY_WITH_TIMEOUT(ZV_GetVideoTime_Player(p) == 2000000, 3000);
+    QVERIFY(ZV_SetAudioIndex_Player(p, 1));
+    QVERIFY(ZV_IsPause_Player(p));
+    QCOMPARE(ZV_GetPlayTime_Player(p), uint64_t(2000000));
+    QVERIFY(playedPeak(p) > 3000); // the tone of the second stream
+    // No audio at all: the picture still plays on the system clock.
+    QVERIFY(ZV_SetAudioIndex_Player(p, 0xFFFFFFFF));
+    QVERIFY(!ZV_HasAudio_Player(p));
+    QVERIFY(ZV_HasVideo_Player(p));
+    const uint64_t t0 = ZV_GetPlayTime_Player(p);
+    QVERIFY(ZV_Play_Player(p));
+    QTest::qWait(300);
+    QVERIFY(ZV_GetPlayTime_Player(p) > t0 + 150000);
 }
 
 void TestPlayer::audioFallbackIsReported_data()

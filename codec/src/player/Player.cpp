@@ -191,9 +191,35 @@ bool Player::open(const MediaLocation &where, uint32_t width, uint32_t height)
     first.seekFile = false;
     postRequest(first, false);
     startThreads();
+    m_openWidth = width;
+    m_openHeight = height;
     m_open = true;
     setPlayerMedia(m_key, where);
     return true;
+}
+
+void Player::reselectStreams()
+{
+    MediaLocation where;
+    uint32_t width, height;
+    {
+        std::lock_guard<std::mutex> cmd(m_cmdMutex);
+        if (!m_open || !m_media)
+            return;
+        where = m_media->location();
+        width = m_openWidth;
+        height = m_openHeight;
+    }
+    const uint64_t position = playTimeUs();
+    const State was = state();
+    if (!open(where, width, height))
+        return;
+    if (position > 0 || was != State::Stopped)
+        seek(position);
+    if (was == State::Running)
+        play();
+    else if (was == State::Paused)
+        pause();
 }
 
 void Player::startThreads()

@@ -92,6 +92,9 @@ public:
     }
     void beginSettings();
     void endSettings();
+    // The program or audio choice changed: reopen the media with it, keeping
+    // the position and the play state.
+    void reselectStreams();
 
     // Counters for tests and the benchmark.
     uint64_t deliveredCount() const { return m_delivered; }
@@ -147,6 +150,7 @@ private:
     int m_srcWidth = 0, m_srcHeight = 0; // rotated
     uint64_t m_aspect = 0;
     int m_outWidth = 0, m_outHeight = 0;
+    uint32_t m_openWidth = 0, m_openHeight = 0; // as the caller asked
     int64_t m_frameDurationUs = 40000;
     uint64_t m_durationUs = 0;
     AVPixelFormat m_deliveryFormat = AV_PIX_FMT_YUV420P;

@@ -495,14 +495,31 @@ int ZV_SetSubtlDelay_Player(ZvPlayer *p, int64_t us)
 
 // ---- streams ----
 
+// A new program or audio stream takes effect at once: the media is opened
+// again with it, at the same position.
 int ZV_SetProgrIndex_Player(ZvPlayer *p, uint32_t index)
 {
-    return setting(p, __func__, [&](PlayerSettings &s) { s.edit.program = index; });
+    bool changed = false;
+    const int ok = setting(p, __func__, [&](PlayerSettings &s) {
+        changed = s.edit.program != index;
+        s.edit.program = index;
+        s.edit.audioIndex = 0;
+    });
+    if (ok && changed)
+        zv::guardedVoid(__func__, [&] { p->player.reselectStreams(); });
+    return ok;
 }
 int ZV_SetVideoIndex_Player(ZvPlayer *p, uint32_t index) { return reserve(p, __func__, index); }
 int ZV_SetAudioIndex_Player(ZvPlayer *p, uint32_t index)
 {
-    return setting(p, __func__, [&](PlayerSettings &s) { s.edit.audioIndex = index; });
+    bool changed = false;
+    const int ok = setting(p, __func__, [&](PlayerSettings &s) {
+        changed = s.edit.audioIndex != index;
+        s.edit.audioIndex = index;
+    });
+    if (ok && changed)
+        zv::guardedVoid(__func__, [&] { p->player.reselectStreams(); });
+    return ok;
 }
 int ZV_SetSubtlIndex_Player(ZvPlayer *p, uint32_t index)
 {
