@@ -18,9 +18,9 @@ void QBaseImageDraw::drawPixmap(QPainter& painter, QRect target, QRect source, Q
     painter.drawPixmap(QRectF(target), pixmap, src);
 }
 
-QVector<QBaseImageDraw::NinePiece> QBaseImageDraw::ninePartPieces(const QRect& target, const QSize& imagePixels)
+QVector<QBaseImageDraw::NineCell> QBaseImageDraw::ninePartCells(const QRect& target, const QSize& imagePixels)
 {
-    QVector<NinePiece> pieces;
+    QVector<NineCell> cells;
     const int L = target.x();
     const int T = target.y();
     const int w = target.width();
@@ -36,22 +36,22 @@ QVector<QBaseImageDraw::NinePiece> QBaseImageDraw::ninePartPieces(const QRect& t
     const int rightSrc = (halfW - c) * 2;
     const int bottomSrc = (halfH - d) * 2;
 
-    pieces.append({QRect(L, T, c, d), QRect(0, 0, 2 * c, 2 * d)});
-    pieces.append({QRect(R - c, T, c, d), QRect(rightSrc, 0, 2 * c, 2 * d)});
+    cells.append({QRect(L, T, c, d), QRect(0, 0, 2 * c, 2 * d)});
+    cells.append({QRect(R - c, T, c, d), QRect(rightSrc, 0, 2 * c, 2 * d)});
     if (w > 2 * c)
-        pieces.append({QRect(L + c, T, w - 2 * c, d), QRect(2 * c, 0, mw, 2 * d)});
-    pieces.append({QRect(L, B - d, c, d), QRect(0, bottomSrc, 2 * c, 2 * d)});
-    pieces.append({QRect(R - c, B - d, c, d), QRect(rightSrc, bottomSrc, 2 * c, 2 * d)});
+        cells.append({QRect(L + c, T, w - 2 * c, d), QRect(2 * c, 0, mw, 2 * d)});
+    cells.append({QRect(L, B - d, c, d), QRect(0, bottomSrc, 2 * c, 2 * d)});
+    cells.append({QRect(R - c, B - d, c, d), QRect(rightSrc, bottomSrc, 2 * c, 2 * d)});
     if (w > 2 * c)
-        pieces.append({QRect(L + c, B - d, w - 2 * c, d), QRect(2 * c, bottomSrc, mw, 2 * d)});
+        cells.append({QRect(L + c, B - d, w - 2 * c, d), QRect(2 * c, bottomSrc, mw, 2 * d)});
     if (h <= 2 * d)
-        return pieces;
-    pieces.append({QRect(L, T + d, c, h - 2 * d), QRect(0, 2 * d, 2 * c, mh)});
-    pieces.append({QRect(R - c, T + d, c, h - 2 * d), QRect(rightSrc, 2 * d, 2 * c, mh)});
+        return cells;
+    cells.append({QRect(L, T + d, c, h - 2 * d), QRect(0, 2 * d, 2 * c, mh)});
+    cells.append({QRect(R - c, T + d, c, h - 2 * d), QRect(rightSrc, 2 * d, 2 * c, mh)});
     if (halfH == 2 * d)
-        return pieces;
-    pieces.append({QRect(L + c, T + d, w - 2 * c, h - 2 * d), QRect(2 * c, 2 * d, mw, mh)});
-    return pieces;
+        return cells;
+    cells.append({QRect(L + c, T + d, w - 2 * c, h - 2 * d), QRect(2 * c, 2 * d, mw, mh)});
+    return cells;
 }
 
 void QBaseImageDraw::drawBtnImageBg(QPainter& painter, QRect target, QImage& image, bool grid)
@@ -62,9 +62,9 @@ void QBaseImageDraw::drawBtnImageBg(QPainter& painter, QRect target, QImage& ima
         painter.drawImage(QRectF(target), image, src);
         return;
     }
-    const QVector<NinePiece> pieces = ninePartPieces(target, image.size());
-    for (const NinePiece& piece : pieces)
-        painter.drawImage(QRectF(piece.target), image, QRectF(piece.source));
+    const QVector<NineCell> cells = ninePartCells(target, image.size());
+    for (const NineCell& cell : cells)
+        painter.drawImage(QRectF(cell.target), image, QRectF(cell.source));
 }
 
 QPainterPath QBaseImageDraw::GetRoundedRectanglePath(QRectF rect, double radius)

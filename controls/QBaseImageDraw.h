@@ -13,8 +13,8 @@ class QPainter;
 class QBaseImageDraw
 {
 public:
-    // One piece of a nine-part drawing: where it goes and which image pixels it reads.
-    struct NinePiece
+    // One cell of a nine-part drawing: where it goes and which image pixels it reads.
+    struct NineCell
     {
         QRect target;
         QRect source;
@@ -27,6 +27,6 @@ public:
     static void drawBtnImageBg(QPainter& painter, QRect target, QImage& image, bool grid);
     static QPainterPath GetRoundedRectanglePath(QRectF rect, double radius);
 
-    // The pieces drawBtnImageBg draws in grid mode, in drawing order.
-    static QVector<NinePiece> ninePartPieces(const QRect& target, const QSize& imagePixels);
+    // The cells drawBtnImageBg draws in grid mode, in drawing order.
+    static QVector<NineCell> ninePartCells(const QRect& target, const QSize& imagePixels);
 };

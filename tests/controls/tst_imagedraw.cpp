@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QtTest>
 
-using Pieces = QVector<QBaseImageDraw::NinePiece>;
+using Cells = QVector<QBaseImageDraw::NineCell>;
 
 class TestImageDraw : public QObject
 {
@@ -15,7 +15,7 @@ private slots:
     {
         QTest::addColumn<QRect>("target");
         QTest::addColumn<QSize>("image");
-        QTest::addColumn<int>("pieces");
+        QTest::addColumn<int>("cells");
         QTest::addColumn<QRect>("firstTarget");
         QTest::addColumn<QRect>("secondSource");
         // c = min(60, 100) / 3 = 20, d = min(30, 40) / 3 = 10.
@@ -37,11 +37,11 @@ private slots:
     {
         QFETCH(QRect, target);
         QFETCH(QSize, image);
-        QFETCH(int, pieces);
+        QFETCH(int, cells);
         QFETCH(QRect, firstTarget);
         QFETCH(QRect, secondSource);
-        const Pieces result = QBaseImageDraw::ninePartPieces(target, image);
-        QCOMPARE(result.size(), pieces);
+        const Cells result = QBaseImageDraw::ninePartCells(target, image);
+        QCOMPARE(result.size(), cells);
         QCOMPARE(result.at(0).target, firstTarget);
         QCOMPARE(result.at(1).source, secondSource);
     }
@@ -49,10 +49,10 @@ private slots:
     void ninePartCoversTarget()
     {
         const QRect target(3, 4, 100, 40);
-        const Pieces result = QBaseImageDraw::ninePartPieces(target, QSize(120, 60));
+        const Cells result = QBaseImageDraw::ninePartCells(target, QSize(120, 60));
         QRegion covered;
-        for (const auto& piece : result)
-            covered += piece.target;
+        for (const auto& cell : result)
+            covered += cell.target;
         QCOMPARE(covered, QRegion(target));
         // The centre reads the middle of the picture and stretches it.
         QCOMPARE(result.last().target, QRect(23, 14, 60, 20));

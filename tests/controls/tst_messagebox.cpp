@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(lines.join(QString()), word);
         for (const QString& line : lines)
             QVERIFY(metrics.horizontalAdvance(line) <= 500);
-        // Each piece but the last is the longest prefix that fits.
+        // Each line but the last is the longest prefix that fits.
         QVERIFY(metrics.horizontalAdvance(lines.first() + "W") > 500);
         QCOMPARE(box.getMessage(), word);
     }
