@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QVector>
+#include <QWidget>
 
 // Pictures written at test time: strips whose cells are flat in one colour each,
 // so one pixel tells which cell a widget drew.

@@ -16,6 +16,8 @@
 #include <functional>
 #include <memory>
 
+Q_DECLARE_METATYPE(QMouseEvent*)
+
 namespace {
 
 // One image-strip widget of any of the four kinds, behind one interface.
@@ -82,6 +84,7 @@ class TestStripButtons : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { qRegisterMetaType<QMouseEvent*>(); }
     void cellSize_data();
     void cellSize();
     void stateMachine_data();
