@@ -1,0 +1,152 @@
+// The category tab strips of both modes and the pictures, texts and
+// connections of the format dialog's other controls.
+#include "FormatWidget.h"
+
+#include "CategoriesBtnWgt.h"
+#include "QIAnyUtil.h"
+#include "QImageButton.h"
+#include "QPlistRead.h"
+#include "QTextImageButton.h"
+#include "QVideoSettingXml.h"
+
+namespace {
+
+const char kQualityMenuStyle[] =
+    "QMenu{background-color:%1;margin:1px;}QMenu:item{background-color:%2;color:rgb(255,255,255);"
+    "font-weight:1px;margin:1px;height:18px;width:98;padding-left :5px;}"
+    "QMenu:item:selected{background-color:%3;}QMenu:icon{left:20px;height:20px;}"
+    "QMenu:item:!enabled{background-color:rgb(95,185,220);}"
+    "QMenu::separator{height:1px;background-color:rgb(62,63,63);margin:1px 0px 1px 0px;}";
+
+} // namespace
+
+void FormatWidget::addCategoryTabs(QPlistRead* reader, bool lossless)
+{
+    const QString picture = QIAnyUtil::getResourcePath() + "/image/Format_Dlg/tab_btn_bg_image.png";
+    const std::vector<std::string> categories = reader->getCategories();
+    for (size_t i = 0; i < categories.size(); ++i) {
+        auto* tab = new QTextImageButton(this);
+        // Category names are UTF-8 in the preset lists.
+        const QString caption = QString::fromStdString(categories[i]);
+        tab->setBtnImageAndText(picture, caption, 9);
+        if (lossless || i > 0) {
+            tab->setImgBtnRect(QRect(0, 0, 90, 25));
+            tab->setTextRect(QRect(0, 0, 90, 15));
+        }
+        tab->setTextPixelSize(12);
+        tab->setTextColor(QColor(246, 246, 246), QColor(246, 246, 246), QColor(243, 228, 142),
+                          QColor(246, 246, 246));
+        tab->setTextRect(QRect(0, 0, tab->width(), 15));
+        if (lossless) {
+            connect(tab, &QAbstractButton::clicked, this, &FormatWidget::OnTypeLosslessBtn);
+            m_categoryLosslessBtns.append(tab);
+            m_btnCategoriesLosslessWgt->AddBtnItem(tab);
+        } else {
+            connect(tab, &QAbstractButton::clicked, this, &FormatWidget::OnTypeBtn);
+            m_categoryBtns.append(tab);
+            m_btnCategoriesWgt->AddBtnItem(tab);
+        }
+    }
+}
+
+void FormatWidget::InitBtn()
+{
+    const QString res = QIAnyUtil::getResourcePath();
+    addCategoryTabs(encodingReader(), false);
+    m_currentCategoryBtn = nullptr;
+    addCategoryTabs(losslessReader(), true);
+
+    // The base owns its title buttons; it builds them from our pictures.
+    addCloseBtn(res + "/image/btn_close.png", true);
+    closeButton()->move(12, 14);
+
+    m_btnCancel->setBtnImageAndText(res + "/image/Common_bg/btn_common.png", QObject::tr("Cancel"), 12);
+    m_btnCancel->setTextRect(QRect(0, 0, 80, 24));
+    m_btnCancel->setFixedSize(80, 24);
+    m_btnOk->setBtnImageForRect(res + "/image/Common_bg/btn_common.png", QRect(0, 0, 80, 24));
+    m_btnOk->setBtnText(QObject::tr("OK"));
+    m_btnOk->setTextRect(QRect(0, 0, 80, 24));
+
+    for (QCheckButton* mode : {m_radLosslessMode, m_radCustomize}) {
+        mode->setCheckImage(res + "/image/Common_bg/Edit_selections_yes.png",
+                            res + "/image/Common_bg/Edit_selections_no.png");
+        mode->setTextColor(QColor(245, 245, 245));
+        mode->setButtonType(true);
+        mode->setTextRect(QRect(15, 0, 0, 15));
+    }
+
+    const QString converting = QVideoSettingXml::GetItemValue("LOSSLESS_ITEM", "Lossless_convert",
+                                                              m_radLosslessMode->isChecked() ? "Y" : "N");
+    m_btnLosslessShow->setEnabled(converting == "Y");
+    m_btnLosslessHidden->setEnabled(converting == "Y");
+    const bool open = QVideoSettingXml::GetItemValue("Lossless_H", "Lossless_H_value", "N") == "Y";
+    m_btnLosslessShow->setHidden(open);
+    m_btnLosslessHidden->setHidden(!open);
+
+    connect(m_radLosslessMode, &QCheckButton::clicked, this, &FormatWidget::OnClickLossless);
+    connect(m_btnLosslessShow, &QAbstractButton::clicked, this, &FormatWidget::OnClickLosslessShow);
+    connect(m_btnLosslessHidden, &QAbstractButton::clicked, this, &FormatWidget::OnClickLosslessHidden);
+    connect(m_radCustomize, &QCheckButton::clicked, this, &FormatWidget::OnClickCustomizeFormat);
+
+    InitLossless();
+    closeButton()->move(12, 14);
+
+    addMinBtn(res + "/image/btn_min.png", true);
+    minButton()->move(32, 14);
+    minButton()->setEnabled(false);
+    addMaxBtn(res + "/image/btn_max.png", true);
+    maxButton()->move(52, 14);
+    maxButton()->setEnabled(false);
+
+    m_btnOk->setTextPixelSize(12);
+    m_btnCancel->setTextPixelSize(12);
+    QFont font = m_radLosslessMode->font();
+    font.setFamily("Tahoma");
+    font.setPixelSize(12);
+    m_radLosslessMode->setFont(font);
+    m_radCustomize->setFont(font);
+    const QColor dark(55, 55, 55);
+    m_btnOk->setTextColor(dark, dark, dark, dark);
+    m_btnCancel->setTextColor(dark, dark, dark, dark);
+
+    initQualityCombo();
+    connect(closeButton(), &QAbstractButton::clicked, this, &FormatWidget::OnBtnCancel);
+    connect(m_btnCancel, &QAbstractButton::clicked, this, &FormatWidget::OnBtnCancel);
+    connect(m_btnOk, &QAbstractButton::clicked, this, &FormatWidget::OnBtnOk);
+    setSelectText(QObject::tr("High Quality"));
+
+    QFont small = font;
+    small.setPixelSize(11);
+    m_btnLosslessShow->setText(QObject::tr("Show Advanced"));
+    m_btnLosslessShow->setFont(small);
+    m_btnLosslessHidden->setText(QObject::tr("Hide Advanced"));
+    m_btnLosslessHidden->setFont(small);
+    m_btnLosslessShow->setGridView(true);
+    for (QVelBaseButton* b : {m_btnLosslessHidden, m_btnLosslessShow}) {
+        b->setButtonImage(res + "/image/Common_bg/btn_common.png", true);
+        b->setTextColor(dark, dark, dark, dark);
+        b->resize(100, 21);
+    }
+}
+
+void FormatWidget::initQualityCombo()
+{
+    const QString res = QIAnyUtil::getResourcePath();
+    m_cmbQuality->setImageForRect(res + "/image/Common_bg/bg_combobox1.png", QRect(0, 0, 90, 21));
+    m_cmbQuality->setBtnIcon(res + "/image/Format_Dlg/btn_quality.png", true);
+    m_cmbQuality->setTextPixelSize(11);
+    m_cmbQuality->setItemFontPointSize(11);
+    m_cmbQuality->setIconRect(QRect(75, 7, 0, 0));
+    m_cmbQuality->setTextRect(QRect(10, 0, 80, 0));
+    m_cmbQuality->setTextColor(QColor(245, 245, 245), QColor(245, 245, 245), QColor(245, 245, 245),
+                               QColor(74, 74, 74));
+    m_cmbQuality->setItemStyleSheet(
+        QString(kQualityMenuStyle).arg("rgb(105,105,105)").arg("rgb(74,74,74)").arg("rgb(105,105,105)"));
+    m_cmbQuality->setPopupX(0);
+    m_cmbQuality->setItemDefaultW(m_cmbQuality->width() - 7);
+    m_cmbQuality->clear();
+    m_cmbQuality->addItem(QObject::tr("High Quality"));
+    m_cmbQuality->addItem(QObject::tr("Small Size"));
+    m_cmbQuality->addItem(QObject::tr("Customized"));
+    connect(m_cmbQuality, &QCustomComboBox::activated, this, &FormatWidget::ItemChange);
+}

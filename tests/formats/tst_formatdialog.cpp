@@ -1,0 +1,374 @@
+// The format dialog driven the way the main window drives it, over the shipped
+// preset lists: start-up, mode switches, OK and Cancel with the settings keys
+// they write, stale preset ids, the tile views and the sliding panel.
+#include "CategoriesBtnWgt.h"
+#include "FormatItem.h"
+#include "FormatItemWidget.h"
+#include "FormatWidget.h"
+#include "QCheckButton.h"
+#include "QCustomComboBox.h"
+#include "QIAnyUtil.h"
+#include "QImageButton.h"
+#include "QPlistRead.h"
+#include "QSettingDlg.h"
+#include "QTextImageButton.h"
+#include "QVelBaseButton.h"
+#include "QVideoSettingXml.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QString setting(const QString& group, const QString& attribute)
+{
+    return QVideoSettingXml::GetItemValue(group, attribute, "<missing>");
+}
+
+QByteArray settingsFile()
+{
+    QFile f(QIAnyUtil::getAppDataPath() + "/VideoDefaultSetting.xml");
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+const AttributeSetting& profile()
+{
+    return *QSettingDlg::m_attributeSetting;
+}
+
+// The main window's start-up sequence.
+FormatWidget* startUp()
+{
+    const bool lossless = QVideoSettingXml::GetItemValue("LOSSLESS_ITEM", "Lossless_convert", "Y") == "Y";
+    FormatWidget* dlg = FormatWidget::getFormatWidget();
+    if (lossless)
+        dlg->setFormatIdLossLess(QVideoSettingXml::GetItemValue("FormatSet", "Format_cate_lossless", "General Video"),
+                                 QVideoSettingXml::GetItemValue("FormatSet", "Format_ID_lossless", "3000"), true);
+    else
+        dlg->setFormatId(QVideoSettingXml::GetItemValue("FormatSet", "Format_cate", "General Video"),
+                         QVideoSettingXml::GetItemValue("FormatSet", "Format_ID", "4000"), true);
+    dlg->setDefaultSet();
+    if (lossless)
+        dlg->InitLossless();
+    else
+        dlg->InitCustomizeFormat();
+    dlg->setDefaultQuality(QualityItem(QVideoSettingXml::GetItemValue("VIDEO_QUALITY_ITEM", "quality_value", "1").toInt()));
+    dlg->saveDefaultQuality();
+    return dlg;
+}
+
+QStringList captions(const QList<QTextImageButton*>& tabs)
+{
+    QStringList out;
+    for (QTextImageButton* tab : tabs)
+        out << tab->getBtnText();
+    return out;
+}
+
+} // namespace
+
+class tst_FormatDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void firstStartIsHighSpeedOriginal();
+    void switchToEncodingSelectsDefaults();
+    void cancelAfterModeSwitchRestoresLossless();
+    void okInEncodingModeWritesKeys();
+    void cancelLeavesKeysUntouched();
+    void highSpeedMkv();
+    void stalePresetIdFallsBack_data();
+    void stalePresetIdFallsBack();
+    void staleHighSpeedIdInProfile();
+    void tilePressAndQualityEntries();
+    void settingsButtonSlidesPanelAndAnimationsGo();
+    void bandButtonsSwitchHeights();
+    void tileViewColumnsAndUtf8Texts();
+
+private:
+    FormatWidget* m_dlg = nullptr;
+};
+
+void tst_FormatDialog::initTestCase()
+{
+    // The test HOME survives between runs: start from no settings at all.
+    const QString data = QIAnyUtil::getAppDataPath();
+    QVERIFY(data.startsWith(QDir::homePath()));
+    QFile::remove(data + "/VideoDefaultSetting.xml");
+    QFile::remove(data + "/VideoDefaultFormatSetting.xml");
+    m_dlg = startUp();
+}
+
+void tst_FormatDialog::firstStartIsHighSpeedOriginal()
+{
+    QVERIFY(m_dlg->m_radLosslessMode->isChecked());
+    QVERIFY(!m_dlg->m_radCustomize->isChecked());
+    QVERIFY(!m_dlg->m_cmbQuality->isEnabled());
+    QCOMPARE(m_dlg->formatIdLossless(), QString("3000"));
+    QCOMPARE(m_dlg->formatCategoryLossless(), QString("General Video"));
+    QCOMPARE(m_dlg->m_formatItemLosslessDlg->selectedItem()->getItemID(), QString("3000"));
+    // Band closed: the compact height, no high-speed tiles.
+    QVERIFY(m_dlg->isCompact());
+    QCOMPARE(m_dlg->size(), QSize(628, 175));
+    QVERIFY(!m_dlg->m_btnLosslessShow->isHidden());
+    QVERIFY(m_dlg->m_btnLosslessHidden->isHidden());
+    QCOMPARE(m_dlg->quality(), int(VQ_HighQuality));
+
+    QCOMPARE(captions(m_dlg->categoryButtons()),
+             QStringList({"Devices", "HD Video", "Web Video", "General Video", "General Audio"}));
+    QCOMPARE(captions(m_dlg->categoryLosslessButtons()), QStringList({"General Video", "General Audio"}));
+    QCOMPARE(m_dlg->categoryButtons().at(1)->size(), QSize(90, 25));
+    QCOMPARE(m_dlg->categoryLosslessButtons().at(0)->size(), QSize(90, 25));
+    QVERIFY(m_dlg->minButton() && !m_dlg->minButton()->isEnabled());
+    QVERIFY(m_dlg->maxButton() && !m_dlg->maxButton()->isEnabled());
+
+    const AttributeSetting& a = profile();
+    QVERIFY(a.bLossless);
+    QCOMPARE(a.fileFormat, QString("Original"));
+    QCOMPARE(a.fileExtend, QString());
+    QCOMPARE(a.VEncoder, QString());
+    QCOMPARE(a.VCodecsId, 0);
+    QCOMPARE(a.AEncoder, QString());
+    QCOMPARE(a.ACodecsId, 0);
+    QCOMPARE(a.VFrameRate_scale, 1);
+}
+
+void tst_FormatDialog::switchToEncodingSelectsDefaults()
+{
+    m_dlg->OnClickCustomizeFormat();
+    QVERIFY(!m_dlg->m_radLosslessMode->isChecked());
+    QVERIFY(m_dlg->m_radCustomize->isChecked());
+    QVERIFY(m_dlg->m_cmbQuality->isEnabled());
+    QVERIFY(!m_dlg->m_btnLosslessShow->isEnabled());
+    QVERIFY(!profile().bLossless);
+    QCOMPARE(m_dlg->size(), QSize(628, 488));
+    QCOMPARE(m_dlg->formatCategory(), QString("General Video"));
+    QCOMPARE(m_dlg->formatId(), QString("4000"));
+    QCOMPARE(setting("FormatSet", "Format_cate"), QString("General Video"));
+    QCOMPARE(setting("FormatSet", "Format_ID"), QString("4000"));
+    QCOMPARE(m_dlg->currentCategoryButton()->getBtnText(), QString("General Video"));
+    FormatItem* selected = m_dlg->m_formatItemDlg->selectedItem();
+    QVERIFY(selected);
+    QCOMPARE(selected->getItemID(), QString("4000"));
+    QVERIFY(!selected->settingsButton()->isHidden());
+    QCOMPARE(m_dlg->devFormat(), QString("MP4"));
+}
+
+void tst_FormatDialog::cancelAfterModeSwitchRestoresLossless()
+{
+    QCOMPARE(setting("LOSSLESS_ITEM", "Lossless_convert"), QString("Y"));
+    QVERIFY(!profile().bLossless);
+    m_dlg->OnBtnCancel();
+    QVERIFY(profile().bLossless);
+    QVERIFY(m_dlg->m_radLosslessMode->isChecked());
+    QVERIFY(m_dlg->isCompact());
+    QCOMPARE(profile().fileFormat, QString("Original"));
+}
+
+void tst_FormatDialog::okInEncodingModeWritesKeys()
+{
+    m_dlg->OnClickCustomizeFormat();
+    m_dlg->ItemPress("General Video", "4002");
+    m_dlg->ItemChange(1);  // Small Size
+    QCOMPARE(m_dlg->quality(), int(VQ_SmallSize));
+    m_dlg->OnBtnOk();
+
+    QCOMPARE(setting("LOSSLESS_ITEM", "Lossless_convert"), QString("N"));
+    QCOMPARE(setting("FormatSet", "Format_cate"), QString("General Video"));
+    QCOMPARE(setting("FormatSet", "Format_ID"), QString("4002"));
+    QCOMPARE(setting("VIDEO_QUALITY_ITEM", "quality_value"), QString("0"));
+    QVERIFY(QVideoSettingXml::GetDefaultFormat("4002"));
+
+    const AttributeSetting& a = profile();
+    QVERIFY(!a.bLossless);
+    QCOMPARE(a.fileFormat, QString("matroska"));
+    QCOMPARE(a.fileExtend, QString("mkv"));
+    QCOMPARE(a.VCodecsId, 28);
+    QCOMPARE(a.nQuality, 50);
+    // OK leaves the dialog on Customized until the main window sets a quality.
+    QCOMPARE(m_dlg->quality(), int(VQ_Customized));
+    QCOMPARE(m_dlg->m_cmbQuality->count(), 3);
+}
+
+void tst_FormatDialog::cancelLeavesKeysUntouched()
+{
+    const QByteArray before = settingsFile();
+    m_dlg->ItemPress("General Video", "4005");
+    m_dlg->ItemChange(0);
+    m_dlg->OnBtnCancel();
+    QCOMPARE(setting("FormatSet", "Format_ID"), QString("4002"));
+    QCOMPARE(settingsFile(), before);
+    QCOMPARE(profile().fileFormat, QString("matroska"));
+    QCOMPARE(m_dlg->formatId(), QString("4002"));
+}
+
+void tst_FormatDialog::highSpeedMkv()
+{
+    m_dlg->OnClickLossless();
+    m_dlg->ItemPressLossless("General Video", "3002");
+    m_dlg->OnBtnOk();
+    QCOMPARE(setting("LOSSLESS_ITEM", "Lossless_convert"), QString("Y"));
+    QCOMPARE(setting("FormatSet", "Format_ID_lossless"), QString("3002"));
+    QCOMPARE(setting("FormatSet", "Format_ID"), QString("4002"));
+    const AttributeSetting& a = profile();
+    QVERIFY(a.bLossless);
+    QCOMPARE(a.fileFormat, QString("matroska"));
+    QCOMPARE(a.fileExtend, QString("mkv"));
+    // Stream copy: the codes are the list's "Original", never "no stream".
+    QVERIFY(a.VCodecsId != -1);
+    QVERIFY(a.ACodecsId != -1);
+}
+
+void tst_FormatDialog::stalePresetIdFallsBack_data()
+{
+    QTest::addColumn<bool>("lossless");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("fallback");
+    QTest::newRow("encoding") << false << "Format_ID" << "4000";
+    QTest::newRow("high-speed") << true << "Format_ID_lossless" << "3000";
+}
+
+void tst_FormatDialog::stalePresetIdFallsBack()
+{
+    QFETCH(bool, lossless);
+    QFETCH(QString, key);
+    QFETCH(QString, fallback);
+    QVideoSettingXml::SetItemValue("FormatSet", key, "9999");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Preset .*9999.* is not in .*; using .*" + fallback));
+    if (lossless)
+        m_dlg->OnClickLossless();
+    else
+        m_dlg->OnClickCustomizeFormat();
+    QCOMPARE(lossless ? m_dlg->formatIdLossless() : m_dlg->formatId(), fallback);
+    QCOMPARE(setting("FormatSet", key), fallback);
+    QCOMPARE(m_dlg->m_settingDlg->m_cmbVEncoder->count() > 0, true);
+}
+
+void tst_FormatDialog::staleHighSpeedIdInProfile()
+{
+    m_dlg->OnClickLossless();
+    QVideoSettingXml::SetItemValue("FormatSet", "Format_ID_lossless", "3999");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Preset .*3999.* is not in .*; using .*3000"));
+    m_dlg->saveDefaultQuality();
+    QCOMPARE(profile().fileFormat, QString("Original"));
+    QVideoSettingXml::SetItemValue("FormatSet", "Format_ID_lossless", "3000");
+}
+
+void tst_FormatDialog::tilePressAndQualityEntries()
+{
+    m_dlg->OnClickCustomizeFormat();
+    // 4002 has saved custom values (from OK above); 4001 has none.
+    m_dlg->ItemPress("General Video", "4002");
+    QCOMPARE(m_dlg->quality(), int(VQ_Customized));
+    QCOMPARE(m_dlg->m_cmbQuality->count(), 3);
+    QCOMPARE(m_dlg->m_cmbQuality->currentIndex(), 2);
+    m_dlg->ItemChange(1);
+    m_dlg->ItemPress("General Video", "4001");
+    QCOMPARE(m_dlg->quality(), int(VQ_HighQuality));
+    QCOMPARE(m_dlg->m_cmbQuality->count(), 2);
+    QCOMPARE(m_dlg->m_cmbQuality->currentIndex(), 0);
+    QCOMPARE(m_dlg->m_settingDlg->m_cmbVEncoder->currentText(), QString("H.264"));
+}
+
+void tst_FormatDialog::settingsButtonSlidesPanelAndAnimationsGo()
+{
+    m_dlg->OnClickCustomizeFormat();
+    QVERIFY(m_dlg->m_settingDlg->isHidden());
+    m_dlg->OnClickBtnSet("4000");
+    QVERIFY(!m_dlg->m_settingDlg->isHidden());
+    QPointer<QPropertyAnimation> slide = m_dlg->settingAnimation();
+    QVERIFY(slide);
+    QTRY_VERIFY_WITH_TIMEOUT(slide.isNull(), 2000);
+    QCOMPARE(m_dlg->m_settingDlg->geometry(), QRect(36, 275, 556, 130));
+
+    // A slide interrupted by the next one goes too.
+    m_dlg->OnClickBtnSet("4000");
+    QPointer<QPropertyAnimation> out = m_dlg->settingAnimation();
+    m_dlg->OnClickFormatWgt();
+    QTRY_VERIFY_WITH_TIMEOUT(out.isNull(), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_dlg->m_settingDlg->isHidden(), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_dlg->settingAnimation() == nullptr, 2000);
+}
+
+void tst_FormatDialog::bandButtonsSwitchHeights()
+{
+    m_dlg->OnClickLossless();
+    QVERIFY(m_dlg->isCompact());
+    m_dlg->OnClickLosslessHidden();
+    QCOMPARE(setting("Lossless_H", "Lossless_H_value"), QString("N"));
+    QCOMPARE(m_dlg->size(), QSize(628, 175));
+    QVERIFY(m_dlg->m_formatItemLosslessDlg->isHidden());
+    m_dlg->OnClickCustomizeFormat();
+    QCOMPARE(m_dlg->size(), QSize(628, 488));
+}
+
+void tst_FormatDialog::tileViewColumnsAndUtf8Texts()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("presets.plist");
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QByteArray body = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+                      "<key>Categories</key><array><string>Vid\xc3\xa9o</string></array>"
+                      "<key>Vid\xc3\xa9o</key><array>";
+    for (int i = 0; i < 11; ++i)
+        body += QByteArray("<dict><key>baseinfo</key><dict><key>title</key><string>T\xc3\xa9l\xc3\xa9phone ")
+                + QByteArray::number(i) + "</string><key>id</key><string>" + QByteArray::number(5000 + i)
+                + "</string><key>ext</key><string>mp4</string><key>icon</key><string>video</string>"
+                  "</dict></dict>";
+    body += "</array></dict></plist>\n";
+    f.write(body);
+    f.close();
+    QPlistRead reader(path.toStdString());
+
+    FormatItemWidget view;
+    QSignalSpy pressed(&view, &FormatItemWidget::emitItemPress);
+    view.RefreshItem(QString::fromUtf8("Vid\xc3\xa9o"), &reader, false);
+    QCOMPARE(view.items().size(), 11);
+    QCOMPARE(view.items().at(0)->getItemName(), QString::fromUtf8("T\xc3\xa9l\xc3\xa9phone 0"));
+    QCOMPARE(view.items().at(0)->getCategories(), QString::fromUtf8("Vid\xc3\xa9o"));
+    view.RefreshItem(QString::fromUtf8("Vid\xc3\xa9o"), &reader, false);
+    QCOMPARE(view.items().size(), 11);
+
+    // Tiles go round the five columns: 1, 6 and 11 share the first.
+    view.resize(556, 248);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const QList<FormatItem*>& tiles = view.items();
+    QCOMPARE(tiles.at(5)->x(), tiles.at(0)->x());
+    QCOMPARE(tiles.at(10)->x(), tiles.at(0)->x());
+    QVERIFY(tiles.at(1)->x() > tiles.at(0)->x());
+    QCOMPARE(tiles.at(6)->x(), tiles.at(1)->x());
+    QVERIFY(tiles.at(5)->y() > tiles.at(0)->y());
+
+    view.setDefaultItem("5003");
+    QCOMPARE(view.selectedItem()->getItemID(), QString("5003"));
+    int shown = 0;
+    for (FormatItem* item : view.items())
+        shown += item->settingsButton()->isHidden() ? 0 : 1;
+    QCOMPARE(shown, 1);
+
+    QTest::mouseClick(view.items().at(6), Qt::LeftButton);
+    QCOMPARE(pressed.count(), 1);
+    QCOMPARE(pressed.at(0).at(1).toString(), QString("5006"));
+    QCOMPARE(view.selectedItem(), view.items().at(6));
+    QCOMPARE(view.items().at(3)->getItemState(), FIS_Normal);
+    QTest::mouseClick(view.items().at(6), Qt::LeftButton);
+    QCOMPARE(pressed.count(), 1);
+
+    // The high-speed view never shows a settings button.
+    FormatItemWidget lossless;
+    lossless.RefreshItem(QString::fromUtf8("Vid\xc3\xa9o"), &reader, true);
+    lossless.setDefaultItem("5000");
+    for (FormatItem* item : lossless.items())
+        QVERIFY(item->settingsButton()->isHidden());
+}
+
+QTEST_MAIN(tst_FormatDialog)
+#include "tst_formatdialog.moc"
