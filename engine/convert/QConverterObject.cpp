@@ -87,6 +87,10 @@ void QConverterObject::StartToConvertVideo(VelVideoConvertItem *item)
         return;
     }
     if (m_bMerge) {
+        if (!m_mergeConverter)
+            m_mergeEncodes = param.m_bLossless && !VelVideoConvertManager::getConvertManagerObject()->IsLosslessMerger();
+        if (m_mergeEncodes)
+            encodeInstead(param);
         if (!m_mergeConverter) {
             // One output for the whole merge: the name is claimed once.
             const QString output = QConverterOperate::getConvertPath();
@@ -120,6 +124,24 @@ void QConverterObject::StartToConvertVideo(VelVideoConvertItem *item)
     if (!m_convertConverter->StartConvert(source.constData(), output.toUtf8().constData(), &param, this,
                                           &QConverterObject::convertPro, false))
         emit emitConvertedFinish(false);
+}
+
+void QConverterObject::encodeInstead(CAVEncodeParam &param) const
+{
+    // Items whose streams differ cannot be copied into one file: encode them
+    // with the container's own encoders, at the first item's picture size.
+    param.m_bLossless = 0;
+    param.m_editConfig.m_bLossless = false;
+    if (param.m_videoCodec != -1)
+        param.m_videoCodec = 0;
+    if (param.m_audioCodec != -1)
+        param.m_audioCodec = 0;
+    param.m_videoOption = param.m_audioOption = 90;
+    const VelVideoConvertItem *first = VelVideoConvertManager::getConvertManagerObject()->GetItem(0);
+    if (first && param.m_videoCodec != -1) {
+        param.m_width = uint32_t(first->m_videoWidth) & ~1u;
+        param.m_height = uint32_t(first->m_videoHeight) & ~1u;
+    }
 }
 
 void QConverterObject::UpdataConverPro(unsigned int progress, convertState state)

@@ -7,6 +7,7 @@
 #include <QString>
 
 class IAVConverter;
+struct CAVEncodeParam;
 class VelVideoConvertItem;
 
 // Drives one run of conversions over the item manager's items: one converter
@@ -50,8 +51,10 @@ public slots:
 private:
     void destroyConverters(bool waitForMerge);
     void removeFailedOutput();
+    void encodeInstead(CAVEncodeParam &param) const;
 
     bool m_bMerge = false;
+    bool m_mergeEncodes = false;   // a lossless merge of items that cannot be copied together
     QList<VelVideoConvertItem *> m_pendingItems;
     bool m_stopRequested = false;
     QString m_mergeOutputPath;

@@ -229,29 +229,42 @@ void TestCodecJobs::losslessCut()
 
 void TestCodecJobs::losslessSubtitleRefusalAndRetry()
 {
-    // mp4 cannot carry subrip: Begin refuses without leaving a file, and the
-    // converter's first retry (no subtitle mask, no captions, no file) succeeds.
-    const QString target = out("subs.mp4");
     Config cfg = copyConfig();
     ZV_SetSubtlIndex_Config(cfg.get(), 0);
     ZV_SetSubtlTrackMask_Config(cfg.get(), 1);
     Job job(ZV_CreateCopy_Job(-1));
-    QCOMPARE(ZV_Open_Job(job.get(), subtitledMkv().toUtf8(), target.toUtf8(), "mp4", cfg.get()), 1);
+
+    // mp4 cannot carry subrip: the cues go out as mov_text, the rest is copied.
+    const QString mp4 = out("subs.mp4");
+    QCOMPARE(ZV_Open_Job(job.get(), subtitledMkv().toUtf8(), mp4.toUtf8(), "mp4", cfg.get()), 1);
+    ZV_SetRange_Job(job.get(), 0, 4 * kSecond);
+    QVERIFY2(ZV_Begin_Job(job.get()) == 1, ZV_GetErrorText_Job(job.get()));
+    QVERIFY(waitJob(job.get()));
+    QCOMPARE(ZV_GetError_Job(job.get()), 0);
+    ZV_Close_Job(job.get());
+    QCOMPARE(streamCodec(probe(mp4), "subtitle"), QString("mov_text"));
+    const auto cues = TestMedia::run("ffmpeg", {"-v", "error", "-i", mp4, "-map", "0:s", "-f", "srt", "-"});
+    QVERIFY2(cues.out.contains("first cue") && !cues.out.contains("second cue"), cues.out.constData());
+
+    // avi takes no subtitles at all: Begin refuses without leaving a file, and
+    // the converter's first retry (no mask, no captions, no file) succeeds.
+    const QString avi = out("subs.avi");
+    QCOMPARE(ZV_Open_Job(job.get(), subtitledMkv().toUtf8(), avi.toUtf8(), "avi", cfg.get()), 1);
     ZV_SetRange_Job(job.get(), 0, 4 * kSecond);
     QCOMPARE(ZV_Begin_Job(job.get()), 0);
     QVERIFY(QString(ZV_GetErrorText_Job(job.get())).contains("subrip"));
-    QVERIFY(!QFile::exists(target));
-
+    QVERIFY(!QFile::exists(avi));
     ZV_SetSubtlTrackMask_Config(cfg.get(), 0);
     ZV_EnableClosedCaption_Config(cfg.get(), 0);
     ZV_SetSubtlFile_Config(cfg.get(), nullptr);
-    QCOMPARE(ZV_Open_Job(job.get(), subtitledMkv().toUtf8(), target.toUtf8(), "mp4", cfg.get()), 1);
+    QCOMPARE(ZV_Open_Job(job.get(), subtitledMkv().toUtf8(), avi.toUtf8(), "avi", cfg.get()), 1);
     ZV_SetRange_Job(job.get(), 0, 4 * kSecond);
     QCOMPARE(ZV_Begin_Job(job.get()), 1);
     QVERIFY(waitJob(job.get()));
     QCOMPARE(ZV_GetError_Job(job.get()), 0);
     ZV_Close_Job(job.get());
-    QCOMPARE(streamCodec(probe(target), "subtitle"), QString());
+    QCOMPARE(streamCodec(probe(avi), "subtitle"), QString());
+    QCOMPARE(streamCodec(probe(avi), "video"), QString("h264"));
 
     // Matroska takes the subrip stream as it is.
     const QString mkv = out("subs.mkv");

@@ -142,7 +142,8 @@ private slots:
     void failureMidwayIsReportedAsFailure();
     void stopReportsStoppedAndRemovesOutput();
     void refusedStartReturnsFalse();
-    void losslessRetryDropsSubtitlesForMp4();
+    void losslessSubtitlesConvertedOrRetried_data();
+    void losslessSubtitlesConvertedOrRetried();
     void audioTypeNoneLeavesNoAudio();
     void mergeTasksReportEachAndJoin();
     void tagsWrittenAfterConversion_data();
@@ -267,11 +268,20 @@ void TestConverter::refusedStartReturnsFalse()
     DestroyAVConverter(nullptr);
 }
 
-void TestConverter::losslessRetryDropsSubtitlesForMp4()
+void TestConverter::losslessSubtitlesConvertedOrRetried_data()
 {
-    // mp4 refuses the subrip stream; the converter's retry begins without it.
-    const QString target = m_dir.filePath("retry.mp4");
-    CAVEncodeParam p = copyParam("mp4");
+    QTest::addColumn<QByteArray>("format");
+    QTest::addColumn<QString>("subtitle");
+    QTest::newRow("mp4 converts subrip to mov_text") << QByteArray("mp4") << "mov_text";
+    QTest::newRow("avi refuses, the retry drops it") << QByteArray("avi") << "";
+}
+
+void TestConverter::losslessSubtitlesConvertedOrRetried()
+{
+    QFETCH(QByteArray, format);
+    QFETCH(QString, subtitle);
+    const QString target = m_dir.filePath("subs." + QString::fromUtf8(format));
+    CAVEncodeParam p = copyParam(format);
     SubtitleTrackInfo sub;
     sub.m_trackId = 2;
     sub.m_codecName = "subrip";
@@ -288,7 +298,7 @@ void TestConverter::losslessRetryDropsSubtitlesForMp4()
     QCOMPARE(int(reports.last().state), int(convertFinished));
     QCOMPARE(codecOf(target, "video"), QString("h264"));
     QCOMPARE(codecOf(target, "audio"), QString("aac"));
-    QCOMPARE(codecOf(target, "subtitle"), QString());
+    QCOMPARE(codecOf(target, "subtitle"), subtitle);
 }
 
 void TestConverter::audioTypeNoneLeavesNoAudio()

@@ -83,6 +83,7 @@ private slots:
     void threeLosslessSegments();
     void threeEncodedSegments();
     void mergeOfThree();
+    void losslessMergeOfDifferentItemsEncodes();
     void sourceDeletedBeforeItsTurn();
     void stopDuringSecondItem();
     void onlyItemFailsRemovesFileAndFolder();
@@ -268,6 +269,28 @@ void TestConverterQueue::mergeOfThree()
     }
     const double gap = qAbs(streamEnd(file, "v") - streamEnd(file, "a"));
     QVERIFY2(gap <= 0.05, qPrintable(QString::number(gap)));
+}
+
+void TestConverterQueue::losslessMergeOfDifferentItemsEncodes()
+{
+    // 320x240 and 160x120 cannot share one copied stream: the merge encodes.
+    useLosslessMp4();
+    addItems(gopClip(), {{0, 2 * kSecond}});
+    addItems(smallClip(), {{0, 2 * kSecond}});
+    QVERIFY(!VelVideoConvertManager::getConvertManagerObject()->IsLosslessMerger());
+    QConverterObject queue;
+    QSignalSpy done(&queue, &QConverterObject::emitConvertedFinishCount);
+    QVERIFY(run(queue, true));
+    QCOMPARE(done.count(), 1);
+    const QDir dir(outputDir(smallClip()));
+    const QStringList files = dir.entryList(QDir::Files);
+    QCOMPARE(files.size(), 1);
+    const QJsonObject p = probe(dir.filePath(files.first()));
+    const QJsonObject v = p.value("streams").toArray().at(0).toObject();
+    QCOMPARE(v.value("width").toInt(), 320);
+    QCOMPARE(v.value("height").toInt(), 240);
+    const double duration = number(p.value("format").toObject().value("duration"));
+    QVERIFY2(qAbs(duration - 4.0) <= 0.1, qPrintable(QString::number(duration)));
 }
 
 void TestConverterQueue::sourceDeletedBeforeItsTurn()

@@ -32,6 +32,8 @@ void copyStreamExtras(const AVStream *from, AVStream *to)
 CopyPipeline::~CopyPipeline()
 {
     clearPending();
+    for (AVBSFContext *b : m_annexB)
+        av_bsf_free(&b);
     for (AVCodecParameters *p : m_reference)
         avcodec_parameters_free(&p);
 }
@@ -56,7 +58,7 @@ bool CopyPipeline::sameCodec(const AVCodecParameters *a, const AVCodecParameters
         && (a->extradata_size == 0 || std::memcmp(a->extradata, b->extradata, a->extradata_size) == 0);
 }
 
-int CopyPipeline::attach(InputSource &in, OutputFile &out, const JobConfig &, std::string *error)
+int CopyPipeline::attach(InputSource &in, OutputFile &out, const JobConfig &cfg, std::string *error)
 {
     AVFormatContext *ic = in.ctx();
     AVFormatContext *oc = out.ctx();
@@ -91,9 +93,28 @@ int CopyPipeline::attach(InputSource &in, OutputFile &out, const JobConfig &, st
             return AVERROR(ENOMEM);
         }
         m_reference.push_back(ref);
-        int err = avcodec_parameters_copy(os->codecpar, is->codecpar);
-        if (err >= 0)
-            err = avcodec_parameters_copy(ref, is->codecpar);
+        m_converters.emplace_back();
+        m_annexB.push_back(nullptr);
+        int err = avcodec_parameters_copy(ref, is->codecpar);
+        if (err < 0) {
+            *error = errorText(err, "cannot copy the parameters of stream " + std::to_string(chosen[k]));
+            return err;
+        }
+        os->time_base = is->time_base;
+        copyStreamExtras(is, os);
+        if (is->codecpar->codec_type == AVMEDIA_TYPE_SUBTITLE) {
+            // Text cues the container cannot carry as they are go out in its own text codec.
+            const AVCodecID asked = cfg.subtitleCodec == AV_CODEC_ID_MOV_TEXT || cfg.subtitleCodec == AV_CODEC_ID_TEXT
+                ? AVCodecID(cfg.subtitleCodec) : AV_CODEC_ID_NONE;
+            const AVCodecID target = SubtitleConverter::targetCodec(is->codecpar, asked, oc->oformat);
+            if (target != is->codecpar->codec_id) {
+                m_converters.back() = std::make_unique<SubtitleConverter>();
+                if ((err = m_converters.back()->open(is, target, os, error)) < 0)
+                    return err;
+                continue;
+            }
+        }
+        err = avcodec_parameters_copy(os->codecpar, is->codecpar);
         if (err < 0) {
             *error = errorText(err, "cannot copy the parameters of stream " + std::to_string(chosen[k]));
             return err;
@@ -104,8 +125,8 @@ int CopyPipeline::attach(InputSource &in, OutputFile &out, const JobConfig &, st
         if (tag && oc->oformat->codec_tag
             && av_codec_get_id(oc->oformat->codec_tag, tag) == is->codecpar->codec_id)
             os->codecpar->codec_tag = tag;
-        os->time_base = is->time_base;
-        copyStreamExtras(is, os);
+        if ((err = setUpAnnexB(is, os, oc->oformat, error)) < 0)
+            return err;
     }
     if (first) {
         av_dict_copy(&oc->metadata, ic->metadata, 0);
@@ -114,6 +135,55 @@ int CopyPipeline::attach(InputSource &in, OutputFile &out, const JobConfig &, st
     }
     m_lastDts.assign(m_reference.size(), AV_NOPTS_VALUE);
     return 0;
+}
+
+int CopyPipeline::setUpAnnexB(const AVStream *is, AVStream *os, const AVOutputFormat *format, std::string *error)
+{
+    // Stream formats (avi, program streams, raw) want start codes where mp4 and
+    // Matroska store length-prefixed NAL units; mpegts converts by itself.
+    const AVCodecParameters *p = is->codecpar;
+    const char *filter = p->codec_id == AV_CODEC_ID_H264 ? "h264_mp4toannexb"
+                        : p->codec_id == AV_CODEC_ID_HEVC ? "hevc_mp4toannexb" : nullptr;
+    const std::string name = format->name;
+    const bool wantsStartCodes = name == "avi" || name == "mpeg" || name == "vob" || name == "dvd" || name == "h264"
+        || name == "hevc";
+    if (!filter || !wantsStartCodes || p->extradata_size < 1 || p->extradata[0] != 1)
+        return 0;
+    AVBSFContext *bsf = nullptr;
+    int err = av_bsf_alloc(av_bsf_get_by_name(filter), &bsf);
+    if (err >= 0) {
+        m_annexB.back() = bsf;
+        err = avcodec_parameters_copy(bsf->par_in, p);
+    }
+    if (err >= 0) {
+        bsf->time_base_in = is->time_base;
+        err = av_bsf_init(bsf);
+    }
+    if (err >= 0) {
+        const uint32_t tag = os->codecpar->codec_tag;
+        err = avcodec_parameters_copy(os->codecpar, bsf->par_out);
+        os->codecpar->codec_tag = tag;
+    }
+    if (err < 0)
+        *error = errorText(err, std::string("cannot set up ") + filter);
+    return err;
+}
+
+int CopyPipeline::writeThroughAnnexB(AVBSFContext *bsf, AVPacket *pkt, AVFormatContext *oc, std::string *error)
+{
+    const int stream = pkt->stream_index;
+    int err = av_bsf_send_packet(bsf, pkt);
+    while (err >= 0) {
+        err = av_bsf_receive_packet(bsf, pkt);
+        if (err == AVERROR(EAGAIN) || err == AVERROR_EOF)
+            return 0;
+        if (err >= 0) {
+            pkt->stream_index = stream;
+            err = av_interleaved_write_frame(oc, pkt);
+        }
+    }
+    *error = errorText(err, "cannot write " + std::string(oc->url));
+    return err;
 }
 
 int CopyPipeline::findStart(InputSource &in, int64_t startUs, int64_t durationUs, std::string *error)
@@ -196,13 +266,25 @@ int CopyPipeline::run(InputSource &in, OutputFile &out, int64_t offsetUs, Worker
     for (unsigned i = 0; i < ic->nb_streams; ++i)
         shift[i] = av_rescale_q(m_keyDtsRaw - offsetUs, AV_TIME_BASE_Q, ic->streams[i]->time_base);
     std::vector<bool> ended(m_reference.size(), false);
+    // Sparse subtitle streams may have no packet past the end for a long time;
+    // the copy ends once the video and audio streams passed it.
+    std::vector<bool> holds(m_reference.size(), true);
+    size_t holding = 0;
+    for (size_t k = 0; k < m_reference.size(); ++k) {
+        holds[k] = m_reference[k]->codec_type != AVMEDIA_TYPE_SUBTITLE;
+        holding += holds[k] ? 1 : 0;
+    }
+    if (holding == 0) {
+        std::fill(holds.begin(), holds.end(), true);
+        holding = holds.size();
+    }
     size_t endedCount = 0;
     size_t next = 0;
     PacketPtr owned(av_packet_alloc());
     if (!owned)
         return AVERROR(ENOMEM);
 
-    while (endedCount < ended.size()) {
+    while (endedCount < holding) {
         if (worker.abort)
             return AVERROR_EXIT;
         AVPacket *pkt = owned.get();
@@ -231,7 +313,7 @@ int CopyPipeline::run(InputSource &in, OutputFile &out, int64_t offsetUs, Worker
         // Video runs while dts < E, which keeps every frame the pictures before E need.
         if (m_rangeEndUs > 0 && (video ? dtsUs : ptsUs) >= m_rangeEndUs) {
             ended[os] = true;
-            ++endedCount;
+            endedCount += holds[os] ? 1 : 0;
             av_packet_unref(pkt);
             continue;
         }
@@ -257,6 +339,20 @@ int CopyPipeline::run(InputSource &in, OutputFile &out, int64_t offsetUs, Worker
         m_outputEndUs = std::max(m_outputEndUs, outPtsUs + toUs(pkt->duration, ost->time_base));
         worker.doneUs = std::clamp<int64_t>(outPtsUs - offsetUs, worker.doneUs.load(), worker.totalUs.load());
 
+        if (m_converters[os]) {
+            int err = m_converters[os]->write(pkt, oc, error);
+            av_packet_unref(pkt);
+            if (err < 0)
+                return err;
+            continue;
+        }
+        if (m_annexB[os]) {
+            int err = writeThroughAnnexB(m_annexB[os], pkt, oc, error);
+            av_packet_unref(pkt);
+            if (err < 0)
+                return err;
+            continue;
+        }
         int err = av_interleaved_write_frame(oc, pkt);
         if (err < 0) {
             *error = errorText(err, "cannot write " + out.path());

@@ -1,6 +1,13 @@
 #pragma once
 
 #include "job/Pipeline.h"
+#include "job/SubtitleConverter.h"
+
+extern "C" {
+#include <libavcodec/bsf.h>
+}
+
+#include <memory>
 
 #include <vector>
 
@@ -30,11 +37,15 @@ public:
 private:
     bool sameCodec(const AVCodecParameters *a, const AVCodecParameters *b) const;
     void clearPending();
+    int setUpAnnexB(const AVStream *is, AVStream *os, const AVOutputFormat *format, std::string *error);
+    int writeThroughAnnexB(AVBSFContext *bsf, AVPacket *pkt, AVFormatContext *oc, std::string *error);
 
     std::vector<int> m_map;                 // input stream → output stream, -1 = dropped
     std::vector<AVCodecParameters *> m_reference;  // output stream layout of the first source
     std::vector<int64_t> m_lastDts;         // per output stream, output time base
     std::vector<AVPacket *> m_pending;      // read during the start search
+    std::vector<std::unique_ptr<SubtitleConverter>> m_converters;  // per output stream, null = copied
+    std::vector<AVBSFContext *> m_annexB;   // per output stream: length-prefixed H.264/HEVC to start codes
     int64_t m_keyUs = 0;                    // media time of K
     int64_t m_keyDtsRaw = 0;                // raw µs of the first dts copied
     int64_t m_rangeEndUs = 0;               // media time of E, 0 = to the end

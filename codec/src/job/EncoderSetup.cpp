@@ -245,6 +245,7 @@ int openVideoEncoder(AVFormatContext *oc, const AVCodec *codec, uint32_t tag, co
     enc->pix_fmt = pixelFormatFor(codec);
     enc->framerate = target.rate;
     enc->time_base = av_inv_q(target.rate);
+    enc->thread_count = 0;   // the encoder's own threading, as many threads as it likes
     if (tag)
         enc->codec_tag = tag;
     AVDictionary *opts = nullptr;
