@@ -6,9 +6,9 @@
 
 #include <QCryptographicHash>
 #include <QList>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QString>
+
+#include <mutex>
 
 struct DeliveredFrame {
     QString md5;
@@ -51,32 +51,33 @@ public:
         d.width = int(ZV_GetVideoWidth_Frame(f));
         d.height = int(ZV_GetVideoHeight_Frame(f));
         d.stride0 = ZV_GetVideoStride_Frame(f, 0);
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         m_frames.append(d);
     }
 
     QList<DeliveredFrame> frames() const
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         return m_frames;
     }
     int count() const
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         return m_frames.size();
     }
     DeliveredFrame last() const
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         return m_frames.isEmpty() ? DeliveredFrame{} : m_frames.last();
     }
     void clear()
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         m_frames.clear();
     }
 
 private:
-    mutable QMutex m_mutex;
+    // std::mutex rather than QMutex: ThreadSanitizer sees its locking.
+    mutable std::mutex m_mutex;
     QList<DeliveredFrame> m_frames;
 };

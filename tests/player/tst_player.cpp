@@ -129,6 +129,7 @@ private slots:
     void keyFrameStepsLandOnKeyFrames();
     void asyncSeekBurstEndsOnLastTarget();
     void deliveredSizesAndFormats();
+    void rotatedClipIsDeliveredUpright();
     void waveBlocksWhileToneplays();
     void completionStopAndReopen();
     void audioStreamChoiceKeepsPosition();
@@ -375,6 +376,28 @@ void TestPlayer::deliveredSizesAndFormats()
     }
     const int32_t formats[] = {0};
     ZV_SetFrameFormats_Library(formats, 1);
+}
+
+void TestPlayer::rotatedClipIsDeliveredUpright()
+{
+    const QString file = TestMedia::make("player_rotated_90.mp4",
+                                         {"-i", TestMedia::h264AacMp4(), "-t", "1", "-c", "copy",
+                                          "-metadata:s:v:0", "rotate=90"});
+    QVERIFY(!file.isEmpty());
+    const auto expected = decodeAll(file); // ffmpeg turns the picture upright too
+    PlayerRecorder original, edited;
+    PlayerHandle p;
+    QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
+    QCOMPARE(ZV_GetVideoSize_Player(p), (uint64_t(320) << 32) | 240);
+    QCOMPARE(ZV_GetVideoAspectRatio_Player(p), (uint64_t(4) << 32) | 3);
+    QVERIFY(ZV_SetOriginalVideoFrameHandle_Player(p, &PlayerRecorder::callback, &original));
+    QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &edited));
+    QVERIFY(ZV_Seek_Player(p, 520000));
+    QTRY_VERIFY_WITH_TIMEOUT(original.count() >= 1 && edited.count() >= 1, 3000);
+    QCOMPARE(original.last().width, 240);
+    QCOMPARE(original.last().height, 320);
+    QCOMPARE(original.last().md5, expected[13].md5);
+    QCOMPARE(edited.last().md5, expected[13].md5);
 }
 
 void TestPlayer::waveBlocksWhileToneplays()

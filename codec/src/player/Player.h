@@ -208,7 +208,7 @@ private:
     // settings
     std::mutex m_settingsMutex;
     PlayerSettings m_settings;
-    uint64_t m_settingsVersion = 0;
+    std::atomic<uint64_t> m_settingsVersion{0};
     int m_batchDepth = 0;
 };
 
