@@ -1,62 +1,46 @@
 #include "QUiCommonInterface.h"
 
-#include <QDesktopServices>
+#include "VelCommonInterface.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
-#include <QSysInfo>
-#include <QUrl>
 #include <QWidget>
 
-#include <sys/time.h>
-#include <time.h>
-#include <unistd.h>
-
+// The clocks and the desktop and power services are the system services' own; one
+// implementation keeps the power calls behind the seam that tests replace.
 quint64 QUiCommonInterface::getSystemTime()
 {
-    timespec now {};
-    if (clock_gettime(CLOCK_MONOTONIC, &now) == 0)
-        return quint64(now.tv_sec) * 1000000u + quint64(now.tv_nsec) / 1000u;
-    return getDateTime();
+    return VelCommonInterface::getSystemTime();
 }
 
 quint64 QUiCommonInterface::getDateTime()
 {
-    timeval now {};
-    if (gettimeofday(&now, nullptr) != 0)
-        return 0;
-    return quint64(now.tv_sec) * 1000000u + quint64(now.tv_usec);
+    return VelCommonInterface::getDateTime();
 }
 
 void QUiCommonInterface::Sleep(long long microseconds)
 {
-    if (microseconds > 0)
-        usleep(useconds_t(microseconds));
+    VelCommonInterface::Sleep(microseconds);
 }
 
-// Desktops offer no common "select this file" call; opening its folder is the portable part.
 void QUiCommonInterface::showFileInFolder(std::string path)
 {
-    QString text = QString::fromStdString(path);
-    text.replace("//", "/");
-    text.replace("\\", "/");
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(text).absolutePath()));
+    VelCommonInterface::showFileInFolder(path);
 }
 
 void QUiCommonInterface::shutdownComputer()
 {
-    QProcess::startDetached("systemctl", {"poweroff"});
+    VelCommonInterface::shutdownComputer();
 }
 
 void QUiCommonInterface::sleepComputer()
 {
-    QProcess::startDetached("systemctl", {"suspend"});
+    VelCommonInterface::sleepComputer();
 }
 
 QString QUiCommonInterface::SystemVersionInfo()
 {
-    const QString name = QSysInfo::prettyProductName();
-    return name.isEmpty() ? QString("Unkown") : name;
+    return VelCommonInterface::SystemVersionInfo();
 }
 
 void QUiCommonInterface::clearFolder(const QString& folder, bool removeSelf)
