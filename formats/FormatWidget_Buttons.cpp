@@ -2,6 +2,7 @@
 // connections of the format dialog's other controls.
 #include "FormatWidget.h"
 
+#include "CaptionSize.h"
 #include "CategoriesBtnWgt.h"
 #include "QIAnyUtil.h"
 #include "QImageButton.h"
@@ -134,7 +135,7 @@ void FormatWidget::initQualityCombo()
     const QString res = QIAnyUtil::getResourcePath();
     m_cmbQuality->setImageForRect(res + "/image/Common_bg/bg_combobox1.png", QRect(0, 0, 90, 21));
     m_cmbQuality->setBtnIcon(res + "/image/Format_Dlg/btn_quality.png", true);
-    m_cmbQuality->setTextPixelSize(11);
+    m_cmbQuality->setTextPixelSize(captionPoints(11));
     m_cmbQuality->setItemFontPointSize(11);
     m_cmbQuality->setIconRect(QRect(75, 7, 0, 0));
     m_cmbQuality->setTextRect(QRect(10, 0, 80, 0));

@@ -166,10 +166,20 @@ void FormatWidget::retranslateUi()
     default:
         break;
     }
-    m_radLosslessMode->setText(QObject::tr("High - Speed mode - Fast and Lossless (Recommended)"));
-    m_radLosslessMode->adjustSize();
-    m_radCustomize->setText(QObject::tr("Encoding mode - Customize file format, quality and codec (Slow)"));
-    m_radCustomize->adjustSize();
+    // The caption widths above were measured in another font; a caption that
+    // needs more room gets it rather than being cut short.
+    QFont modeFont("Tahoma");
+    modeFont.setPixelSize(language == 3 ? 11 : 12);
+    const QFontMetrics metrics(modeFont);
+    auto setModeText = [&metrics](QCheckButton* mode, const QString& text) {
+        QRect rect = mode->textRect();
+        rect.setWidth(qMax(rect.width(), metrics.horizontalAdvance(text) + 4));
+        mode->setTextRect(rect);
+        mode->setText(text);
+        mode->adjustSize();
+    };
+    setModeText(m_radLosslessMode, QObject::tr("High - Speed mode - Fast and Lossless (Recommended)"));
+    setModeText(m_radCustomize, QObject::tr("Encoding mode - Customize file format, quality and codec (Slow)"));
 
     m_settingDlg->retranslateUi();
     resetControlLocation();

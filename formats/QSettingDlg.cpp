@@ -1,6 +1,7 @@
 // Construction, look, pages and translation of the encoding-settings panel.
 #include "QSettingDlg.h"
 
+#include "CaptionSize.h"
 #include "QConverterOperate.h"
 #include "QCustomComboBox.h"
 #include "QIAnyUtil.h"
@@ -117,7 +118,7 @@ void QSettingDlg::InitCtrl()
 void QSettingDlg::InitComboboxCtrl(QCustomComboBox* combo)
 {
     combo->setImageForRect(QIAnyUtil::getResourcePath() + "/image/Common_bg/bg_combobox3.png", QRect(0, 0, 120, 22));
-    combo->setTextPixelSize(10);
+    combo->setTextPixelSize(captionPoints(10));
     combo->setItemFontPointSize(11);
     combo->setTextColor(QColor(245, 245, 245), QColor(245, 245, 245), QColor(245, 245, 245), QColor(74, 74, 74));
     combo->setIconRect(QRect(5, 4, 15, 15));
