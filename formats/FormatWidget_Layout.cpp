@@ -7,9 +7,9 @@
 #include "QSettingDlg.h"
 #include "QTextImageButton.h"
 #include "QVideoSettingXml.h"
+#include "ShowMessage.h"
 
 #include <QDialog>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPropertyAnimation>
 
@@ -215,11 +215,10 @@ void FormatWidget::OnClickLosslessShow()
 {
     if (!m_bAttentionShown) {
         m_bAttentionShown = true;
-        QMessageBox::information(nullptr, QString(),
-                                 QObject::tr("Attention: Please don't change advanced settings if you are "
-                                             "non-professionals. Please leave it as the default \"Original\". "
-                                             "Otherwise the conversion may fail."),
-                                 QMessageBox::Ok, QMessageBox::NoButton);
+        ShowMessage(QObject::tr("Attention: Please don't change advanced settings if you are "
+                                "non-professionals. Please leave it as the default \"Original\". "
+                                "Otherwise the conversion may fail."),
+                    QString(), 18);
     }
     saveBand(true);
     m_formatItemLosslessDlg->show();

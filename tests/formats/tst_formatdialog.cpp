@@ -13,10 +13,14 @@
 #include "QSettingDlg.h"
 #include "QTextImageButton.h"
 #include "QVelBaseButton.h"
+#include "QMessageCommonDlg.h"
 #include "QVideoSettingXml.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -88,7 +92,10 @@ private slots:
     void staleHighSpeedIdInProfile();
     void tilePressAndQualityEntries();
     void settingsButtonSlidesPanelAndAnimationsGo();
+    void showAdvancedWarnsOnce();
     void bandButtonsSwitchHeights();
+    void tileStates();
+    void commonMessageDialog();
     void tileViewColumnsAndUtf8Texts();
 
 private:
@@ -294,6 +301,72 @@ void tst_FormatDialog::settingsButtonSlidesPanelAndAnimationsGo()
     QTRY_VERIFY_WITH_TIMEOUT(out.isNull(), 2000);
     QTRY_VERIFY_WITH_TIMEOUT(m_dlg->m_settingDlg->isHidden(), 2000);
     QTRY_VERIFY_WITH_TIMEOUT(m_dlg->settingAnimation() == nullptr, 2000);
+}
+
+void tst_FormatDialog::showAdvancedWarnsOnce()
+{
+    m_dlg->OnClickLossless();
+    int warnings = 0;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&warnings] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ++warnings;
+            box->accept();
+        }
+    });
+    closer.start(20);
+    m_dlg->OnClickLosslessShow();
+    QCOMPARE(warnings, 1);
+    QCOMPARE(setting("Lossless_H", "Lossless_H_value"), QString("Y"));
+    QVERIFY(!m_dlg->isCompact());
+    QVERIFY(!m_dlg->m_formatItemLosslessDlg->isHidden());
+    QVERIFY(m_dlg->m_btnLosslessShow->isHidden());
+    m_dlg->OnClickLosslessHidden();
+    m_dlg->OnClickLosslessShow();
+    QTest::qWait(60);
+    QCOMPARE(warnings, 1);
+    m_dlg->OnClickLosslessHidden();
+}
+
+void tst_FormatDialog::tileStates()
+{
+    FormatItem tile;
+    tile.setHiddenSet(false);
+    QVERIFY(!tile.settingsButton()->isHidden());
+    tile.setItemState(FIS_Normal);
+    QVERIFY(tile.settingsButton()->isHidden());
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(&tile, &enter);
+    QCOMPARE(tile.getItemState(), FIS_Hover);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&tile, &leave);
+    QCOMPARE(tile.getItemState(), FIS_Normal);
+    tile.setItemState(FIS_Selected);
+    QApplication::sendEvent(&tile, &enter);
+    QCOMPARE(tile.getItemState(), FIS_Selected);
+    QVERIFY(!tile.settingsButton()->isHidden());
+    tile.grab();
+    QCOMPARE(tile.nameLabel()->palette().color(QPalette::WindowText), QColor(228, 228, 228));
+
+    FormatItem quiet;
+    quiet.setHiddenSet(true);
+    quiet.setItemState(FIS_Selected);
+    QVERIFY(quiet.settingsButton()->isHidden());
+}
+
+void tst_FormatDialog::commonMessageDialog()
+{
+    QMessageCommonDlg dlg;
+    QCOMPARE(dlg.size(), QSize(380, 170));
+    dlg.setMsgText("Done.");
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QCOMPARE(dlg.m_btnOk->geometry().right(), 380 - 24 - 1);
+    QCOMPARE(dlg.m_labLink->x(), dlg.m_labMsg->x());
+    QVERIFY(dlg.m_labLink->text().contains(QMessageCommonDlg::siteAddress()));
+    QSignalSpy accepted(&dlg, &QDialog::accepted);
+    dlg.m_btnOk->click();
+    QCOMPARE(accepted.count(), 1);
 }
 
 void tst_FormatDialog::bandButtonsSwitchHeights()

@@ -6,6 +6,7 @@
 #include "QPlistRead.h"
 #include "QSettingDlg.h"
 #include "QTextImageButton.h"
+#include "QConverterOperate.h"
 #include "QVideoSettingXml.h"
 
 #include <QAction>
@@ -68,6 +69,7 @@ private slots:
     void pickInHighSpeedModeKeepsTheLosslessPreset();
     void profileNumbersStartDefined();
     void okSavesCustomValues();
+    void pagesAndLanguagePlacement();
 
 private:
     QSettingDlg* load(const QString& category, const QString& id);
@@ -325,6 +327,41 @@ void tst_SettingPanel::okSavesCustomValues()
     QCOMPARE(saved->V_BitRate, p->m_cmbVBitRate->currentText());
     QCOMPARE(QSettingDlg::m_attributeSetting->fileFormat, QString("webm"));
     QCOMPARE(QSettingDlg::m_attributeSetting->VCodecsId, 0x8D);
+}
+
+void tst_SettingPanel::pagesAndLanguagePlacement()
+{
+    QSettingDlg* p = load("General Video", "4000");
+    QCOMPARE(p->m_cmbVEncoder->QWidget::size(), QSize(120, 22));
+    QVERIFY(!p->m_cmbVEncoder->isHidden());
+    QVERIFY(p->m_cmbAEncoder->isHidden());
+    const QString before = p->m_cmbVBitRate->currentText();
+    p->OnClickAudio();
+    QVERIFY(p->m_cmbVEncoder->isHidden());
+    QVERIFY(p->m_labCodec->isHidden());
+    QVERIFY(!p->m_cmbAEncoder->isHidden());
+    QVERIFY(!p->m_labACodec->isHidden());
+    p->OnClickVideo();
+    QVERIFY(!p->m_cmbVEncoder->isHidden());
+    QCOMPARE(p->m_cmbVBitRate->currentText(), before);
+
+    QConverterOperate::setLanguageType("French");
+    p->retranslateUi();
+    QCOMPARE(p->m_cmbVEncoder->x(), 138);
+    QCOMPARE(p->m_cmbVFrame->x(), 138);
+    QCOMPARE(p->m_labCodec->width(), 102);
+    QCOMPARE(p->m_cmbAEncoder->x(), 116);
+    QConverterOperate::setLanguageType("English");
+    p->retranslateUi();
+    QCOMPARE(p->m_cmbVEncoder->x(), 116);
+    QCOMPARE(p->m_labFrame->width(), 81);
+
+    // The page buttons meet at the centre; Default sits at the right.
+    p->resize(600, 130);
+    p->grab();
+    QCOMPARE(p->m_btnVideo->geometry().right() + 1, 300);
+    QCOMPARE(p->m_btnAudio->x(), 300);
+    QCOMPARE(p->m_btnDefault->geometry().right(), 600 - 4 - 1);
 }
 
 QTEST_MAIN(tst_SettingPanel)
