@@ -7,9 +7,12 @@
 #include "QSettingDlg.h"
 #include "QTextImageButton.h"
 #include "QConverterOperate.h"
+#include "QIAnyUtil.h"
 #include "QVideoSettingXml.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -58,6 +61,7 @@ class tst_SettingPanel : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void generalVideoFillsEightCombos();
     void qualityBuildsProfile_data();
@@ -83,6 +87,15 @@ QSettingDlg* tst_SettingPanel::load(const QString& category, const QString& id)
         category.toStdString(), id.toStdString(), "", "", "", "");
     m_panel->setFormatInfoToCtrl(record);
     return m_panel.get();
+}
+
+void tst_SettingPanel::initTestCase()
+{
+    // Settings are written under HOME: only the test HOME that ctest gives is safe.
+    if (!QDir::homePath().contains("/testhome/"))
+        QSKIP("run through ctest, which gives this test a HOME of its own");
+    const QString data = QIAnyUtil::getAppDataPath();
+    QFile::remove(data + "/VideoDefaultFormatSetting.xml");
 }
 
 void tst_SettingPanel::init()
