@@ -97,6 +97,7 @@ private slots:
     void tileStates();
     void commonMessageDialog();
     void tileViewColumnsAndUtf8Texts();
+    void okOnAFreshSettingsFile();
 
 private:
     FormatWidget* m_dlg = nullptr;
@@ -444,6 +445,21 @@ void tst_FormatDialog::tileViewColumnsAndUtf8Texts()
     lossless.setDefaultItem("5000");
     for (FormatItem* item : lossless.items())
         QVERIFY(item->settingsButton()->isHidden());
+}
+
+// The store writes only into groups that exist; OK must not lose the choice
+// when the settings file was removed while the program ran.
+void tst_FormatDialog::okOnAFreshSettingsFile()
+{
+    m_dlg->OnClickCustomizeFormat();
+    m_dlg->ItemPress("Web Video", "4403");
+    QVERIFY(QFile::remove(QIAnyUtil::getAppDataPath() + "/VideoDefaultSetting.xml"));
+    m_dlg->OnBtnOk();
+    QCOMPARE(setting("LOSSLESS_ITEM", "Lossless_convert"), QString("N"));
+    QCOMPARE(setting("FormatSet", "Format_cate"), QString("Web Video"));
+    QCOMPARE(setting("FormatSet", "Format_ID"), QString("4403"));
+    QCOMPARE(setting("VIDEO_QUALITY_ITEM", "quality_value"), QString("1"));
+    QCOMPARE(profile().fileFormat, QString("webm"));
 }
 
 QTEST_MAIN(tst_FormatDialog)
