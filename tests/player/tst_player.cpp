@@ -132,6 +132,7 @@ private slots:
     void rotatedClipIsDeliveredUpright();
     void waveBlocksWhileToneplays();
     void completionStopAndReopen();
+    void seekWhileRunningAndLoop();
     void audioStreamChoiceKeepsPosition();
     void audioFallbackIsReported_data();
     void audioFallbackIsReported();
@@ -489,6 +490,45 @@ void TestPlayer::completionStopAndReopen()
     QTRY_VERIFY_WITH_TIMEOUT(ZV_IsCompleted_Player(p), 4000);
     QVERIFY(!ZV_Open_Player(p, "/nonexistent/clip.mp4", 0, 0, 0, 0));
     QVERIFY(!ZV_Play_Player(p));
+}
+
+void TestPlayer::seekWhileRunningAndLoop()
+{
+    const QString file = TestMedia::h264AacMp4();
+    const auto oracle = decodeAll(file);
+    {
+        PlayerRecorder rec;
+        PlayerHandle p;
+        QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
+        QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
+        QVERIFY(ZV_Play_Player(p));
+        QTest::qWait(300);
+        const int before = rec.count();
+        QVERIFY(ZV_Seek_Player(p, 4000000));
+        QVERIFY(ZV_IsRunning_Player(p));
+        QTest::qWait(500);
+        QVERIFY(ZV_Pause_Player(p));
+        const auto frames = rec.frames().mid(before);
+        int first = 0;
+        while (first < frames.size() && indexOf(oracle, frames[first].md5) < 100)
+            ++first;
+        QVERIFY(first <= 1); // at most one picture was already on its way
+        QVERIFY(frames.size() - first >= 8);
+        // Playback goes on from the picture at the target, one picture after another.
+        for (int i = first; i < frames.size(); ++i)
+            QCOMPARE(indexOf(oracle, frames[i].md5), 100 + i - first);
+    }
+    {
+        PlayerHandle p;
+        QVERIFY(ZV_Open_Player(p, shortMp4().toUtf8(), 0, 0, 0, 0));
+        QVERIFY(ZV_EnableLoop_Player(p, 1));
+        QVERIFY(ZV_Play_Player(p));
+        QTest::qWait(1600);
+        // A one-second clip played 1.6 s: it started over instead of completing.
+        QVERIFY(ZV_IsRunning_Player(p));
+        QVERIFY(!ZV_IsCompleted_Player(p));
+        QVERIFY(ZV_GetPlayTime_Player(p) < 900000);
+    }
 }
 
 // Peak level of the wave blocks gathered over about half a second of play.
