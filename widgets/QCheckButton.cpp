@@ -93,9 +93,12 @@ void QCheckButton::paintEvent(QPaintEvent*)
     painter.setFont(font);
     painter.setPen(isEnabled() ? m_textColor : m_disColor);
     m_font = font;
-    if (m_textRect.width() == 0)
+    // A rectangle made while the widget was narrower than its picture comes out
+    // with a negative width; it is widened like an empty one instead of hiding
+    // the caption.
+    if (m_textRect.width() <= 0)
         m_textRect.setRight(width() - 1);
-    if (m_textRect.height() == 0)
+    if (m_textRect.height() <= 0)
         m_textRect.setBottom(height() - 1);
     QStripDraw::drawCaption(painter, m_textRect, m_text);
     painter.setFont(saved);

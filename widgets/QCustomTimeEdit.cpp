@@ -204,7 +204,12 @@ void QCustomTimeEdit::paintEvent(QPaintEvent* event)
 
 void QCustomTimeEdit::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::EnabledChange)
-        m_edit->setPalette(fieldTextPalette(QPalette(), isEnabled() ? m_editColor : m_editDisColor));
+    // The line edit holds its own palette since setEditColor: it gets the new one
+    // too, or a disabled field would keep showing the enabled colour.
+    if (event->type() == QEvent::EnabledChange) {
+        const QPalette palette = fieldTextPalette(QPalette(), isEnabled() ? m_editColor : m_editDisColor);
+        m_edit->setPalette(palette);
+        m_edit->getLindEdit()->setPalette(palette);
+    }
     QCustomImageWidget::changeEvent(event);
 }

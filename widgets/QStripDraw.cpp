@@ -45,8 +45,13 @@ int QStripDraw::captionFlags(const QRect& rect)
     return rect.left() == 0 ? int(Qt::AlignHCenter | Qt::AlignVCenter) : int(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
+// A caption whose advance fits is drawn whole: eliding measures the glyphs' ink as
+// well and would cut a caption that a widget was sized to by its advance.
 void QStripDraw::drawCaption(QPainter& painter, const QRect& rect, const QString& text)
 {
-    const QString shown = painter.fontMetrics().elidedText(text, Qt::ElideRight, rect.width());
+    const QFontMetrics metrics = painter.fontMetrics();
+    const QString shown = metrics.horizontalAdvance(text) <= rect.width()
+                              ? text
+                              : metrics.elidedText(text, Qt::ElideRight, rect.width());
     painter.drawText(rect, captionFlags(rect), shown);
 }

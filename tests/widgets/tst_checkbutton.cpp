@@ -16,6 +16,7 @@ private slots:
     void pressSequence();
     void setCheckedIsSilent();
     void captionAfterPicture();
+    void captionShownWhenSizedAfterPictures();
     void drawsPictureOfState();
 
 private:
@@ -78,6 +79,25 @@ void TestCheckButton::captionAfterPicture()
     button.adjustSize();
     QCOMPARE(button.width(), 23 + QFontMetrics(font).horizontalAdvance("Merge into one file"));
     QCOMPARE(button.height(), 20);
+}
+
+// Pictures given while the widget is narrower than them left a negative caption
+// width that hid the caption.
+void TestCheckButton::captionShownWhenSizedAfterPictures()
+{
+    QCheckButton button;
+    button.resize(10, 20);
+    button.setCheckImage(WidgetPictures::flat(m_dir, "on3.png", 28, 28, Qt::green),
+                         WidgetPictures::flat(m_dir, "off3.png", 28, 28, Qt::red));
+    button.setTextColor(Qt::white);
+    button.setText("Caption");
+    button.resize(120, 20);
+    const QImage image = button.grab().toImage();
+    bool ink = false;
+    for (int x = 20; x < 120 && !ink; ++x)
+        for (int y = 0; y < 20 && !ink; ++y)
+            ink = image.pixelColor(x, y).red() > 128 && image.pixelColor(x, y).green() > 128;
+    QVERIFY(ink);
 }
 
 void TestCheckButton::drawsPictureOfState()

@@ -229,9 +229,11 @@ void TestTimeEdit::layoutAndDisabledBrush()
 
     field.setEditColor(QColor(228, 228, 228), QColor(120, 120, 120));
     field.setEnabled(false);
-    const QBrush brush = field.editor()->palette().brush(QPalette::Disabled, QPalette::Text);
-    QCOMPARE(brush.style(), Qt::SolidPattern);
-    QCOMPARE(brush.color(), QColor(120, 120, 120));
+    for (QWidget* w : {static_cast<QWidget*>(field.editor()), static_cast<QWidget*>(field.editor()->getLindEdit())}) {
+        const QBrush brush = w->palette().brush(QPalette::Disabled, QPalette::Text);
+        QCOMPARE(brush.style(), Qt::DiagCrossPattern);
+        QCOMPARE(brush.color(), QColor(120, 120, 120));
+    }
 }
 
 void TestTimeEdit::simpleFieldReportsTypedTimes()
