@@ -146,6 +146,7 @@ private slots:
     void losslessSubtitleRefusalAndRetry();
     void encode_data();
     void encode();
+    void encodeTurnsRotatedSourceUpright();
     void missingEncoderRefusesOpen_data();
     void missingEncoderRefusesOpen();
     void refusedBeginLeavesNoFile_data();
@@ -336,6 +337,27 @@ void TestCodecJobs::encode()
     const auto r = TestMedia::run("ffmpeg", {"-v", "error", "-i", target, "-f", "null", "-"});
     QCOMPARE(r.exitCode, 0);
     QVERIFY2(r.err.trimmed().isEmpty(), r.err.constData());
+}
+
+void TestCodecJobs::encodeTurnsRotatedSourceUpright()
+{
+    // Stored 320x240 with a 90° display matrix: players show 240x320.
+    const QString rotated = TestMedia::make("convert_rotated90.mp4",
+                                            {"-i", gopClip(), "-t", "2", "-c", "copy", "-metadata:s:v:0", "rotate=90"});
+    QVERIFY(!rotated.isEmpty());
+    const QString target = out("upright.mp4");
+    Config cfg = encodeConfig(kH264, kAac, 0);
+    Job job(ZV_CreateEncode_Job(-1));
+    QVERIFY(ZV_Open_Job(job.get(), rotated.toUtf8(), target.toUtf8(), "mp4", cfg.get()));
+    ZV_SetRange_Job(job.get(), 0, 0);
+    QVERIFY2(ZV_Begin_Job(job.get()), ZV_GetErrorText_Job(job.get()));
+    QVERIFY(waitJob(job.get()));
+    QCOMPARE(ZV_GetError_Job(job.get()), 0);
+    ZV_Close_Job(job.get());
+    const QJsonObject v = firstStream(probe(target), "video");
+    QCOMPARE(v.value("width").toInt(), 240);
+    QCOMPARE(v.value("height").toInt(), 320);
+    QVERIFY2(!QJsonDocument(v).toJson().contains("rotation"), "the pixels are turned, no matrix is left");
 }
 
 void TestCodecJobs::missingEncoderRefusesOpen_data()

@@ -98,7 +98,8 @@ int EncodePipeline::openEncoders(InputSource &in, OutputFile &out, std::string *
             return err;
     }
     if (vcodec && in.videoStream >= 0) {
-        const VideoTarget target = videoTarget(m_cfg, in.ctx()->streams[in.videoStream], vcodec);
+        const VideoTarget target =
+            videoTarget(m_cfg, in.ctx()->streams[in.videoStream], in.rotation(in.videoStream), vcodec);
         if (int err = openVideoEncoder(out.ctx(), vcodec, vtag, m_cfg, target, &m_video, error); err < 0)
             return err;
         m_hasVideo = true;
@@ -190,9 +191,14 @@ int EncodePipeline::buildVideoGraph(const AVFrame *first, std::string *error)
         return err;
     }
     const AVCodecContext *enc = m_video.enc.get();
-    const double content = double(first->width) * sar.num / sar.den / first->height;
+    // Turn a source stored sideways upright, as players show it.
+    const int rotation = m_in->rotation(m_in->videoStream);
+    std::string desc = rotation == 90 ? "transpose=clock," : rotation == 180 ? "hflip,vflip,"
+                     : rotation == 270 ? "transpose=cclock," : "";
+    double content = double(first->width) * sar.num / sar.den / first->height;
+    if (rotation == 90 || rotation == 270)
+        content = 1.0 / content;
     const double target = double(enc->width) / enc->height;
-    std::string desc;
     char buf[256];
     if (m_cfg.pad && std::fabs(content - target) > 0.01) {
         std::snprintf(buf, sizeof buf,
@@ -202,7 +208,7 @@ int EncodePipeline::buildVideoGraph(const AVFrame *first, std::string *error)
     } else {
         std::snprintf(buf, sizeof buf, "scale=%d:%d", enc->width, enc->height);
     }
-    desc = buf;
+    desc += buf;
     std::snprintf(buf, sizeof buf, ",setsar=1,format=%s,fps=%d/%d", av_get_pix_fmt_name(enc->pix_fmt),
                   enc->framerate.num, enc->framerate.den);
     desc += buf;

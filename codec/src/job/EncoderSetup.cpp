@@ -8,6 +8,7 @@ extern "C" {
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace zv::job {
 
@@ -189,7 +190,7 @@ int findEncoder(uint32_t id, AVMediaType type, const AVOutputFormat *format, con
     return 0;
 }
 
-VideoTarget videoTarget(const JobConfig &cfg, const AVStream *source, const AVCodec *codec)
+VideoTarget videoTarget(const JobConfig &cfg, const AVStream *source, int rotation, const AVCodec *codec)
 {
     VideoTarget t;
     const AVCodecParameters *p = source->codecpar;
@@ -200,6 +201,8 @@ VideoTarget videoTarget(const JobConfig &cfg, const AVStream *source, const AVCo
         AVRational sar = p->sample_aspect_ratio.num > 0 ? p->sample_aspect_ratio : AVRational{1, 1};
         t.width = int(av_rescale(p->width, sar.num, sar.den));
         t.height = p->height;
+        if (rotation == 90 || rotation == 270)
+            std::swap(t.width, t.height);
     }
     if (cfg.rateNum > 0 && cfg.rateDen > 0)
         t.rate = AVRational{int(cfg.rateNum), int(cfg.rateDen)};

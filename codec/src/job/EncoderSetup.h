@@ -23,7 +23,8 @@ struct VideoTarget {
 };
 // The output size and rate: the configured ones or the source's, adapted to
 // what the encoder can take.
-VideoTarget videoTarget(const JobConfig &cfg, const AVStream *source, const AVCodec *codec);
+// `rotation` is the source's clockwise display rotation; the output is upright.
+VideoTarget videoTarget(const JobConfig &cfg, const AVStream *source, int rotation, const AVCodec *codec);
 
 // Opens a video or audio encoder for the output and adds its stream.
 int openVideoEncoder(AVFormatContext *oc, const AVCodec *codec, uint32_t tag, const JobConfig &cfg,

@@ -25,6 +25,8 @@ public:
     int64_t originUs() const { return m_media ? m_media->startTime() : 0; }
     // Media duration in µs (0 when unknown).
     int64_t durationUs() const { return m_media ? int64_t(m_media->durationUs()) : 0; }
+    // Clockwise display rotation of a stream: 0, 90, 180 or 270.
+    int rotation(int stream) const { return m_media ? m_media->rotation(stream) : 0; }
 
     int videoStream = -1;             // -1: none chosen
     std::vector<int> audioStreams;    // in the order they go out
