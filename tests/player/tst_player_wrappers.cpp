@@ -1,8 +1,8 @@
 // The engine's player wrappers: the player handle wrapper of the preview and
 // the main window's player object, over the real codec library.
 #include "TestMedia.h"
-#include "player/QPlayObject.h"
-#include "player/VelPlayerClass.h"
+#include "QPlayObject.h"
+#include "VelPlayerClass.h"
 
 #include <QtTest>
 
