@@ -56,6 +56,23 @@ QString subtitledMkv()
                            {"-i", gopClip(), "-i", srt, "-map", "0", "-map", "1", "-c", "copy", "-c:s", "srt"});
 }
 
+QString chapteredClip()
+{
+    const QString meta = TestMedia::mediaDir() + "/convert_chapters.ffmeta";
+    if (!QFile::exists(meta)) {
+        QFile f(meta);
+        if (f.open(QIODevice::WriteOnly)) {
+            f.write(";FFMETADATA1\n");
+            const char *titles[] = {"One", "Two", "Three"};
+            for (int i = 0; i < 3; ++i)
+                f.write(QStringLiteral("[CHAPTER]\nTIMEBASE=1/1000\nSTART=%1\nEND=%2\ntitle=%3\n")
+                            .arg(i * 4000).arg((i + 1) * 4000).arg(titles[i]).toUtf8());
+        }
+    }
+    return TestMedia::make("convert_chaptered_12s.mp4",
+                           {"-i", gopClip(), "-i", meta, "-map", "0", "-map_chapters", "1", "-c", "copy"});
+}
+
 QString toneFile(const QString &suffix)
 {
     QStringList args{"-f", "lavfi", "-i", "sine=frequency=660:sample_rate=44100:duration=2", "-ac", "2"};

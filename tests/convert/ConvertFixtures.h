@@ -18,6 +18,8 @@ QString noisyClip();
 QString grainyClip();
 // gopClip with a subrip subtitle stream, in Matroska.
 QString subtitledMkv();
+// gopClip with three chapters: [0,4) "One", [4,8) "Two", [8,12) "Three".
+QString chapteredClip();
 // A short tone in the given container (mp3, m4a, mp4, flac, ogg, wav, mkv).
 QString toneFile(const QString &suffix);
 

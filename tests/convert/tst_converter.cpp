@@ -142,6 +142,7 @@ private slots:
     void failureMidwayIsReportedAsFailure();
     void stopReportsStoppedAndRemovesOutput();
     void refusedStartReturnsFalse();
+    void deferredStartClipsChaptersToTheRange();
     void losslessSubtitlesConvertedOrRetried_data();
     void losslessSubtitlesConvertedOrRetried();
     void audioTypeNoneLeavesNoAudio();
@@ -266,6 +267,36 @@ void TestConverter::refusedStartReturnsFalse()
     DestroyAVConverter(c);   // no worker ran: nothing to wait for
     QVERIFY(reports.all().empty());
     DestroyAVConverter(nullptr);
+}
+
+void TestConverter::deferredStartClipsChaptersToTheRange()
+{
+    const QString target = m_dir.filePath("chapters.mp4");
+    CAVEncodeParam p = encodeParam("mp4", 28, 0x15002);
+    p.m_trimStart = 3 * kSecond;
+    p.m_duration = 6 * kSecond;
+    Reports reports;
+    IAVConverter *c = CreateAVConverter();
+    QVERIFY(c->StartConvert(chapteredClip().toUtf8(), target.toUtf8(), &p, &reports, &Reports::callback, true));
+    QVERIFY(reports.waitFinal());
+    DestroyAVConverter(c);
+    const std::vector<Report> all = reports.all();
+    QCOMPARE(int(all.front().state), int(convertPreparing));
+    QCOMPARE(all.front().progress, 1u);
+    QCOMPARE(int(all.back().state), int(convertFinished));
+
+    // [0,4) [4,8) [8,12) seen through the range [3,9): [0,1) [1,5) [5,6).
+    const QJsonArray chapters = QJsonDocument::fromJson(TestMedia::ffprobeJson(target, {"-show_chapters"}))
+                                    .object().value("chapters").toArray();
+    QCOMPARE(chapters.size(), 3);
+    const double expected[][2] = {{0, 1}, {1, 5}, {5, 6}};
+    const char *titles[] = {"One", "Two", "Three"};
+    for (int i = 0; i < 3; ++i) {
+        const QJsonObject ch = chapters.at(i).toObject();
+        QVERIFY(qAbs(number(ch.value("start_time")) - expected[i][0]) < 0.01);
+        QVERIFY(qAbs(number(ch.value("end_time")) - expected[i][1]) < 0.01);
+        QCOMPARE(ch.value("tags").toObject().value("title").toString(), QString(titles[i]));
+    }
 }
 
 void TestConverter::losslessSubtitlesConvertedOrRetried_data()

@@ -50,7 +50,7 @@ struct SubtitleStyle {
            spacingV = 0;
 };
 
-struct ChapterEntry {
+struct ConfigChapter {
     uint64_t start = 0, length = 0;
     std::string title;
 };
@@ -66,7 +66,7 @@ struct JobConfig {
     uint32_t channels = 0, sampleRate = 0;
     uint32_t videoQuality = 90, audioQuality = 90;
     std::string textOption;
-    std::vector<ChapterEntry> chapters;
+    std::vector<ConfigChapter> chapters;
 
     // Stream choice.
     uint32_t program = 0;

@@ -39,7 +39,7 @@ int writeChapters(OutputFile &out, const InputSource &in, const JobConfig &cfg, 
 {
     AVFormatContext *oc = out.ctx();
     if (!cfg.chapters.empty()) {
-        for (const ChapterEntry &c : cfg.chapters) {
+        for (const ConfigChapter &c : cfg.chapters) {
             if (int err = addChapter(oc, int64_t(c.start), int64_t(c.start + c.length), c.title.c_str()); err < 0)
                 return err;
         }
