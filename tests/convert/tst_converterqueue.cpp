@@ -24,6 +24,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 using namespace ConvertFixtures;
 
 namespace {
@@ -87,6 +89,7 @@ private slots:
     void sourceDeletedBeforeItsTurn();
     void stopDuringSecondItem();
     void onlyItemFailsRemovesFileAndFolder();
+    void unwritableOutputFolderFails_data();
     void unwritableOutputFolderFails();
     void shutdownOnlyOnExactYes_data();
     void shutdownOnlyOnExactYes();
@@ -350,14 +353,29 @@ void TestConverterQueue::onlyItemFailsRemovesFileAndFolder()
     QVERIFY2(!QDir(outputDir(gopClip())).exists(), "the empty output folder must go");
 }
 
+void TestConverterQueue::unwritableOutputFolderFails_data()
+{
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("read-only folder") << true;
+    QTest::newRow("folder name taken by a file") << false;
+}
+
 void TestConverterQueue::unwritableOutputFolderFails()
 {
+    QFETCH(bool, readOnly);
     useLosslessMp4();
-    // A folder name taken by a file: nothing can be written below it, even as root.
-    const QString blocked = m_root.filePath("blocked");
-    QFile f(blocked);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.close();
+    const QString blocked = m_root.filePath(readOnly ? "readonly" : "blocked");
+    if (readOnly) {
+        if (::geteuid() == 0)
+            QSKIP("permissions do not hold for root");
+        QVERIFY(QDir().mkpath(blocked));
+        QVERIFY(QFile::setPermissions(blocked, QFile::ReadOwner | QFile::ExeOwner));
+    } else {
+        // Nothing can be written below a file, not even by root.
+        QFile f(blocked);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+    }
     QConverterOperate::setConverterPath(blocked + "/");
     addItems(gopClip(), {{0, 2 * kSecond}, {2 * kSecond, 4 * kSecond}});
     QConverterObject queue;
@@ -367,7 +385,9 @@ void TestConverterQueue::unwritableOutputFolderFails()
     QCOMPARE(finished.count(), 1);   // the run stops at the first failure
     QCOMPARE(finished.first().at(0).toBool(), false);
     QCOMPARE(done.count(), 0);
-    QVERIFY(QFileInfo(blocked).isFile());
+    QVERIFY(readOnly ? QDir(blocked).isEmpty() : QFileInfo(blocked).isFile());
+    if (readOnly)
+        QFile::setPermissions(blocked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 void TestConverterQueue::shutdownOnlyOnExactYes_data()
