@@ -24,11 +24,10 @@ struct ZvJob {
     Worker worker;
     std::string text;       // the text handed out by ZV_GetErrorText_Job
 
-    int refuse(int err, const std::string &why)
+    int refuse(const std::string &why)
     {
         text = why;
         logLine(why);
-        (void)err;
         return 0;
     }
 };
@@ -97,29 +96,29 @@ int ZV_Open_Job(ZvJob* j, const char* src, const char* dst, const char* containe
     try {
         resetJob(j);
         if (!src || !dst || !container || !cfg)
-            return j->refuse(AVERROR(EINVAL), "open needs a source, a target, a container and a configuration");
+            return j->refuse("open needs a source, a target, a container and a configuration");
         j->cfg = cfg->value;
         if (!j->cfg.audioFile.empty())
-            return j->refuse(AVERROR(ENOSYS), "external audio files are not supported");
+            return j->refuse("external audio files are not supported");
         std::string error;
         const AVOutputFormat *format = zv::resolveContainer(container, error);
         if (!format)
-            return j->refuse(AVERROR_MUXER_NOT_FOUND, error);
+            return j->refuse(error);
         if (j->in.open(src, j->cfg, j->copy, &j->worker.scope, &error) < 0)
-            return j->refuse(0, error);
+            return j->refuse(error);
         if (j->out.prepare(dst, format, &j->worker.scope, &error) < 0)
-            return j->refuse(0, error);
+            return j->refuse(error);
         j->pipeline = j->copy ? std::unique_ptr<Pipeline>(new CopyPipeline)
                               : std::unique_ptr<Pipeline>(new EncodePipeline);
         if (j->pipeline->attach(j->in, j->out, j->cfg, &error) < 0) {
             j->out.discard();
-            return j->refuse(0, error);
+            return j->refuse(error);
         }
         j->source = src;
         j->opened = true;
         return 1;
     } catch (...) {
-        return j->refuse(AVERROR_BUG, "internal error opening the job");
+        return j->refuse("internal error opening the job");
     }
 }
 
@@ -146,9 +145,9 @@ int ZV_Begin_Job(ZvJob* j)
         return 0;
     try {
         if (!j->opened)
-            return j->refuse(AVERROR(EINVAL), "the job was not opened");
+            return j->refuse("the job was not opened");
         if (j->worker.started())
-            return j->refuse(AVERROR(EINVAL), "the job was already begun");
+            return j->refuse("the job was already begun");
         std::string error;
         int err = j->pipeline->findStart(j->in, j->startUs, j->durationUs, &error);
         if (err >= 0)
@@ -160,14 +159,14 @@ int ZV_Begin_Job(ZvJob* j)
         if (err < 0) {
             j->out.discard();
             j->opened = false;
-            return j->refuse(err, error.empty() ? errorText(err, "cannot begin the job") : error);
+            return j->refuse(error.empty() ? errorText(err, "cannot begin the job") : error);
         }
         j->text.clear();
         j->worker.start([j] { return runJob(j); });
         return 1;
     } catch (...) {
         j->out.discard();
-        return j->refuse(AVERROR_BUG, "internal error beginning the job");
+        return j->refuse("internal error beginning the job");
     }
 }
 
