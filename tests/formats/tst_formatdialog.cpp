@@ -7,6 +7,7 @@
 #include "FormatWidget.h"
 #include "QCheckButton.h"
 #include "QCustomComboBox.h"
+#include "QConverterOperate.h"
 #include "QIAnyUtil.h"
 #include "QImageButton.h"
 #include "QPlistRead.h"
@@ -16,6 +17,7 @@
 #include "QMessageCommonDlg.h"
 #include "QVideoSettingXml.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -97,7 +99,9 @@ private slots:
     void tileStates();
     void commonMessageDialog();
     void tileViewColumnsAndUtf8Texts();
+    void okAfterAPanelPickSavesCustomized();
     void okOnAFreshSettingsFile();
+    void languagePlacement();
 
 private:
     FormatWidget* m_dlg = nullptr;
@@ -217,6 +221,20 @@ void tst_FormatDialog::cancelLeavesKeysUntouched()
     QCOMPARE(settingsFile(), before);
     QCOMPARE(profile().fileFormat, QString("matroska"));
     QCOMPARE(m_dlg->formatId(), QString("4002"));
+}
+
+void tst_FormatDialog::okAfterAPanelPickSavesCustomized()
+{
+    m_dlg->OnClickCustomizeFormat();
+    m_dlg->ItemPress("General Video", "4003");
+    m_dlg->ItemChange(1);
+    QCOMPARE(m_dlg->quality(), int(VQ_SmallSize));
+    QCustomComboBox* rates = m_dlg->m_settingDlg->m_cmbVBitRate;
+    rates->actions().at(rates->currentIndex() == 0 ? 1 : 0)->trigger();
+    m_dlg->OnBtnOk();
+    QCOMPARE(setting("VIDEO_QUALITY_ITEM", "quality_value"), QString("2"));
+    QCOMPARE(setting("FormatSet", "Format_ID"), QString("4003"));
+    QCOMPARE(profile().fileFormat, QString("avi"));
 }
 
 void tst_FormatDialog::highSpeedMkv()
@@ -460,6 +478,29 @@ void tst_FormatDialog::okOnAFreshSettingsFile()
     QCOMPARE(setting("FormatSet", "Format_ID"), QString("4403"));
     QCOMPARE(setting("VIDEO_QUALITY_ITEM", "quality_value"), QString("1"));
     QCOMPARE(profile().fileFormat, QString("webm"));
+}
+
+void tst_FormatDialog::languagePlacement()
+{
+    QConverterOperate::setLanguageType("French");
+    m_dlg->retranslateUi();
+    QCOMPARE(m_dlg->m_btnLosslessShow->width(), 144);
+    QCOMPARE(m_dlg->m_btnLosslessHidden->width(), 144);
+    QCOMPARE(m_dlg->m_settingDlg->m_cmbVEncoder->x(), 138);
+    QConverterOperate::setLanguageType("English");
+    m_dlg->retranslateUi();
+    QCOMPARE(m_dlg->m_btnLosslessShow->width(), 100);
+    QCOMPARE(m_dlg->m_settingDlg->m_cmbVEncoder->x(), 116);
+    // OK and Cancel keep to the bottom right, 10 px apart.
+    QCOMPARE(m_dlg->m_btnCancel->geometry().right(), m_dlg->width() - 24 - 1);
+    QCOMPARE(m_dlg->m_btnOk->geometry().right() + 10 + 1, m_dlg->m_btnCancel->x());
+    // The quality combo sits right of its mode caption, which is never cut.
+    QCOMPARE(m_dlg->m_cmbQuality->x(), m_dlg->m_radCustomize->geometry().right() + 10);
+    QFont captionFont("Tahoma");
+    captionFont.setPixelSize(12);
+    QVERIFY(m_dlg->m_radCustomize->textRect().width()
+            >= QFontMetrics(captionFont).horizontalAdvance(
+                "Encoding mode - Customize file format, quality and codec (Slow)"));
 }
 
 QTEST_MAIN(tst_FormatDialog)
