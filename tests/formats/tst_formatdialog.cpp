@@ -449,9 +449,14 @@ void tst_FormatDialog::tileViewColumnsAndUtf8Texts()
         shown += item->settingsButton()->isHidden() ? 0 : 1;
     QCOMPARE(shown, 1);
 
+    QSignalSpy empty(&view, &FormatItemWidget::emitClickFormatWgt);
     QTest::mouseClick(view.items().at(6), Qt::LeftButton);
     QCOMPARE(pressed.count(), 1);
     QCOMPARE(pressed.at(0).at(1).toString(), QString("5006"));
+    QCOMPARE(empty.count(), 0);
+    QTest::mouseClick(view.widget(), Qt::LeftButton, {}, QPoint(view.widget()->width() - 8, 8));
+    QCOMPARE(empty.count(), 1);
+    QCOMPARE(pressed.count(), 1);
     QCOMPARE(view.selectedItem(), view.items().at(6));
     QCOMPARE(view.items().at(3)->getItemState(), FIS_Normal);
     QTest::mouseClick(view.items().at(6), Qt::LeftButton);
