@@ -63,6 +63,7 @@ private slots:
 
     void windowDoubleClickBand();
     void windowReleaseResetsEdge();
+    void windowDragBand();
     void windowWithoutPictureIsGrey();
 
     void imageWidgetColourFill();
@@ -382,6 +383,31 @@ void TestNineGrid::windowReleaseResetsEdge()
     MouseEvents::release(&window, QPoint(100, 250));
     QCOMPARE(window.edge(), 0);
     QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
+}
+
+void TestNineGrid::windowDragBand()
+{
+    QVariableSizeWidget window;
+    window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    window.setGeometry(100, 100, 400, 300);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    MouseEvents::press(&window, QPoint(300, 100 + 76));
+    MouseEvents::move(&window, QPoint(320, 200), Qt::LeftButton);
+    QCOMPARE(window.pos(), QPoint(100, 100));
+    MouseEvents::release(&window, QPoint(320, 200));
+
+    MouseEvents::press(&window, QPoint(300, 100 + 75));
+    MouseEvents::move(&window, QPoint(320, 200), Qt::LeftButton);
+    QCOMPARE(window.pos(), QPoint(120, 125));
+    MouseEvents::release(&window, QPoint(320, 200));
+
+    window.OnBtnMax();
+    const QPoint maximised = window.pos();
+    MouseEvents::press(&window, maximised + QPoint(200, 10));
+    MouseEvents::move(&window, maximised + QPoint(240, 60), Qt::LeftButton);
+    QCOMPARE(window.pos(), maximised);
 }
 
 void TestNineGrid::windowWithoutPictureIsGrey()
