@@ -110,6 +110,9 @@ private:
     // demux helpers
     bool serveRequest(PlayerRequest &req);
     bool seekFile(int64_t us);
+    bool seekRaw(int64_t us);
+    bool peekVideoPacket(bool &key, int64_t &us);
+    bool scanForKeyFrame(int64_t limitUs, int64_t &pos, int64_t &at);
     bool findKeyFrame(int64_t fromUs, int direction, int64_t &foundUs);
     bool queuesFull() const;
 

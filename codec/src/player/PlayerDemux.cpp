@@ -21,8 +21,8 @@ bool Player::queuesFull() const
     return videoFull && audioFull;
 }
 
-// Seeks to the key frame at or before `us` (media time).
-bool Player::seekFile(int64_t us)
+// One demuxer seek towards `us` (media time), backwards.
+bool Player::seekRaw(int64_t us)
 {
     AVFormatContext *fmt = m_media->format();
     int err;
@@ -41,6 +41,94 @@ bool Player::seekFile(int64_t us)
         return false;
     }
     return true;
+}
+
+// The first video packet from the current read position: whether it is a
+// key frame, and its time. False when the input ends first.
+bool Player::peekVideoPacket(bool &key, int64_t &us)
+{
+    AVFormatContext *fmt = m_media->format();
+    AVStream *st = fmt->streams[m_videoIndex];
+    PacketPtr pkt = makePacket();
+    for (int n = 0; n < 4096 && !m_quit; ++n) {
+        if (av_read_frame(fmt, pkt.get()) < 0)
+            return false;
+        if (pkt->stream_index == m_videoIndex) {
+            key = (pkt->flags & AV_PKT_FLAG_KEY) != 0;
+            const int64_t ts = pkt->pts != AV_NOPTS_VALUE ? pkt->pts : pkt->dts;
+            us = ts == AV_NOPTS_VALUE ? -1 : int64_t(m_media->toMediaUs(ts, st->time_base));
+            return true;
+        }
+        av_packet_unref(pkt.get());
+    }
+    return false;
+}
+
+// From the current read position: the byte position and presentation time
+// of the last key frame shown at or before `limitUs`, reading on until the
+// decoding order passes that time. False when no such key frame comes first.
+bool Player::scanForKeyFrame(int64_t limitUs, int64_t &pos, int64_t &at)
+{
+    AVFormatContext *fmt = m_media->format();
+    AVStream *st = fmt->streams[m_videoIndex];
+    PacketPtr pkt = makePacket();
+    bool found = false;
+    for (int n = 0; n < 20000 && !m_quit; ++n) {
+        if (av_read_frame(fmt, pkt.get()) < 0)
+            break;
+        if (pkt->stream_index == m_videoIndex) {
+            auto toUs = [&](int64_t ts) {
+                return ts == AV_NOPTS_VALUE ? int64_t(-1) : int64_t(m_media->toMediaUs(ts, st->time_base));
+            };
+            const int64_t decodeUs = toUs(pkt->dts != AV_NOPTS_VALUE ? pkt->dts : pkt->pts);
+            const int64_t showUs = toUs(pkt->pts != AV_NOPTS_VALUE ? pkt->pts : pkt->dts);
+            if (decodeUs > limitUs) {
+                av_packet_unref(pkt.get());
+                break;
+            }
+            if ((pkt->flags & AV_PKT_FLAG_KEY) && pkt->pos >= 0 && showUs <= limitUs) {
+                found = true;
+                pos = pkt->pos;
+                at = showUs;
+            }
+        }
+        av_packet_unref(pkt.get());
+    }
+    return found;
+}
+
+// Seeks so that reading starts at the key frame at or before `us`. Demuxers
+// with an index land there directly. Those without one (MPEG-TS, program
+// streams) stop wherever the timestamp search ends, often between key
+// frames, where the decoder would skip ahead to the next key frame: for
+// them the key frame is looked for by reading, from further back each time,
+// and then reached by its byte position.
+bool Player::seekFile(int64_t us)
+{
+    if (!seekRaw(us))
+        return false;
+    if (m_videoIndex < 0)
+        return true;
+    // Rounding between time bases only; a step back aims half a frame early.
+    const int64_t slack = std::min<int64_t>(1000, m_frameDurationUs / 4);
+    bool key = false;
+    int64_t at = -1;
+    if (!peekVideoPacket(key, at) || (key && at <= us + slack))
+        return seekRaw(us); // the same search lands on the same place again
+    AVFormatContext *fmt = m_media->format();
+    int64_t probe = us;
+    for (int attempt = 0; attempt < 8 && !m_quit; ++attempt) {
+        probe = std::max<int64_t>(probe - (int64_t(500000) << attempt), 0);
+        const bool fromStart = probe == 0;
+        if (fromStart ? av_seek_frame(fmt, -1, 0, AVSEEK_FLAG_BYTE) < 0 : !seekRaw(probe))
+            break;
+        int64_t pos = -1, keyAt = -1;
+        if (scanForKeyFrame(us + slack, pos, keyAt) && av_seek_frame(fmt, -1, pos, AVSEEK_FLAG_BYTE) >= 0)
+            return true;
+        if (fromStart)
+            break;
+    }
+    return seekRaw(us);
 }
 
 // The pts (media µs) of the next key frame after fromUs (direction > 0) or
@@ -89,13 +177,11 @@ bool Player::findKeyFrame(int64_t fromUs, int direction, int64_t &foundUs)
             foundUs = t;
             return true;
         }
-        // Landed on or after the start point (no index, or the first key
-        // frame): look further back.
-        probe -= std::max<int64_t>(int64_t(1000000) << std::min(attempt, 20), slack);
-        if (probe < 0 && attempt < kKeySearchTries - 1 && t != 0 && fromUs - slack > 0)
-            probe = 0;
-        else if (probe < 0)
+        // Landed on or after the start point: look further back, down to
+        // the start of the media once.
+        if (probe == 0)
             break;
+        probe = std::max<int64_t>(probe - (int64_t(1000000) << std::min(attempt, 20)), 0);
     }
     return false;
 }
