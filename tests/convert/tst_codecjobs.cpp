@@ -151,6 +151,7 @@ private slots:
     void missingEncoderRefusesOpen();
     void refusedBeginLeavesNoFile_data();
     void refusedBeginLeavesNoFile();
+    void trackMuxFailsCleanly();
     void fullDiskFailsWithoutLeavingFile();
     void stopEndsQuicklyAndDeletesOutput();
     void copyMerge();
@@ -416,6 +417,17 @@ void TestCodecJobs::refusedBeginLeavesNoFile()
     }
     QCOMPARE(ZV_Open_Job(nullptr, "a", "b", "mp4", nullptr), 0);
     QCOMPARE(ZV_IsFinished_Job(nullptr), 1);
+}
+
+void TestCodecJobs::trackMuxFailsCleanly()
+{
+    Job job(ZV_CreateEncode_Job(-1));
+    const uint32_t params[2] = {44100, 2};
+    void *track = ZV_CreateTrack_Job(job.get(), 2, 0x15002, params, 2, nullptr, 0);
+    QVERIFY(!track);
+    QCOMPARE(ZV_AddPacket_Track(track, "x", 1, 0, 0, 0), 0);
+    QCOMPARE(ZV_GetTime_Track(track), uint64_t(0));
+    ZV_Release_Track(track);
 }
 
 void TestCodecJobs::fullDiskFailsWithoutLeavingFile()

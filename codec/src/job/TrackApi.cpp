@@ -1,5 +1,6 @@
-// Placeholders for the Track calls until their real implementation lands:
-// each returns the failure value the header promises.
+// Track muxing (packets handed in one by one) is not offered: the converter's
+// track mode has no caller. ZV_CreateTrack_Job gives no track, so these calls
+// only ever see null and answer with their failure values.
 #include "zovAruzIvivu.h"
 
 extern "C" {
