@@ -13,11 +13,12 @@ namespace {
 // byte 40, then 16-bit levels.
 QByteArray waveBlock(const QVector<quint16>& levels, quint32 claimedBytes = 0, int extraBytes = 0)
 {
-    QByteArray block(QAudioDataWidget::kSamplesOffset + levels.size() * 2 + extraBytes, '\0');
-    std::memcpy(block.data(), "ZVWB", 4);
     const quint32 count = claimedBytes ? claimedBytes : quint32(levels.size() * 2);
-    std::memcpy(block.data() + QAudioDataWidget::kCountOffset, &count, 4);
-    std::memcpy(block.data() + QAudioDataWidget::kSamplesOffset, levels.constData(), size_t(levels.size()) * 2);
+    QByteArray block("ZVWB", 4);
+    block.append(QAudioDataWidget::kCountOffset - 4, '\0');
+    block.append(reinterpret_cast<const char*>(&count), 4);
+    block.append(reinterpret_cast<const char*>(levels.constData()), levels.size() * 2);
+    block.append(extraBytes, '\0');
     return block;
 }
 

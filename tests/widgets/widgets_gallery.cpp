@@ -25,7 +25,6 @@
 #include <QTimer>
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -293,15 +292,16 @@ public:
     {
         for (double gain : {1.0, 0.9, 0.55}) {
             const int samples = 2048;
-            QByteArray block(QAudioDataWidget::kSamplesOffset + samples * 2, '\0');
-            std::memcpy(block.data(), "ZVWB", 4);
-            const quint32 bytes = samples * 2;
-            std::memcpy(block.data() + QAudioDataWidget::kCountOffset, &bytes, 4);
-            auto* levels = reinterpret_cast<quint16*>(block.data() + QAudioDataWidget::kSamplesOffset);
+            QVector<quint16> levels(samples);
             for (int i = 0; i < samples; ++i) {
                 const double shape = 0.5 + 0.45 * std::sin(i / 150.0) * std::cos(i / 611.0);
                 levels[i] = quint16(std::min(65535.0, gain * 65535.0 * std::fabs(shape)));
             }
+            const quint32 bytes = samples * 2;
+            QByteArray block("ZVWB", 4);
+            block.append(QAudioDataWidget::kCountOffset - 4, '\0');
+            block.append(reinterpret_cast<const char*>(&bytes), 4);
+            block.append(reinterpret_cast<const char*>(levels.constData()), int(bytes));
             m_levels->setAudioData(reinterpret_cast<uchar*>(block.data()), 0);
         }
     }
