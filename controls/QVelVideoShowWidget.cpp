@@ -69,6 +69,23 @@ unsigned char *copyPlane(const unsigned char *src, int srcLine, int lineSize, in
     return dst;
 }
 
+// Uploads `rows` rows of a plane (stride `line` bytes, texel size `texel`)
+// at the texture's origin, then its last column once more just right of it
+// when the texture is wider, so the picture's right edge filters cleanly.
+void uploadPlane(QOpenGLFunctions_2_0 *gl, const unsigned char *data, int line, int texel, int rows, int texWidth,
+                 GLenum format)
+{
+    const int texels = line / texel;
+    gl->glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, texels, rows, format, GL_UNSIGNED_BYTE, data);
+    if (texels >= texWidth || texels <= 0)
+        return;
+    std::vector<unsigned char> column(size_t(rows) * size_t(texel));
+    for (int row = 0; row < rows; ++row)
+        std::memcpy(column.data() + size_t(row) * size_t(texel),
+                    data + size_t(row) * size_t(line) + size_t(texels - 1) * size_t(texel), size_t(texel));
+    gl->glTexSubImage2D(GL_TEXTURE_2D, 0, texels, 0, 1, rows, format, GL_UNSIGNED_BYTE, column.data());
+}
+
 unsigned char *copyRows(const unsigned char *src, size_t bytes, size_t allocBytes)
 {
     auto *dst = static_cast<unsigned char *>(std::malloc(std::max<size_t>(allocBytes, 1)));
@@ -151,8 +168,9 @@ void QVelVideoShowWidget::frameHandled()
 void QVelVideoShowWidget::showImage(unsigned char *data, unsigned int width, unsigned int height,
                                     unsigned int bytesPerLine)
 {
-    // Only top-down rows that hold the whole width can be copied safely.
-    if (data && (width == 0 || height == 0 || int(bytesPerLine) <= 0 || bytesPerLine / 4 < width))
+    // Only top-down rows of whole pixels that hold the whole width can be
+    // copied safely.
+    if (data && (width == 0 || height == 0 || int(bytesPerLine) <= 0 || bytesPerLine % 4 || bytesPerLine / 4 < width))
         return;
     if (!reserveSlot(data != nullptr, "showImage too slow..."))
         return;
@@ -161,12 +179,20 @@ void QVelVideoShowWidget::showImage(unsigned char *data, unsigned int width, uns
     record.height = height;
     record.lineSizes[0] = int(bytesPerLine);
     if (data) {
+        // One more row, and the bytes past the picture in each row repeat its
+        // last pixel, as for planar frames.
         const size_t bytes = size_t(bytesPerLine) * height;
-        record.planes[0] = copyRows(data, bytes, bytes);
+        record.planes[0] = copyRows(data, bytes, bytes + bytesPerLine);
         if (!record.planes[0]) {
             frameHandled();
             return;
         }
+        for (unsigned int row = 0; row < height; ++row) {
+            unsigned char *line = record.planes[0] + size_t(row) * bytesPerLine;
+            for (unsigned int x = width * 4; x + 4 <= bytesPerLine; x += 4)
+                std::memcpy(line + x, line + (width - 1) * 4, 4);
+        }
+        std::memcpy(record.planes[0] + bytes, record.planes[0] + bytes - bytesPerLine, bytesPerLine);
     }
     enqueue(record);
     emit emitDrawImageData();
@@ -189,12 +215,11 @@ void QVelVideoShowWidget::showYUVImage(unsigned char **planes, int width, int he
         const int h2 = (height + 1) & ~1;
         const int ch = h2 / 2;
         const int cw = ((width + 1) & ~1) / 2;
-        // Each copy gets one more row than it uploads as picture, and every
-        // row is filled past the picture with its last pixel: linear filtering
-        // at the right and bottom edges then never mixes in foreign texels.
-        // One more column than the source rows hold, for the same reason.
+        // Each copy gets one more row than the picture has, and every row is
+        // filled past the picture with its last pixel: linear filtering at the
+        // right and bottom edges then never mixes in foreign texels.
         for (int p = 0; p < 3; ++p)
-            record.lineSizes[p] = lineSizes[p] + 1;
+            record.lineSizes[p] = lineSizes[p];
         record.planes[0] = copyPlane(planes[0], lineSizes[0], record.lineSizes[0], width, height, h2 + 1);
         record.planes[1] = copyPlane(planes[1], lineSizes[1], record.lineSizes[1], cw, ch, ch + 1);
         record.planes[2] = copyPlane(planes[2], lineSizes[2], record.lineSizes[2], cw, ch, ch + 1);
@@ -255,9 +280,9 @@ void QVelVideoShowWidget::drawImageData()
             gl->glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, st.textureWidth, st.textureHeight, 0, GL_BGRA,
                              GL_UNSIGNED_BYTE, nullptr);
         }
-        gl->glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-        gl->glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, texelsPerLine, int(record.height), GL_BGRA, GL_UNSIGNED_BYTE,
-                            record.planes[0]);
+        gl->glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        const int rows = std::min(int(record.height) + 1, st.textureHeight);
+        uploadPlane(gl, record.planes[0], record.lineSizes[0], 4, rows, st.textureWidth, GL_BGRA);
     }
     doneCurrent();
     freeRecord(record);
@@ -367,8 +392,8 @@ void QVelVideoShowWidget::drawYUVImageData()
                 gl->glActiveTexture(GL_TEXTURE0 + p);
                 gl->glBindTexture(GL_TEXTURE_2D, st.yuvTextures[p]);
                 const int rows = p ? std::min(h2 / 2 + 1, st.textureHeight / 2) : std::min(h2 + 1, st.textureHeight);
-                gl->glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, record.lineSizes[p], rows, GL_LUMINANCE,
-                                    GL_UNSIGNED_BYTE, record.planes[p]);
+                uploadPlane(gl, record.planes[p], record.lineSizes[p], 1, rows,
+                            p ? st.textureWidth / 2 : st.textureWidth, GL_LUMINANCE);
             }
         }
     }

@@ -126,6 +126,30 @@ private slots:
                      qPrintable(QString("%1,%2 %3").arg(pt.x()).arg(pt.y()).arg(rgb(img.pixel(pt)))));
     }
 
+    // Scaled up, linear filtering reaches past the picture's last row and
+    // column: the edges must keep the picture's colour.
+    void edgesStayCleanWhenScaled_data()
+    {
+        QTest::addColumn<bool>("planar");
+        QTest::newRow("YUV") << true;
+        QTest::newRow("BGRA") << false;
+    }
+    void edgesStayCleanWhenScaled()
+    {
+        QFETCH(bool, planar);
+        m_view->resize(200, 100);
+        YuvFrame f(63, 31, 81, 90, 240, 5);
+        auto packed = bgraFrame(63, 31, qRgb(255, 0, 0), qRgb(255, 0, 0), 63 * 4 + 20);
+        if (planar)
+            m_view->showYUVImage(f.planes, 63, 31, f.lines);
+        else
+            m_view->showImage(packed.data(), 63, 31, 63 * 4 + 20);
+        const QImage img = shown();
+        for (const QPoint pt : {QPoint(199, 50), QPoint(100, 99), QPoint(199, 99), QPoint(0, 0)})
+            QVERIFY2(near(img.pixel(pt), qRgb(255, 0, 0), 20),
+                     qPrintable(QString("%1,%2 %3").arg(pt.x()).arg(pt.y()).arg(rgb(img.pixel(pt)))));
+    }
+
     void refusesFramesWithUnsafeStrides()
     {
         auto good = bgraFrame(64, 32, qRgb(0, 255, 0), qRgb(0, 255, 0), 256);
@@ -133,6 +157,7 @@ private slots:
         QVERIFY(near(shown().pixel(32, 16), qRgb(0, 255, 0)));
         auto red = bgraFrame(64, 32, qRgb(255, 0, 0), qRgb(255, 0, 0), 256);
         m_view->showImage(red.data(), 64, 32, 100);                    // shorter than a row
+        m_view->showImage(red.data(), 63, 32, 254);                    // not whole pixels
         m_view->showImage(red.data() + 256 * 31, 64, 32, unsigned(-256)); // bottom-up
         YuvFrame y(64, 32, 81, 90, 240);
         int negative[3] = {-64, 32, 32};
