@@ -436,11 +436,11 @@ int EncodePipeline::encode(EncodedStream &s, AVFrame *frame, OutputFile &out, st
         *error = errorText(err, std::string("encoder ") + enc->codec->name + " failed");
         return err;
     }
-    PacketPtr pkt(av_packet_alloc());
-    if (!pkt)
+    if (!m_encoded && !(m_encoded = PacketPtr(av_packet_alloc())))
         return AVERROR(ENOMEM);
+    AVPacket *pkt = m_encoded.get();
     for (;;) {
-        err = avcodec_receive_packet(enc, pkt.get());
+        err = avcodec_receive_packet(enc, pkt);
         if (err == AVERROR(EAGAIN) || err == AVERROR_EOF)
             return 0;
         if (err < 0) {
@@ -450,8 +450,8 @@ int EncodePipeline::encode(EncodedStream &s, AVFrame *frame, OutputFile &out, st
         pkt->stream_index = s.stream->index;
         if (pkt->duration == 0 && enc->codec_type == AVMEDIA_TYPE_VIDEO)
             pkt->duration = 1;   // one frame in the encoder's 1/rate time base
-        av_packet_rescale_ts(pkt.get(), enc->time_base, s.stream->time_base);
-        err = av_interleaved_write_frame(out.ctx(), pkt.get());
+        av_packet_rescale_ts(pkt, enc->time_base, s.stream->time_base);
+        err = av_interleaved_write_frame(out.ctx(), pkt);
         if (err < 0) {
             *error = errorText(err, "cannot write " + out.path());
             return err;

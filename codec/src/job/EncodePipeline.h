@@ -54,6 +54,7 @@ private:
     bool m_videoDone = false, m_audioDone = false;
     FramePtr m_frame, m_filtered;
     PacketPtr m_packet;
+    PacketPtr m_encoded;    // reused for every packet the encoders give
     int64_t m_startUs = 0, m_rangeEndUs = 0;
     int64_t m_offsetUs = 0;
     int64_t m_lastVideoPts = 0;
