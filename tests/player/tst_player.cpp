@@ -526,8 +526,11 @@ void TestPlayer::completionStopAndReopen()
     QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
     QVERIFY(ZV_Play_Player(p));
     QTRY_VERIFY_WITH_TIMEOUT(ZV_IsCompleted_Player(p), 4000);
+    // A failed open still closed the old media.
     QVERIFY(!ZV_Open_Player(p, "/nonexistent/clip.mp4", 0, 0, 0, 0));
     QVERIFY(!ZV_Play_Player(p));
+    QVERIFY(!ZV_HasVideo_Player(p));
+    QCOMPARE(ZV_GetDuration_Player(p), uint64_t(0));
 }
 
 void TestPlayer::seekWhileRunningAndLoop()

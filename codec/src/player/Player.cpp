@@ -10,7 +10,6 @@
 namespace zv {
 
 namespace {
-constexpr auto kStepWait = std::chrono::seconds(10);
 
 CodecContextPtr openDecoder(AVStream *st, std::string &error)
 {
@@ -59,10 +58,70 @@ Player::Player(uint32_t flags, const void *key) : m_flags(flags), m_key(key)
 
 Player::~Player() { close(); }
 
+// The selected program's first real video stream (not cover art) and its
+// audio stream by the audio choice (0xFFFFFFFF: none).
+void Player::chooseStreams(const InputMedia &media, int &videoIndex, int &audioIndex)
+{
+    uint32_t program = 0, audioChoice = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_settingsMutex);
+        program = m_settings.edit.program;
+        audioChoice = m_settings.edit.audioIndex;
+    }
+    const AVFormatContext *fmt = media.format();
+    const auto &programs = media.programs();
+    const MediaProgram &prog = programs[program < programs.size() ? program : 0];
+    uint32_t audioSeen = 0;
+    for (int i : prog.streams) {
+        const AVStream *st = fmt->streams[i];
+        const auto type = st->codecpar->codec_type;
+        if (type == AVMEDIA_TYPE_VIDEO && videoIndex < 0 && !(st->disposition & AV_DISPOSITION_ATTACHED_PIC))
+            videoIndex = i;
+        else if (type == AVMEDIA_TYPE_AUDIO && audioSeen++ == audioChoice)
+            audioIndex = i;
+    }
+}
+
+// Upright source size, display aspect, the edited size (the default one:
+// the display size rounded down to even) and the picture paths.
+void Player::configureVideo(uint32_t width, uint32_t height)
+{
+    AVFormatContext *fmt = m_media->format();
+    AVStream *st = fmt->streams[m_videoIndex];
+    m_rotation = m_media->rotation(m_videoIndex);
+    const bool turned = m_rotation == 90 || m_rotation == 270;
+    const int w = st->codecpar->width, h = st->codecpar->height;
+    m_srcWidth = turned ? h : w;
+    m_srcHeight = turned ? w : h;
+    AVRational sar = av_guess_sample_aspect_ratio(fmt, st, nullptr);
+    if (sar.num <= 0 || sar.den <= 0)
+        sar = {1, 1};
+    int64_t ax = int64_t(w) * sar.num, ay = int64_t(h) * sar.den;
+    if (ax > 0 && ay > 0) {
+        int rx = 0, ry = 0;
+        av_reduce(&rx, &ry, ax, ay, INT32_MAX);
+        m_aspect = turned ? packPair(ry, rx) : packPair(rx, ry);
+    }
+    // Default edited size: the display size, upright, rounded down to even.
+    int dw = int(int64_t(w) * sar.num / sar.den), dh = h;
+    if (turned)
+        std::swap(dw, dh);
+    m_outWidth = int(width ? width : uint32_t(dw)) & ~1;
+    m_outHeight = int(height ? height : uint32_t(dh)) & ~1;
+    AVRational rate = st->avg_frame_rate.num > 0 ? st->avg_frame_rate : st->r_frame_rate;
+    m_frameDurationUs = rate.num > 0 ? av_rescale(1000000, rate.den, rate.num) : 40000;
+    m_rotationPath.setDescription(rotationFilter(m_rotation));
+    const bool resize = m_outWidth != m_srcWidth || m_outHeight != m_srcHeight;
+    m_editPath.setDescription(resize ? "scale=" + std::to_string(m_outWidth) + ":"
+                                      + std::to_string(m_outHeight) + ",setsar=1"
+                                     : "");
+}
+
 bool Player::open(const MediaLocation &where, uint32_t width, uint32_t height)
 {
     std::lock_guard<std::mutex> cmd(m_cmdMutex);
     stopThreads();
+    releaseMedia();
     m_scope.abort = false;
     std::string error;
     auto media = InputMedia::open(where, &m_scope, error);
@@ -71,35 +130,8 @@ bool Player::open(const MediaLocation &where, uint32_t width, uint32_t height)
         return false;
     }
     AVFormatContext *fmt = media->format();
-    uint32_t program = 0;
-    {
-        std::lock_guard<std::mutex> lock(m_settingsMutex);
-        program = m_settings.edit.program;
-    }
-    const auto &programs = media->programs();
-    const MediaProgram &prog = programs[program < programs.size() ? program : 0];
     int videoIndex = -1, audioIndex = -1;
-    for (int i : prog.streams) {
-        AVStream *st = fmt->streams[i];
-        const auto type = st->codecpar->codec_type;
-        if (type == AVMEDIA_TYPE_VIDEO && videoIndex < 0 && !(st->disposition & AV_DISPOSITION_ATTACHED_PIC))
-            videoIndex = i;
-        else if (type == AVMEDIA_TYPE_AUDIO && audioIndex < 0)
-            audioIndex = i;
-    }
-    uint32_t audioChoice = 0;
-    {
-        std::lock_guard<std::mutex> lock(m_settingsMutex);
-        audioChoice = m_settings.edit.audioIndex;
-    }
-    if (audioChoice == kNone) {
-        audioIndex = -1;
-    } else if (audioChoice > 0) {
-        uint32_t n = 0;
-        for (int i : prog.streams)
-            if (fmt->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO && n++ == audioChoice)
-                audioIndex = i;
-    }
+    chooseStreams(*media, videoIndex, audioIndex);
     CodecContextPtr vdec, adec;
     if (videoIndex >= 0 && !(vdec = openDecoder(fmt->streams[videoIndex], error))) {
         zvLog("player: '%s': %s", where.describe().c_str(), error.c_str());
@@ -122,36 +154,9 @@ bool Player::open(const MediaLocation &where, uint32_t width, uint32_t height)
     m_srcWidth = m_srcHeight = m_outWidth = m_outHeight = 0;
     m_aspect = 0;
     m_rotation = 0;
-    if (videoIndex >= 0) {
-        AVStream *st = fmt->streams[videoIndex];
-        m_rotation = m_media->rotation(videoIndex);
-        const bool turned = m_rotation == 90 || m_rotation == 270;
-        const int w = st->codecpar->width, h = st->codecpar->height;
-        m_srcWidth = turned ? h : w;
-        m_srcHeight = turned ? w : h;
-        AVRational sar = av_guess_sample_aspect_ratio(fmt, st, nullptr);
-        if (sar.num <= 0 || sar.den <= 0)
-            sar = {1, 1};
-        int64_t ax = int64_t(w) * sar.num, ay = int64_t(h) * sar.den;
-        if (ax > 0 && ay > 0) {
-            int rx = 0, ry = 0;
-            av_reduce(&rx, &ry, ax, ay, INT32_MAX);
-            m_aspect = turned ? packPair(ry, rx) : packPair(rx, ry);
-        }
-        // Default edited size: the display size, upright, rounded down to even.
-        int dw = int(int64_t(w) * sar.num / sar.den), dh = h;
-        if (turned)
-            std::swap(dw, dh);
-        m_outWidth = int(width ? width : uint32_t(dw)) & ~1;
-        m_outHeight = int(height ? height : uint32_t(dh)) & ~1;
-        AVRational rate = st->avg_frame_rate.num > 0 ? st->avg_frame_rate : st->r_frame_rate;
-        m_frameDurationUs = rate.num > 0 ? av_rescale(1000000, rate.den, rate.num) : 40000;
-        m_rotationPath.setDescription(rotationFilter(m_rotation));
-        const bool resize = m_outWidth != m_srcWidth || m_outHeight != m_srcHeight;
-        m_editPath.setDescription(resize ? "scale=" + std::to_string(m_outWidth) + ":"
-                                          + std::to_string(m_outHeight) + ",setsar=1"
-                                         : "");
-    }
+    m_frameDurationUs = 40000;
+    if (videoIndex >= 0)
+        configureVideo(width, height);
     const auto formats = frameFormats();
     m_deliveryFormat = formats.empty() ? AV_PIX_FMT_YUV420P : pixelFormatFromCode(formats.front());
     if (m_deliveryFormat == AV_PIX_FMT_NONE)
@@ -258,6 +263,12 @@ void Player::close()
 {
     std::lock_guard<std::mutex> cmd(m_cmdMutex);
     stopThreads();
+    releaseMedia();
+}
+
+// Threads stopped: forget the media and every picture of it.
+void Player::releaseMedia()
+{
     clearPlayerMedia(m_key);
     {
         std::lock_guard<std::mutex> lock(m_presMutex);
@@ -372,262 +383,6 @@ uint8_t *Player::takeWaveBlock()
 
 void Player::setVolume(int percent) { m_audio.setVolume(std::clamp(percent, 0, 200)); }
 void Player::setRendererVolume(int percent) { m_audio.setRendererVolume(std::max(percent, 0)); }
-
-// ---------------------------------------------------------------- transport
-
-void Player::setRunningLocked(bool on)
-{
-    m_state = on ? State::Running : State::Paused;
-    if (on && !m_holdClock) {
-        m_clock.set(m_positionUs);
-        m_clock.setRunning(true);
-    } else if (!on) {
-        m_clock.setRunning(false);
-    }
-    if (on) {
-        // Sound decoded before the resume point (a step back's GOP) is not played.
-        m_audioFloorUs = m_positionUs;
-    }
-    m_audio.setRunning(on);
-    m_presCv.notify_all();
-}
-
-bool Player::play()
-{
-    std::lock_guard<std::mutex> cmd(m_cmdMutex);
-    if (!m_open || (m_videoIndex < 0 && m_audioIndex < 0))
-        return false;
-    bool restart = false;
-    {
-        std::lock_guard<std::mutex> lock(m_presMutex);
-        if (m_state == State::Running)
-            return true;
-        restart = m_completed;
-    }
-    if (restart) {
-        PlayerRequest req;
-        req.targetUs = 0;
-        postRequest(req, true);
-    }
-    std::lock_guard<std::mutex> lock(m_presMutex);
-    if (restart) {
-        m_completed = false;
-        m_positionUs = 0;
-        m_holdClock = m_videoIndex >= 0;
-    }
-    setRunningLocked(true);
-    return true;
-}
-
-bool Player::pause()
-{
-    std::lock_guard<std::mutex> cmd(m_cmdMutex);
-    if (!m_open)
-        return false;
-    std::lock_guard<std::mutex> lock(m_presMutex);
-    if (m_state == State::Running) {
-        m_positionUs = m_clock.now();
-        if (m_current && m_currentSerial == m_latestSerial && m_videoIndex >= 0)
-            m_positionUs = m_current->ptsUs;
-    }
-    // A seek still waiting for its first picture shows it paused instead.
-    m_holdClock = false;
-    setRunningLocked(false);
-    return true;
-}
-
-bool Player::stop()
-{
-    std::lock_guard<std::mutex> cmd(m_cmdMutex);
-    if (!m_open)
-        return false;
-    PlayerRequest req;
-    req.targetUs = 0;
-    postRequest(req, true);
-    std::lock_guard<std::mutex> lock(m_presMutex);
-    setRunningLocked(false);
-    m_state = State::Stopped;
-    m_completed = false;
-    m_holdClock = false;
-    m_positionUs = 0;
-    m_seekTargetUs = 0;
-    m_clock.set(0);
-    return true;
-}
-
-bool Player::seek(uint64_t us)
-{
-    std::lock_guard<std::mutex> cmd(m_cmdMutex);
-    if (!m_open)
-        return false;
-    const int64_t t = int64_t(std::min(us, m_durationUs));
-    PlayerRequest req;
-    req.targetUs = t;
-    bool async;
-    {
-        std::lock_guard<std::mutex> lock(m_presMutex);
-        async = m_async;
-        req.windowUs = m_asyncWindowUs;
-    }
-    req.kind = async ? PlayerRequest::Kind::Fast : PlayerRequest::Kind::Accurate;
-    postRequest(req, true);
-    std::lock_guard<std::mutex> lock(m_presMutex);
-    m_completed = false;
-    m_positionUs = t;
-    m_seekTargetUs = t;
-    m_clock.set(t);
-    if (m_state == State::Running && m_videoIndex >= 0) {
-        m_holdClock = true;
-        m_clock.setRunning(false);
-    }
-    return true;
-}
-
-bool Player::fastSeek(uint64_t us, int mode)
-{
-    if (mode == 1)
-        return seek(us);
-    std::lock_guard<std::mutex> cmd(m_cmdMutex);
-    if (!m_open)
-        return false;
-    PlayerRequest req;
-    req.kind = PlayerRequest::Kind::Fast;
-    req.targetUs = int64_t(std::min(us, m_durationUs));
-    req.windowUs = INT64_MAX;
-    postRequest(req, true);
-    std::lock_guard<std::mutex> lock(m_presMutex);
-    m_completed = false;
-    m_positionUs = req.targetUs;
-    m_clock.set(req.targetUs);
-    return true;
-}
-
-bool Player::beginAsyncSeek(uint64_t windowUs)
-{
-    std::lock_guard<std::mutex> cmd(m_cmdMutex);
-    if (!m_open)
-        return false;
-    std::lock_guard<std::mutex> lock(m_presMutex);
-    m_async = true;
-    m_asyncWindowUs = int64_t(std::min<uint64_t>(windowUs, INT64_MAX));
-    return true;
-}
-
-bool Player::endAsyncSeek()
-{
-    int64_t target;
-    {
-        std::lock_guard<std::mutex> cmd(m_cmdMutex);
-        if (!m_open)
-            return false;
-        std::lock_guard<std::mutex> lock(m_presMutex);
-        if (!m_async)
-            return true;
-        m_async = false;
-        target = m_seekTargetUs;
-    }
-    return seek(uint64_t(target));
-}
-
-void Player::setLoop(bool on)
-{
-    std::lock_guard<std::mutex> lock(m_presMutex);
-    m_loop = on;
-}
-
-// ---------------------------------------------------------------- steps
-
-// Waits until the newest request's first picture is the current one (or its
-// stream ended). Called with m_presMutex held.
-bool Player::waitSettledLocked(std::unique_lock<std::mutex> &lock)
-{
-    const int serial = m_latestSerial;
-    if (m_showSerial != serial && m_currentSerial != serial)
-        m_showSerial = serial; // opened but nothing shown yet
-    m_presCv.notify_all();
-    return m_presCv.wait_for(lock, kStepWait, [&] {
-        return m_quit || m_currentSerial == m_latestSerial || m_videoEndSerial == m_latestSerial;
-    }) && !m_quit;
-}
-
-bool Player::frameStep(int count)
-{
-    std::lock_guard<std::mutex> cmd(m_cmdMutex);
-    if (!m_open || m_videoIndex < 0 || count == 0)
-        return false;
-    std::unique_lock<std::mutex> lock(m_presMutex);
-    if (m_state != State::Paused)
-        setRunningLocked(false);
-    m_completed = false;
-    if (!waitSettledLocked(lock) || !m_current)
-        return false;
-    if (count > 0) {
-        int moved = 0;
-        while (moved < count) {
-            EntryPtr next = m_frames.waitPeek(std::chrono::duration_cast<std::chrono::milliseconds>(kStepWait));
-            if (!next || next->serial != m_latestSerial || next->endOfStream)
-                break;
-            m_frames.pop();
-            takeEntryLocked(next, !next->preroll);
-            if (!next->preroll)
-                ++moved;
-        }
-        if (moved == 0)
-            return false;
-        m_deliverPending = true;
-        m_presCv.notify_all();
-        return true;
-    }
-    const size_t back = size_t(-int64_t(count));
-    if (m_history.size() > back) {
-        // The previous pictures of this GOP are cached: no decoding needed.
-        std::deque<EntryPtr> ahead(m_history.end() - long(back), m_history.end());
-        m_history.erase(m_history.end() - long(back), m_history.end());
-        m_frames.pushFront(ahead);
-        m_current = m_history.back();
-        m_positionUs = m_current->ptsUs;
-        m_videoTimeUs = uint64_t(m_current->ptsUs);
-        m_clock.set(m_current->ptsUs);
-        m_deliverPending = true;
-        m_presCv.notify_all();
-        return true;
-    }
-    PlayerRequest req;
-    req.kind = PlayerRequest::Kind::StepBack;
-    req.count = int(back);
-    req.beforeUs = m_current->ptsUs;
-    req.targetUs = m_current->ptsUs;
-    lock.unlock();
-    postRequest(req, true);
-    lock.lock();
-    if (!waitSettledLocked(lock) || !m_current)
-        return false;
-    return !m_current->failed;
-}
-
-bool Player::keyFrameStep(int count)
-{
-    std::lock_guard<std::mutex> cmd(m_cmdMutex);
-    if (!m_open || m_videoIndex < 0 || count == 0)
-        return false;
-    std::unique_lock<std::mutex> lock(m_presMutex);
-    if (m_state != State::Paused)
-        setRunningLocked(false);
-    m_completed = false;
-    if (!waitSettledLocked(lock) || !m_current)
-        return false;
-    PlayerRequest req;
-    req.kind = PlayerRequest::Kind::KeyStep;
-    req.count = count;
-    req.beforeUs = m_current->ptsUs;
-    req.targetUs = m_current->ptsUs;
-    lock.unlock();
-    postRequest(req, true);
-    lock.lock();
-    if (!waitSettledLocked(lock) || !m_current)
-        return false;
-    return !m_current->failed;
-}
 
 // ---------------------------------------------------------------- delivery
 

@@ -137,7 +137,10 @@ private:
     void checkCompletionLocked();
     void deliver(const EntryPtr &e);
 
+    void chooseStreams(const InputMedia &media, int &videoIndex, int &audioIndex);
+    void configureVideo(uint32_t width, uint32_t height);
     void stopThreads();
+    void releaseMedia();
     void startThreads();
 
     const uint32_t m_flags;
