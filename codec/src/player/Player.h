@@ -90,6 +90,12 @@ public:
         apply(m_settings);
         m_settingsVersion++;
     }
+    template <typename F>
+    void readSettings(F &&read)
+    {
+        std::lock_guard<std::mutex> lock(m_settingsMutex);
+        read(m_settings);
+    }
     void beginSettings();
     void endSettings();
     // The program or audio choice changed: reopen the media with it, keeping
