@@ -144,6 +144,7 @@ private slots:
     void losslessCut_data();
     void losslessCut();
     void losslessSubtitleRefusalAndRetry();
+    void losslessMuxesSubtitleFile();
     void encode_data();
     void encode();
     void encodeTurnsRotatedSourceUpright();
@@ -277,6 +278,28 @@ void TestCodecJobs::losslessSubtitleRefusalAndRetry()
     QVERIFY(waitJob(job.get()));
     ZV_Close_Job(job.get());
     QCOMPARE(streamCodec(probe(mkv), "subtitle"), QString("subrip"));
+}
+
+void TestCodecJobs::losslessMuxesSubtitleFile()
+{
+    // Cues at 1-3 s and 5-8 s; the cut [4 s, 7 s) starts at the key frame at 4 s.
+    QVERIFY(!subtitledMkv().isEmpty());   // also writes the .srt beside the fixtures
+    const QString srt = TestMedia::mediaDir() + "/convert_cues.srt";
+    const QString target = out("withfile.mp4");
+    Config cfg = copyConfig();
+    ZV_SetSubtlFile_Config(cfg.get(), srt.toUtf8());
+    Job job(ZV_CreateCopy_Job(-1));
+    QCOMPARE(ZV_Open_Job(job.get(), gopClip().toUtf8(), target.toUtf8(), "mp4", cfg.get()), 1);
+    ZV_SetRange_Job(job.get(), 4 * kSecond, 3 * kSecond);
+    QVERIFY2(ZV_Begin_Job(job.get()) == 1, ZV_GetErrorText_Job(job.get()));
+    QVERIFY(waitJob(job.get()));
+    QCOMPARE(ZV_GetError_Job(job.get()), 0);
+    ZV_Close_Job(job.get());
+    QCOMPARE(streamCodec(probe(target), "subtitle"), QString("mov_text"));
+    const auto cues = TestMedia::run("ffmpeg", {"-v", "error", "-i", target, "-map", "0:s", "-f", "srt", "-"});
+    QVERIFY2(!cues.out.contains("first cue") && cues.out.contains("second cue"), cues.out.constData());
+    // Shifted as the pictures are (the key frame shows at 0.08 s) and cut at the range end.
+    QVERIFY2(cues.out.contains("00:00:01,080 --> 00:00:03,080"), cues.out.constData());
 }
 
 void TestCodecJobs::encode_data()

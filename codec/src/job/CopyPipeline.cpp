@@ -128,6 +128,10 @@ int CopyPipeline::attach(InputSource &in, OutputFile &out, const JobConfig &cfg,
         if ((err = setUpAnnexB(is, os, oc->oformat, error)) < 0)
             return err;
     }
+    if (first && m_allowExternal && !cfg.subtitleFile.empty()) {
+        if (int err = attachExternalSubtitles(cfg.subtitleFile, cfg, oc, error); err < 0)
+            return err;
+    }
     if (first) {
         av_dict_copy(&oc->metadata, ic->metadata, 0);
         // A guard only: the copy rebases its timestamps to start at 0 itself.
@@ -184,6 +188,92 @@ int CopyPipeline::writeThroughAnnexB(AVBSFContext *bsf, AVPacket *pkt, AVFormatC
     }
     *error = errorText(err, "cannot write " + std::string(oc->url));
     return err;
+}
+
+int CopyPipeline::attachExternalSubtitles(const std::string &path, const JobConfig &cfg, AVFormatContext *oc,
+                                          std::string *error)
+{
+    MediaLocation where;
+    where.path = path;
+    m_external = InputMedia::open(where, nullptr, *error);
+    if (!m_external)
+        return AVERROR(EIO);
+    AVFormatContext *sc = m_external->format();
+    m_externalIn = av_find_best_stream(sc, AVMEDIA_TYPE_SUBTITLE, -1, -1, nullptr, 0);
+    if (m_externalIn < 0) {
+        *error = "no subtitles in " + path;
+        return m_externalIn;
+    }
+    const AVStream *is = sc->streams[m_externalIn];
+    AVStream *os = avformat_new_stream(oc, nullptr);
+    if (!os)
+        return AVERROR(ENOMEM);
+    m_externalOut = os->index;
+    os->time_base = is->time_base;
+    const AVCodecID asked = cfg.subtitleCodec == AV_CODEC_ID_MOV_TEXT || cfg.subtitleCodec == AV_CODEC_ID_TEXT
+        ? AVCodecID(cfg.subtitleCodec) : AV_CODEC_ID_NONE;
+    const AVCodecID target = SubtitleConverter::targetCodec(is->codecpar, asked, oc->oformat);
+    if (target != is->codecpar->codec_id) {
+        m_externalConverter = std::make_unique<SubtitleConverter>();
+        return m_externalConverter->open(is, target, os, error);
+    }
+    int err = avcodec_parameters_copy(os->codecpar, is->codecpar);
+    os->codecpar->codec_tag = 0;
+    if (err < 0)
+        *error = errorText(err, "cannot take the subtitles of " + path);
+    return err;
+}
+
+int CopyPipeline::writeExternalSubtitles(int64_t originUs, int64_t offsetUs, AVFormatContext *oc, std::string *error)
+{
+    // A subtitle file is small: its cues inside the range go out at once and the
+    // muxer interleaves them with the streams that follow.
+    AVFormatContext *sc = m_external->format();
+    const AVRational itb = sc->streams[m_externalIn]->time_base;
+    const AVRational otb = oc->streams[m_externalOut]->time_base;
+    PacketPtr pkt(av_packet_alloc());
+    if (!pkt)
+        return AVERROR(ENOMEM);
+    int64_t lastDts = AV_NOPTS_VALUE;
+    for (;;) {
+        int err = av_read_frame(sc, pkt.get());
+        if (err == AVERROR_EOF)
+            return 0;
+        if (err < 0) {
+            *error = errorText(err, "cannot read " + std::string(sc->url));
+            return err;
+        }
+        if (pkt->stream_index != m_externalIn || pkt->pts == AV_NOPTS_VALUE) {
+            av_packet_unref(pkt.get());
+            continue;
+        }
+        const int64_t startUs = toUs(pkt->pts, itb) - m_external->startTime();
+        int64_t endUs = startUs + toUs(pkt->duration, itb);
+        if (m_rangeEndUs > 0)
+            endUs = std::min(endUs, m_rangeEndUs);
+        if (endUs <= m_keyUs || (m_rangeEndUs > 0 && startUs >= m_rangeEndUs)) {
+            av_packet_unref(pkt.get());
+            continue;
+        }
+        // Cue times are media time of the video; rebase them as the video is.
+        const int64_t outStart = std::max<int64_t>(0, startUs + originUs - m_keyDtsRaw + offsetUs);
+        const int64_t outEnd = endUs + originUs - m_keyDtsRaw + offsetUs;
+        pkt->pts = pkt->dts = av_rescale_q(outStart, AV_TIME_BASE_Q, otb);
+        if (lastDts != AV_NOPTS_VALUE && pkt->dts <= lastDts)
+            pkt->pts = pkt->dts = lastDts + 1;
+        lastDts = pkt->dts;
+        pkt->duration = std::max<int64_t>(1, av_rescale_q(outEnd - outStart, AV_TIME_BASE_Q, otb));
+        pkt->stream_index = m_externalOut;
+        pkt->pos = -1;
+        err = m_externalConverter ? m_externalConverter->write(pkt.get(), oc, error)
+                                  : av_interleaved_write_frame(oc, pkt.get());
+        av_packet_unref(pkt.get());
+        if (err < 0) {
+            if (error->empty())
+                *error = errorText(err, "cannot write the subtitles");
+            return err;
+        }
+    }
 }
 
 int CopyPipeline::findStart(InputSource &in, int64_t startUs, int64_t durationUs, std::string *error)
@@ -265,6 +355,10 @@ int CopyPipeline::run(InputSource &in, OutputFile &out, int64_t offsetUs, Worker
     std::vector<int64_t> shift(ic->nb_streams, 0);
     for (unsigned i = 0; i < ic->nb_streams; ++i)
         shift[i] = av_rescale_q(m_keyDtsRaw - offsetUs, AV_TIME_BASE_Q, ic->streams[i]->time_base);
+    if (m_external && m_externalOut >= 0) {
+        if (int err = writeExternalSubtitles(in.originUs(), offsetUs, oc, error); err < 0)
+            return err;
+    }
     std::vector<bool> ended(m_reference.size(), false);
     // Sparse subtitle streams may have no packet past the end for a long time;
     // the copy ends once the video and audio streams passed it.

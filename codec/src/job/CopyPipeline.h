@@ -18,6 +18,9 @@ namespace zv::job {
 // timeline continues where the previous task ended.
 class CopyPipeline : public Pipeline {
 public:
+    // A job also muxes the configured subtitle file; a merge, whose tasks each
+    // have their own timeline, does not.
+    explicit CopyPipeline(bool externalSubtitles = true) : m_allowExternal(externalSubtitles) {}
     ~CopyPipeline() override;
 
     // Maps the chosen input streams to output streams. The first source creates
@@ -39,6 +42,8 @@ private:
     void clearPending();
     int setUpAnnexB(const AVStream *is, AVStream *os, const AVOutputFormat *format, std::string *error);
     int writeThroughAnnexB(AVBSFContext *bsf, AVPacket *pkt, AVFormatContext *oc, std::string *error);
+    int attachExternalSubtitles(const std::string &path, const JobConfig &cfg, AVFormatContext *oc, std::string *error);
+    int writeExternalSubtitles(int64_t originUs, int64_t offsetUs, AVFormatContext *oc, std::string *error);
 
     std::vector<int> m_map;                 // input stream → output stream, -1 = dropped
     std::vector<AVCodecParameters *> m_reference;  // output stream layout of the first source
@@ -46,6 +51,11 @@ private:
     std::vector<AVPacket *> m_pending;      // read during the start search
     std::vector<std::unique_ptr<SubtitleConverter>> m_converters;  // per output stream, null = copied
     std::vector<AVBSFContext *> m_annexB;   // per output stream: length-prefixed H.264/HEVC to start codes
+    bool m_allowExternal = true;
+    std::unique_ptr<InputMedia> m_external;  // the configured subtitle file, when muxed
+    int m_externalIn = -1;                  // its subtitle stream
+    int m_externalOut = -1;                 // the output stream it feeds
+    std::unique_ptr<SubtitleConverter> m_externalConverter;
     int64_t m_keyUs = 0;                    // media time of K
     int64_t m_keyDtsRaw = 0;                // raw µs of the first dts copied
     int64_t m_rangeEndUs = 0;               // media time of E, 0 = to the end

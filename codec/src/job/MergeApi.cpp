@@ -113,7 +113,7 @@ int ZV_OpenOutput_Merge(ZvMerge* m, const char* dst, const char* container, ZvCo
         }
         if (m->out.prepare(dst, format, &m->worker.scope, &error) < 0)
             return m->refuse(error);
-        m->pipeline = m->copy ? std::unique_ptr<Pipeline>(new CopyPipeline)
+        m->pipeline = m->copy ? std::unique_ptr<Pipeline>(new CopyPipeline(false))
                               : std::unique_ptr<Pipeline>(new EncodePipeline(true));
         m->opened = true;
         return 1;
