@@ -191,7 +191,6 @@ private:
     std::mutex m_chainMutex;
     FilterPath m_rotationPath, m_editPath;
     FrameConverter m_originalConverter, m_editConverter;
-    uint64_t m_chainVersion = ~0ull;
 
     // presentation (m_presMutex)
     mutable std::mutex m_presMutex;
@@ -220,6 +219,8 @@ private:
     // settings
     std::mutex m_settingsMutex;
     PlayerSettings m_settings;
+    // Raised by every change; the edit chain compares it with the version
+    // it last rendered to know when to rebuild.
     std::atomic<uint64_t> m_settingsVersion{0};
     int m_batchDepth = 0;
 };

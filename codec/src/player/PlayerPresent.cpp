@@ -34,14 +34,6 @@ void Player::takeEntryLocked(const EntryPtr &e, bool makeCurrent)
 
 void Player::deliver(const EntryPtr &e)
 {
-    {
-        std::lock_guard<std::mutex> lock(m_chainMutex);
-        if (m_chainVersion != m_settingsVersion) {
-            // Settings changed since this picture was rendered: not realised
-            // beyond the size yet, so the cached picture stands.
-            m_chainVersion = m_settingsVersion;
-        }
-    }
     ZvFrame original = ZvFrame::borrow(e->original.get());
     ZvFrame edited = ZvFrame::borrow(e->edited ? e->edited.get() : e->original.get());
     m_originalSlot.call(&original);
