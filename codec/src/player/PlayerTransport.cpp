@@ -200,6 +200,8 @@ bool Player::frameStep(int count)
     if (count > 0) {
         int moved = 0;
         while (moved < count) {
+            if (!m_frames.peek() && m_videoEndSerial == m_latestSerial)
+                break; // the last picture is the current one
             EntryPtr next = m_frames.waitPeek(std::chrono::duration_cast<std::chrono::milliseconds>(kStepWait));
             if (!next || next->serial != m_latestSerial || next->endOfStream)
                 break;
