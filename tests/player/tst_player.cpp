@@ -152,6 +152,8 @@ private slots:
     void completionStopAndReopen();
     void seekWhileRunningAndLoop();
     void audioStreamChoiceKeepsPosition();
+    void soundReachesTheDeviceAtTheSetVolume_data();
+    void soundReachesTheDeviceAtTheSetVolume();
     void audioFallbackIsReported_data();
     void audioFallbackIsReported();
     void closeAndClearWhileFramesFlow_data();
@@ -617,6 +619,55 @@ void TestPlayer::audioStreamChoiceKeepsPosition()
     QVERIFY(ZV_Play_Player(p));
     QTest::qWait(300);
     QVERIFY(ZV_GetPlayTime_Player(p) > t0 + 150000);
+}
+
+void TestPlayer::soundReachesTheDeviceAtTheSetVolume_data()
+{
+    QTest::addColumn<int>("volume");
+    QTest::addColumn<int>("rendererVolume");
+    QTest::addColumn<int>("peak");
+    // The tone: 1/8 of full scale, 3 dB down per channel after the upmix.
+    QTest::newRow("unity") << 100 << 100 << 2896;
+    QTest::newRow("half") << 50 << 100 << 1448;
+    QTest::newRow("half on both") << 100 << 50 << 1448;
+    QTest::newRow("muted") << 0 << 100 << 0;
+}
+
+// SDL's disk driver writes what the device plays into a file.
+void TestPlayer::soundReachesTheDeviceAtTheSetVolume()
+{
+    QFETCH(int, volume);
+    QFETCH(int, rendererVolume);
+    QFETCH(int, peak);
+    QTemporaryDir dir;
+    const QString out = dir.filePath("played.raw");
+    const QByteArray oldAudio = qgetenv("ZV_AUDIO");
+    qunsetenv("ZV_AUDIO");
+    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_DISKAUDIOFILE", out.toUtf8());
+    ZvPlayer *p = ZV_Create_Player(0xFFFFFFFF);
+    const bool opened = ZV_Open_Player(p, TestMedia::sineWav().toUtf8(), 0, 0, 0, 0);
+    const int failed = ZV_IsAudioRendererOpenFailed_Player(p);
+    ZV_SetAudioVolume_Player(p, uint64_t(volume));
+    ZV_SetAudioRendererVolume_Player(p, uint64_t(rendererVolume));
+    ZV_Play_Player(p);
+    QTest::qWait(600);
+    ZV_Close_Player(p);
+    ZV_Destroy_Player(p);
+    qputenv("ZV_AUDIO", oldAudio);
+    qunsetenv("SDL_AUDIODRIVER");
+    qunsetenv("SDL_DISKAUDIOFILE");
+    QVERIFY(opened);
+    QCOMPARE(failed, 0);
+    QFile f(out);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray raw = f.readAll();
+    QVERIFY2(raw.size() > 44100, qPrintable(QString::number(raw.size()))); // a good part of a second
+    const auto *samples = reinterpret_cast<const int16_t *>(raw.constData());
+    int maxLevel = 0;
+    for (int i = 0; i < raw.size() / 2; ++i)
+        maxLevel = std::max(maxLevel, std::abs(int(samples[i])));
+    QVERIFY2(std::abs(maxLevel - peak) <= peak / 20 + 2, qPrintable(QString::number(maxLevel)));
 }
 
 void TestPlayer::audioFallbackIsReported_data()
