@@ -814,6 +814,12 @@ void TestPlayer::unopenedAndNullHandlesAreHarmless()
     QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
     QVERIFY(ZV_Seek_Player(p, 1000000));
     QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 3000);
+    // With show-when-setting on, a change re-delivers the paused picture by itself.
+    QVERIFY(ZV_EnableShowWhenSetting_Player(p, 1));
+    QTest::qWait(100);
+    const int shown = rec.count();
+    QVERIFY(ZV_SetVideoHue_Player(p, 20));
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count() > shown, 2000);
     for (const QSize size : {QSize(0, 0), QSize(160, 90)}) {
         uint8_t *bmp = ZV_CaptureVideoImage_Player(p, uint32_t(size.width()), uint32_t(size.height()), 0);
         QVERIFY(bmp);

@@ -430,10 +430,16 @@ void Player::beginSettings()
 
 void Player::endSettings()
 {
-    std::lock_guard<std::mutex> lock(m_settingsMutex);
-    if (m_batchDepth > 0)
-        m_batchDepth--;
-    m_settingsVersion++;
+    bool show = false;
+    {
+        std::lock_guard<std::mutex> lock(m_settingsMutex);
+        if (m_batchDepth > 0)
+            m_batchDepth--;
+        m_settingsVersion++;
+        show = m_settings.showWhenSetting && m_batchDepth == 0;
+    }
+    if (show)
+        showVideoFrame();
 }
 
 } // namespace zv

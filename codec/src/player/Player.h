@@ -86,9 +86,15 @@ public:
     template <typename F>
     void changeSettings(F &&apply)
     {
-        std::lock_guard<std::mutex> lock(m_settingsMutex);
-        apply(m_settings);
-        m_settingsVersion++;
+        bool show = false;
+        {
+            std::lock_guard<std::mutex> lock(m_settingsMutex);
+            apply(m_settings);
+            m_settingsVersion++;
+            show = m_settings.showWhenSetting && m_batchDepth == 0;
+        }
+        if (show)
+            showVideoFrame();
     }
     template <typename F>
     void readSettings(F &&read)
