@@ -151,9 +151,13 @@ private slots:
     void waveBlocksWhileToneplays();
     void completionStopAndReopen();
     void seekWhileRunningAndLoop();
+    void rateAndSpeedScalePlayback_data();
+    void rateAndSpeedScalePlayback();
     void audioStreamChoiceKeepsPosition();
     void soundReachesTheDeviceAtTheSetVolume_data();
     void soundReachesTheDeviceAtTheSetVolume();
+    void rateChangesPitchSpeedDoesNot_data();
+    void rateChangesPitchSpeedDoesNot();
     void audioFallbackIsReported_data();
     void audioFallbackIsReported();
     void closeAndClearWhileFramesFlow_data();
@@ -578,6 +582,52 @@ void TestPlayer::seekWhileRunningAndLoop()
     }
 }
 
+void TestPlayer::rateAndSpeedScalePlayback_data()
+{
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<int>("speed");
+    QTest::newRow("double speed") << 100 << 200;
+    QTest::newRow("half rate") << 50 << 100;
+    QTest::newRow("both") << 200 << 150;
+}
+
+// One second of playing covers rate x speed seconds of media, sound and
+// pictures alike, and the pictures still come one after another.
+void TestPlayer::rateAndSpeedScalePlayback()
+{
+    QFETCH(int, rate);
+    QFETCH(int, speed);
+    const QString file = TestMedia::h264AacMp4();
+    const auto oracle = decodeAll(file);
+    PlayerRecorder rec;
+    PlayerHandle p;
+    QVERIFY(ZV_SetAudioRate_Player(p, uint64_t(rate)));
+    QVERIFY(ZV_ChangeSpeed_Player(p, speed));
+    QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0)); // settings survive the open
+    QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
+    QVERIFY(ZV_EnableAudioWaveData_Player(p, 1));
+    QVERIFY(ZV_Play_Player(p));
+    QElapsedTimer timer;
+    timer.start();
+    QTest::qWait(1000);
+    const double factor = rate / 100.0 * speed / 100.0;
+    const double played = ZV_GetPlayTime_Player(p) / 1e6;
+    const double expected = timer.elapsed() / 1000.0 * factor;
+    QVERIFY(ZV_Pause_Player(p));
+    QVERIFY2(std::abs(played - expected) < 0.2 * expected, qPrintable(QString("%1 vs %2").arg(played).arg(expected)));
+    const auto frames = rec.frames();
+    int previous = -1;
+    for (const DeliveredFrame &f : frames) {
+        const int i = indexOf(oracle, f.md5);
+        QVERIFY(i > previous);
+        previous = i;
+    }
+    QVERIFY(previous >= int(expected * 25 * 0.8));
+    uint8_t *block = ZV_GetAudioWaveData_Player(p, 1);
+    QVERIFY(block); // the sound went through the output too
+    ZV_FreeAudioWaveData_Player(p, block);
+}
+
 // Peak level of the wave blocks gathered over about half a second of play.
 static uint32_t playedPeak(ZvPlayer *p)
 {
@@ -631,6 +681,64 @@ void TestPlayer::soundReachesTheDeviceAtTheSetVolume_data()
     QTest::newRow("half") << 50 << 100 << 1448;
     QTest::newRow("half on both") << 100 << 50 << 1448;
     QTest::newRow("muted") << 0 << 100 << 0;
+}
+
+// The pitch of the 1 kHz tone as played: rate changes it, speed does not.
+void TestPlayer::rateChangesPitchSpeedDoesNot_data()
+{
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<double>("hz");
+    QTest::newRow("normal") << 100 << 100 << 1000.0;
+    QTest::newRow("speed 200") << 100 << 200 << 1000.0;
+    QTest::newRow("speed 50") << 100 << 50 << 1000.0;
+    QTest::newRow("rate 200") << 200 << 100 << 2000.0;
+    QTest::newRow("rate 50") << 50 << 100 << 500.0;
+}
+
+void TestPlayer::rateChangesPitchSpeedDoesNot()
+{
+    QFETCH(int, rate);
+    QFETCH(int, speed);
+    QFETCH(double, hz);
+    QTemporaryDir dir;
+    const QString out = dir.filePath("played.raw");
+    const QByteArray oldAudio = qgetenv("ZV_AUDIO");
+    qunsetenv("ZV_AUDIO");
+    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_DISKAUDIOFILE", out.toUtf8());
+    ZvPlayer *p = ZV_Create_Player(0xFFFFFFFF);
+    ZV_SetAudioRate_Player(p, uint64_t(rate));
+    ZV_ChangeSpeed_Player(p, speed);
+    const bool opened = ZV_Open_Player(p, TestMedia::sineWav().toUtf8(), 0, 0, 0, 0);
+    const uint32_t sampleRate = ZV_GetAudioWaveRate_Player(p) / 2;
+    ZV_Play_Player(p);
+    QTest::qWait(500);
+    ZV_Close_Player(p);
+    ZV_Destroy_Player(p);
+    qputenv("ZV_AUDIO", oldAudio);
+    qunsetenv("SDL_AUDIODRIVER");
+    qunsetenv("SDL_DISKAUDIOFILE");
+    QVERIFY(opened);
+    QFile f(out);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray raw = f.readAll();
+    const auto *samples = reinterpret_cast<const int16_t *>(raw.constData());
+    const int frames = raw.size() / 4; // stereo
+    // Rising zero crossings of the left channel over the loud part.
+    int first = 0;
+    while (first < frames && std::abs(samples[2 * first]) < 500)
+        ++first;
+    int last = frames - 1;
+    while (last > first && std::abs(samples[2 * last]) < 500)
+        --last;
+    int crossings = 0;
+    for (int i = first + 1; i <= last; ++i)
+        crossings += samples[2 * (i - 1)] < 0 && samples[2 * i] >= 0 ? 1 : 0;
+    const double seconds = double(last - first) / sampleRate;
+    QVERIFY2(seconds > 0.2, qPrintable(QString::number(seconds)));
+    const double measured = crossings / seconds;
+    QVERIFY2(std::abs(measured - hz) < hz * 0.05, qPrintable(QString::number(measured)));
 }
 
 // SDL's disk driver writes what the device plays into a file.

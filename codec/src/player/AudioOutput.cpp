@@ -112,7 +112,7 @@ void AudioOutput::setRunning(bool on)
         SDL_PauseAudioDevice(m_device, on ? 0 : 1);
 }
 
-bool AudioOutput::push(int serial, int64_t ptsUs, std::vector<int16_t> samples)
+bool AudioOutput::push(int serial, int64_t ptsUs, std::vector<int16_t> samples, double tempo)
 {
     const size_t frames = samples.size() / size_t(m_channels);
     const size_t limit = size_t(m_rate) / 2;
@@ -121,7 +121,7 @@ bool AudioOutput::push(int serial, int64_t ptsUs, std::vector<int16_t> samples)
     if (m_abort || serial != m_serial)
         return false;
     m_queuedFrames += frames;
-    m_chunks.push_back({serial, ptsUs, std::move(samples)});
+    m_chunks.push_back({serial, ptsUs, std::move(samples), 0, tempo});
     return true;
 }
 
@@ -169,13 +169,16 @@ void AudioOutput::fill(int16_t *out, int frames, bool anchor)
     const int gain = m_volume.load() * m_rendererVolume.load(); // 10000 = unity
     int done = 0;
     int64_t firstUs = -1;
+    double tempo = 1.0;
     std::unique_lock<std::mutex> lock(m_mutex);
     while (done < frames && !m_chunks.empty()) {
         Chunk &c = m_chunks.front();
         const size_t avail = (c.samples.size() - c.offset) / size_t(ch);
         const size_t take = std::min<size_t>(avail, size_t(frames - done));
-        if (firstUs < 0)
-            firstUs = c.ptsUs + int64_t(c.offset / size_t(ch)) * 1000000 / m_rate;
+        if (firstUs < 0) {
+            firstUs = c.ptsUs + c.mediaUs(c.offset / size_t(ch), m_rate);
+            tempo = c.tempo;
+        }
         const int16_t *src = c.samples.data() + c.offset;
         int16_t *dst = out + size_t(done) * ch;
         for (size_t i = 0; i < take * size_t(ch); ++i) {
@@ -194,10 +197,10 @@ void AudioOutput::fill(int16_t *out, int frames, bool anchor)
         return;
     if (anchor) {
         // What we hand over now is heard after the device's buffer has played.
-        const int64_t latencyUs = int64_t(m_deviceBufferFrames) * 1000000 / m_rate;
+        const int64_t latencyUs = int64_t(double(m_deviceBufferFrames) * 1e6 * tempo / m_rate);
         m_clock.anchorAudio(firstUs - latencyUs);
     }
-    tapWave(out, done, firstUs);
+    tapWave(out, done, firstUs, tempo);
 }
 
 // Without a device the samples are taken as the system clock passes them, so
@@ -213,11 +216,12 @@ void AudioOutput::silentLoop()
             if (!m_running || m_chunks.empty())
                 continue;
             const Chunk &c = m_chunks.front();
-            const int64_t headUs = c.ptsUs + int64_t(c.offset / size_t(m_channels)) * 1000000 / m_rate;
+            const int64_t headUs = c.ptsUs + c.mediaUs(c.offset / size_t(m_channels), m_rate);
             const int64_t dueUs = m_clock.now() - headUs;
             if (dueUs <= 0)
                 continue;
-            frames = int(std::min<int64_t>(dueUs * m_rate / 1000000 + 1, int64_t(m_queuedFrames)));
+            const int64_t dueFrames = int64_t(double(dueUs) / c.tempo * m_rate / 1e6) + 1;
+            frames = int(std::min<int64_t>(dueFrames, int64_t(m_queuedFrames)));
             if (dueUs > 1000000) {
                 // Samples far behind the clock (a stalled sink) are dropped whole.
                 frames = int(m_queuedFrames);
@@ -230,7 +234,7 @@ void AudioOutput::silentLoop()
     }
 }
 
-void AudioOutput::tapWave(const int16_t *samples, int frames, int64_t firstUs)
+void AudioOutput::tapWave(const int16_t *samples, int frames, int64_t firstUs, double tempo)
 {
     if (!m_waveOn || frames <= 0)
         return;
@@ -244,7 +248,7 @@ void AudioOutput::tapWave(const int16_t *samples, int frames, int64_t firstUs)
         m_waveRing[m_wavePos] = uint16_t(level);
         m_wavePos = (m_wavePos + 1) % kWaveRingLevels;
     }
-    m_waveEndUs = firstUs + int64_t(frames) * 1000000 / m_rate;
+    m_waveEndUs = firstUs + int64_t(double(frames) * 1e6 * tempo / m_rate);
     m_wavePlayed = true;
 }
 

@@ -38,7 +38,9 @@ public:
 
     // Producer side (the audio thread). push waits while the queue holds
     // about half a second; false when the chunk went stale or on abort.
-    bool push(int serial, int64_t ptsUs, std::vector<int16_t> samples);
+    // tempo: media time per played time (samples played faster or slower
+    // than the media they come from).
+    bool push(int serial, int64_t ptsUs, std::vector<int16_t> samples, double tempo = 1.0);
     void markEnd(int serial);
     void flush(int serial);
     // Everything of this serial was played (or nothing is left to play).
@@ -59,11 +61,13 @@ private:
         int64_t ptsUs;
         std::vector<int16_t> samples;
         size_t offset = 0; // in samples (all channels)
+        double tempo = 1.0;
+        int64_t mediaUs(size_t frames, int rate) const { return int64_t(double(frames) * 1e6 * tempo / rate); }
     };
     static void sdlCallback(void *opaque, uint8_t *stream, int len);
     void fill(int16_t *out, int frames, bool anchor);
     void silentLoop();
-    void tapWave(const int16_t *samples, int frames, int64_t firstUs);
+    void tapWave(const int16_t *samples, int frames, int64_t firstUs, double tempo);
 
     MediaClock &m_clock;
     uint32_t m_device = 0;

@@ -1,7 +1,8 @@
 #pragma once
 // The master clock in media microseconds. It runs on the system clock between
-// anchors; while sound plays to a device, the audio callback re-anchors it to
-// the time of the samples the device is playing, which makes it the audio clock.
+// anchors, scaled by the playback tempo (rate x speed); while sound plays to a
+// device, the audio callback re-anchors it to the time of the samples the
+// device is playing, which makes it the audio clock.
 
 #include <chrono>
 #include <cstdint>
@@ -41,6 +42,15 @@ public:
         return m_running;
     }
 
+    // Media time per wall-clock time: 1 is normal speed.
+    void setTempo(double factor)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_anchorUs = nowLocked();
+        m_anchorWall = Steady::now();
+        m_tempo = factor > 0 ? factor : 1.0;
+    }
+
     // From the audio output: the samples at `us` are being heard now.
     void anchorAudio(int64_t us)
     {
@@ -57,13 +67,14 @@ private:
         if (!m_running)
             return m_anchorUs;
         auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(Steady::now() - m_anchorWall);
-        return m_anchorUs + elapsed.count();
+        return m_anchorUs + int64_t(double(elapsed.count()) * m_tempo);
     }
 
     mutable std::mutex m_mutex;
     int64_t m_anchorUs = 0;
     Steady::time_point m_anchorWall = Steady::now();
     bool m_running = false;
+    double m_tempo = 1.0;
 };
 
 } // namespace zv

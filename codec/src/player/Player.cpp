@@ -422,6 +422,13 @@ bool Player::updateVideoFrame()
     return seek(uint64_t(target));
 }
 
+void Player::applyTempo(int ratePercent, int speedPercent)
+{
+    m_ratePercent = ratePercent;
+    m_speedPercent = speedPercent;
+    m_clock.setTempo(ratePercent / 100.0 * speedPercent / 100.0);
+}
+
 void Player::beginSettings()
 {
     std::lock_guard<std::mutex> lock(m_settingsMutex);

@@ -108,6 +108,9 @@ public:
     // the position and the play state.
     void reselectStreams();
 
+    // Rate (tape speed) and speed (tempo) in percent: sound and pictures follow.
+    void applyTempo(int ratePercent, int speedPercent);
+
     // Counters for tests and the benchmark.
     uint64_t deliveredCount() const { return m_delivered; }
     uint64_t droppedCount() const { return m_dropped; }
@@ -136,7 +139,7 @@ private:
     bool pushEntry(EntryPtr e);
 
     // audio helpers
-    void audioFrameDecoded(AVFrame *frame, int serial, const PlayerRequest &req, int64_t &nextUs);
+    void audioFrameDecoded(AVFrame *frame, int serial, const PlayerRequest &req, struct AudioRun &run);
 
     // requests
     int postRequest(PlayerRequest req, bool show);
@@ -192,6 +195,7 @@ private:
     MediaClock m_clock;
     AudioOutput m_audio{m_clock};
     std::atomic<int64_t> m_audioFloorUs{-1};
+    std::atomic<int> m_ratePercent{100}, m_speedPercent{100};
 
     // video-thread filters
     std::mutex m_chainMutex;

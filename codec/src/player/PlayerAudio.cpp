@@ -2,6 +2,7 @@
 #include "player/Player.h"
 
 #include "core/Log.h"
+#include "player/AudioTempo.h"
 
 extern "C" {
 #include <libavutil/channel_layout.h>
@@ -9,7 +10,6 @@ extern "C" {
 
 namespace zv {
 
-namespace {
 struct Resampler {
     SwrPtr swr;
     int format = -1, rate = 0;
@@ -48,56 +48,85 @@ struct Resampler {
         return true;
     }
 };
-} // namespace
+
+// What the audio thread carries from one decoded frame to the next.
+struct AudioRun {
+    Resampler resampler;
+    AudioTempo tempo;
+    int64_t nextUs = 0;     // media time after the last frame decoded
+    int64_t tempoUs = -1;   // media time of the next sample out of the tempo graph
+};
+
+void Player::audioFrameDecoded(AVFrame *frame, int serial, const PlayerRequest &req, AudioRun &run)
+{
+    AVStream *st = m_media->format()->streams[m_audioIndex];
+    const int outRate = m_audio.rate(), outCh = m_audio.channels();
+    int64_t pts = run.nextUs;
+    if (frame->best_effort_timestamp != AV_NOPTS_VALUE)
+        pts = int64_t(m_media->toMediaUs(frame->best_effort_timestamp, st->time_base));
+    run.nextUs = pts + int64_t(frame->nb_samples) * 1000000 / std::max(frame->sample_rate, 1);
+
+    std::vector<int16_t> buf;
+    run.tempo.configure(m_ratePercent, m_speedPercent, outRate, outCh);
+    double tempo = 1.0;
+    if (run.tempo.neutral()) {
+        run.tempoUs = -1;
+        if (!run.resampler.ensure(frame, outRate, outCh))
+            return;
+        const int cap = swr_get_out_samples(run.resampler.swr.get(), frame->nb_samples);
+        buf.resize(size_t(std::max(cap, 0)) * size_t(outCh));
+        uint8_t *out[1] = {reinterpret_cast<uint8_t *>(buf.data())};
+        const int n = swr_convert(run.resampler.swr.get(), out, cap,
+                                  const_cast<const uint8_t **>(frame->extended_data), frame->nb_samples);
+        buf.resize(size_t(std::max(n, 0)) * size_t(outCh));
+    } else {
+        if (run.tempoUs < 0)
+            run.tempoUs = pts;
+        tempo = run.tempo.factor();
+        if (!run.tempo.process(frame, buf))
+            return;
+        pts = run.tempoUs;
+        run.tempoUs += int64_t(double(buf.size() / size_t(outCh)) * 1e6 * tempo / outRate);
+    }
+    const int64_t n = int64_t(buf.size() / size_t(outCh));
+    if (n <= 0)
+        return;
+    // Sound before the seek target, or before the resume point, is not played.
+    int64_t floor = m_audioFloorUs;
+    if (req.kind == PlayerRequest::Kind::Accurate || req.kind == PlayerRequest::Kind::Fast)
+        floor = std::max(floor, req.targetUs);
+    const int64_t skip = floor > pts ? int64_t(double(floor - pts) / tempo * outRate / 1e6) : 0;
+    if (skip >= n)
+        return;
+    buf.erase(buf.begin(), buf.begin() + skip * outCh);
+    m_audio.push(serial, pts + int64_t(double(skip) * 1e6 * tempo / outRate), std::move(buf), tempo);
+}
 
 void Player::audioLoop()
 {
     AVCodecContext *dec = m_audioDec.get();
-    AVStream *st = m_media->format()->streams[m_audioIndex];
     FramePtr frame = makeFrame();
-    Resampler rs;
+    AudioRun run;
     int runSerial = -1;
     PlayerRequest req;
-    int64_t nextUs = 0;
-    const int outRate = m_audio.rate(), outCh = m_audio.channels();
     while (!m_quit) {
         QueuedPacket qp;
         if (!m_audioPackets.pop(qp, std::chrono::milliseconds(20)))
             continue;
         if (qp.serial != runSerial) {
             avcodec_flush_buffers(dec);
+            run.tempo.reset();
+            run.tempoUs = -1;
             runSerial = qp.serial;
             if (!requestFor(qp.serial, req))
                 req = PlayerRequest{};
-            nextUs = req.kind == PlayerRequest::Kind::Accurate ? req.targetUs : 0;
+            run.nextUs = req.kind == PlayerRequest::Kind::Accurate ? req.targetUs : 0;
         }
         if (qp.serial != m_latestSerial)
             continue;
         avcodec_send_packet(dec, qp.packet.get());
         while (avcodec_receive_frame(dec, frame.get()) >= 0) {
-            int64_t pts = nextUs;
-            if (frame->best_effort_timestamp != AV_NOPTS_VALUE)
-                pts = int64_t(m_media->toMediaUs(frame->best_effort_timestamp, st->time_base));
-            if (rs.ensure(frame.get(), outRate, outCh)) {
-                const int cap = swr_get_out_samples(rs.swr.get(), frame->nb_samples);
-                std::vector<int16_t> buf(size_t(std::max(cap, 0)) * size_t(outCh));
-                uint8_t *out[1] = {reinterpret_cast<uint8_t *>(buf.data())};
-                const int n = swr_convert(rs.swr.get(), out, cap, const_cast<const uint8_t **>(frame->extended_data),
-                                          frame->nb_samples);
-                if (n > 0) {
-                    buf.resize(size_t(n) * size_t(outCh));
-                    nextUs = pts + int64_t(n) * 1000000 / outRate;
-                    // Sound before the seek target, or before the resume point, is not played.
-                    int64_t floor = m_audioFloorUs;
-                    if (req.kind == PlayerRequest::Kind::Accurate || req.kind == PlayerRequest::Kind::Fast)
-                        floor = std::max(floor, req.targetUs);
-                    int64_t skip = floor > pts ? (floor - pts) * outRate / 1000000 : 0;
-                    if (skip < n) {
-                        buf.erase(buf.begin(), buf.begin() + skip * outCh);
-                        m_audio.push(qp.serial, pts + skip * 1000000 / outRate, std::move(buf));
-                    }
-                }
-            }
+            audioFrameDecoded(frame.get(), qp.serial, req, run);
             av_frame_unref(frame.get());
         }
         if (!qp.packet) {

@@ -32,15 +32,28 @@ int ZV_EnableShowWhenSetting_Player(ZvPlayer *p, uint32_t on)
 
 // ---- speed, loop-free audio values ----
 
-int ZV_ChangeSpeed_Player(ZvPlayer *p, int percent)
+// Rate and speed take effect at once: the clock and the sound follow them.
+static int setTempo(ZvPlayer *p, const char *call, int rate, int speed)
 {
-    return setting(p, __func__, [&](PlayerSettings &s) { s.edit.speed = uint32_t(std::clamp(percent, 25, 400)); });
+    uint32_t r = 100, s2 = 100;
+    const int ok = setting(p, call, [&](PlayerSettings &s) {
+        if (rate > 0)
+            s.edit.rate = uint32_t(std::clamp(rate, 25, 400));
+        if (speed > 0)
+            s.edit.speed = uint32_t(std::clamp(speed, 25, 400));
+        r = s.edit.rate;
+        s2 = s.edit.speed;
+    });
+    if (ok)
+        p->player.applyTempo(int(r), int(s2));
+    return ok;
 }
+
+int ZV_ChangeSpeed_Player(ZvPlayer *p, int percent) { return setTempo(p, __func__, 0, std::max(percent, 1)); }
 
 int ZV_SetAudioRate_Player(ZvPlayer *p, uint64_t percent)
 {
-    return setting(p, __func__,
-                   [&](PlayerSettings &s) { s.edit.rate = uint32_t(std::clamp<uint64_t>(percent, 25, 400)); });
+    return setTempo(p, __func__, int(std::clamp<uint64_t>(percent, 1, 400)), 0);
 }
 
 int ZV_SetAudioVolume_Player(ZvPlayer *p, uint64_t percent)
