@@ -530,7 +530,14 @@ void TestPlayer::completionStopAndReopen()
     QVERIFY(ZV_IsStop_Player(p));
     QCOMPARE(ZV_GetPlayTime_Player(p), uint64_t(0));
     QVERIFY(std::llabs(qint64(ZV_GetDuration_Player(p)) - 6000000) < 100000);
+    // An info handle opens what the player has open, and nothing once it closed.
+    ZvInfo *info = ZV_Create_Info(0xFFFFFFFF);
+    QVERIFY(ZV_OpenWithPlayer_Info(info, p));
+    QCOMPARE(ZV_GetVideoWidth_Info(info), 320u);
     QVERIFY(ZV_Close_Player(p));
+    QVERIFY(!ZV_OpenWithPlayer_Info(info, p));
+    ZV_Close_Info(info);
+    ZV_Destroy_Info(info);
     QVERIFY(!ZV_HasVideo_Player(p));
     QVERIFY(!ZV_Play_Player(p));
     QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
