@@ -269,6 +269,9 @@ void Player::close()
 // Threads stopped: forget the media and every picture of it.
 void Player::releaseMedia()
 {
+    if (m_media && m_delivered > 0)
+        zvLog("player: '%s' closed after %llu pictures, %llu dropped late", m_media->location().describe().c_str(),
+              (unsigned long long)m_delivered.load(), (unsigned long long)m_dropped.load());
     clearPlayerMedia(m_key);
     {
         std::lock_guard<std::mutex> lock(m_presMutex);

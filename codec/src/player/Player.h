@@ -111,9 +111,6 @@ public:
     // Rate (tape speed) and speed (tempo) in percent: sound and pictures follow.
     void applyTempo(int ratePercent, int speedPercent);
 
-    // Counters for tests and the benchmark.
-    uint64_t deliveredCount() const { return m_delivered; }
-    uint64_t droppedCount() const { return m_dropped; }
 
 private:
     // threads
@@ -224,6 +221,7 @@ private:
     int64_t m_asyncWindowUs = 0;
 
     CallbackSlot m_originalSlot, m_editedSlot;
+    // Logged when the media closes: pictures shown and pictures dropped late.
     std::atomic<uint64_t> m_delivered{0}, m_dropped{0};
 
     // settings
