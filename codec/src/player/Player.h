@@ -142,6 +142,8 @@ private:
     int postRequest(PlayerRequest req, bool show);
     bool requestFor(int serial, PlayerRequest &out);
 
+    uint64_t clampToDuration(uint64_t us) const;
+
     // presentation helpers (m_presMutex held)
     void takeEntryLocked(const EntryPtr &e, bool deliver);
     bool waitSettledLocked(std::unique_lock<std::mutex> &lock);

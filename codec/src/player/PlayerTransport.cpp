@@ -11,6 +11,12 @@ constexpr auto kStepWait = std::chrono::seconds(10);
 
 // ---------------------------------------------------------------- transport
 
+// Seek targets stay inside the media; an unknown duration (0) bounds nothing.
+uint64_t Player::clampToDuration(uint64_t us) const
+{
+    return m_durationUs > 0 ? std::min(us, m_durationUs) : us;
+}
+
 void Player::setRunningLocked(bool on)
 {
     m_state = on ? State::Running : State::Paused;
@@ -96,7 +102,7 @@ bool Player::seek(uint64_t us)
     std::lock_guard<std::mutex> cmd(m_cmdMutex);
     if (!m_open)
         return false;
-    const int64_t t = int64_t(std::min(us, m_durationUs));
+    const int64_t t = int64_t(clampToDuration(us));
     PlayerRequest req;
     req.targetUs = t;
     bool async;
@@ -128,13 +134,18 @@ bool Player::fastSeek(uint64_t us, int mode)
         return false;
     PlayerRequest req;
     req.kind = PlayerRequest::Kind::Fast;
-    req.targetUs = int64_t(std::min(us, m_durationUs));
+    req.targetUs = int64_t(clampToDuration(us));
     req.windowUs = INT64_MAX;
     postRequest(req, true);
     std::lock_guard<std::mutex> lock(m_presMutex);
     m_completed = false;
     m_positionUs = req.targetUs;
+    m_seekTargetUs = req.targetUs;
     m_clock.set(req.targetUs);
+    if (m_state == State::Running && m_videoIndex >= 0) {
+        m_holdClock = true;
+        m_clock.setRunning(false);
+    }
     return true;
 }
 
@@ -217,7 +228,8 @@ bool Player::frameStep(int count)
         return true;
     }
     const size_t back = size_t(-int64_t(count));
-    if (m_history.size() > back) {
+    const bool cached = m_historySerial == m_latestSerial && !m_history.empty() && m_history.back() == m_current;
+    if (cached && m_history.size() > back) {
         // The previous pictures of this GOP are cached: no decoding needed.
         std::deque<EntryPtr> ahead(m_history.end() - long(back), m_history.end());
         m_history.erase(m_history.end() - long(back), m_history.end());
