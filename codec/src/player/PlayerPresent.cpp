@@ -73,6 +73,10 @@ void Player::presentLoop()
         int64_t waitUs = m_intervalUs;
         EntryPtr toDeliver;
         EntryPtr front = m_frames.peek();
+        if (front && front->serial < serial) {
+            m_frames.pop(); // left over from before the newest request
+            continue;
+        }
         if (front && front->serial != serial)
             front.reset();
         if (front && front->preroll) {
