@@ -1,7 +1,7 @@
-#include "convert/CAVConverter.h"
+#include "CAVConverter.h"
 
 #include "CAVEncodeParam.h"
-#include "convert/VelConfigManager.h"
+#include "VelConfigManager.h"
 
 #include "zovAruzIvivu.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "convert/IAVConverter.h"
-#include "convert/QUtilThread.h"
+#include "IAVConverter.h"
+#include "QUtilThread.h"
 
 #include <QByteArray>
 

@@ -1,4 +1,4 @@
-#include "convert/QConverterObject.h"
+#include "QConverterObject.h"
 
 #include "CAVEncodeParam.h"
 #include "QConverterOperate.h"
@@ -6,7 +6,7 @@
 #include "VelCommonInterface.h"
 #include "VelVideoConvertItem.h"
 #include "VelVideoConvertManager.h"
-#include "convert/IAVConverter.h"
+#include "IAVConverter.h"
 
 #include <QDebug>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "convert/QUtilThread.h"
+#include "QUtilThread.h"
 
 #include <QDebug>
 

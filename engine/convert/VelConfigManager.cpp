@@ -1,4 +1,4 @@
-#include "convert/VelConfigManager.h"
+#include "VelConfigManager.h"
 
 #include "VEHelper.h"
 

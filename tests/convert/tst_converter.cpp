@@ -4,9 +4,9 @@
 #include "TestMedia.h"
 
 #include "CAVEncodeParam.h"
-#include "convert/CAVConverter.h"
-#include "convert/QUtilThread.h"
-#include "convert/VelConfigManager.h"
+#include "CAVConverter.h"
+#include "QUtilThread.h"
+#include "VelConfigManager.h"
 
 #include "zovAruzIvivu.h"
 

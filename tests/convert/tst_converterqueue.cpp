@@ -11,7 +11,7 @@
 #include "VelSystemActions.h"
 #include "VelVideoConvertItem.h"
 #include "VelVideoConvertManager.h"
-#include "convert/QConverterObject.h"
+#include "QConverterObject.h"
 
 #include "zovAruzIvivu.h"
 
