@@ -181,14 +181,14 @@ void SkinPainter::button(QPainter &p, const QRectF &r, int state, const Manifest
 
     if (fill == QLatin1String("light")) {
         const QBrush fills[] = {vertical(box, lightTop, lightBottom), vertical(box, accent, accentDeep),
-                                accentPressed, disabled};
+                                accentPressed, disabledFill};
         const QColor borders[] = {QColor(150, 150, 150), accentEdge, QColor(170, 150, 60), QColor(100, 100, 100)};
         brush = fills[state];
         border = borders[state];
     } else if (fill == QLatin1String("accent")) {
         radius = line.number(QStringLiteral("radius"), 6);
         const QBrush fills[] = {vertical(box, accent, accentDeep), vertical(box, accentHover, accent),
-                                accentPressed, disabled};
+                                accentPressed, disabledFill};
         const QColor borders[] = {accentEdge, accentEdge, QColor(170, 150, 60), QColor(100, 100, 100)};
         brush = fills[state];
         border = borders[state];
@@ -213,7 +213,7 @@ void SkinPainter::button(QPainter &p, const QRectF &r, int state, const Manifest
         }
         return;
     } else if (fill == QLatin1String("segL") || fill == QLatin1String("segR")) {
-        const QColor fills[] = {groundRaised, lightBottom, accent, disabled};
+        const QColor fills[] = {groundRaised, lightBottom, accent, disabledFill};
         const QColor borders[] = {SkinTheme::line, QColor(150, 150, 150), accentEdge, QColor(100, 100, 100)};
         const bool left = fill == QLatin1String("segL");
         shape = roundedPath(box, radius, left, !left, !left, left);
