@@ -143,6 +143,9 @@ private slots:
     void initTestCase();
     void losslessCut_data();
     void losslessCut();
+    void losslessCutEndsWithTheRange_data();
+    void losslessCutEndsWithTheRange();
+    void vanishedOutputFolderFails();
     void losslessSubtitleRefusalAndRetry();
     void losslessMuxesSubtitleFile();
     void encode_data();
@@ -228,6 +231,88 @@ void TestCodecJobs::losslessCut()
     const int from = source.indexOf(copied.first());
     QVERIFY2(from >= 0, "first copied packet is not a source packet");
     QCOMPARE(copied, source.mid(from, copied.size()));
+}
+
+void TestCodecJobs::losslessCutEndsWithTheRange_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<qint64>("startUs");
+    QTest::addColumn<qint64>("durationUs");
+    QTest::addColumn<double>("slack");   // seconds the copy may start early (one GOP)
+    // The B-frame tail past the end is shown, so the sound must run as long.
+    QTest::newRow("B-frames, mid-GOP") << gopClip() << "mp4" << "mp4" << qint64(4500000) << qint64(2 * kSecond) << 2.0;
+    QTest::newRow("B-frames, shorter than a GOP") << gopClip() << "mkv" << "mkv" << qint64(4100000) << qint64(300000) << 2.0;
+    // The cue at 5-8 s must not stretch a cut that ends at 6.1 s; the copy starts
+    // at the key frame just before 4.1 s and keeps its B-frame tail.
+    QTest::newRow("subtitle cue past the end") << subtitledMkv() << "mkv" << "mkv" << qint64(4100000) << qint64(2 * kSecond) << 0.3;
+    // The FLAC header must not claim the whole source's length.
+    QTest::newRow("flac part") << toneFile("flac") << "flac" << "flac" << qint64(500000) << qint64(500000) << 0.0;
+}
+
+void TestCodecJobs::losslessCutEndsWithTheRange()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, container);
+    QFETCH(QString, suffix);
+    QFETCH(qint64, startUs);
+    QFETCH(qint64, durationUs);
+    QFETCH(double, slack);
+    const QString target = out(QStringLiteral("ends_%1_%2.%3").arg(startUs).arg(durationUs).arg(suffix));
+    Config cfg = copyConfig();
+    ZV_SetSubtlIndex_Config(cfg.get(), 0);
+    ZV_SetSubtlTrackMask_Config(cfg.get(), 1);
+    Job job(ZV_CreateCopy_Job(-1));
+    QCOMPARE(ZV_Open_Job(job.get(), source.toUtf8(), target.toUtf8(), container.toUtf8(), cfg.get()), 1);
+    ZV_SetRange_Job(job.get(), uint64_t(startUs), uint64_t(durationUs));
+    QVERIFY2(ZV_Begin_Job(job.get()) == 1, ZV_GetErrorText_Job(job.get()));
+    QVERIFY(waitJob(job.get()));
+    QCOMPARE(ZV_GetError_Job(job.get()), 0);
+    ZV_Close_Job(job.get());
+
+    const QJsonObject p = probe(target);
+    const double duration = number(p.value("format").toObject().value("duration"));
+    QVERIFY2(duration <= durationUs / 1e6 + slack + 0.2, qPrintable(QString::number(duration)));
+    if (!streamCodec(p, "video").isEmpty() && !streamCodec(p, "audio").isEmpty()) {
+        const double gap = streamEnd(target, "v") - streamEnd(target, "a");
+        QVERIFY2(qAbs(gap) <= 0.05, qPrintable(QStringLiteral("video ends %1 s after the audio").arg(gap)));
+    }
+    const auto decoded = TestMedia::run("ffmpeg", {"-v", "error", "-i", target, "-f", "null", "-"});
+    QVERIFY2(decoded.err.trimmed().isEmpty(), decoded.err.constData());
+}
+
+void TestCodecJobs::vanishedOutputFolderFails()
+{
+    // Writes into a file whose folder is removed meanwhile still succeed; the
+    // job must not call that a success, for a job or a merge.
+    for (bool merge : {false, true}) {
+        const QString folder = out(merge ? "vanishing_merge" : "vanishing_job");
+        QVERIFY(QDir().mkpath(folder));
+        const QString target = folder + "/out.mp4";
+        Config cfg = copyConfig();
+        if (merge) {
+            Merge m(ZV_CreateCopy_Merge(-1));
+            QCOMPARE(ZV_OpenOutput_Merge(m.get(), target.toUtf8(), "mp4", cfg.get()), 1);
+            QCOMPARE(ZV_Begin_Merge(m.get()), 1);
+            QVERIFY(QDir(folder).removeRecursively());
+            QCOMPARE(ZV_AddTask_Merge(m.get(), gopClip().toUtf8(), 0, 2 * kSecond, nullptr), 1);
+            QVERIFY(waitTask(m.get()));
+            ZV_Close_Merge(m.get());
+            QVERIFY2(QString(ZV_GetErrorText_Merge(m.get())).contains("disappeared"), ZV_GetErrorText_Merge(m.get()));
+        } else {
+            Job job(ZV_CreateCopy_Job(-1));
+            QCOMPARE(ZV_Open_Job(job.get(), gopClip().toUtf8(), target.toUtf8(), "mp4", cfg.get()), 1);
+            ZV_SetRange_Job(job.get(), 0, 0);
+            QCOMPARE(ZV_Begin_Job(job.get()), 1);
+            QVERIFY(QDir(folder).removeRecursively());
+            QVERIFY(waitJob(job.get()));
+            QVERIFY(ZV_GetError_Job(job.get()) < 0);
+            QVERIFY2(QString(ZV_GetErrorText_Job(job.get())).contains("disappeared"), ZV_GetErrorText_Job(job.get()));
+            ZV_Close_Job(job.get());
+        }
+        QVERIFY(!QFileInfo::exists(target));
+    }
 }
 
 void TestCodecJobs::losslessSubtitleRefusalAndRetry()
@@ -515,6 +600,8 @@ void TestCodecJobs::copyMerge()
 
     checkDtsRise(target, "v");
     checkDtsRise(target, "a");
+    const double gap = streamEnd(target, "v") - streamEnd(target, "a");
+    QVERIFY2(qAbs(gap) <= 0.05, qPrintable(QStringLiteral("video ends %1 s after the audio").arg(gap)));
     const double duration = number(probe(target).value("format").toObject().value("duration"));
     QVERIFY2(duration >= 8.0 - 0.05 && duration <= 8.0 + 3 * 2.0 + 0.2, qPrintable(QString::number(duration)));
     QVERIFY(!packetHashes(target).isEmpty());

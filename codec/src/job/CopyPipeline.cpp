@@ -27,6 +27,21 @@ void copyStreamExtras(const AVStream *from, AVStream *to)
     }
 }
 
+// FLAC's stream header states the whole source's sample count and checksum;
+// for a part of it both are wrong, and verifying decoders would call the copy
+// corrupt. Zero means "unknown" for both.
+void forgetFlacTotals(AVCodecParameters *p)
+{
+    const int streamInfoSize = 34;
+    if (p->codec_id != AV_CODEC_ID_FLAC || p->extradata_size < streamInfoSize)
+        return;
+    uint8_t *info = p->extradata;
+    if (p->extradata_size >= streamInfoSize + 8 && std::memcmp(info, "fLaC", 4) == 0)
+        info += 8;
+    info[13] &= 0xF0;                       // the low 4 of the 36 bits of the sample count
+    std::memset(info + 14, 0, 4 + 16);      // the rest of it and the MD5 signature
+}
+
 } // namespace
 
 CopyPipeline::~CopyPipeline()
@@ -119,6 +134,7 @@ int CopyPipeline::attach(InputSource &in, OutputFile &out, const JobConfig &cfg,
             *error = errorText(err, "cannot copy the parameters of stream " + std::to_string(chosen[k]));
             return err;
         }
+        forgetFlacTotals(os->codecpar);
         // Keep the source's tag only where this muxer maps it to the same codec.
         const uint32_t tag = is->codecpar->codec_tag;
         os->codecpar->codec_tag = 0;
@@ -374,6 +390,9 @@ int CopyPipeline::run(InputSource &in, OutputFile &out, int64_t offsetUs, Worker
     }
     size_t endedCount = 0;
     size_t next = 0;
+    // Video frames past E (the B-frame tail) are shown; the other streams run to
+    // the end of the pictures written, so sound and picture end together.
+    int64_t videoEndUs = 0;
     PacketPtr owned(av_packet_alloc());
     if (!owned)
         return AVERROR(ENOMEM);
@@ -405,7 +424,7 @@ int CopyPipeline::run(InputSource &in, OutputFile &out, int64_t offsetUs, Worker
         const int64_t dtsUs = pkt->dts != AV_NOPTS_VALUE ? toUs(pkt->dts, is->time_base) - in.originUs()
                                                          : ptsUs;
         // Video runs while dts < E, which keeps every frame the pictures before E need.
-        if (m_rangeEndUs > 0 && (video ? dtsUs : ptsUs) >= m_rangeEndUs) {
+        if (m_rangeEndUs > 0 && (video ? dtsUs : ptsUs) >= std::max(m_rangeEndUs, video ? 0 : videoEndUs)) {
             ended[os] = true;
             endedCount += holds[os] ? 1 : 0;
             av_packet_unref(pkt);
@@ -415,6 +434,12 @@ int CopyPipeline::run(InputSource &in, OutputFile &out, int64_t offsetUs, Worker
             av_packet_unref(pkt);
             continue;
         }
+        if (video)
+            videoEndUs = std::max(videoEndUs, ptsUs + toUs(pkt->duration, is->time_base));
+        else if (m_rangeEndUs > 0 && is->codecpar->codec_type == AVMEDIA_TYPE_SUBTITLE
+                 && ptsUs + toUs(pkt->duration, is->time_base) > m_rangeEndUs)
+            // A cue running past E would stretch the output beyond the range.
+            pkt->duration = std::max<int64_t>(1, av_rescale_q(m_rangeEndUs - ptsUs, AV_TIME_BASE_Q, is->time_base));
         pkt->pts -= shift[si];
         if (pkt->dts != AV_NOPTS_VALUE)
             pkt->dts -= shift[si];
