@@ -165,6 +165,13 @@ void QConverterObject::converterFinishCount(bool ok)
             m_mergeConverter->StopMerger(false);
             DestroyAVConverter(m_mergeConverter);
             m_mergeConverter = nullptr;
+            // The merge is finished when it closes; a close that could not
+            // finish the file deletes it, and that is a failure.
+            if (ok && !QFileInfo(m_mergeOutputPath).isFile()) {
+                qWarning().noquote() << "the merged file could not be finished:" << m_mergeOutputPath;
+                emit emitConvertedFinish(false);   // handled here, as every failure
+                return;
+            }
         }
         emit emitIsStartConverter(false);
     }

@@ -15,6 +15,8 @@
 
 #include "zovAruzIvivu.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -87,6 +89,7 @@ private slots:
     void mergeOfThree();
     void losslessMergeOfDifferentItemsEncodes();
     void sourceDeletedBeforeItsTurn();
+    void mergeWhoseFolderVanishesFails();
     void stopDuringSecondItem();
     void onlyItemFailsRemovesFileAndFolder();
     void unwritableOutputFolderFails_data();
@@ -314,6 +317,29 @@ void TestConverterQueue::sourceDeletedBeforeItsTurn()
     QCOMPARE(finished.at(0).at(0).toBool() + finished.at(1).at(0).toBool(), 1);
     const QDir dir(outputDir(copy));
     QCOMPARE(dir.entryList(QDir::Files), QStringList{"vanishing_1.mp4"});   // item 1 stays, item 2 left nothing
+}
+
+void TestConverterQueue::mergeWhoseFolderVanishesFails()
+{
+    useLosslessMp4();
+    addItems(gopClip(), {{0, 2 * kSecond}, {4 * kSecond, 6 * kSecond}});
+    QConverterObject queue;
+    QSignalSpy done(&queue, &QConverterObject::emitConvertedFinishCount);
+    QSignalSpy finished(&queue, &QConverterObject::emitConvertedFinish);
+    // The output folder goes away once the first item is in the file; the
+    // merge goes on writing into a file nobody can reach.
+    const QString dir = outputDir(gopClip());
+    bool removed = false;
+    connect(&queue, &QConverterObject::emitConvertedFinish, this, [&] {
+        if (!removed)
+            removed = QDir(dir).removeRecursively();
+    });
+    QVERIFY(run(queue, true));
+    QVERIFY(removed);
+    QCOMPARE(done.count(), 0);
+    // The failure is raised inside the last task's own end, so the spy sees it first.
+    QVERIFY(std::any_of(finished.cbegin(), finished.cend(), [](const QList<QVariant> &a) { return !a.at(0).toBool(); }));
+    QVERIFY(!QDir(dir).exists() || QDir(dir).isEmpty());
 }
 
 void TestConverterQueue::stopDuringSecondItem()

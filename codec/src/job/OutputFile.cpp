@@ -4,6 +4,8 @@ extern "C" {
 #include <libavutil/opt.h>
 }
 
+#include <sys/stat.h>
+
 namespace zv::job {
 
 OutputFile::~OutputFile()
@@ -39,7 +41,17 @@ int OutputFile::create(std::string *error)
         return err;
     }
     m_created = true;
+    struct stat st;
+    m_identified = ::stat(m_path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    m_device = m_identified ? st.st_dev : 0;
+    m_inode = m_identified ? st.st_ino : 0;
     return 0;
+}
+
+bool OutputFile::stillOurs() const
+{
+    struct stat st;
+    return ::stat(m_path.c_str(), &st) == 0 && st.st_dev == m_device && st.st_ino == m_inode;
 }
 
 int OutputFile::writeHeader(const std::string &options, std::string *error)
@@ -88,6 +100,12 @@ int OutputFile::writeTrailer(std::string *error)
         *error = errorText(err, "cannot close " + m_path);
         return err;
     }
+    // Writes into a file whose folder was removed meanwhile all succeed, yet
+    // nothing is left on disk.
+    if (m_identified && !stillOurs()) {
+        *error = errorText(AVERROR(ENOENT), m_path + " disappeared while it was written");
+        return AVERROR(ENOENT);
+    }
     m_finished = true;
     return 0;
 }
@@ -106,11 +124,12 @@ int OutputFile::close()
 
 void OutputFile::discard()
 {
-    bool remove = m_created && !m_finished;
+    // Whatever took the place of a vanished output is not ours to delete.
+    bool remove = m_created && !m_finished && (!m_identified || stillOurs());
     close();
     if (remove)
         removeFile(m_path);
-    m_created = m_headerWritten = m_finished = false;
+    m_created = m_headerWritten = m_finished = m_identified = false;
 }
 
 } // namespace zv::job

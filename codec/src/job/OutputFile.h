@@ -34,11 +34,19 @@ public:
     int close();
 
 private:
+    // Whether `m_path` still names the file this output created.
+    bool stillOurs() const;
+
+
     AVFormatContext *m_ctx = nullptr;
     std::string m_path;
     bool m_created = false;
     bool m_headerWritten = false;
     bool m_finished = false;
+    // Device and inode of the created file (regular files only).
+    bool m_identified = false;
+    unsigned long long m_device = 0;
+    unsigned long long m_inode = 0;
 };
 
 } // namespace zv::job
