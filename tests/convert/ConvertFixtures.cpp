@@ -56,6 +56,11 @@ QString subtitledMkv()
                            {"-i", gopClip(), "-i", srt, "-map", "0", "-map", "1", "-c", "copy", "-c:s", "srt"});
 }
 
+QString tsClip()
+{
+    return TestMedia::make("convert_gop_320x240_12s.ts", {"-i", gopClip(), "-c", "copy", "-f", "mpegts"});
+}
+
 QString chapteredClip()
 {
     const QString meta = TestMedia::mediaDir() + "/convert_chapters.ffmeta";

@@ -16,6 +16,8 @@ QString smallClip();
 QString noisyClip();
 // 12 s, 640x360, lighter noise: rate control reaches its target on 4 s parts.
 QString grainyClip();
+// gopClip remuxed into MPEG-TS (no index; the timeline starts at 1.4 s).
+QString tsClip();
 // gopClip with a subrip subtitle stream, in Matroska.
 QString subtitledMkv();
 // gopClip with three chapters: [0,4) "One", [4,8) "Two", [8,12) "Three".

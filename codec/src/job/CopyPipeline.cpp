@@ -7,6 +7,8 @@ namespace zv::job {
 
 namespace {
 
+constexpr int64_t kSecondUs = 1000000;
+
 int64_t toUs(int64_t ts, AVRational tb)
 {
     return av_rescale_q(ts, tb, AV_TIME_BASE_Q);
@@ -311,20 +313,47 @@ int CopyPipeline::findStart(InputSource &in, int64_t startUs, int64_t durationUs
             anchor = int(i);
     }
     const bool videoAnchor = anchor == in.videoStream;
+    // Demuxers without an index (MPEG-TS, raw audio) seek by a timestamp search
+    // that may land past the key frame before the start, or past the start
+    // itself: then look again from further back.
+    for (int64_t backUs = 0;; backUs = std::max<int64_t>(kSecondUs, backUs * 2)) {
+        const int64_t seekUs = std::max<int64_t>(0, startUs - backUs);
+        const bool fromTheTop = seekUs == 0;
+        int err = seekTo(in, anchor, seekUs);
+        if (err < 0)
+            return err;
+        bool tooLate = false;
+        err = scanForKey(in, anchor, videoAnchor, startUs, fromTheTop, &tooLate, error);
+        if (err < 0 || !tooLate)
+            return err;
+        clearPending();
+    }
+}
+
+int CopyPipeline::seekTo(InputSource &in, int anchor, int64_t seekUs)
+{
+    AVFormatContext *ic = in.ctx();
     const AVRational atb = ic->streams[anchor]->time_base;
-    const int64_t target = av_rescale_q(startUs + in.originUs(), AV_TIME_BASE_Q, atb);
+    const int64_t target = av_rescale_q(seekUs + in.originUs(), AV_TIME_BASE_Q, atb);
     int err = avformat_seek_file(ic, anchor, INT64_MIN, target, target, 0);
     if (err < 0) {
         err = avformat_seek_file(ic, anchor, INT64_MIN, target, target, AVSEEK_FLAG_ANY);
         if (err < 0)
             logLine(errorText(err, "seek failed, copying from the current position"));
     }
+    return 0;
+}
 
+int CopyPipeline::scanForKey(InputSource &in, int anchor, bool videoAnchor, int64_t startUs, bool fromTheTop,
+                             bool *tooLate, std::string *error)
+{
+    AVFormatContext *ic = in.ctx();
+    bool firstAnchor = true;
     for (;;) {
         AVPacket *pkt = av_packet_alloc();
         if (!pkt)
             return AVERROR(ENOMEM);
-        err = av_read_frame(ic, pkt);
+        int err = av_read_frame(ic, pkt);
         if (err < 0) {
             av_packet_free(&pkt);
             clearPending();
@@ -341,6 +370,13 @@ int CopyPipeline::findStart(InputSource &in, int64_t startUs, int64_t durationUs
         const int64_t ptsUs = toUs(pkt->pts, tb) - in.originUs();
         if (si == anchor) {
             const bool key = (pkt->flags & AV_PKT_FLAG_KEY) != 0;
+            // The seek landed past the start (audio) or past the key frame before it (video).
+            if (!fromTheTop && ptsUs > startUs && (videoAnchor ? key : firstAnchor)) {
+                av_packet_free(&pkt);
+                *tooLate = true;
+                return 0;
+            }
+            firstAnchor = false;
             if (key && (videoAnchor || ptsUs >= startUs)) {
                 m_keyUs = ptsUs;
                 m_keyDtsRaw = toUs(pkt->dts != AV_NOPTS_VALUE ? pkt->dts : pkt->pts, tb);

@@ -40,6 +40,11 @@ public:
 private:
     bool sameCodec(const AVCodecParameters *a, const AVCodecParameters *b) const;
     void clearPending();
+    int seekTo(InputSource &in, int anchor, int64_t seekUs);
+    // Reads from the seek position to the packet the copy starts at. Sets
+    // `tooLate` when the position was already past where the copy must start.
+    int scanForKey(InputSource &in, int anchor, bool videoAnchor, int64_t startUs, bool fromTheTop, bool *tooLate,
+                   std::string *error);
     int setUpAnnexB(const AVStream *is, AVStream *os, const AVOutputFormat *format, std::string *error);
     int writeThroughAnnexB(AVBSFContext *bsf, AVPacket *pkt, AVFormatContext *oc, std::string *error);
     int attachExternalSubtitles(const std::string &path, const JobConfig &cfg, AVFormatContext *oc, std::string *error);
