@@ -150,6 +150,7 @@ private slots:
     void rotatedClipIsDeliveredUpright();
     void waveBlocksWhileToneplays();
     void completionStopAndReopen();
+    void soundPlaysBesideAVideoStreamWithoutPictures();
     void seekWhileRunningAndLoop();
     void rateAndSpeedScalePlayback_data();
     void rateAndSpeedScalePlayback();
@@ -497,6 +498,30 @@ void TestPlayer::waveBlocksWhileToneplays()
     QTest::qWait(60);
     QVERIFY(!ZV_GetAudioWaveData_Player(p, 1)); // nothing played since the last call
     QVERIFY(ZV_FreeAudioWaveData_Player(p, nullptr));
+}
+
+// A video stream that holds no picture at all cannot be searched: a seek
+// must still find the sound, which then plays to its end.
+void TestPlayer::soundPlaysBesideAVideoStreamWithoutPictures()
+{
+    const QString file = TestMedia::make("player_video_without_pictures.mkv",
+                                         {"-f", "lavfi", "-i", "testsrc2=size=160x120:rate=25", "-f", "lavfi", "-i",
+                                          "sine=frequency=440:sample_rate=44100", "-map", "0:v", "-map", "1:a", "-vf",
+                                          "trim=end_frame=0", "-t", "1", "-c:v", "libx264", "-c:a", "flac"});
+    PlayerHandle p;
+    QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
+    QVERIFY(ZV_HasAudio_Player(p));
+    QVERIFY(ZV_EnableAudioWaveData_Player(p, 1));
+    QVERIFY(ZV_Seek_Player(p, 0));
+    QTest::qWait(100); // the stopped seek is served before playing
+    QVERIFY(ZV_Play_Player(p));
+    QTest::qWait(300);
+    QVERIFY(!ZV_IsCompleted_Player(p));
+    uint8_t *block = ZV_GetAudioWaveData_Player(p, 1);
+    QVERIFY(block);
+    ZV_FreeAudioWaveData_Player(p, block);
+    QTRY_VERIFY_WITH_TIMEOUT(ZV_IsCompleted_Player(p), 3000);
+    QVERIFY(ZV_GetPlayTime_Player(p) >= 900000);
 }
 
 void TestPlayer::completionStopAndReopen()

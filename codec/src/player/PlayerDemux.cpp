@@ -32,6 +32,15 @@ bool Player::seekRaw(int64_t us)
         err = avformat_seek_file(fmt, m_videoIndex, INT64_MIN, ts, ts, 0);
         if (err < 0)
             err = av_seek_frame(fmt, m_videoIndex, ts, AVSEEK_FLAG_BACKWARD);
+        if (err < 0 && m_audioIndex >= 0) {
+            // A video stream without a single packet has nothing to search:
+            // the sound must still be found again.
+            AVStream *audio = fmt->streams[m_audioIndex];
+            const int64_t ats = m_media->fromMediaUs(uint64_t(std::max<int64_t>(us, 0)), audio->time_base);
+            err = avformat_seek_file(fmt, m_audioIndex, INT64_MIN, ats, ats, 0);
+        }
+        if (err < 0 && us <= 0)
+            err = av_seek_frame(fmt, -1, 0, AVSEEK_FLAG_BYTE);
     } else {
         const int64_t ts = std::max<int64_t>(us, 0) + m_media->startTime();
         err = avformat_seek_file(fmt, -1, INT64_MIN, ts, ts, 0);

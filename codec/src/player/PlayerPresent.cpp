@@ -59,7 +59,7 @@ void Player::checkCompletionLocked()
         m_clock.set(0);
         return;
     }
-    if (m_videoIndex < 0)
+    if (m_videoIndex < 0 || !m_current) // no picture tells the end: the sound does
         m_positionUs = std::min<int64_t>(m_clock.now(), int64_t(m_durationUs));
     m_completed = true;
     setRunningLocked(false);
