@@ -151,6 +151,7 @@ private slots:
     void encode_data();
     void encode();
     void encodeTurnsRotatedSourceUpright();
+    void encodeFromUnindexedSource();
     void missingEncoderRefusesOpen_data();
     void missingEncoderRefusesOpen();
     void refusedBeginLeavesNoFile_data();
@@ -471,6 +472,25 @@ void TestCodecJobs::encodeTurnsRotatedSourceUpright()
     QCOMPARE(v.value("width").toInt(), 240);
     QCOMPARE(v.value("height").toInt(), 320);
     QVERIFY2(!QJsonDocument(v).toJson().contains("rotation"), "the pixels are turned, no matrix is left");
+}
+
+void TestCodecJobs::encodeFromUnindexedSource()
+{
+    // The seek into MPEG-TS may land past the key frame before the start; the
+    // pictures from the start on must all be there.
+    const QString target = out("enc_from_ts.mp4");
+    Config cfg = encodeConfig(kH264, kAac, 0);
+    Job job(ZV_CreateEncode_Job(-1));
+    QCOMPARE(ZV_Open_Job(job.get(), tsClip().toUtf8(), target.toUtf8(), "mp4", cfg.get()), 1);
+    ZV_SetRange_Job(job.get(), 3 * kSecond, 2 * kSecond);
+    QVERIFY2(ZV_Begin_Job(job.get()), ZV_GetErrorText_Job(job.get()));
+    QVERIFY(waitJob(job.get()));
+    QCOMPARE(ZV_GetError_Job(job.get()), 0);
+    ZV_Close_Job(job.get());
+    const QJsonArray video = packets(target, "v");
+    QVERIFY2(video.size() >= 49, qPrintable(QString::number(video.size())));
+    const double start = number(firstStream(probe(target), "video").value("start_time"));
+    QVERIFY2(start <= 0.05, qPrintable(QString::number(start)));
 }
 
 void TestCodecJobs::missingEncoderRefusesOpen_data()

@@ -20,6 +20,28 @@ int64_t toUs(int64_t ts, AVRational tb)
     return av_rescale_q(ts, tb, AV_TIME_BASE_Q);
 }
 
+// Where the decoding really starts after a seek to `seekUs`: the first key
+// packet of the video, else the first packet of the audio (media µs).
+// INT64_MIN when nothing could be read.
+int64_t landingUs(InputSource &in, int64_t seekUs)
+{
+    AVFormatContext *ic = in.ctx();
+    const int anchor = in.videoStream >= 0 ? in.videoStream
+                     : !in.audioStreams.empty() ? in.audioStreams.front() : -1;
+    if (anchor < 0 || avformat_seek_file(ic, -1, INT64_MIN, seekUs + in.originUs(), seekUs + in.originUs(), 0) < 0)
+        return INT64_MIN;
+    PacketPtr pkt(av_packet_alloc());
+    while (pkt && av_read_frame(ic, pkt.get()) >= 0) {
+        const bool usable = pkt->stream_index == anchor && pkt->pts != AV_NOPTS_VALUE
+            && (anchor != in.videoStream || (pkt->flags & AV_PKT_FLAG_KEY));
+        const int64_t us = usable ? toUs(pkt->pts, ic->streams[anchor]->time_base) - in.originUs() : 0;
+        av_packet_unref(pkt.get());
+        if (usable)
+            return us;
+    }
+    return INT64_MIN;
+}
+
 std::string layoutText(const AVChannelLayout &layout)
 {
     char buf[128] = {0};
@@ -155,7 +177,14 @@ int EncodePipeline::findStart(InputSource &in, int64_t startUs, int64_t duration
     }
     m_startUs = startUs;
     m_rangeEndUs = durationUs > 0 ? startUs + durationUs : 0;
-    const int64_t target = startUs + in.originUs();
+    // Demuxers without an index (MPEG-TS, raw audio) seek by a timestamp search
+    // that may land past the key frame before the start: the decoder would then
+    // begin at the next key frame and lose the pictures up to it. Look further
+    // back until decoding starts at or before the start.
+    int64_t seekUs = startUs;
+    for (int64_t backUs = 1000000; seekUs > 0 && landingUs(in, seekUs) > startUs; backUs *= 2)
+        seekUs = std::max<int64_t>(0, startUs - backUs);
+    const int64_t target = seekUs + in.originUs();
     int err = avformat_seek_file(in.ctx(), -1, INT64_MIN, target, target, 0);
     if (err < 0)
         logLine(errorText(err, "seek failed, decoding from the current position"));
