@@ -146,6 +146,7 @@ private slots:
     void losslessCutCoversTheRange_data();
     void losslessCutCoversTheRange();
     void vanishedOutputFolderFails();
+    void losslessChaptersMeetTheirPictures();
     void losslessSubtitleRefusalAndRetry();
     void losslessMuxesSubtitleFile();
     void encode_data();
@@ -285,6 +286,31 @@ void TestCodecJobs::losslessCutCoversTheRange()
     }
     const auto decoded = TestMedia::run("ffmpeg", {"-v", "error", "-i", target, "-f", "null", "-"});
     QVERIFY2(decoded.err.trimmed().isEmpty(), decoded.err.constData());
+}
+
+void TestCodecJobs::losslessChaptersMeetTheirPictures()
+{
+    // Chapters at 0, 4 and 8 s; the cut [3 s, 9 s) starts at the key frame at
+    // 2 s, whose picture shows at its reorder delay: chapter "Two" must start
+    // on the picture that was at 4 s, not that delay before it.
+    const QString target = out("chapters_copy.mp4");
+    Config cfg = copyConfig();
+    Job job(ZV_CreateCopy_Job(-1));
+    QCOMPARE(ZV_Open_Job(job.get(), chapteredClip().toUtf8(), target.toUtf8(), "mp4", cfg.get()), 1);
+    ZV_SetRange_Job(job.get(), 3 * kSecond, 6 * kSecond);
+    QVERIFY2(ZV_Begin_Job(job.get()) == 1, ZV_GetErrorText_Job(job.get()));
+    QVERIFY(waitJob(job.get()));
+    QCOMPARE(ZV_GetError_Job(job.get()), 0);
+    ZV_Close_Job(job.get());
+    const double delay = number(firstStream(probe(target), "video").value("start_time"));
+    const QJsonArray chapters = QJsonDocument::fromJson(TestMedia::ffprobeJson(target, {"-show_chapters"}))
+                                    .object().value("chapters").toArray();
+    QCOMPARE(chapters.size(), 3);
+    const double starts[] = {0, 2 + delay, 6 + delay};
+    for (int i = 0; i < 3; ++i) {
+        const double start = number(chapters.at(i).toObject().value("start_time"));
+        QVERIFY2(qAbs(start - starts[i]) < 0.01, qPrintable(QStringLiteral("chapter %1 at %2").arg(i).arg(start)));
+    }
 }
 
 void TestCodecJobs::vanishedOutputFolderFails()

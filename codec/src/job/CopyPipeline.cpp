@@ -380,6 +380,7 @@ int CopyPipeline::scanForKey(InputSource &in, int anchor, bool videoAnchor, int6
             if (key && (videoAnchor || ptsUs >= startUs)) {
                 m_keyUs = ptsUs;
                 m_keyDtsRaw = toUs(pkt->dts != AV_NOPTS_VALUE ? pkt->dts : pkt->pts, tb);
+                m_keyDtsUs = m_keyDtsRaw - in.originUs();
                 m_pending.push_back(pkt);
                 return 0;
             }

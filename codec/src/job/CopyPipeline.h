@@ -29,8 +29,10 @@ public:
     // Seeks to the key frame at or before `startUs` (media time) and holds the
     // packets read on the way. Fails when the range starts after the end.
     int findStart(InputSource &in, int64_t startUs, int64_t durationUs, std::string *error) override;
-    // Media time of the key frame the copy starts at, and of the range end (0 = none).
-    int64_t originUs() const override { return m_keyUs; }
+    // Media time that becomes output time 0, and of the range end (0 = none).
+    // The copy rebases by the key frame's dts, so with B-frames that lies the
+    // reorder delay before the key frame's own time.
+    int64_t originUs() const override { return m_keyDtsUs; }
     int64_t endUs() const override { return m_rangeEndUs; }
     // Copies up to the range end, starting the output timeline at `offsetUs`.
     int run(InputSource &in, OutputFile &out, int64_t offsetUs, Worker &worker, std::string *error) override;
@@ -63,6 +65,7 @@ private:
     std::unique_ptr<SubtitleConverter> m_externalConverter;
     int64_t m_keyUs = 0;                    // media time of K
     int64_t m_keyDtsRaw = 0;                // raw µs of the first dts copied
+    int64_t m_keyDtsUs = 0;                 // the same in media time
     int64_t m_rangeEndUs = 0;               // media time of E, 0 = to the end
     int64_t m_outputEndUs = 0;
 };
