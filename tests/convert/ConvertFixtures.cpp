@@ -56,6 +56,15 @@ QString subtitledMkv()
                            {"-i", gopClip(), "-i", srt, "-map", "0", "-map", "1", "-c", "copy", "-c:s", "srt"});
 }
 
+QString openGopClip()
+{
+    return TestMedia::make("convert_opengop_320x240_6s.mp4",
+                           {"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25:duration=6", "-f", "lavfi", "-i",
+                            "sine=frequency=440:sample_rate=44100:duration=6", "-c:v", "libx264", "-preset", "veryfast",
+                            "-x264-params", "open-gop=1:keyint=50:min-keyint=50:scenecut=0", "-bf", "3",
+                            "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest"});
+}
+
 QString tsClip()
 {
     return TestMedia::make("convert_gop_320x240_12s.ts", {"-i", gopClip(), "-c", "copy", "-f", "mpegts"});

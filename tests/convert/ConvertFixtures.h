@@ -16,6 +16,8 @@ QString smallClip();
 QString noisyClip();
 // 12 s, 640x360, lighter noise: rate control reaches its target on 4 s parts.
 QString grainyClip();
+// 6 s, 320x240, 25 fps H.264 with open GOPs of 2 s and three B-frames, AAC.
+QString openGopClip();
 // gopClip remuxed into MPEG-TS (no index; the timeline starts at 1.4 s).
 QString tsClip();
 // gopClip with a subrip subtitle stream, in Matroska.

@@ -251,6 +251,8 @@ void TestCodecJobs::losslessCutCoversTheRange_data()
     QTest::newRow("subtitle cue past the end") << subtitledMkv() << "mkv" << "mkv" << qint64(4100000) << qint64(2 * kSecond) << 0.3;
     // MPEG-TS has no index: the seek may land past the key frame before the start.
     QTest::newRow("MPEG-TS source, mid-GOP") << tsClip() << "mp4" << "mp4" << qint64(3 * kSecond) << qint64(2 * kSecond) << 2.0;
+    // Pictures shown before the open GOP's key frame lean on frames not copied.
+    QTest::newRow("open GOP") << openGopClip() << "mkv" << "mkv" << qint64(3 * kSecond) << qint64(2 * kSecond) << 2.0;
     // The FLAC header must not claim the whole source's length.
     QTest::newRow("flac part") << toneFile("flac") << "flac" << "flac" << qint64(500000) << qint64(500000) << 0.0;
 }

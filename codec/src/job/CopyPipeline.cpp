@@ -467,7 +467,9 @@ int CopyPipeline::run(InputSource &in, OutputFile &out, int64_t offsetUs, Worker
             av_packet_unref(pkt);
             continue;
         }
-        if (!video && ptsUs < m_keyUs) {
+        // Open GOPs: pictures decoded after K but shown before it lean on
+        // frames that were not copied, and belong to the part before the range.
+        if (ptsUs < m_keyUs) {
             av_packet_unref(pkt);
             continue;
         }
