@@ -102,7 +102,8 @@ int OutputFile::writeTrailer(std::string *error)
     }
     // Writes into a file whose folder was removed meanwhile all succeed, yet
     // nothing is left on disk.
-    if (m_identified && !stillOurs()) {
+    struct stat st;
+    if (m_identified && ::stat(m_path.c_str(), &st) != 0) {
         *error = errorText(AVERROR(ENOENT), m_path + " disappeared while it was written");
         return AVERROR(ENOENT);
     }
