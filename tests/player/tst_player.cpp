@@ -151,6 +151,7 @@ private slots:
     void waveBlocksWhileToneplays();
     void completionStopAndReopen();
     void soundPlaysBesideAVideoStreamWithoutPictures();
+    void streamWithoutTimestampsKeepsItsFrameRate();
     void seekWhileRunningAndLoop();
     void rateAndSpeedScalePlayback_data();
     void rateAndSpeedScalePlayback();
@@ -522,6 +523,31 @@ void TestPlayer::soundPlaysBesideAVideoStreamWithoutPictures()
     ZV_FreeAudioWaveData_Player(p, block);
     QTRY_VERIFY_WITH_TIMEOUT(ZV_IsCompleted_Player(p), 3000);
     QVERIFY(ZV_GetPlayTime_Player(p) >= 900000);
+}
+
+// A raw H.264 stream has no timestamps: its pictures are counted at the
+// frame rate, so steps move the video time and playback lasts its length.
+void TestPlayer::streamWithoutTimestampsKeepsItsFrameRate()
+{
+    const QString file = TestMedia::make("player_raw_1s.h264",
+                                         {"-f", "lavfi", "-i", "testsrc2=size=160x120:rate=25:duration=1", "-c:v",
+                                          "libx264", "-preset", "veryfast", "-pix_fmt", "yuv420p", "-f", "h264"});
+    PlayerRecorder rec; // outlives the player that calls it
+    PlayerHandle p;
+    QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
+    QVERIFY(ZV_SetOriginalVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
+    QVERIFY(ZV_Seek_Player(p, 0));
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 5000);
+    for (int i = 1; i <= 3; ++i) {
+        QVERIFY(ZV_FrameStep_Player(p, 1));
+        QCOMPARE(ZV_GetVideoTime_Player(p), uint64_t(i * 40000));
+    }
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(ZV_Play_Player(p));
+    QTRY_VERIFY_WITH_TIMEOUT(ZV_IsCompleted_Player(p), 4000);
+    QVERIFY2(clock.elapsed() >= 700, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(ZV_GetVideoTime_Player(p), uint64_t(960000));
 }
 
 void TestPlayer::completionStopAndReopen()

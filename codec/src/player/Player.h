@@ -132,6 +132,7 @@ private:
     void videoFrameDecoded(AVFrame *frame, int serial, const PlayerRequest &req, struct VideoRun &run);
     void videoEndOfStream(int serial, const PlayerRequest &req, struct VideoRun &run);
     EntryPtr makeEntry(AVFrame *frame, int serial);
+    void stampUntimedFrame(AVFrame *frame, VideoRun &run);
     FramePtr renderEdited(const AVFrame *rotated);
     bool pushEntry(EntryPtr e);
 

@@ -13,6 +13,7 @@ struct VideoRun {
     bool decided = false;   // Fast: the first picture was judged
     FramePtr lastBefore;    // newest picture before the target
     std::deque<EntryPtr> ring; // StepBack: pictures before req.beforeUs
+    int64_t lastTs = AV_NOPTS_VALUE; // of the newest picture decoded, in stream units
 };
 
 namespace {
@@ -169,6 +170,21 @@ void Player::videoEndOfStream(int serial, const PlayerRequest &req, VideoRun &ru
     pushEntry(eos);
 }
 
+// Elementary streams (raw H.264, MPEG-2 video) carry no timestamps: each
+// picture follows the one before by its duration, counted from the start,
+// as the info handle counts them too.
+void Player::stampUntimedFrame(AVFrame *frame, VideoRun &run)
+{
+    if (frame->best_effort_timestamp == AV_NOPTS_VALUE && frame->pts == AV_NOPTS_VALUE) {
+        const AVRational tb = m_media->format()->streams[m_videoIndex]->time_base;
+        int64_t step = frame->pkt_duration;
+        if (step <= 0)
+            step = std::max<int64_t>(1, av_rescale_q(m_frameDurationUs, AV_TIME_BASE_Q, tb));
+        frame->best_effort_timestamp = run.lastTs == AV_NOPTS_VALUE ? m_media->fromMediaUs(0, tb) : run.lastTs + step;
+    }
+    run.lastTs = frame->best_effort_timestamp != AV_NOPTS_VALUE ? frame->best_effort_timestamp : frame->pts;
+}
+
 void Player::videoLoop()
 {
     AVCodecContext *dec = m_videoDec.get();
@@ -192,6 +208,7 @@ void Player::videoLoop()
         if (err < 0 && err != AVERROR(EAGAIN) && err != AVERROR_EOF && errorsLogged++ < 5)
             zvLog("player: video packet refused: %s", avErrorText(err).c_str());
         while ((err = avcodec_receive_frame(dec, frame.get())) >= 0) {
+            stampUntimedFrame(frame.get(), run);
             if (qp.serial == m_latestSerial)
                 videoFrameDecoded(frame.get(), qp.serial, run.req, run);
             av_frame_unref(frame.get());
