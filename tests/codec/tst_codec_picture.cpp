@@ -133,6 +133,30 @@ private slots:
         comparePicture(info.h, mp4, 400000, 0.4, 320, 240); // same request twice
     }
 
+    // Back to the very first picture after a later one: Matroska restarts by
+    // time, since its header read from byte 0 loses the first pictures.
+    void firstPictureAfterALaterOne_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::newRow("mp4") << TestMedia::h264AacMp4() << 320 << 240;
+        QTest::newRow("mkv") << mkvLanguages() << 192 << 108;
+        QTest::newRow("mpegts") << twoProgramTs() << 160 << 120;
+    }
+
+    void firstPictureAfterALaterOne()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        const double offset = videoOffset(file);
+        InfoGuard info;
+        QCOMPARE(ZV_Open_Info(info.h, file.toUtf8().constData()), 1);
+        ZV_FreeVideoImage_Info(info.h, ZV_GetVideoImage_Info(info.h, 1500000, 1, 0, 0, 0));
+        comparePicture(info.h, file, 0, offset, width, height);
+    }
+
     // The file-adding, thumbnail and panel workers each have a handle open at once.
     void handlesWorkConcurrently()
     {

@@ -128,11 +128,16 @@ bool PictureDecoder::seekBefore(int64_t target)
     const int index = m_stream->index;
     int err = -1;
     if (target == kStartOfFile) {
-        err = av_seek_frame(fmt, -1, 0, AVSEEK_FLAG_BYTE);
-        if (err < 0) {
-            const int64_t first = m_stream->start_time == AV_NOPTS_VALUE ? 0 : m_stream->start_time;
+        // Byte 0 is a clean restart only where the demuxer resynchronises on
+        // any byte (MPEG-TS/PS, Ogg, raw streams). Matroska, WebM or ASF would
+        // parse their header as packets there and lose the first pictures.
+        const bool byteRestart = (fmt->iformat->flags & (AVFMT_TS_DISCONT | AVFMT_NOTIMESTAMPS)) != 0;
+        const int64_t first = m_stream->start_time == AV_NOPTS_VALUE ? 0 : m_stream->start_time;
+        err = byteRestart ? av_seek_frame(fmt, -1, 0, AVSEEK_FLAG_BYTE) : -1;
+        if (err < 0)
             err = avformat_seek_file(fmt, index, INT64_MIN, first, first, 0);
-        }
+        if (err < 0 && !byteRestart)
+            err = av_seek_frame(fmt, -1, 0, AVSEEK_FLAG_BYTE);
     } else {
         err = av_seek_frame(fmt, index, target, AVSEEK_FLAG_BACKWARD);
         if (err < 0) // before the first key frame: land on the first one after
