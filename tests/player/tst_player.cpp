@@ -91,7 +91,19 @@ double videoStartOffset(const QString &file)
     return stream - format;
 }
 
-QString fixture(const QString &name) { return name == "ts" ? h264AacTs() : TestMedia::h264AacMp4(); }
+// MPEG-4 Part 2 in AVI: time base 1/25, key frames every second.
+QString mpeg4Avi()
+{
+    return TestMedia::make("player_mpeg4_2s.avi", {"-f", "lavfi", "-i", "testsrc2=size=160x120:rate=25:duration=2",
+                                                   "-c:v", "mpeg4", "-g", "25", "-q:v", "4"});
+}
+
+QString fixture(const QString &name)
+{
+    if (name == "avi")
+        return mpeg4Avi();
+    return name == "ts" ? h264AacTs() : TestMedia::h264AacMp4();
+}
 
 QString shortMp4()
 {
@@ -144,6 +156,8 @@ private slots:
     void stepsForwardThenBackReturnToSamePicture_data();
     void stepsForwardThenBackReturnToSamePicture();
     void stepsStopAtBothEnds();
+    void stepBackAtTheFirstPictureStays_data();
+    void stepBackAtTheFirstPictureStays();
     void keyFrameStepsLandOnKeyFrames();
     void asyncSeekBurstEndsOnLastTarget();
     void deliveredSizesAndFormats();
@@ -275,6 +289,7 @@ void TestPlayer::stepsForwardThenBackReturnToSamePicture_data()
     QTest::newRow("across a key frame") << "mp4" << 1.6 << 20;
     QTest::newRow("back across two GOPs") << "mp4" << 3.0 << 60;
     QTest::newRow("ts, across a key frame") << "ts" << 1.6 << 20;
+    QTest::newRow("avi, back from a key frame") << "avi" << 0.2 << 20;
 }
 
 void TestPlayer::stepsForwardThenBackReturnToSamePicture()
@@ -314,6 +329,33 @@ void TestPlayer::stepsForwardThenBackReturnToSamePicture()
     QTRY_COMPARE_WITH_TIMEOUT(rec.last().md5, origin, 3000);
     QCOMPARE(ZV_GetVideoTime_Player(p), originUs);
     QVERIFY(ZV_IsPause_Player(p));
+}
+
+void TestPlayer::stepBackAtTheFirstPictureStays_data()
+{
+    QTest::addColumn<QString>("container");
+    QTest::newRow("mp4") << "mp4";
+    // A search by time for the start of an MPEG-TS lands on a later key frame.
+    QTest::newRow("ts") << "ts";
+}
+
+void TestPlayer::stepBackAtTheFirstPictureStays()
+{
+    QFETCH(QString, container);
+    const QString file = fixture(container);
+    const auto oracle = decodeAll(file);
+    PlayerRecorder rec; // outlives the player that calls it
+    PlayerHandle p;
+    QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
+    QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
+    QVERIFY(ZV_Seek_Player(p, 0));
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 5000);
+    QCOMPARE(rec.last().md5, oracle.first().md5);
+    const uint64_t first = ZV_GetVideoTime_Player(p);
+    QVERIFY(!ZV_FrameStep_Player(p, -1));
+    QCOMPARE(ZV_GetVideoTime_Player(p), first);
+    QTest::qWait(200);
+    QCOMPARE(rec.last().md5, oracle.first().md5);
 }
 
 void TestPlayer::stepsStopAtBothEnds()

@@ -28,7 +28,10 @@ bool Player::seekRaw(int64_t us)
     int err;
     if (m_videoIndex >= 0) {
         AVStream *st = fmt->streams[m_videoIndex];
-        const int64_t ts = m_media->fromMediaUs(uint64_t(std::max<int64_t>(us, 0)), st->time_base);
+        // Rounded down: in coarse time bases (AVI's 1/25) half a frame early
+        // must not round up onto the key frame a step back starts from.
+        const int64_t ts = av_rescale_q_rnd(std::max<int64_t>(us, 0) + m_media->startTime(), AV_TIME_BASE_Q,
+                                            st->time_base, AVRounding(AV_ROUND_DOWN | AV_ROUND_PASS_MINMAX));
         err = avformat_seek_file(fmt, m_videoIndex, INT64_MIN, ts, ts, 0);
         if (err < 0)
             err = av_seek_frame(fmt, m_videoIndex, ts, AVSEEK_FLAG_BACKWARD);
@@ -114,6 +117,18 @@ bool Player::scanForKeyFrame(int64_t limitUs, int64_t &pos, int64_t &at)
 // and then reached by its byte position.
 bool Player::seekFile(int64_t us)
 {
+    // The start of MPEG-TS/PS and raw streams is byte 0; a search by time
+    // there may land on a later key frame.
+    AVFormatContext *input = m_media->format();
+    int64_t firstUs = 0;
+    if (m_videoIndex >= 0) {
+        const AVStream *video = input->streams[m_videoIndex];
+        if (video->start_time != AV_NOPTS_VALUE)
+            firstUs = int64_t(m_media->toMediaUs(video->start_time, video->time_base));
+    }
+    if (us <= firstUs && (input->iformat->flags & (AVFMT_TS_DISCONT | AVFMT_NOTIMESTAMPS))
+        && av_seek_frame(input, -1, 0, AVSEEK_FLAG_BYTE) >= 0)
+        return true;
     if (!seekRaw(us))
         return false;
     if (m_videoIndex < 0)
