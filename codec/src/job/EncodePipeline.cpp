@@ -1,5 +1,7 @@
 #include "job/EncodePipeline.h"
 
+#include "core/FilterChain.h"
+
 extern "C" {
 #include <libavfilter/buffersink.h>
 #include <libavfilter/buffersrc.h>
@@ -53,26 +55,7 @@ std::string layoutText(const AVChannelLayout &layout)
 int linkGraph(AVFilterGraph *graph, AVFilterContext *src, AVFilterContext *sink, const std::string &desc,
               std::string *error)
 {
-    AVFilterInOut *outputs = nullptr;
-    AVFilterInOut *inputs = avfilter_inout_alloc();
-    if (!inputs)
-        return AVERROR(ENOMEM);
-    inputs->name = av_strdup("out");
-    inputs->filter_ctx = sink;
-    if (src) {
-        outputs = avfilter_inout_alloc();
-        if (!outputs) {
-            avfilter_inout_free(&inputs);
-            return AVERROR(ENOMEM);
-        }
-        outputs->name = av_strdup("in");
-        outputs->filter_ctx = src;
-    }
-    int err = avfilter_graph_parse_ptr(graph, desc.c_str(), &inputs, &outputs, nullptr);
-    avfilter_inout_free(&inputs);
-    avfilter_inout_free(&outputs);
-    if (err >= 0)
-        err = avfilter_graph_config(graph, nullptr);
+    const int err = linkFilterChain(graph, src, sink, desc);
     if (err < 0)
         *error = errorText(err, "cannot build the filter chain '" + desc + "'");
     return err;

@@ -1,5 +1,6 @@
 #include "player/FilterPath.h"
 
+#include "core/FilterChain.h"
 #include "core/Log.h"
 
 extern "C" {
@@ -34,21 +35,8 @@ bool FilterPath::rebuild(const AVFrame *in, AVRational timeBase)
     if (err >= 0)
         err = avfilter_graph_create_filter(&m_sink, avfilter_get_by_name("buffersink"), "out", nullptr, nullptr,
                                            m_graph.get());
-    AVFilterInOut *outputs = avfilter_inout_alloc();
-    AVFilterInOut *inputs = avfilter_inout_alloc();
-    if (err >= 0 && outputs && inputs) {
-        outputs->name = av_strdup("in");
-        outputs->filter_ctx = m_src;
-        inputs->name = av_strdup("out");
-        inputs->filter_ctx = m_sink;
-        err = avfilter_graph_parse_ptr(m_graph.get(), m_description.c_str(), &inputs, &outputs, nullptr);
-    } else if (err >= 0) {
-        err = AVERROR(ENOMEM);
-    }
-    avfilter_inout_free(&inputs);
-    avfilter_inout_free(&outputs);
     if (err >= 0)
-        err = avfilter_graph_config(m_graph.get(), nullptr);
+        err = linkFilterChain(m_graph.get(), m_src, m_sink, m_description);
     if (err < 0) {
         zvLog("player: picture filter '%s' failed: %s", m_description.c_str(), avErrorText(err).c_str());
         m_graph.reset();
