@@ -27,6 +27,61 @@ void startEmptyDocument(QDomDocument& document)
     document = QDomDocument();
     document.appendChild(document.createElement(QLatin1String(kRootTag)));
 }
+
+// XML 1.0 has no way to write control characters, lone surrogates, U+FFFE or
+// U+FFFF, not even as references. QDom writes them raw, and the next read would
+// then find the whole file unparsable, so each becomes U+FFFD.
+bool replaceUnwritable(QString& text)
+{
+    bool changed = false;
+    for (int i = 0; i < text.size(); ++i) {
+        const ushort c = text.at(i).unicode();
+        bool ok = c >= 0x20 || c == 0x9 || c == 0xA || c == 0xD;
+        if (c == 0xFFFE || c == 0xFFFF)
+            ok = false;
+        if (QChar::isHighSurrogate(c)) {
+            ok = i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+            if (ok) {
+                ++i;
+                continue;
+            }
+        } else if (QChar::isLowSurrogate(c)) {
+            ok = false;
+        }
+        if (!ok) {
+            text[i] = QChar::ReplacementCharacter;
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+int makeWritable(QDomNode node)
+{
+    int replaced = 0;
+    for (; !node.isNull(); node = node.nextSibling()) {
+        if (node.isElement()) {
+            const QDomNamedNodeMap attributes = node.attributes();
+            for (int i = 0; i < attributes.count(); ++i) {
+                QDomAttr attribute = attributes.item(i).toAttr();
+                QString value = attribute.value();
+                if (replaceUnwritable(value)) {
+                    attribute.setValue(value);
+                    ++replaced;
+                }
+            }
+        } else if (node.isCharacterData()) {
+            QDomCharacterData data = node.toCharacterData();
+            QString value = data.data();
+            if (replaceUnwritable(value)) {
+                data.setData(value);
+                ++replaced;
+            }
+        }
+        replaced += makeWritable(node.firstChild());
+    }
+    return replaced;
+}
 }
 
 QString QVideoSettingXml::settingFilePath()
@@ -129,6 +184,10 @@ bool QVideoSettingXml::SaveXml(QString path, QDomDocument document)
         qWarning().noquote() << "error::ParserXML->writeOperateXml->file.open\n"
                              << path << ":" << file.errorString();
         return false;
+    }
+    if (const int replaced = makeWritable(document.firstChild())) {
+        qWarning().noquote() << "settings:" << replaced
+                             << "value(s) held characters XML cannot store; written with U+FFFD in their place";
     }
     QTextStream stream(&file);
     stream.setCodec("utf-8");

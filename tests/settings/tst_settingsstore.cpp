@@ -20,6 +20,8 @@ private slots:
     void firstReadCreatesFileWithGroup();
     void roundTrip_data();
     void roundTrip();
+    void unwritableCharactersKeepTheFile_data();
+    void unwritableCharactersKeepTheFile();
     void setNeverCreatesGroup();
     void absentOrEmptyAttributeReadsDefault();
     void firstOfDuplicateGroupsIsUsed();
@@ -75,6 +77,35 @@ void tst_SettingsStore::roundTrip()
     QCOMPARE(root.tagName(), QString("ROOTITEM"));
     QCOMPARE(elementChildCount(root), 2);
     QCOMPARE(root.firstChildElement("OutPut_path").attribute("path_value"), value);
+}
+
+void tst_SettingsStore::unwritableCharactersKeepTheFile_data()
+{
+    // Values XML 1.0 cannot hold: file names and tags may carry them.
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("stored");
+    const QString bad(QChar::ReplacementCharacter);
+    QTest::newRow("escape in a folder name") << QString("/home/u/a\x1b[0mb/") << QString("/home/u/a" + bad + "[0mb/");
+    QTest::newRow("nul and bell") << QString::fromLatin1("a\0b\ac", 5) << QString("a" + bad + "b" + bad + "c");
+    QTest::newRow("noncharacter U+FFFF") << QString("x") + QChar(0xFFFF) << QString("x" + bad);
+    QTest::newRow("lone surrogate") << QString("y") + QChar(0xD800) + "z" << QString("y" + bad + "z");
+    QTest::newRow("pair and tab kept") << QString::fromUtf8("\xF0\x9F\x8E\xAC\tz") << QString::fromUtf8("\xF0\x9F\x8E\xAC\tz");
+}
+
+void tst_SettingsStore::unwritableCharactersKeepTheFile()
+{
+    // One odd value used to make the whole file unparsable on the next read,
+    // which then set every other setting aside.
+    QFETCH(QString, value);
+    QFETCH(QString, stored);
+    QVideoSettingXml::GetItemValue("CLOSE_ITEM", "bIsCloseDlg", "Y");
+    QVideoSettingXml::SetItemValue("CLOSE_ITEM", "bIsCloseDlg", "N");
+    QVideoSettingXml::GetItemValue("OutPut_path", "path_value", "/default/");
+    QVideoSettingXml::SetItemValue("OutPut_path", "path_value", value);
+
+    QCOMPARE(QVideoSettingXml::GetItemValue("OutPut_path", "path_value", "/default/"), stored);
+    QCOMPARE(QVideoSettingXml::GetItemValue("CLOSE_ITEM", "bIsCloseDlg", "Y"), QString("N"));
+    QVERIFY(!QFileInfo::exists(settingsPath() + ".bad"));
 }
 
 void tst_SettingsStore::setNeverCreatesGroup()
