@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTextStream>
+#include <QXmlStreamReader>
 
 namespace {
 const char kRootTag[] = "ROOTITEM";
@@ -26,6 +27,29 @@ void startEmptyDocument(QDomDocument& document)
 {
     document = QDomDocument();
     document.appendChild(document.createElement(QLatin1String(kRootTag)));
+}
+
+// The DOM parser and writer recurse once per level: a file nested a few
+// thousand levels deep (damaged or planted) would crash every start. Ours are
+// three levels deep; the scan below does not recurse.
+const int kMaxDepth = 256;
+
+bool nestedTooDeep(const QByteArray& bytes, QString& error, int& line, int& column)
+{
+    QXmlStreamReader reader(bytes);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth > kMaxDepth) {
+            error = QStringLiteral("elements nested more than %1 levels deep").arg(kMaxDepth);
+            line = int(reader.lineNumber());
+            column = int(reader.columnNumber());
+            return true;
+        }
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    return false; // other errors are left to the DOM parser to report
 }
 
 // XML 1.0 has no way to write control characters, lone surrogates, U+FFFE or
@@ -147,15 +171,16 @@ bool QVideoSettingXml::isValidFile(QString path, QDomDocument& document)
             qWarning().noquote() << "settings: cannot read" << path << ":" << file.errorString();
         return false;
     }
+    const QByteArray bytes = file.readAll();
+    file.close();
     QString error;
     int line = 0;
     int column = 0;
     QDomDocument parsed;
-    if (parsed.setContent(&file, false, &error, &line, &column)) {
+    if (!nestedTooDeep(bytes, error, line, column) && parsed.setContent(bytes, false, &error, &line, &column)) {
         document = parsed;
         return true;
     }
-    file.close();
     if (file.size() > 0) {
         qWarning().noquote() << QStringLiteral("settings: %1 does not parse (line %2, column %3: %4)")
                                     .arg(path).arg(line).arg(column).arg(error);

@@ -162,6 +162,9 @@ void tst_SettingsStore::corruptFileIsKeptAsBad_data()
     QTest::newRow("cut off mid-write") << QByteArray("<ROOTITEM>\n    <OutPut_path path_value=\"/home/u/Vid");
     QTest::newRow("one bad byte") << QByteArray("<ROOTITEM>\n    <CLOSE_ITEM bIsCloseDlg=\"Y\"/>\n<\x01/ROOTITEM>\n");
     QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11);
+    // Deep enough to overflow the stack of the recursive DOM parser.
+    QTest::newRow("nested 100000 levels") << "<ROOTITEM>" + QByteArray("<a>").repeated(100000)
+                                                 + QByteArray("</a>").repeated(100000) + "</ROOTITEM>";
 }
 
 void tst_SettingsStore::corruptFileIsKeptAsBad()
