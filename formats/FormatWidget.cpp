@@ -379,4 +379,11 @@ void FormatWidget::OnBtnCancel()
         OnClickLossless();
     else
         OnClickCustomizeFormat();
+    // The panel must also forget a quality picked before Cancel: its "Auto"
+    // bit rates follow that quality whenever the profile is next rebuilt.
+    const int quality =
+        QVideoSettingXml::GetItemValue("VIDEO_QUALITY_ITEM", "quality_value", QString::number(VQ_HighQuality)).toInt();
+    if (quality == VQ_SmallSize || quality == VQ_HighQuality
+        || (quality == VQ_Customized && m_cmbQuality->count() >= 3))
+        setDefaultQuality(QualityItem(quality));
 }

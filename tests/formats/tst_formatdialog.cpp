@@ -102,6 +102,8 @@ private slots:
     void okAfterAPanelPickSavesCustomized();
     void okOnAFreshSettingsFile();
     void languagePlacement();
+    // Last: it leaves its own preset and quality behind.
+    void cancelForgetsThePickedQuality();
 
 private:
     FormatWidget* m_dlg = nullptr;
@@ -221,6 +223,28 @@ void tst_FormatDialog::cancelLeavesKeysUntouched()
     QCOMPARE(settingsFile(), before);
     QCOMPARE(profile().fileFormat, QString("matroska"));
     QCOMPARE(m_dlg->formatId(), QString("4002"));
+}
+
+void tst_FormatDialog::cancelForgetsThePickedQuality()
+{
+    // Small Size confirmed; High Quality picked and cancelled. The "Auto" bit
+    // rates used to follow the cancelled pick at the next rebuild or OK.
+    m_dlg->OnClickCustomizeFormat();
+    m_dlg->ItemPress("General Video", "4001");
+    m_dlg->ItemChange(1);
+    m_dlg->OnBtnOk();
+    const int bitRate = profile().VBitRate;
+    QCOMPARE(profile().nQuality, 50);
+
+    m_dlg->ItemChange(0);
+    m_dlg->OnBtnCancel();
+    QCOMPARE(m_dlg->quality(), int(VQ_SmallSize));
+    m_dlg->saveDefaultQuality();
+    QCOMPARE(profile().nQuality, 50);
+    QCOMPARE(profile().VBitRate, bitRate);
+    m_dlg->OnBtnOk();
+    QCOMPARE(setting("VIDEO_QUALITY_ITEM", "quality_value"), QString("0"));
+    QCOMPARE(profile().VBitRate, bitRate);
 }
 
 void tst_FormatDialog::okAfterAPanelPickSavesCustomized()
