@@ -7,10 +7,19 @@ extern "C" {
 }
 
 #include <cerrno>
+#include <iterator>
 
 namespace zv {
 
 int linkFilterChain(AVFilterGraph *graph, AVFilterContext *src, AVFilterContext *sink,
+                    const std::string &description)
+{
+    if (src)
+        return linkFilterGraph(graph, {{"in", src}}, sink, description);
+    return linkFilterGraph(graph, {}, sink, description);
+}
+
+int linkFilterGraph(AVFilterGraph *graph, std::initializer_list<FilterSource> sources, AVFilterContext *sink,
                     const std::string &description)
 {
     AVFilterInOut *outputs = nullptr;
@@ -19,16 +28,21 @@ int linkFilterChain(AVFilterGraph *graph, AVFilterContext *src, AVFilterContext 
         return AVERROR(ENOMEM);
     inputs->name = av_strdup("out");
     inputs->filter_ctx = sink;
-    if (src) {
-        outputs = avfilter_inout_alloc();
-        if (!outputs) {
-            avfilter_inout_free(&inputs);
-            return AVERROR(ENOMEM);
+    int err = 0;
+    // Built back to front, so the list keeps the callers' order.
+    for (auto it = std::rbegin(sources); it != std::rend(sources) && err >= 0; ++it) {
+        AVFilterInOut *node = avfilter_inout_alloc();
+        if (!node) {
+            err = AVERROR(ENOMEM);
+            break;
         }
-        outputs->name = av_strdup("in");
-        outputs->filter_ctx = src;
+        node->name = av_strdup(it->label);
+        node->filter_ctx = it->ctx;
+        node->next = outputs;
+        outputs = node;
     }
-    int err = avfilter_graph_parse_ptr(graph, description.c_str(), &inputs, &outputs, nullptr);
+    if (err >= 0)
+        err = avfilter_graph_parse_ptr(graph, description.c_str(), &inputs, &outputs, nullptr);
     avfilter_inout_free(&inputs);
     avfilter_inout_free(&outputs);
     if (err >= 0)

@@ -71,6 +71,12 @@ int EncodePipeline::attach(InputSource &in, OutputFile &out, const JobConfig &cf
         if (int err = openEncoders(in, out, error); err < 0)
             return err;
         av_dict_copy(&out.ctx()->metadata, in.ctx()->metadata, 0);
+        // An unusable background refuses the job now, not halfway through it.
+        if (const BackgroundAudio *bg = m_hasAudio ? edit::activeBackground(m_cfg) : nullptr) {
+            edit::BackgroundReader probe;
+            if (int err = probe.open(*bg, error); err < 0)
+                return err;
+        }
     } else if (m_hasVideo && in.videoStream < 0) {
         *error = std::string(in.ctx()->url) + " has no video stream for the merge";
         return AVERROR_STREAM_NOT_FOUND;
@@ -177,6 +183,8 @@ int EncodePipeline::findStart(InputSource &in, int64_t startUs, int64_t duration
         avcodec_flush_buffers(m_adec.get());
     m_vgraph = Graph();
     m_agraph = Graph();
+    m_audioEdit.close();
+    m_tempo = edit::audioTempoFactor(m_cfg);
     m_videoDone = !m_hasVideo;
     m_audioDone = !m_hasAudio || !m_adec;
     return 0;
@@ -227,52 +235,51 @@ int EncodePipeline::buildVideoGraph(const AVFrame *first, std::string *error)
     return linkGraph(g, m_vgraph.src, m_vgraph.sink, desc, error);
 }
 
+// The sound edit chain for a source with sound; silence of the task's length
+// (first = null) for a merge task without.
 int EncodePipeline::buildAudioGraph(const AVFrame *first, std::string *error)
 {
     m_agraph = Graph();
+    const AVCodecContext *enc = m_audio.enc.get();
+    // Rate and speed change the length of what comes out.
+    const int64_t sourceUs = taskLengthUs();
+    const int64_t lengthUs = int64_t(sourceUs / m_tempo);
+    const std::string layout = layoutText(enc->ch_layout);
+    const int frameSize =
+        enc->frame_size > 0 && !(enc->codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE) ? enc->frame_size : 0;
+    const std::string pad = m_padAudio && lengthUs > 0 ? "apad=whole_dur=" + std::to_string(lengthUs) + "us" : "";
+    if (first) {
+        edit::AudioGraphSpec spec;
+        spec.format = enc->sample_fmt;
+        spec.sampleRate = enc->sample_rate;
+        spec.layout = layout;
+        spec.frameSize = frameSize;
+        spec.startUs = m_startUs;
+        spec.head = "atrim=start=0";
+        if (sourceUs > 0 && (m_rangeEndUs > 0 || m_padAudio))
+            spec.head += ":end=" + std::to_string(sourceUs) + "us";
+        spec.tail = pad;
+        return m_audioEdit.open(m_cfg, first, spec, error);
+    }
     m_agraph.graph.reset(avfilter_graph_alloc());
     if (!m_agraph.graph)
         return AVERROR(ENOMEM);
     AVFilterGraph *g = m_agraph.graph.get();
-    const AVCodecContext *enc = m_audio.enc.get();
     int err = avfilter_graph_create_filter(&m_agraph.sink, avfilter_get_by_name("abuffersink"), "out", nullptr,
                                            nullptr, g);
-    if (err >= 0 && first) {
-        AVChannelLayout layout;
-        if (first->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
-            av_channel_layout_default(&layout, first->ch_layout.nb_channels);
-        else
-            av_channel_layout_copy(&layout, &first->ch_layout);
-        char args[512];
-        std::snprintf(args, sizeof args, "time_base=1/%d:sample_rate=%d:sample_fmt=%s:channel_layout=%s",
-                      first->sample_rate, first->sample_rate,
-                      av_get_sample_fmt_name(AVSampleFormat(first->format)), layoutText(layout).c_str());
-        av_channel_layout_uninit(&layout);
-        err = avfilter_graph_create_filter(&m_agraph.src, avfilter_get_by_name("abuffer"), "in", args, nullptr, g);
-    }
     if (err < 0) {
         *error = errorText(err, "cannot set up the audio filters");
         return err;
     }
-    const int64_t lengthUs = taskLengthUs();
-    const std::string layout = layoutText(enc->ch_layout);
-    std::string desc;
-    if (first) {
-        desc = "atrim=start=0";
-        if (lengthUs > 0 && (m_rangeEndUs > 0 || m_padAudio))
-            desc += ":end=" + std::to_string(lengthUs) + "us";
-    } else {
-        desc = "anullsrc=r=" + std::to_string(enc->sample_rate) + ":cl=" + layout + ",atrim=end="
-            + std::to_string(lengthUs) + "us";
-    }
-    if (m_padAudio && lengthUs > 0)
-        desc += ",apad=whole_dur=" + std::to_string(lengthUs) + "us";
-    desc += ",aresample=" + std::to_string(enc->sample_rate) + ",aformat=sample_fmts="
-        + av_get_sample_fmt_name(enc->sample_fmt) + ":sample_rates=" + std::to_string(enc->sample_rate)
-        + ":channel_layouts=" + layout;
-    err = linkGraph(g, m_agraph.src, m_agraph.sink, desc, error);
-    if (err >= 0 && enc->frame_size > 0 && !(enc->codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE))
-        av_buffersink_set_frame_size(m_agraph.sink, unsigned(enc->frame_size));
+    std::string desc = "anullsrc=r=" + std::to_string(enc->sample_rate) + ":cl=" + layout + ",atrim=end="
+        + std::to_string(lengthUs) + "us";
+    if (!pad.empty())
+        desc += "," + pad;
+    desc += ",aformat=sample_fmts=" + std::string(av_get_sample_fmt_name(enc->sample_fmt)) + ":sample_rates="
+        + std::to_string(enc->sample_rate) + ":channel_layouts=" + layout;
+    err = linkGraph(g, nullptr, m_agraph.sink, desc, error);
+    if (err >= 0 && frameSize > 0)
+        av_buffersink_set_frame_size(m_agraph.sink, unsigned(frameSize));
     return err;
 }
 
@@ -324,16 +331,17 @@ int EncodePipeline::run(InputSource &in, OutputFile &out, int64_t offsetUs, Work
         const int64_t frameUs = av_rescale_q(1, av_inv_q(m_video.enc->framerate), AV_TIME_BASE_Q);
         int64_t endPts = m_lastVideoPts + frameUs;
         if (m_rangeEndUs > 0)
-            endPts = std::min(endPts, m_rangeEndUs - m_startUs);
+            endPts = std::min(endPts, int64_t((m_rangeEndUs - m_startUs) / m_tempo));
         err = av_buffersrc_close(m_vgraph.src, endPts, 0);
         if (err >= 0)
-            err = drainGraph(m_vgraph, true, out, error);
+            err = drainGraph(m_vgraph.sink, true, out, error);
     }
-    if (err >= 0 && m_hasAudio && !m_agraph.graph && (m_padAudio || !m_adec))
+    if (err >= 0 && m_hasAudio && !m_audioEdit.isOpen() && (m_padAudio || !m_adec))
         err = buildAudioGraph(nullptr, error);   // silence for a task without sound
     if (err >= 0 && m_agraph.graph)
-        err = m_agraph.src ? pushToGraph(m_agraph, nullptr, false, out, error)
-                           : drainGraph(m_agraph, false, out, error);
+        err = drainGraph(m_agraph.sink, false, out, error);
+    if (err >= 0 && m_audioEdit.isOpen() && (err = m_audioEdit.push(nullptr, error)) >= 0)
+        err = drainGraph(m_audioEdit.sink(), false, out, error);
     if (err < 0)
         return err;
     if (worker.abort)
@@ -385,20 +393,23 @@ int EncodePipeline::handleFrame(AVFrame *frame, bool video, OutputFile &out, std
             if (int err = buildVideoGraph(frame, error); err < 0)
                 return err;
         }
-        frame->pts = tUs - m_startUs;
+        // The pictures follow the sound's rate and speed.
+        frame->pts = int64_t((tUs - m_startUs) / m_tempo);
         m_lastVideoPts = frame->pts;
         if (m_worker)
             m_worker->doneUs = std::clamp<int64_t>(tUs - m_startUs, m_worker->doneUs, m_worker->totalUs);
         return pushToGraph(m_vgraph, frame, true, out, error);
     }
-    if (!m_agraph.graph) {
+    if (!m_audioEdit.isOpen()) {
         if (int err = buildAudioGraph(frame, error); err < 0)
             return err;
     }
     frame->pts = av_rescale_q(tUs - m_startUs, AV_TIME_BASE_Q, AVRational{1, frame->sample_rate});
     if (m_worker && !m_hasVideo && tUs >= m_startUs)
         m_worker->doneUs = std::clamp<int64_t>(tUs - m_startUs, m_worker->doneUs, m_worker->totalUs);
-    return pushToGraph(m_agraph, frame, false, out, error);
+    if (int err = m_audioEdit.push(frame, error); err < 0)
+        return err;
+    return drainGraph(m_audioEdit.sink(), false, out, error);
 }
 
 int EncodePipeline::pushToGraph(Graph &g, AVFrame *frame, bool video, OutputFile &out, std::string *error)
@@ -408,18 +419,18 @@ int EncodePipeline::pushToGraph(Graph &g, AVFrame *frame, bool video, OutputFile
         *error = errorText(err, std::string("cannot filter the ") + (video ? "video" : "audio"));
         return err;
     }
-    return drainGraph(g, video, out, error);
+    return drainGraph(g.sink, video, out, error);
 }
 
-int EncodePipeline::drainGraph(Graph &g, bool video, OutputFile &out, std::string *error)
+int EncodePipeline::drainGraph(AVFilterContext *sink, bool video, OutputFile &out, std::string *error)
 {
     AVFrame *f = m_filtered.get();
     EncodedStream &s = video ? m_video : m_audio;
-    const AVRational sinkTb = av_buffersink_get_time_base(g.sink);
+    const AVRational sinkTb = av_buffersink_get_time_base(sink);
     const AVRational encTb = s.enc->time_base;
     const int64_t offset = av_rescale_q(m_offsetUs, AV_TIME_BASE_Q, encTb);
     for (;;) {
-        int err = av_buffersink_get_frame(g.sink, f);
+        int err = av_buffersink_get_frame(sink, f);
         if (err == AVERROR(EAGAIN) || err == AVERROR_EOF)
             return 0;
         if (err < 0) {

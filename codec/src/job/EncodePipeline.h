@@ -2,6 +2,7 @@
 
 #include "job/EncoderSetup.h"
 #include "core/Global.h"
+#include "edit/AudioGraph.h"
 #include "job/Pipeline.h"
 
 namespace zv::job {
@@ -37,7 +38,7 @@ private:
     int decodePacket(AVCodecContext *dec, const AVPacket *pkt, bool video, OutputFile &out, std::string *error);
     int handleFrame(AVFrame *frame, bool video, OutputFile &out, std::string *error);
     int pushToGraph(Graph &g, AVFrame *frame, bool video, OutputFile &out, std::string *error);
-    int drainGraph(Graph &g, bool video, OutputFile &out, std::string *error);
+    int drainGraph(AVFilterContext *sink, bool video, OutputFile &out, std::string *error);
     int encode(EncodedStream &s, AVFrame *frame, OutputFile &out, std::string *error);
     int64_t taskLengthUs() const;
 
@@ -50,7 +51,9 @@ private:
     // Per source.
     InputSource *m_in = nullptr;
     CodecContextPtr m_vdec, m_adec;
-    Graph m_vgraph, m_agraph;
+    Graph m_vgraph, m_agraph;   // m_agraph: silence for a source without sound
+    edit::AudioGraph m_audioEdit;
+    double m_tempo = 1.0;       // media time per output time (rate × speed)
     bool m_videoDone = false, m_audioDone = false;
     FramePtr m_frame, m_filtered;
     PacketPtr m_packet;

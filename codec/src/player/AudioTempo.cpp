@@ -1,99 +1,84 @@
 #include "player/AudioTempo.h"
 
-#include "core/FilterChain.h"
 #include "core/Log.h"
-
-extern "C" {
-#include <libavfilter/buffersink.h>
-#include <libavfilter/buffersrc.h>
-#include <libavutil/channel_layout.h>
-#include <libavutil/opt.h>
-}
 
 #include <string>
 
 namespace zv {
 
 namespace {
-// atempo takes 0.5..2 per instance; larger changes chain several.
-std::string tempoChain(double tempo)
+// Everything of the settings the sound graph is built from; empty when neutral.
+std::string signatureOf(JobConfig edit)
 {
-    std::string chain;
-    while (tempo > 2.0) {
-        chain += "atempo=2.0,";
-        tempo /= 2.0;
+    edit.volume = 100;
+    std::string sig = edit::audioEditFilters(edit, 48000);
+    if (const BackgroundAudio *bg = edit::activeBackground(edit)) {
+        sig += "|" + bg->file + "|" + std::to_string(bg->loop) + "|" + std::to_string(bg->mixMode) + "|"
+            + std::to_string(bg->volume) + "|" + std::to_string(bg->weight) + "|" + std::to_string(bg->showStart)
+            + "|" + std::to_string(bg->showEnd) + "|" + std::to_string(bg->splitStart) + "|"
+            + std::to_string(bg->splitEnd);
     }
-    while (tempo < 0.5) {
-        chain += "atempo=0.5,";
-        tempo /= 0.5;
-    }
-    return chain + "atempo=" + std::to_string(tempo);
+    return sig;
 }
 } // namespace
 
-void AudioTempo::configure(int ratePercent, int speedPercent, int outRate, int outChannels)
+bool AudioTempo::configure(const JobConfig &edit, int outRate, int outChannels)
 {
-    if (ratePercent == m_rate && speedPercent == m_speed && outRate == m_outRate && outChannels == m_outChannels)
-        return;
-    m_rate = ratePercent;
-    m_speed = speedPercent;
+    const std::string sig = signatureOf(edit);
+    if (sig == m_signature && outRate == m_outRate && outChannels == m_outChannels)
+        return false;
+    m_signature = sig;
+    m_edit = edit;
+    m_factor = edit::audioTempoFactor(edit);
     m_outRate = outRate;
     m_outChannels = outChannels;
-    m_graph.reset();
+    m_failed = false;
+    m_graph.close();
+    return true;
 }
 
-bool AudioTempo::rebuild(const AVFrame *in)
+bool AudioTempo::rebuild(const AVFrame *in, int64_t mediaUs)
 {
-    m_graph.reset(avfilter_graph_alloc());
-    if (!m_graph)
-        return false;
-    char layout[128] = {0};
-    AVChannelLayout inLayout{};
-    // Decoders of raw formats leave the channel order unspecified.
-    if (av_channel_layout_check(&in->ch_layout) && in->ch_layout.order != AV_CHANNEL_ORDER_UNSPEC)
-        av_channel_layout_copy(&inLayout, &in->ch_layout);
-    else
-        av_channel_layout_default(&inLayout, std::max(in->ch_layout.nb_channels, 1));
-    av_channel_layout_describe(&inLayout, layout, sizeof layout);
-    av_channel_layout_uninit(&inLayout);
-    const std::string args = "time_base=1/" + std::to_string(in->sample_rate) + ":sample_rate="
-        + std::to_string(in->sample_rate) + ":sample_fmt=" + std::to_string(in->format) + ":channel_layout=" + layout;
-    const std::string outLayout = m_outChannels == 1 ? "mono" : "stereo";
-    const std::string chain = "asetrate=" + std::to_string(in->sample_rate * m_rate / 100) + ",aresample="
-        + std::to_string(in->sample_rate) + "," + tempoChain(m_speed / 100.0)
-        + ",aformat=sample_fmts=s16:sample_rates=" + std::to_string(m_outRate) + ":channel_layouts=" + outLayout;
-    int err = avfilter_graph_create_filter(&m_src, avfilter_get_by_name("abuffer"), "in", args.c_str(), nullptr,
-                                           m_graph.get());
-    if (err >= 0)
-        err = avfilter_graph_create_filter(&m_sink, avfilter_get_by_name("abuffersink"), "out", nullptr, nullptr,
-                                           m_graph.get());
-    if (err >= 0)
-        err = linkFilterChain(m_graph.get(), m_src, m_sink, chain);
-    if (err < 0) {
-        zvLog("player: sound tempo '%s' failed: %s", chain.c_str(), avErrorText(err).c_str());
-        m_graph.reset();
+    edit::AudioGraphSpec spec;
+    spec.format = AV_SAMPLE_FMT_S16;
+    spec.sampleRate = m_outRate;
+    spec.layout = m_outChannels == 1 ? "mono" : "stereo";
+    spec.startUs = mediaUs;
+    spec.withVolume = false;
+    std::string error;
+    if (m_graph.open(m_edit, in, spec, &error) < 0) {
+        if (!m_failed)
+            zvLog("player: %s", error.c_str());
+        m_failed = true;
         return false;
     }
     m_inRate = in->sample_rate;
     m_inFormat = in->format;
     m_inChannels = in->ch_layout.nb_channels;
+    m_samplesIn = 0;
     return true;
 }
 
-bool AudioTempo::process(const AVFrame *in, std::vector<int16_t> &out)
+bool AudioTempo::process(const AVFrame *in, int64_t mediaUs, std::vector<int16_t> &out)
 {
-    if (!m_graph || in->sample_rate != m_inRate || in->format != m_inFormat
+    if (!m_graph.isOpen() || in->sample_rate != m_inRate || in->format != m_inFormat
         || in->ch_layout.nb_channels != m_inChannels) {
-        if (!rebuild(in))
+        if (!rebuild(in, mediaUs))
             return false;
     }
     FramePtr copy = makeFrame();
     if (!copy || av_frame_ref(copy.get(), in) < 0)
         return false;
-    if (av_buffersrc_add_frame(m_src, copy.get()) < 0)
+    copy->pts = m_samplesIn;
+    m_samplesIn += in->nb_samples;
+    std::string error;
+    if (m_graph.push(copy.get(), &error) < 0) {
+        zvLog("player: %s", error.c_str());
+        m_graph.close();
         return false;
+    }
     FramePtr got = makeFrame();
-    while (got && av_buffersink_get_frame(m_sink, got.get()) >= 0) {
+    while (got && m_graph.pull(got.get()) >= 0) {
         const auto *samples = reinterpret_cast<const int16_t *>(got->data[0]);
         out.insert(out.end(), samples, samples + size_t(got->nb_samples) * size_t(m_outChannels));
         av_frame_unref(got.get());

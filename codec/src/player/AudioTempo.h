@@ -1,35 +1,42 @@
 #pragma once
-// Rate and speed of the sound: a libavfilter graph that changes the tape
-// speed (asetrate + aresample: pitch and duration) and the tempo (atempo:
-// duration only), then gives signed 16-bit samples at the output's rate and
-// channels. Used only when either differs from 100 %.
+// The player's sound edits: the edit chain's sound graph (equaliser, rate,
+// speed, background) giving signed 16-bit samples at the output's rate and
+// channels. The volume is applied by the output itself. Used only when a
+// sound edit is set.
 
-#include "core/FfPtr.h"
+#include "edit/AudioGraph.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace zv {
 
 class AudioTempo {
 public:
-    // Percentages; a change rebuilds the graph at the next frame.
-    void configure(int ratePercent, int speedPercent, int outRate, int outChannels);
-    bool neutral() const { return m_rate == 100 && m_speed == 100; }
+    // The settings in force; a change rebuilds the graph at the next frame
+    // (and returns true: the sound restarts at that frame's time).
+    bool configure(const JobConfig &edit, int outRate, int outChannels);
+    bool neutral() const { return m_signature.empty(); }
     // Media time per played time.
-    double factor() const { return m_rate / 100.0 * m_speed / 100.0; }
+    double factor() const { return m_factor; }
 
-    // Feeds one decoded frame; appends the interleaved samples that came out.
-    bool process(const AVFrame *in, std::vector<int16_t> &out);
-    void reset() { m_graph.reset(); }
+    // Feeds one decoded frame that starts at media time `mediaUs`; appends
+    // the interleaved samples that came out.
+    bool process(const AVFrame *in, int64_t mediaUs, std::vector<int16_t> &out);
+    void reset() { m_graph.close(); }
 
 private:
-    bool rebuild(const AVFrame *in);
+    bool rebuild(const AVFrame *in, int64_t mediaUs);
 
-    int m_rate = 100, m_speed = 100, m_outRate = 48000, m_outChannels = 2;
-    FilterGraphPtr m_graph;
-    AVFilterContext *m_src = nullptr, *m_sink = nullptr;
+    JobConfig m_edit;
+    std::string m_signature;
+    double m_factor = 1.0;
+    int m_outRate = 48000, m_outChannels = 2;
+    edit::AudioGraph m_graph;
     int m_inRate = 0, m_inFormat = -1, m_inChannels = 0;
+    int64_t m_samplesIn = 0;
+    bool m_failed = false;   // logged once per setting
 };
 
 } // namespace zv

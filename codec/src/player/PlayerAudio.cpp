@@ -53,6 +53,8 @@ struct Resampler {
 struct AudioRun {
     Resampler resampler;
     AudioTempo tempo;
+    JobConfig edit;                 // the settings the sound was last built from
+    uint64_t editVersion = ~uint64_t(0);
     int64_t nextUs = 0;     // media time after the last frame decoded
     int64_t tempoUs = -1;   // media time of the next sample out of the tempo graph
 };
@@ -67,7 +69,15 @@ void Player::audioFrameDecoded(AVFrame *frame, int serial, const PlayerRequest &
     run.nextUs = pts + int64_t(frame->nb_samples) * 1000000 / std::max(frame->sample_rate, 1);
 
     std::vector<int16_t> buf;
-    run.tempo.configure(m_ratePercent, m_speedPercent, outRate, outCh);
+    if (const uint64_t version = m_settingsVersion; version != run.editVersion) {
+        std::lock_guard<std::mutex> lock(m_settingsMutex);
+        run.edit = m_settings.edit;
+        run.editVersion = version;
+    }
+    run.edit.rate = uint32_t(m_ratePercent.load());
+    run.edit.speed = uint32_t(m_speedPercent.load());
+    if (run.tempo.configure(run.edit, outRate, outCh))
+        run.tempoUs = -1;
     double tempo = 1.0;
     if (run.tempo.neutral()) {
         run.tempoUs = -1;
@@ -83,7 +93,7 @@ void Player::audioFrameDecoded(AVFrame *frame, int serial, const PlayerRequest &
         if (run.tempoUs < 0)
             run.tempoUs = pts;
         tempo = run.tempo.factor();
-        if (!run.tempo.process(frame, buf))
+        if (!run.tempo.process(frame, pts, buf))
             return;
         pts = run.tempoUs;
         run.tempoUs += int64_t(double(buf.size() / size_t(outCh)) * 1e6 * tempo / outRate);

@@ -3,6 +3,9 @@
 // decoding. Members without a caller keep their value by name.
 #include "player/PlayerSettingHelpers.h"
 
+#include "core/Log.h"
+#include "edit/BackgroundReader.h"
+
 using zv::PlayerSettings;
 
 using namespace zv::settings;
@@ -317,8 +320,22 @@ int ZV_SetAudioBackgroundWeight_Player(ZvPlayer *p, uint32_t weight)
     return setting(p, __func__, [&](PlayerSettings &s) { s.edit.background().weight = clampU(weight, 0, 100); });
 }
 int ZV_SetAudioBackgroundReset_Player(ZvPlayer *p, uint32_t value) { return reserve(p, __func__, value); }
+// A file that cannot be played is refused here, so the caller learns of it
+// instead of hearing the source alone.
 int ZV_SetAudioBackgroundFile_Player(ZvPlayer *p, const char *path)
 {
+    if (!p)
+        return 0;
+    if (path && *path) {
+        zv::BackgroundAudio probeBg;
+        probeBg.file = path;
+        zv::edit::BackgroundReader probe;
+        std::string error;
+        if (probe.open(probeBg, &error) < 0) {
+            zv::zvLog("player: %s", error.c_str());
+            return 0;
+        }
+    }
     return setting(p, __func__, [&](PlayerSettings &s) { s.edit.background().file = text(path); });
 }
 int ZV_SetAudioBackgroundStream_Player(ZvPlayer *p, ZvSource *) { return reserve(p, __func__, 0); }
