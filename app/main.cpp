@@ -1,33 +1,26 @@
+#include "MainWindow.h"
 #include "QFontLoader.h"
 #include "QIAnyUtil.h"
-
-#include <QApplication>
-#include <QFormLayout>
-#include <QLabel>
-#include <QWidget>
+#include "QUiAnyUtiliy.h"
+#include "QtSingleApplication.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    QUiAnyUtiliy::QDpiScaleInit();
+    QtSingleApplication app(argc, argv, true);
+    // A second start only wakes the first one.
+    if (app.isRunning())
+        return app.sendMessage(QString(), 5000) ? 0 : 1;
+
     // Fonts resolved before the shipped Tahoma is registered would stay on a fallback.
     QFontLoader::loadApplicationFonts(QIAnyUtil::getResourcePath());
-    QFont font(QStringLiteral("Tahoma"));
+    QFont font = QApplication::font();
+    font.setFamily(QStringLiteral("Tahoma"));
     font.setPixelSize(12);
-    app.setFont(font);
+    QApplication::setFont(font);
 
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Zededera Raziz Azodor"));
-    auto* layout = new QFormLayout(&window);
-    const auto addRow = [&](const QString& label, const QString& path) {
-        auto* value = new QLabel(path);
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        layout->addRow(label, value);
-    };
-    addRow(QStringLiteral("Application folder:"), QIAnyUtil::getApplicationDirPath());
-    addRow(QStringLiteral("Resources:"), QIAnyUtil::getResourcePath());
-    addRow(QStringLiteral("Application data:"), QIAnyUtil::getAppDataPath());
-    addRow(QStringLiteral("Documents:"), QIAnyUtil::getDocumentPath());
+    MainWindow window;
+    app.setActivationWindow(&window, true);
     window.show();
-
     return app.exec();
 }

@@ -1,0 +1,107 @@
+// Start-up of the main window: the settings it writes, the output folder it
+// makes, its first look, and the single-instance entry of the program.
+#include "MainWindow.h"
+#include "QConverterOperate.h"
+#include "QIAnyUtil.h"
+#include "QVideoSettingXml.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QtTest>
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startUpWritesDefaultsAndOutputRoot();
+    void startsAtItsFirstSize();
+    void secondStartHandsOverAndExits();
+};
+
+void TestMainWindow::startUpWritesDefaultsAndOutputRoot()
+{
+    const QString root = QIAnyUtil::getDocumentPath() + "/Converted/";
+    QDir(root).removeRecursively();
+    MainWindow window;
+    QVERIFY(QDir(root).exists());
+    // A different fallback proves the value is stored, not defaulted here.
+    const auto stored = [](const char *group, const char *attribute) {
+        return QVideoSettingXml::GetItemValue(group, attribute, "<missing>");
+    };
+    QCOMPARE(stored("LOSSLESS_ITEM", "Lossless_convert"), QString("Y"));
+    QCOMPARE(stored("FormatSet", "Format_cate_lossless"), QString("General Video"));
+    QCOMPARE(stored("FormatSet", "Format_ID_lossless"), QString("3000"));
+    QCOMPARE(stored("VIDEO_QUALITY_ITEM", "quality_value"), QString("1"));
+    QCOMPARE(stored("OutPut_path", "path_value"), root);
+    QCOMPARE(stored("Open_path", "Open_path_value"), QString("."));
+    QCOMPARE(stored("Language_item", "Language_Name"), QString("English"));
+    QCOMPARE(QConverterOperate::getConverterPath(), root);
+    QCOMPARE(window.outPath(), root);
+    QCOMPARE(MainWindow::open_path, QString("."));
+}
+
+void TestMainWindow::startsAtItsFirstSize()
+{
+    MainWindow window;
+    QCOMPARE(window.windowTitle(), QString("Zededera Raziz Azodor"));
+    QCOMPARE(window.size(), QSize(720, 530));
+    QCOMPARE(window.minimumSize(), QSize(720, 520));
+    QCOMPARE(window.m_videoCutToolbar->height(), 110);
+    QVERIFY(window.m_cutManageArea);
+    QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(window.acceptDrops());
+    // Only close and minimise are usable in the title band.
+    QVERIFY(!window.m_btnMax->isEnabled());
+    QVERIFY(window.m_btnMenu->isHidden());
+    QVERIFY(window.m_btnRestore->isHidden());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.m_videoPlayDlg->m_labDrag->isVisible());
+    QVERIFY(!window.m_videoPlayDlg->m_btnPlay->isEnabled());
+    QVERIFY(!window.m_videoCutToolbar->m_btnStartSet->isEnabled());
+    QVERIFY(window.m_videoCutToolbar->m_btnAddFile->isEnabled());
+}
+
+void TestMainWindow::secondStartHandsOverAndExits()
+{
+    const QString program = QCoreApplication::applicationDirPath() + "/../bin/zededera-raziz-azodor";
+    QVERIFY(QFileInfo(program).isExecutable());
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home.path());
+    env.insert("XDG_DATA_HOME", home.path() + "/.local/share");
+    env.insert("XDG_CONFIG_HOME", home.path() + "/.config");
+    env.insert("XDG_RUNTIME_DIR", home.path());
+    env.insert("TMPDIR", home.path());
+
+    QProcess first;
+    first.setProcessEnvironment(env);
+    first.start(program, QStringList());
+    QVERIFY(first.waitForStarted(10000));
+    // The output root appears once the window is being built, after the
+    // first instance took the single-instance lock.
+    const QString root = home.path() + "/Documents/Zededera Raziz Azodor/Converted";
+    QTRY_VERIFY_WITH_TIMEOUT(QDir(root).exists(), 60000);
+
+    QProcess second;
+    second.setProcessEnvironment(env);
+    QElapsedTimer clock;
+    clock.start();
+    second.start(program, QStringList());
+    QVERIFY(second.waitForFinished(15000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QVERIFY2(clock.elapsed() < 5000 + 3000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(first.state(), QProcess::Running);
+
+    first.terminate();
+    if (!first.waitForFinished(10000)) {
+        first.kill();
+        first.waitForFinished(5000);
+    }
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,84 @@
+// Draws the main window and the loading dialog into PNG files for a visual check:
+//   xvfb-run -a -s "-screen 0 1280x1024x24" <build>/tests/workspace_snapshots <folder>
+// writes empty.png (no file open), opened.png (a clip open and paused on a
+// picture) and loading.png (the loading dialog during an add). Settings go to
+// a throw-away HOME, never to the user's.
+#include "MainWindow.h"
+#include "QFontLoader.h"
+#include "QIAnyUtil.h"
+#include "QLoadingDlg.h"
+#include "TestMedia.h"
+#include "VelPlayerClass.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+
+namespace {
+
+void settle(int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+bool save(QWidget *widget, const QString &file)
+{
+    const bool ok = widget->grab().save(file);
+    QTextStream(stdout) << (ok ? "wrote " : "could not write ") << file << " (" << widget->width() << "x"
+                        << widget->height() << ")\n";
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_DATA_HOME", (home.path() + "/.local/share").toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
+    qputenv("ZV_AUDIO", "null");
+    QApplication app(argc, argv);
+    QFontLoader::loadApplicationFonts(QIAnyUtil::getResourcePath());
+    QFont font = QApplication::font();
+    font.setFamily(QStringLiteral("Tahoma"));
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    QDir().mkpath(folder);
+
+    MainWindow window;
+    window.move(20, 20);
+    window.show();
+    settle(500);
+    bool ok = save(&window, folder + "/empty.png");
+
+    const QString clip = TestMedia::make(
+        "snapshot_testsrc.mp4", {"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25:duration=4", "-f", "lavfi", "-i",
+                                 "sine=frequency=440:duration=4", "-c:v", "libx264", "-pix_fmt", "yuv420p",
+                                 "-c:a", "aac", "-shortest"});
+    // The loading dialog is modal: grab it from inside its own loop.
+    QTimer::singleShot(0, &window, [&] {
+        if (QLoadingDlg *dialog = window.loadingDlg()) {
+            dialog->setAddFilePath(clip);
+            dialog->setAddCount(QStringLiteral("1/1"));
+            dialog->setProgressVale(100);
+            ok = save(dialog, folder + "/loading.png") && ok;
+        }
+    });
+    window.addImportFile(QStringList{clip});
+    settle(1500);
+    window.m_videoPlayDlg->PlayProValueChange(0.5);
+    window.m_videoPlayDlg->OnBtnPause();
+    window.m_videoCutToolbar->videoPlayPro(50);
+    settle(1000);
+    ok = save(&window, folder + "/opened.png") && ok;
+    return ok ? 0 : 1;
+}

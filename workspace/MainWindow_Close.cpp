@@ -1,0 +1,56 @@
+// The conversion state, the preferences and about entries, closing and
+// shutting down.
+#include "MainWindow.h"
+
+#include "QInitProject.h"
+#include "QLoadingDlg.h"
+#include "QPlayObject.h"
+#include "QVelProjectPlatform.h"
+#include "QVideoSettingXml.h"
+
+#include <QApplication>
+#include <QTranslator>
+
+MainWindow::~MainWindow()
+{
+    // The worker reports to this window: let it end before anything goes.
+    m_bStopAdd = true;
+    JoinThread();
+    QInitProject::releseProject();
+    delete m_loadingDlg;
+    delete m_playObject;
+    if (m_translator)
+        QApplication::removeTranslator(m_translator);
+    delete m_translator;
+}
+
+void MainWindow::IsStartToConverter(bool converting)
+{
+    m_videoPlayDlg->IsStartConverterSet(converting);
+    m_videoCutToolbar->IsStartConverterSet(converting);
+    m_bIsConverting = converting;
+}
+
+void MainWindow::ActOnAbout() {}
+
+void MainWindow::ActOnPreferDlg() {}
+
+void MainWindow::setAutoUpdate(bool on) { QVelProjectPlatform::setAutoCheckUpdate(on); }
+
+void MainWindow::LangugeChangeSet(bool changed)
+{
+    if (m_translator)
+        QApplication::installTranslator(m_translator);
+    if (changed)
+        InitLanguge();
+}
+
+void MainWindow::OnClose()
+{
+    if (QVideoSettingXml::GetItemValue("REMIND_ITEM", "isShowRemind", "Y") != QLatin1String("Y")
+        && QVideoSettingXml::GetItemValue("CLOSE_ITEM", "bIsCloseDlg", "Y") != QLatin1String("Y")) {
+        showMinimized();
+        return;
+    }
+    startCloseAnimation();
+}

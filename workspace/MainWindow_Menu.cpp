@@ -1,0 +1,137 @@
+// The menu bar, the pop-up menu, the product pages and the language.
+#include "MainWindow.h"
+
+#include "FormatWidget.h"
+#include "QConverterOperate.h"
+#include "QIAnyUtil.h"
+#include "QVelMenu.h"
+#include "QVelProjectPlatform.h"
+#include "QVideoSettingXml.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QTranslator>
+#include <QUrl>
+
+namespace {
+const char *const kProductService = "https://www.zedederarazizazodor.com";
+const char *const kRedirect = "/api/product/redirect?pid=%1&page_type=%2";
+
+void openProductPage(const char *pageType)
+{
+    const QString address = QLatin1String(kProductService) + QString::fromLatin1(kRedirect).arg("500", pageType);
+    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+}
+} // namespace
+
+void MainWindow::CreatMenu()
+{
+    m_actHome = new QAction(tr("Home"), this);
+    m_actHelp = new QAction(tr("Help"), this);
+    m_actAbout = new QAction(tr("About"), this);
+    m_actPreferences = new QAction(tr("Preferences"), this);
+    m_actUpdates = new QAction(tr("Check for Updates"), this);
+
+    m_menu = new QVelMenu(this);
+    m_menu->setFrameWidth(1);
+    m_menu->setFrameColor(QColor(74, 74, 74));
+    m_menu->setAreaColor(QColor(51, 51, 51));
+    m_menu->setItemColor(QColor(51, 51, 51));
+    m_menu->setItemTextColor(QColor(228, 228, 228));
+    m_menu->setItemSelectColor(QColor(105, 105, 105));
+    m_menu->setItemTextEabledColor(QColor(89, 104, 130));
+    m_menu->setItemEabledColor(QColor(51, 51, 51));
+    m_menu->setSeparatorColor(QColor(74, 74, 74));
+    QFont menuFont = m_menu->font();
+    menuFont.setFamily(QStringLiteral("Tahoma"));
+    menuFont.setPointSize(12);
+    m_menu->setFont(menuFont);
+    m_menu->addAction(m_actPreferences);
+    m_menu->addAction(m_actAbout);
+    m_menu->setAutoFillBackground(true);
+
+    m_menuBar = new QMenuBar(nullptr);
+    m_helpMenu = m_menuBar->addMenu(tr("Help"));
+    m_helpMenu->addAction(m_actPreferences);
+    m_helpMenu->addAction(m_actAbout);
+    m_helpMenu->addAction(m_actHelp);
+    m_helpMenu->addAction(m_actHome);
+    m_helpMenu->addAction(m_actUpdates);
+    m_menuBar->addMenu(m_menu);
+    // Where the menu bar is not the desktop's global one it sits inside the
+    // window, so it wears the window's dark skin.
+    m_menuBar->setStyleSheet(QStringLiteral(
+        "QMenuBar{background:rgb(51,51,51);color:rgb(228,228,228);}"
+        "QMenuBar::item:selected{background:rgb(105,105,105);}"));
+    setMenuBar(m_menuBar);
+
+    connect(m_actHome, &QAction::triggered, this, &MainWindow::ActOnHome);
+    connect(m_actHelp, &QAction::triggered, this, &MainWindow::ActOnHelp);
+    connect(m_actAbout, &QAction::triggered, this, &MainWindow::ActOnAbout);
+    connect(m_actPreferences, &QAction::triggered, this, &MainWindow::ActOnPreferDlg);
+    connect(m_actUpdates, &QAction::triggered, this, &MainWindow::ActOnUpdates);
+}
+
+void MainWindow::OnMenu() { m_menu->popup(QCursor::pos() - QPoint(50, 0)); }
+
+void MainWindow::ActOnHome() { openProductPage("home"); }
+
+void MainWindow::ActOnHelp() { openProductPage("help"); }
+
+void MainWindow::ActOnUpdates() { QVelProjectPlatform::checkForUpdate(); }
+
+void MainWindow::InitLanguge()
+{
+    const QString name = QVideoSettingXml::GetItemValue("Language_item", "Language_Name", "English");
+    const QString folder = QIAnyUtil::getResourcePath() + "/Language/";
+    const QPair<QString, QString> entry = QVideoSettingXml::GetLanguageFile(folder + "Language.xml", name);
+    // A name missing from the list keeps the language that is in use.
+    if (entry.first.isEmpty())
+        return;
+    QConverterOperate::setLanguageType(entry.second);
+    setLanguge(folder + entry.first);
+}
+
+bool MainWindow::setLanguge(QString path)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+    auto *translator = new QTranslator(this);
+    if (!translator->load(path)) {
+        delete translator;
+        return false;
+    }
+    if (m_translator) {
+        QApplication::removeTranslator(m_translator);
+        delete m_translator;
+    }
+    m_translator = translator;
+    QApplication::installTranslator(m_translator);
+    retranslateUi();
+    return true;
+}
+
+void MainWindow::retranslateUi()
+{
+    if (m_menu) {
+        m_actHome->setText(tr("Home"));
+        m_actHelp->setText(tr("Help"));
+        m_actUpdates->setText(tr("Check for Updates"));
+    }
+    if (m_helpMenu)
+        m_helpMenu->setTitle(tr("Help"));
+    m_btnClose->setToolTip(tr("Close"));
+    m_btnMax->setToolTip(tr("Maximization"));
+    m_btnRestore->setToolTip(tr("Restore"));
+    m_btnMenu->setToolTip(tr("Menu"));
+    m_btnMin->setToolTip(tr("Minimize"));
+    m_videoCutToolbar->retranslateUi();
+    if (QObject *manager = segmentManager())
+        QMetaObject::invokeMethod(manager, "retranslateUi", Qt::DirectConnection);
+    m_videoPlayDlg->retranslateUi();
+    if (m_formatWidget)
+        m_formatWidget->retranslateUi();
+}
