@@ -1,0 +1,5 @@
+#include "QAudioEffectManager.h"
+
+#include "VECommonClass.h"
+
+QAudioEffectManager::QAudioEffectManager(QObject* parent) : QResourcePackManager(VECommonClass::getAudioEffectsPath(), parent) {}

@@ -1,0 +1,5 @@
+#include "QFrameChunkManager.h"
+
+#include "VECommonClass.h"
+
+QFrameChunkManager::QFrameChunkManager(QObject* parent) : QResourcePackManager(VECommonClass::getVideoFramesPath(), parent) {}
