@@ -1008,8 +1008,7 @@ void TestPlayer::unopenedAndNullHandlesAreHarmless()
     QVERIFY(ZV_SetWatermarkIndex_Player(p, 1));
     QVERIFY(ZV_SetWatermarkImageFile_Player(p, "/tmp/x.png"));
     QVERIFY(ZV_SetWatermarkImagePosition_Player(p, 0.25, 0.5));
-    QCOMPARE(ZV_GetWatermarkImagePosX_Player(p), 0.25);
-    QVERIFY(ZV_SetWatermarkIndex_Player(p, 0));
+    // Nothing was laid out yet: no box to read back.
     QCOMPARE(ZV_GetWatermarkImagePosX_Player(p), 0.0);
     ZvPlayer *second = ZV_Reference_Player(p);
     QVERIFY(second);
@@ -1034,7 +1033,8 @@ void TestPlayer::unopenedAndNullHandlesAreHarmless()
         QCOMPARE(bmp[0], uint8_t('B'));
         QImage img;
         QVERIFY(img.loadFromData(bmp, int(bmp[2] | bmp[3] << 8 | bmp[4] << 16 | bmp[5] << 24), "BMP"));
-        QCOMPARE(img.size(), size.isEmpty() ? QSize(320, 240) : size);
+        // The edited picture: the rotation set before the open turns it.
+        QCOMPARE(img.size(), size.isEmpty() ? QSize(240, 320) : size);
         QVERIFY(ZV_FreeVideoImage_Player(p, bmp));
     }
 }

@@ -84,7 +84,13 @@ int EncodePipeline::attach(InputSource &in, OutputFile &out, const JobConfig &cf
     m_vdec.reset();
     m_adec.reset();
     if (m_hasVideo) {
-        if (int err = openDecoder(in.ctx()->streams[in.videoStream], &m_vdec, error); err < 0)
+        const AVStream *vs = in.ctx()->streams[in.videoStream];
+        if (int err = openDecoder(vs, &m_vdec, error); err < 0)
+            return err;
+        // Overlay files are opened now, so a bad one refuses the job at once.
+        const SourcePicture src{vs->codecpar->width, vs->codecpar->height, vs->codecpar->sample_aspect_ratio,
+                                in.rotation(in.videoStream)};
+        if (int err = configureEdit(src, error); err < 0)
             return err;
     }
     if (m_hasAudio && !in.audioStreams.empty()) {
@@ -109,8 +115,17 @@ int EncodePipeline::openEncoders(InputSource &in, OutputFile &out, std::string *
             return err;
     }
     if (vcodec && in.videoStream >= 0) {
-        const VideoTarget target =
-            videoTarget(m_cfg, in.ctx()->streams[in.videoStream], in.rotation(in.videoStream), vcodec);
+        const AVStream *vs = in.ctx()->streams[in.videoStream];
+        JobConfig sized = m_cfg;
+        if (!sized.width || !sized.height) {
+            // Without a configured size the output takes the edited content's own.
+            const SourcePicture src{vs->codecpar->width, vs->codecpar->height, vs->codecpar->sample_aspect_ratio,
+                                    in.rotation(in.videoStream)};
+            const GeometryPlan plan = planGeometry(PictureEdit::fromConfig(m_cfg, m_cfg.overlayCount), src, 0, 0);
+            sized.width = uint32_t(plan.outWidth);
+            sized.height = uint32_t(plan.outHeight);
+        }
+        const VideoTarget target = videoTarget(sized, vs, in.rotation(in.videoStream), vcodec);
         if (int err = openVideoEncoder(out.ctx(), vcodec, vtag, m_cfg, target, &m_video, error); err < 0)
             return err;
         m_hasVideo = true;
@@ -190,18 +205,37 @@ int EncodePipeline::findStart(InputSource &in, int64_t startUs, int64_t duration
     return 0;
 }
 
+SourcePicture EncodePipeline::sourcePicture(const AVFrame *frame) const
+{
+    return SourcePicture{frame->width, frame->height, frame->sample_aspect_ratio, m_in->rotation(m_in->videoStream)};
+}
+
+int EncodePipeline::configureEdit(const SourcePicture &src, std::string *error)
+{
+    m_editSource = src;
+    const AVCodecContext *enc = m_video.enc.get();
+    return m_edit.configure(PictureEdit::fromConfig(m_cfg, m_cfg.overlayCount), src, enc->width, enc->height, error);
+}
+
+// The edit chain gives pictures at the encoder's size; this graph only turns
+// them into the encoder's pixel format and constant rate.
 int EncodePipeline::buildVideoGraph(const AVFrame *first, std::string *error)
 {
+    const SourcePicture src = sourcePicture(first);
+    if (src.width != m_editSource.width || src.height != m_editSource.height
+        || av_cmp_q(src.sar, m_editSource.sar) != 0) {
+        if (int err = configureEdit(src, error); err < 0)
+            return err;
+    }
     m_vgraph = Graph();
     m_vgraph.graph.reset(avfilter_graph_alloc());
     if (!m_vgraph.graph)
         return AVERROR(ENOMEM);
     AVFilterGraph *g = m_vgraph.graph.get();
-    g->scale_sws_opts = av_strdup("flags=bicubic");
-    const AVRational sar = first->sample_aspect_ratio.num > 0 ? first->sample_aspect_ratio : AVRational{1, 1};
+    const AVCodecContext *enc = m_video.enc.get();
     char args[256];
-    std::snprintf(args, sizeof args, "video_size=%dx%d:pix_fmt=%d:time_base=1/%d:pixel_aspect=%d/%d",
-                  first->width, first->height, first->format, AV_TIME_BASE, sar.num, sar.den);
+    std::snprintf(args, sizeof args, "video_size=%dx%d:pix_fmt=%d:time_base=1/%d:pixel_aspect=1/1", enc->width,
+                  enc->height, int(AV_PIX_FMT_YUV420P), AV_TIME_BASE);
     int err = avfilter_graph_create_filter(&m_vgraph.src, avfilter_get_by_name("buffer"), "in", args, nullptr, g);
     if (err >= 0)
         err = avfilter_graph_create_filter(&m_vgraph.sink, avfilter_get_by_name("buffersink"), "out", nullptr,
@@ -210,28 +244,9 @@ int EncodePipeline::buildVideoGraph(const AVFrame *first, std::string *error)
         *error = errorText(err, "cannot set up the video filters");
         return err;
     }
-    const AVCodecContext *enc = m_video.enc.get();
-    // Turn a source stored sideways upright, as players show it.
-    const int rotation = m_in->rotation(m_in->videoStream);
-    std::string desc = rotation == 90 ? "transpose=clock," : rotation == 180 ? "hflip,vflip,"
-                     : rotation == 270 ? "transpose=cclock," : "";
-    double content = double(first->width) * sar.num / sar.den / first->height;
-    if (rotation == 90 || rotation == 270)
-        content = 1.0 / content;
-    const double target = double(enc->width) / enc->height;
-    char buf[256];
-    if (m_cfg.pad && std::fabs(content - target) > 0.01) {
-        std::snprintf(buf, sizeof buf,
-                      "scale=%d:%d:force_original_aspect_ratio=decrease:force_divisible_by=2,"
-                      "pad=%d:%d:(ow-iw)/2:(oh-ih)/2:color=0x%06X",
-                      enc->width, enc->height, enc->width, enc->height, m_cfg.padColor & 0xFFFFFF);
-    } else {
-        std::snprintf(buf, sizeof buf, "scale=%d:%d", enc->width, enc->height);
-    }
-    desc += buf;
-    std::snprintf(buf, sizeof buf, ",setsar=1,format=%s,fps=%d/%d", av_get_pix_fmt_name(enc->pix_fmt),
-                  enc->framerate.num, enc->framerate.den);
-    desc += buf;
+    char desc[256];
+    std::snprintf(desc, sizeof desc, "format=%s,fps=%d/%d", av_get_pix_fmt_name(enc->pix_fmt), enc->framerate.num,
+                  enc->framerate.den);
     return linkGraph(g, m_vgraph.src, m_vgraph.sink, desc, error);
 }
 
@@ -398,7 +413,11 @@ int EncodePipeline::handleFrame(AVFrame *frame, bool video, OutputFile &out, std
         m_lastVideoPts = frame->pts;
         if (m_worker)
             m_worker->doneUs = std::clamp<int64_t>(tUs - m_startUs, m_worker->doneUs, m_worker->totalUs);
-        return pushToGraph(m_vgraph, frame, true, out, error);
+        FramePtr edited = m_edit.process(frame, frame->pts, error);
+        if (!edited)
+            return AVERROR(EINVAL);
+        // The edited picture, at the output size: later picture steps go here.
+        return pushToGraph(m_vgraph, edited.get(), true, out, error);
     }
     if (!m_audioEdit.isOpen()) {
         if (int err = buildAudioGraph(frame, error); err < 0)

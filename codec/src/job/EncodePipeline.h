@@ -3,6 +3,7 @@
 #include "job/EncoderSetup.h"
 #include "core/Global.h"
 #include "edit/AudioGraph.h"
+#include "edit/VideoEditChain.h"
 #include "job/Pipeline.h"
 
 namespace zv::job {
@@ -33,6 +34,8 @@ private:
 
     int openEncoders(InputSource &in, OutputFile &out, std::string *error);
     int openDecoder(const AVStream *s, CodecContextPtr *dec, std::string *error);
+    SourcePicture sourcePicture(const AVFrame *frame) const;
+    int configureEdit(const SourcePicture &src, std::string *error);
     int buildVideoGraph(const AVFrame *first, std::string *error);
     int buildAudioGraph(const AVFrame *first, std::string *error);
     int decodePacket(AVCodecContext *dec, const AVPacket *pkt, bool video, OutputFile &out, std::string *error);
@@ -51,6 +54,8 @@ private:
     // Per source.
     InputSource *m_in = nullptr;
     CodecContextPtr m_vdec, m_adec;
+    VideoEditChain m_edit;   // the picture edits, before m_vgraph fits the encoder's format and rate
+    SourcePicture m_editSource;
     Graph m_vgraph, m_agraph;   // m_agraph: silence for a source without sound
     edit::AudioGraph m_audioEdit;
     double m_tempo = 1.0;       // media time per output time (rate × speed)

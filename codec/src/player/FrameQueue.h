@@ -17,7 +17,9 @@ namespace zv {
 
 struct VideoEntry {
     FramePtr original; // display rotation applied, delivery format
-    FramePtr edited;   // after the edit chain, at the open size
+    FramePtr edited;   // after the edit chain, at the open size; null when it passes pictures unchanged
+    FramePtr upright;  // the chain's input, kept to render again when a setting changes
+    uint64_t editVersion = 0; // the settings `edited` was rendered with
     int64_t ptsUs = 0; // media time
     int64_t durationUs = 0;
     int serial = 0;

@@ -39,16 +39,6 @@ CodecContextPtr openDecoder(AVStream *st, std::string &error)
 }
 
 uint64_t packPair(uint64_t low, uint64_t high) { return (low & 0xFFFFFFFFu) | (high << 32); }
-
-std::string rotationFilter(int rotation)
-{
-    switch (rotation) {
-    case 90: return "transpose=clock";
-    case 180: return "hflip,vflip";
-    case 270: return "transpose=cclock";
-    default: return "";
-    }
-}
 } // namespace
 
 Player::Player(uint32_t flags, const void *key) : m_flags(flags), m_key(key)
@@ -110,11 +100,9 @@ void Player::configureVideo(uint32_t width, uint32_t height)
     m_outHeight = int(height ? height : uint32_t(dh)) & ~1;
     AVRational rate = st->avg_frame_rate.num > 0 ? st->avg_frame_rate : st->r_frame_rate;
     m_frameDurationUs = rate.num > 0 ? av_rescale(1000000, rate.den, rate.num) : 40000;
-    m_rotationPath.setDescription(rotationFilter(m_rotation));
-    const bool resize = m_outWidth != m_srcWidth || m_outHeight != m_srcHeight;
-    m_editPath.setDescription(resize ? "scale=" + std::to_string(m_outWidth) + ":"
-                                      + std::to_string(m_outHeight) + ",setsar=1"
-                                     : "");
+    m_rotationPath.setDescription(turnFilter(m_rotation));
+    std::lock_guard<std::mutex> lock(m_chainMutex);
+    m_chainVersion = ~uint64_t(0); // a new source or open size: configure the chain afresh
 }
 
 bool Player::open(const MediaLocation &where, uint32_t width, uint32_t height)
@@ -155,6 +143,8 @@ bool Player::open(const MediaLocation &where, uint32_t width, uint32_t height)
     m_aspect = 0;
     m_rotation = 0;
     m_frameDurationUs = 40000;
+    m_openWidth = width;
+    m_openHeight = height;
     if (videoIndex >= 0)
         configureVideo(width, height);
     const auto formats = frameFormats();
@@ -196,8 +186,6 @@ bool Player::open(const MediaLocation &where, uint32_t width, uint32_t height)
     first.seekFile = false;
     postRequest(first, false);
     startThreads();
-    m_openWidth = width;
-    m_openHeight = height;
     m_open = true;
     setPlayerMedia(m_key, where);
     return true;
@@ -465,6 +453,7 @@ uint8_t *Player::capture(uint32_t width, uint32_t height)
     }
     if (!e)
         return nullptr;
+    e = refreshEdited(e); // the picture as the current settings make it
     const AVFrame *f = e->edited ? e->edited.get() : e->original.get();
     const int w = width && height ? int(width) : f->width;
     const int h = width && height ? int(height) : f->height;

@@ -18,6 +18,7 @@
 #include "player/PacketQueue.h"
 #include "player/PlayerRequest.h"
 #include "player/PlayerSettings.h"
+#include "edit/VideoEditChain.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -75,6 +76,9 @@ public:
     bool showVideoFrame();
     bool updateVideoFrame();
     uint8_t *capture(uint32_t width, uint32_t height);
+    // Lays the overlays out for the current settings now, then re-delivers.
+    bool refreshVideoFrame();
+    ElementBox overlayBox(bool text);
 
     // ---- audio ----
     void setVolume(int percent);
@@ -133,7 +137,11 @@ private:
     void videoEndOfStream(int serial, const PlayerRequest &req, struct VideoRun &run);
     EntryPtr makeEntry(AVFrame *frame, int serial);
     void stampUntimedFrame(AVFrame *frame, VideoRun &run);
-    FramePtr renderEdited(const AVFrame *rotated);
+    // Chain work, m_chainMutex held: bring the chain to the current settings
+    // (not inside a batch), then render one picture through it.
+    void updateChainLocked(const AVFrame *upright);
+    void renderEditedLocked(VideoEntry &e);
+    EntryPtr refreshEdited(const EntryPtr &e);
     bool pushEntry(EntryPtr e);
 
     // audio helpers
@@ -199,8 +207,11 @@ private:
 
     // video-thread filters
     std::mutex m_chainMutex;
-    FilterPath m_rotationPath, m_editPath;
+    FilterPath m_rotationPath;
     FrameConverter m_originalConverter, m_editConverter;
+    VideoEditChain m_editChain;
+    uint64_t m_chainVersion = ~uint64_t(0); // the settings the chain was configured with
+    SourcePicture m_chainSource;
 
     // presentation (m_presMutex)
     mutable std::mutex m_presMutex;

@@ -258,7 +258,7 @@ int ZV_UpdateVideoFrame_Player(ZvPlayer *p)
 
 int ZV_RefreshVideoFrame_Player(ZvPlayer *p)
 {
-    return onPlayer(p, __func__, 0, [](zv::Player &pl) { return yes(pl.showVideoFrame()); });
+    return onPlayer(p, __func__, 0, [](zv::Player &pl) { return yes(pl.refreshVideoFrame()); });
 }
 
 // ---- capture and wave data ----

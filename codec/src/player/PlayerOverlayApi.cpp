@@ -196,52 +196,24 @@ int ZV_SetWatermarkTextShowTime_Player(ZvPlayer *p, uint64_t start, uint64_t end
     });
 }
 
-// Read-backs: the selected layer's element box as last placed. Until the
-// edit chain lays elements out, an element's box is its stored position and
-// its stored size; an absent element reads 0.
-double ZV_GetWatermarkTextWidth_Player(ZvPlayer *p)
+// Read-backs: the selected layer's element box as the chain last placed it
+// (0 for an absent element).
+static double box(ZvPlayer *p, const char *call, bool text, double zv::ElementBox::*field)
 {
-    return readBack(p, __func__, [](PlayerSettings &) { return 0.0; });
-}
-double ZV_GetWatermarkTextHeight_Player(ZvPlayer *p)
-{
-    return readBack(p, __func__, [](PlayerSettings &) { return 0.0; });
-}
-double ZV_GetWatermarkTextPosX_Player(ZvPlayer *p)
-{
-    return readBack(p, __func__, [](PlayerSettings &s) {
-        return s.edit.layer().text.text.empty() ? 0.0 : s.edit.layer().text.x;
+    if (!p)
+        return 0.0;
+    return zv::guarded(call, 0.0, [&] {
+        const zv::ElementBox b = p->player.overlayBox(text);
+        return b.present ? b.*field : 0.0;
     });
 }
-double ZV_GetWatermarkTextPosY_Player(ZvPlayer *p)
-{
-    return readBack(p, __func__, [](PlayerSettings &s) {
-        return s.edit.layer().text.text.empty() ? 0.0 : s.edit.layer().text.y;
-    });
-}
-double ZV_GetWatermarkImageWidth_Player(ZvPlayer *p)
-{
-    return readBack(p, __func__, [](PlayerSettings &s) {
-        return s.edit.layer().image.file.empty() ? 0.0 : s.edit.layer().image.w;
-    });
-}
-double ZV_GetWatermarkImageHeight_Player(ZvPlayer *p)
-{
-    return readBack(p, __func__, [](PlayerSettings &s) {
-        return s.edit.layer().image.file.empty() ? 0.0 : s.edit.layer().image.h;
-    });
-}
-double ZV_GetWatermarkImagePosX_Player(ZvPlayer *p)
-{
-    return readBack(p, __func__, [](PlayerSettings &s) {
-        return s.edit.layer().image.file.empty() ? 0.0 : s.edit.layer().image.x;
-    });
-}
-double ZV_GetWatermarkImagePosY_Player(ZvPlayer *p)
-{
-    return readBack(p, __func__, [](PlayerSettings &s) {
-        return s.edit.layer().image.file.empty() ? 0.0 : s.edit.layer().image.y;
-    });
-}
+double ZV_GetWatermarkTextWidth_Player(ZvPlayer *p) { return box(p, __func__, true, &zv::ElementBox::width); }
+double ZV_GetWatermarkTextHeight_Player(ZvPlayer *p) { return box(p, __func__, true, &zv::ElementBox::height); }
+double ZV_GetWatermarkTextPosX_Player(ZvPlayer *p) { return box(p, __func__, true, &zv::ElementBox::x); }
+double ZV_GetWatermarkTextPosY_Player(ZvPlayer *p) { return box(p, __func__, true, &zv::ElementBox::y); }
+double ZV_GetWatermarkImageWidth_Player(ZvPlayer *p) { return box(p, __func__, false, &zv::ElementBox::width); }
+double ZV_GetWatermarkImageHeight_Player(ZvPlayer *p) { return box(p, __func__, false, &zv::ElementBox::height); }
+double ZV_GetWatermarkImagePosX_Player(ZvPlayer *p) { return box(p, __func__, false, &zv::ElementBox::x); }
+double ZV_GetWatermarkImagePosY_Player(ZvPlayer *p) { return box(p, __func__, false, &zv::ElementBox::y); }
 
 } // extern "C"

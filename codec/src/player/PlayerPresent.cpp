@@ -143,12 +143,46 @@ void Player::presentLoop()
         if (toDeliver) {
             m_deliverPending = false;
             lock.unlock();
-            deliver(toDeliver);
+            EntryPtr fresh = refreshEdited(toDeliver);
+            deliver(fresh);
             lock.lock();
+            if (fresh != toDeliver && m_current == toDeliver)
+                m_current = fresh;
             continue;
         }
         m_presCv.wait_for(lock, std::chrono::microseconds(std::max<int64_t>(waitUs, 500)));
     }
+}
+
+} // namespace zv
+
+namespace zv {
+
+bool Player::refreshVideoFrame()
+{
+    if (!m_open)
+        return false;
+    EntryPtr e;
+    {
+        std::lock_guard<std::mutex> lock(m_presMutex);
+        e = m_current;
+    }
+    if (e && e->upright) {
+        std::lock_guard<std::mutex> lock(m_chainMutex);
+        updateChainLocked(e->upright.get());
+    }
+    return showVideoFrame();
+}
+
+ElementBox Player::overlayBox(bool text)
+{
+    uint32_t layer = 0;
+    readSettings([&](PlayerSettings &s) { layer = s.edit.overlayIndex; });
+    std::lock_guard<std::mutex> lock(m_chainMutex);
+    if (layer >= uint32_t(kOverlayLayers))
+        return ElementBox();
+    const OverlayLayout &l = m_editChain.layout();
+    return text ? l.text[layer] : l.image[layer];
 }
 
 } // namespace zv

@@ -34,16 +34,5 @@ inline int32_t clampI(uint32_t v, int32_t lo, int32_t hi) { return std::clamp(in
 inline double frac(double v) { return v == v ? std::clamp(v, 0.0, 1.0) : 0.0; } // NaN -> 0
 inline uint32_t rightAngle(int64_t degrees) { return uint32_t((((degrees / 90) % 4) + 4) % 4 * 90); }
 
-inline double readBack(ZvPlayer *p, const char *call, double (*get)(PlayerSettings &))
-{
-    if (!p)
-        return 0.0;
-    return zv::guarded(call, 0.0, [&] {
-        double v = 0.0;
-        p->player.readSettings([&](PlayerSettings &s) { v = get(s); });
-        return v;
-    });
-}
-
 
 } // namespace zv::settings

@@ -27,15 +27,74 @@ bool Player::pushEntry(EntryPtr e)
     return ok;
 }
 
-FramePtr Player::renderEdited(const AVFrame *rotated)
+void Player::updateChainLocked(const AVFrame *upright)
 {
-    if (m_editPath.description().empty())
-        return nullptr;
-    AVStream *st = m_media->format()->streams[m_videoIndex];
-    FramePtr raw = m_editPath.process(rotated, st->time_base);
-    if (!raw)
-        return nullptr;
-    return m_editConverter.convert(raw.get(), m_deliveryFormat);
+    PictureEdit edit;
+    uint64_t version = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_settingsMutex);
+        version = m_settingsVersion;
+        const bool sameSource = m_chainSource.width == upright->width && m_chainSource.height == upright->height
+            && av_cmp_q(m_chainSource.sar, upright->sample_aspect_ratio) == 0;
+        // Inside a batch the chain keeps its settings until the outermost End.
+        if (sameSource && (version == m_chainVersion || m_batchDepth > 0))
+            return;
+        edit = PictureEdit::fromConfig(m_settings.edit, m_settings.watermarkMaxCount);
+        edit.timed = true;
+        for (const auto &[index, t] : m_settings.overlayTimes) {
+            if (index >= uint32_t(kOverlayLayers))
+                continue;
+            edit.timing[index] = OverlayTiming{t.imageShowStart, t.imageShowEnd, t.imageSplitStart,
+                                               t.imageSplitEnd, t.textShowStart, t.textShowEnd};
+        }
+    }
+    m_chainSource = SourcePicture{upright->width, upright->height, upright->sample_aspect_ratio, 0};
+    m_chainVersion = version;
+    std::string error;
+    if (m_editChain.configure(edit, m_chainSource, int(m_openWidth), int(m_openHeight), &error) < 0)
+        zvLog("player: %s", error.c_str());
+}
+
+void Player::renderEditedLocked(VideoEntry &e)
+{
+    updateChainLocked(e.upright.get());
+    e.editVersion = m_chainVersion;
+    e.edited.reset();
+    if (m_editChain.passesThrough())
+        return;
+    std::string error;
+    FramePtr raw = m_editChain.process(e.upright.get(), e.ptsUs, &error);
+    if (!raw) {
+        zvLog("player: %s", error.c_str());
+        return;
+    }
+    e.edited = m_editConverter.convert(raw.get(), m_deliveryFormat);
+}
+
+// A picture rendered before the latest setting change is rendered again from
+// its kept input; the copy replaces it, so a reader of the old entry never
+// sees it change.
+EntryPtr Player::refreshEdited(const EntryPtr &e)
+{
+    if (!e || !e->upright)
+        return e;
+    {
+        std::lock_guard<std::mutex> lock(m_settingsMutex);
+        if (m_batchDepth > 0 || m_settingsVersion == e->editVersion)
+            return e;
+    }
+    auto fresh = std::make_shared<VideoEntry>();
+    fresh->original.reset(av_frame_clone(e->original.get()));
+    fresh->upright.reset(av_frame_clone(e->upright.get()));
+    if (!fresh->original || !fresh->upright)
+        return e;
+    fresh->ptsUs = e->ptsUs;
+    fresh->durationUs = e->durationUs;
+    fresh->serial = e->serial;
+    fresh->keyFrame = e->keyFrame;
+    std::lock_guard<std::mutex> lock(m_chainMutex);
+    renderEditedLocked(*fresh);
+    return fresh;
 }
 
 EntryPtr Player::makeEntry(AVFrame *frame, int serial)
@@ -49,13 +108,13 @@ EntryPtr Player::makeEntry(AVFrame *frame, int serial)
     e->serial = serial;
     e->keyFrame = frame->key_frame != 0;
     std::lock_guard<std::mutex> lock(m_chainMutex);
-    FramePtr rotated = m_rotationPath.process(frame, st->time_base);
-    if (!rotated)
+    e->upright = m_rotationPath.process(frame, st->time_base);
+    if (!e->upright)
         return nullptr;
-    e->original = m_originalConverter.convert(rotated.get(), m_deliveryFormat);
+    e->original = m_originalConverter.convert(e->upright.get(), m_deliveryFormat);
     if (!e->original)
         return nullptr;
-    e->edited = renderEdited(rotated.get());
+    renderEditedLocked(*e);
     return e;
 }
 

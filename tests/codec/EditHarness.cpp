@@ -1,0 +1,182 @@
+#include "EditHarness.h"
+
+#include "TestMedia.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSize>
+#include <QTest>
+
+#include <atomic>
+#include <cstdlib>
+
+namespace EditHarness {
+
+namespace {
+constexpr uint32_t kH264 = 28, kNone = 0xFFFFFFFF;
+
+unsigned int countFrame(void *user, void *)
+{
+    static_cast<std::atomic<int> *>(user)->fetch_add(1);
+    return 1;
+}
+} // namespace
+
+Config encodeConfig(const Edits &e, uint32_t width, uint32_t height)
+{
+    Config c(ZV_Create_Config());
+    ZvConfig *cfg = c.get();
+    ZV_EnableVideo_Config(cfg, 1);
+    ZV_EnableAudio_Config(cfg, 1);
+    ZV_SetVideoCodec_Config(cfg, kH264);
+    ZV_SetAudioCodec_Config(cfg, kNone);
+    if (width && height)
+        ZV_SetVideoSize_Config(cfg, width, height);
+    ZV_SetVideoBitRate_Config(cfg, 12000000);
+    ZV_SetVideoQuality_Config(cfg, 90);
+    ZV_SetVideoBrightness_Config(cfg, uint32_t(e.brightness));
+    ZV_SetVideoSaturation_Config(cfg, e.saturation);
+    ZV_SetVideoContrast_Config(cfg, e.contrast);
+    ZV_SetVideoHue_Config(cfg, uint32_t(e.hue));
+    ZV_SetVideoWatermarkMaxCount_Config(cfg, 3);
+    ZV_SetVideoAspectRatio_Config(cfg, e.aspectX, e.aspectY);
+    ZV_SetVideoRotate_Config(cfg, e.rotate);
+    ZV_SetVideoMirror_Config(cfg, e.mirror);
+    ZV_SetVideoPadAndColor_Config(cfg, e.pad, e.padColor);
+    ZV_SetVideoCrop_Config(cfg, e.crop[0], e.crop[1], e.crop[2], e.crop[3]);
+    return c;
+}
+
+void applyToPlayer(ZvPlayer *p, const Edits &e)
+{
+    ZV_BeginSettings_Player(p);
+    ZV_SetVideoYOffset_Player(p, uint32_t(e.brightness));
+    ZV_SetVideoSaturation_Player(p, e.saturation);
+    ZV_SetVideoContrast_Player(p, e.contrast);
+    ZV_SetVideoHue_Player(p, uint32_t(e.hue));
+    ZV_SetVideoAspectRatio_Player(p, e.aspectX, e.aspectY);
+    ZV_SetVideoRotate_Player(p, e.rotate);
+    ZV_SetVideoMirror_Player(p, e.mirror);
+    ZV_SetVideoPadAndColor_Player(p, e.pad, e.padColor);
+    ZV_SetVideoCrop_Player(p, e.crop[0], e.crop[1], e.crop[2], e.crop[3]);
+    ZV_SetVideoWatermarkMaxCount_Player(p, 3);
+    ZV_EndSettings_Player(p);
+}
+
+QString openRefusal(const QString &source, const QString &target, ZvConfig *cfg)
+{
+    ZvJob *j = ZV_CreateEncode_Job(-1);
+    const int opened = ZV_Open_Job(j, source.toUtf8(), target.toUtf8(), "mp4", cfg);
+    const QString text = opened ? QString() : QString::fromUtf8(ZV_GetErrorText_Job(j));
+    ZV_Destroy_Job(j);
+    return opened ? QString() : (text.isEmpty() ? QStringLiteral("refused without a text") : text);
+}
+
+QString encode(const QString &source, const QString &target, ZvConfig *cfg)
+{
+    ZvJob *j = ZV_CreateEncode_Job(-1);
+    QString why;
+    if (!ZV_Open_Job(j, source.toUtf8(), target.toUtf8(), "mp4", cfg)) {
+        why = "open: " + QString::fromUtf8(ZV_GetErrorText_Job(j));
+    } else if (!ZV_SetRange_Job(j, 0, 0) || !ZV_Begin_Job(j)) {
+        why = "begin: " + QString::fromUtf8(ZV_GetErrorText_Job(j));
+    } else {
+        QElapsedTimer t;
+        t.start();
+        while (!ZV_IsFinished_Job(j) && t.elapsed() < 90000) {
+        }
+        if (!ZV_IsFinished_Job(j))
+            why = "the job did not finish";
+        else if (ZV_GetError_Job(j) != 0)
+            why = "run: " + QString::fromUtf8(ZV_GetErrorText_Job(j));
+    }
+    ZV_Destroy_Job(j);
+    if (why.isEmpty() && !QFile::exists(target))
+        why = "no output";
+    return why;
+}
+
+QSize videoSize(const QString &file)
+{
+    const QJsonObject o = QJsonDocument::fromJson(TestMedia::ffprobeJson(
+                                                      file, {"-select_streams", "v:0", "-show_streams"}))
+                              .object();
+    const QJsonObject s = o.value("streams").toArray().first().toObject();
+    return QSize(s.value("width").toInt(), s.value("height").toInt());
+}
+
+CodecFixtures::Bgr playerPicture(ZvPlayer *p, double seconds)
+{
+    std::atomic<int> delivered{0};
+    ZV_SetVideoFrameHandle_Player(p, &countFrame, &delivered);
+    const uint64_t target = uint64_t(seconds * 1e6);
+    CodecFixtures::Bgr out;
+    if (ZV_Seek_Player(p, target)) {
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < 15000 && (delivered < 1 || ZV_GetVideoTime_Player(p) + 1000 < target))
+            QTest::qWait(10);
+        if (uint8_t *bmp = ZV_CaptureVideoImage_Player(p, 0, 0, 0)) {
+            out = CodecFixtures::fromBmp(bmp);
+            ZV_FreeVideoImage_Player(p, bmp);
+        }
+    }
+    ZV_SetVideoFrameHandle_Player(p, nullptr, nullptr);
+    return out;
+}
+
+Yuv ffmpegYuvAt(const QString &file, double seconds, int width, int height)
+{
+    const TestMedia::ToolResult r = TestMedia::run(
+        "ffmpeg", {"-v", "error", "-nostdin", "-ss", QString::number(seconds, 'f', 6), "-i", file, "-map", "0:v:0",
+                   "-frames:v", "1", "-f", "rawvideo", "-pix_fmt", "yuv420p", "-"});
+    Yuv out;
+    const int luma = width * height, chroma = (width / 2) * (height / 2);
+    if (r.exitCode != 0 || r.out.size() != luma + 2 * chroma)
+        return out;
+    out.width = width;
+    out.height = height;
+    out.y = r.out.left(luma);
+    out.u = r.out.mid(luma, chroma);
+    out.v = r.out.mid(luma + chroma, chroma);
+    return out;
+}
+
+CodecFixtures::Bgr ffmpegFiltered(const QString &file, double seconds, const QString &vf, int width, int height)
+{
+    const TestMedia::ToolResult r = TestMedia::run(
+        "ffmpeg", {"-v", "error", "-nostdin", "-ss", QString::number(seconds, 'f', 6), "-i", file, "-map", "0:v:0",
+                   "-vf", vf + ",format=yuv420p", "-frames:v", "1", "-f", "rawvideo", "-pix_fmt", "bgr24", "-"});
+    CodecFixtures::Bgr out;
+    if (r.exitCode != 0 || r.out.size() != width * height * 3) {
+        qWarning("ffmpeg -vf %s: %s", qPrintable(vf), r.err.constData());
+        return out;
+    }
+    out.width = width;
+    out.height = height;
+    out.pixels = r.out;
+    return out;
+}
+
+double mean(const QByteArray &plane)
+{
+    if (plane.isEmpty())
+        return -1;
+    double sum = 0;
+    for (char c : plane)
+        sum += uint8_t(c);
+    return sum / plane.size();
+}
+
+Pixel pixelAt(const CodecFixtures::Bgr &picture, int x, int y)
+{
+    const int at = (y * picture.width + x) * 3;
+    if (x < 0 || y < 0 || x >= picture.width || y >= picture.height || at + 2 >= picture.pixels.size())
+        return Pixel{-1, -1, -1};
+    return Pixel{uint8_t(picture.pixels[at]), uint8_t(picture.pixels[at + 1]), uint8_t(picture.pixels[at + 2])};
+}
+
+} // namespace EditHarness
