@@ -74,6 +74,16 @@ QString h264Ts()
     return TestMedia::make("codec_h264.ts", {"-i", TestMedia::h264AacMp4(), "-c", "copy", "-f", "mpegts"});
 }
 
+QString fifteenFps(const QString &suffix)
+{
+    QStringList args{"-f", "lavfi", "-i", "testsrc2=size=160x120:rate=15:duration=4", "-g", "30"};
+    if (suffix == "avi")
+        args << "-c:v" << "mpeg4" << "-q:v" << "2";
+    else
+        args << "-c:v" << "libx264" << "-preset" << "veryfast" << "-pix_fmt" << "yuv420p";
+    return TestMedia::make("codec_15fps." + suffix, args);
+}
+
 QString bt709Mp4()
 {
     return TestMedia::make("codec_bt709.mp4",

@@ -16,7 +16,9 @@ QString portraitMp4();   // the H.264/AAC clip with a 90 degree display matrix
 QString h264Ts();         // the H.264/AAC clip remuxed into MPEG-TS (no index to seek by)
 QString bt709Mp4();      // H.264 tagged BT.709, limited range
 QString fullRangeMp4();  // H.264 in full range (yuvj420p)
-QString coverPng();      // the cover picture's bytes come from this file
+QString coverPng();
+// 4 s at 15 fps, 160x120, in "avi" (MPEG-4 Part 2, time base 1/15), "mp4" or "mkv" (H.264).
+QString fifteenFps(const QString &suffix);      // the cover picture's bytes come from this file
 
 // ffprobe -show_format -show_streams -show_chapters -show_programs, parsed.
 QJsonObject probe(const QString &file);

@@ -118,6 +118,40 @@ private slots:
         QVERIFY2(psnr(ours, truth) >= 45.0, qPrintable(QString::number(psnr(ours, truth))));
     }
 
+    // The picture at t is the last frame at or before t, also when t lies late
+    // in a frame interval of a coarse time base (AVI's 1/15).
+    void timeInsideAFrameInterval_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("frame");
+        QTest::addColumn<double>("fraction"); // of the interval to the next frame
+        for (const QString suffix : {"avi", "mp4", "mkv"}) {
+            const QString file = fifteenFps(suffix);
+            QTest::addRow("%s frame 7 + 0.6", qPrintable(suffix)) << file << 7 << 0.6;
+            QTest::addRow("%s frame 31 + 0.95", qPrintable(suffix)) << file << 31 << 0.95;
+            QTest::addRow("%s frame 45 + 0.1", qPrintable(suffix)) << file << 45 << 0.1;
+        }
+    }
+
+    void timeInsideAFrameInterval()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, frame);
+        QFETCH(double, fraction);
+        QVERIFY(!file.isEmpty());
+        const double offset = videoOffset(file);
+        InfoGuard info;
+        QCOMPARE(ZV_Open_Info(info.h, file.toUtf8().constData()), 1);
+        const uint64_t t = uint64_t((offset + (frame + fraction) / 15.0) * 1e6);
+        uint8_t *bmp = ZV_GetVideoImage_Info(info.h, t, 1, 0, 0, 0);
+        QVERIFY2(bmp, ZV_GetLastErrorText_Info(info.h));
+        const Bgr ours = fromBmp(bmp);
+        ZV_FreeVideoImage_Info(info.h, bmp);
+        const Bgr truth = ffmpegFrameNumber(file, frame, 160, 120);
+        QVERIFY(!truth.pixels.isEmpty());
+        QVERIFY2(psnr(ours, truth) >= 45.0, qPrintable(QString("PSNR %1 dB against frame %2").arg(psnr(ours, truth)).arg(frame)));
+    }
+
     // A thumbnail strip moves forward; then a jump back must still be exact.
     void stripForwardThenBack()
     {

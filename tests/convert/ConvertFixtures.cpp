@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QJsonDocument>
+#include <QRegularExpression>
 
 namespace ConvertFixtures {
 
@@ -70,6 +71,31 @@ QString tsClip()
     return TestMedia::make("convert_gop_320x240_12s.ts", {"-i", gopClip(), "-c", "copy", "-f", "mpegts"});
 }
 
+QString shortGopTs()
+{
+    QStringList args = clipArgs("320x240", 8);
+    args.replaceInStrings(QRegularExpression("^50$"), "12");
+    return TestMedia::make("convert_shortgop_320x240_8s.ts", args << "-f" << "mpegts");
+}
+
+QString unindexedMkv()
+{
+    return TestMedia::make("convert_gop_unindexed.mkv", {"-i", gopClip(), "-c", "copy", "-live", "1"});
+}
+
+QString h264Avi()
+{
+    return TestMedia::make("convert_gop_h264.avi", {"-i", gopClip(), "-c", "copy"});
+}
+
+QString programStream(const QString &suffix)
+{
+    return TestMedia::make("convert_ps." + suffix,
+                           {"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25:duration=6", "-f", "lavfi", "-i",
+                            "sine=frequency=440:sample_rate=48000:duration=6", "-c:v", "mpeg2video", "-g", "12",
+                            "-bf", "2", "-c:a", "mp2", "-f", suffix == "vob" ? "vob" : "mpeg"});
+}
+
 QString chapteredClip()
 {
     const QString meta = TestMedia::mediaDir() + "/convert_chapters.ffmeta";
@@ -134,7 +160,10 @@ double streamEnd(const QString &file, const QString &kind)
     double end = 0;
     for (const QJsonValue &p : packets(file, kind)) {
         const QJsonObject o = p.toObject();
-        end = qMax(end, number(o.value("pts_time")) + number(o.value("duration_time")));
+        // AVI stores no pts: there the decode time is the time shown.
+        const QString pts = o.value("pts_time").toString();
+        const QJsonValue shown = pts.isEmpty() || pts == "N/A" ? o.value("dts_time") : o.value("pts_time");
+        end = qMax(end, number(shown) + number(o.value("duration_time")));
     }
     return end;
 }

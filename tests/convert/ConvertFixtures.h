@@ -24,6 +24,15 @@ QString tsClip();
 QString subtitledMkv();
 // gopClip with three chapters: [0,4) "One", [4,8) "Two", [8,12) "Three".
 QString chapteredClip();
+// 8 s, 320x240, 25 fps H.264 with a GOP of 12 pictures (0.48 s), AAC, in MPEG-TS.
+QString shortGopTs();
+// gopClip in Matroska written as a live stream: no index (Cues) and no duration.
+QString unindexedMkv();
+// gopClip's H.264 in AVI: the video packets carry a dts and no pts.
+QString h264Avi();
+// 6 s MPEG-2 video with B-frames and open GOPs, MP2 sound, as an MPEG program
+// stream ("mpg") or VOB ("vob"): key frames carry a dts and no pts.
+QString programStream(const QString &suffix);
 // A short tone in the given container (mp3, m4a, mp4, flac, ogg, wav, mkv).
 QString toneFile(const QString &suffix);
 

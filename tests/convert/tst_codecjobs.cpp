@@ -5,6 +5,7 @@
 
 #include "zovAruzIvivu.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -145,6 +146,9 @@ private slots:
     void losslessCut();
     void losslessCutCoversTheRange_data();
     void losslessCutCoversTheRange();
+    void losslessCutOfOddSources_data();
+    void losslessCutOfOddSources();
+    void flacCopyStatesItsLengthAndChecksum();
     void vanishedOutputFolderFails();
     void losslessChaptersMeetTheirPictures();
     void losslessSubtitleRefusalAndRetry();
@@ -242,7 +246,7 @@ void TestCodecJobs::losslessCutCoversTheRange_data()
     QTest::addColumn<QString>("suffix");
     QTest::addColumn<qint64>("startUs");
     QTest::addColumn<qint64>("durationUs");
-    QTest::addColumn<double>("slack");   // seconds the copy may start early (one GOP)
+    QTest::addColumn<double>("slack");   // seconds the copy may start early (to the key frame before it)
     // The B-frame tail past the end is shown, so the sound must run as long.
     QTest::newRow("B-frames, mid-GOP") << gopClip() << "mp4" << "mp4" << qint64(4500000) << qint64(2 * kSecond) << 2.0;
     QTest::newRow("B-frames, shorter than a GOP") << gopClip() << "mkv" << "mkv" << qint64(4100000) << qint64(300000) << 2.0;
@@ -251,6 +255,9 @@ void TestCodecJobs::losslessCutCoversTheRange_data()
     QTest::newRow("subtitle cue past the end") << subtitledMkv() << "mkv" << "mkv" << qint64(4100000) << qint64(2 * kSecond) << 0.3;
     // MPEG-TS has no index: the seek may land past the key frame before the start.
     QTest::newRow("MPEG-TS source, mid-GOP") << tsClip() << "mp4" << "mp4" << qint64(3 * kSecond) << qint64(2 * kSecond) << 2.0;
+    // With GOPs shorter than the steps the search goes back by, it reads past
+    // more than one key frame: the copy starts at the last one before the start.
+    QTest::newRow("MPEG-TS source, short GOPs") << shortGopTs() << "mp4" << "mp4" << qint64(3 * kSecond) << qint64(kSecond) << 0.48;
     // Pictures shown before the open GOP's key frame lean on frames not copied.
     QTest::newRow("open GOP") << openGopClip() << "mkv" << "mkv" << qint64(3 * kSecond) << qint64(2 * kSecond) << 2.0;
     // The FLAC header must not claim the whole source's length.
@@ -288,6 +295,91 @@ void TestCodecJobs::losslessCutCoversTheRange()
     }
     const auto decoded = TestMedia::run("ffmpeg", {"-v", "error", "-i", target, "-f", "null", "-"});
     QVERIFY2(decoded.err.trimmed().isEmpty(), decoded.err.constData());
+}
+
+// Files that probe and play must cut as well: without an index to seek by,
+// without a duration, and with packets that carry only a dts.
+void TestCodecJobs::losslessCutOfOddSources_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<qint64>("startUs");
+    QTest::addColumn<qint64>("durationUs");
+    QTest::newRow("mkv without index, from 0") << unindexedMkv() << "mkv" << qint64(0) << qint64(3 * kSecond);
+    QTest::newRow("mkv without index, mid-file") << unindexedMkv() << "mkv" << qint64(5 * kSecond) << qint64(3 * kSecond);
+    QTest::newRow("mkv without duration, to the end") << unindexedMkv() << "mkv" << qint64(8 * kSecond) << qint64(0);
+    QTest::newRow("H.264 in AVI, dts only") << h264Avi() << "avi" << qint64(3 * kSecond) << qint64(3 * kSecond);
+    QTest::newRow("H.264 in AVI from 0") << h264Avi() << "avi" << qint64(0) << qint64(2 * kSecond);
+    QTest::newRow("program stream") << programStream("mpg") << "mpeg" << qint64(2 * kSecond) << qint64(2 * kSecond);
+    QTest::newRow("VOB") << programStream("vob") << "vob" << qint64(1500000) << qint64(3 * kSecond);
+}
+
+void TestCodecJobs::losslessCutOfOddSources()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, container);
+    QFETCH(qint64, startUs);
+    QFETCH(qint64, durationUs);
+    QVERIFY(!source.isEmpty());
+    const QString target = out(QStringLiteral("odd_%1_%2.%3").arg(QFileInfo(source).suffix()).arg(startUs).arg(container));
+    Config cfg = copyConfig();
+    Job job(ZV_CreateCopy_Job(-1));
+    QVERIFY2(ZV_Open_Job(job.get(), source.toUtf8(), target.toUtf8(), container.toUtf8(), cfg.get()) == 1,
+             ZV_GetErrorText_Job(job.get()));
+    ZV_SetRange_Job(job.get(), uint64_t(startUs), uint64_t(durationUs));
+    QVERIFY2(ZV_Begin_Job(job.get()) == 1, ZV_GetErrorText_Job(job.get()));
+    QVERIFY(waitJob(job.get()));
+    QVERIFY2(ZV_GetError_Job(job.get()) == 0, ZV_GetErrorText_Job(job.get()));
+    // A total callers can divide by, reached at the end, also for an unknown duration.
+    QVERIFY2(ZV_GetTotal_Job(job.get()) > 0, "no total");
+    QCOMPARE(ZV_GetDone_Job(job.get()), ZV_GetTotal_Job(job.get()));
+    if (durationUs > 0)
+        QVERIFY2(ZV_GetTotal_Job(job.get()) + 100000 >= uint64_t(durationUs), qPrintable(QString::number(ZV_GetTotal_Job(job.get()))));
+    QCOMPARE(ZV_Close_Job(job.get()), 1);
+
+    const QJsonArray video = packets(target, "v");
+    QVERIFY(!video.isEmpty());
+    QVERIFY(video.first().toObject().value("flags").toString().startsWith('K'));
+    checkDtsRise(target, "v");
+    // The AVI reader times sound by its chunks, so several share a dts.
+    if (container != "avi")
+        checkDtsRise(target, "a");
+    // The pictures of the range are there: at least its length, at most a GOP more.
+    const double wanted = durationUs > 0 ? durationUs / 1e6 : 12.0 - startUs / 1e6;
+    const double duration = streamEnd(target, "v") - number(firstStream(probe(target), "video").value("start_time"));
+    QVERIFY2(duration >= wanted - 0.1 && duration <= wanted + 2.2,
+             qPrintable(QStringLiteral("%1 s of video for a range of %2 s").arg(duration).arg(wanted)));
+    const auto decoded = TestMedia::run("ffmpeg", {"-v", "error", "-i", target, "-f", "null", "-"});
+    QCOMPARE(decoded.exitCode, 0);
+}
+
+void TestCodecJobs::flacCopyStatesItsLengthAndChecksum()
+{
+    const QString target = out("part.flac");
+    Config cfg = copyConfig();
+    Job job(ZV_CreateCopy_Job(-1));
+    QCOMPARE(ZV_Open_Job(job.get(), toneFile("flac").toUtf8(), target.toUtf8(), "flac", cfg.get()), 1);
+    ZV_SetRange_Job(job.get(), 500000, 700000);
+    QVERIFY2(ZV_Begin_Job(job.get()) == 1, ZV_GetErrorText_Job(job.get()));
+    QVERIFY(waitJob(job.get()));
+    QCOMPARE(ZV_GetError_Job(job.get()), 0);
+    QCOMPARE(ZV_Close_Job(job.get()), 1);
+
+    // The decoded samples, by ffmpeg, as the stream header's checksum covers them.
+    const auto pcm = TestMedia::run("ffmpeg", {"-v", "error", "-i", target, "-f", "s16le", "-"});
+    QCOMPARE(pcm.exitCode, 0);
+    const qint64 samples = pcm.out.size() / 4;
+    QVERIFY2(samples >= 44100 * 7 / 10 && samples <= 44100, qPrintable(QString::number(samples)));
+    QFile f(target);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray head = f.read(8 + 34);
+    QCOMPARE(head.left(4), QByteArray("fLaC"));
+    const auto byte = [&](int i) { return quint64(quint8(head.at(8 + i))); };
+    const quint64 count = ((byte(13) & 0x0F) << 32) | (byte(14) << 24) | (byte(15) << 16) | (byte(16) << 8) | byte(17);
+    QCOMPARE(qint64(count), samples);
+    QCOMPARE(head.mid(8 + 18, 16).toHex(), QCryptographicHash::hash(pcm.out, QCryptographicHash::Md5).toHex());
+    const double duration = number(firstStream(probe(target), "audio").value("duration"));
+    QVERIFY2(qAbs(duration - samples / 44100.0) < 0.001, qPrintable(QString::number(duration)));
 }
 
 void TestCodecJobs::losslessChaptersMeetTheirPictures()
@@ -552,23 +644,32 @@ void TestCodecJobs::missingEncoderRefusesOpen()
 
 void TestCodecJobs::refusedBeginLeavesNoFile_data()
 {
+    QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("target");
     QTest::addColumn<qint64>("startUs");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("range after the end") << "late.mp4" << qint64(30 * kSecond) << "after the end";
-    QTest::newRow("missing folder") << "no/such/folder/x.mp4" << qint64(0) << "cannot create";
+    QTest::addColumn<bool>("encodeToo");
+    QTest::newRow("range after the end") << gopClip() << "late.mp4" << qint64(30 * kSecond) << "after the end" << true;
+    // The copy reads to the end to find out where the duration is unknown.
+    QTest::newRow("after the end, no duration") << unindexedMkv() << "late.mkv" << qint64(13 * kSecond) << "after the end"
+                                                << false;
+    QTest::newRow("missing folder") << gopClip() << "no/such/folder/x.mp4" << qint64(0) << "cannot create" << true;
 }
 
 void TestCodecJobs::refusedBeginLeavesNoFile()
 {
+    QFETCH(QString, source);
     QFETCH(QString, target);
     QFETCH(qint64, startUs);
     QFETCH(QString, reason);
+    QFETCH(bool, encodeToo);
     const QString path = out(target);
     for (bool copy : {true, false}) {
+        if (!copy && !encodeToo)
+            continue;
         Config cfg = copy ? copyConfig() : encodeConfig(kH264, kAac, 0);
         Job job(copy ? ZV_CreateCopy_Job(-1) : ZV_CreateEncode_Job(-1));
-        QCOMPARE(ZV_Open_Job(job.get(), gopClip().toUtf8(), path.toUtf8(), "mp4", cfg.get()), 1);
+        QCOMPARE(ZV_Open_Job(job.get(), source.toUtf8(), path.toUtf8(), "mp4", cfg.get()), 1);
         ZV_SetRange_Job(job.get(), uint64_t(startUs), 2 * kSecond);
         QCOMPARE(ZV_Begin_Job(job.get()), 0);
         QVERIFY2(QString(ZV_GetErrorText_Job(job.get())).contains(reason), ZV_GetErrorText_Job(job.get()));

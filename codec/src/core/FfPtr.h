@@ -4,6 +4,7 @@
 
 extern "C" {
 #include <libavcodec/avcodec.h>
+#include <libavcodec/bsf.h>
 #include <libavfilter/avfilter.h>
 #include <libavformat/avformat.h>
 #include <libavutil/frame.h>
@@ -47,6 +48,9 @@ using FilterGraphPtr = std::unique_ptr<AVFilterGraph, FfDeleter<&avfilter_graph_
 using InputFormatPtr = std::unique_ptr<AVFormatContext, FfDeleter<&avformat_close_input>>;
 using OutputFormatPtr = std::unique_ptr<AVFormatContext, FfDeleter<&closeOutputFormat>>;
 using CustomIoPtr = std::unique_ptr<AVIOContext, FfDeleter<&freeCustomIo>>;
+using ParametersPtr = std::unique_ptr<AVCodecParameters, FfDeleter<&avcodec_parameters_free>>;
+using BsfPtr = std::unique_ptr<AVBSFContext, FfDeleter<&av_bsf_free>>;
+using DictionaryPtr = std::unique_ptr<AVDictionary, FfDeleter<&av_dict_free>>;
 
 inline FramePtr makeFrame() { return FramePtr(av_frame_alloc()); }
 inline PacketPtr makePacket() { return PacketPtr(av_packet_alloc()); }

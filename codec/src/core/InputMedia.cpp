@@ -174,7 +174,14 @@ uint64_t InputMedia::toMediaUs(int64_t ts, AVRational timeBase) const
 int64_t InputMedia::fromMediaUs(uint64_t us, AVRational timeBase) const
 {
     const int64_t clamped = us > uint64_t(INT64_MAX / 2) ? INT64_MAX / 2 : int64_t(us);
-    return av_rescale_q(clamped + m_startTime, AV_TIME_BASE_Q, timeBase);
+    // The latest stream time that toMediaUs() reports at or before `us`. To
+    // nearest, a time in the second half of a frame interval of a coarse time
+    // base (1/15) would name the next frame.
+    const int64_t wanted = clamped + m_startTime;
+    int64_t ts = av_rescale_q_rnd(wanted, AV_TIME_BASE_Q, timeBase, AVRounding(AV_ROUND_DOWN | AV_ROUND_PASS_MINMAX));
+    if (ts < INT64_MAX && av_rescale_q(ts + 1, timeBase, AV_TIME_BASE_Q) <= wanted)
+        ++ts;
+    return ts;
 }
 
 } // namespace zv

@@ -15,12 +15,30 @@ int InputSource::open(const std::string &path, const JobConfig &cfg, bool copyKi
                       const InterruptScope *scope, std::string *error)
 {
     m_media.reset();
+    m_path = path;
+    m_scope = scope;
     MediaLocation where;
     where.path = path;
     m_media = InputMedia::open(where, scope, *error);
     if (!m_media)
         return AVERROR(EIO);
     return chooseStreams(cfg, copyKind, error);
+}
+
+int InputSource::reopen(std::string *error)
+{
+    const unsigned streams = m_media ? m_media->format()->nb_streams : 0;
+    MediaLocation where;
+    where.path = m_path;
+    std::unique_ptr<InputMedia> again = InputMedia::open(where, m_scope, *error);
+    if (!again)
+        return AVERROR(EIO);
+    if (again->format()->nb_streams != streams) {
+        *error = m_path + " changed while it was read";
+        return AVERROR(EINVAL);
+    }
+    m_media = std::move(again);
+    return 0;
 }
 
 int InputSource::chooseStreams(const JobConfig &cfg, bool copyKind, std::string *error)

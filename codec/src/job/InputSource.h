@@ -20,6 +20,11 @@ public:
     int open(const std::string &path, const JobConfig &cfg, bool copyKind, const InterruptScope *scope,
              std::string *error);
 
+    // Opens the source again, so reading starts at its first packet. The
+    // streams and their choice stay as they are. For demuxers whose seek
+    // fails and leaves the reader elsewhere (Matroska without an index).
+    int reopen(std::string *error);
+
     AVFormatContext *ctx() const { return m_media ? m_media->format() : nullptr; }
     // Media time origin in µs (the container's start time, or 0).
     int64_t originUs() const { return m_media ? m_media->startTime() : 0; }
@@ -36,6 +41,8 @@ private:
     int chooseStreams(const JobConfig &cfg, bool copyKind, std::string *error);
 
     std::unique_ptr<InputMedia> m_media;
+    std::string m_path;
+    const InterruptScope *m_scope = nullptr;
 };
 
 } // namespace zv::job

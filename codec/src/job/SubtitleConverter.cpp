@@ -93,15 +93,14 @@ int SubtitleConverter::open(const AVStream *source, AVCodecID target, AVStream *
 int SubtitleConverter::write(AVPacket *pkt, AVFormatContext *oc, std::string *error)
 {
     const AVStream *os = oc->streams[pkt->stream_index];
-    AVSubtitle sub;
-    int got = 0;
     // The decoder reads the packet's time stamps in its own time base.
-    AVPacket *in = av_packet_clone(pkt);
+    PacketPtr in(av_packet_clone(pkt));
     if (!in)
         return AVERROR(ENOMEM);
-    av_packet_rescale_ts(in, os->time_base, m_dec->pkt_timebase);
-    int err = avcodec_decode_subtitle2(m_dec.get(), &sub, &got, in);
-    av_packet_free(&in);
+    av_packet_rescale_ts(in.get(), os->time_base, m_dec->pkt_timebase);
+    AVSubtitle sub{};
+    int got = 0;
+    int err = avcodec_decode_subtitle2(m_dec.get(), &sub, &got, in.get());
     if (err < 0 || !got) {
         if (err < 0)
             logLine(errorText(err, "skipping a subtitle cue that cannot be decoded"));
@@ -115,18 +114,15 @@ int SubtitleConverter::write(AVPacket *pkt, AVFormatContext *oc, std::string *er
             logLine(errorText(size, "skipping a subtitle cue that cannot be converted"));
         return 0;
     }
-    AVPacket *out = av_packet_alloc();
-    if (!out || av_new_packet(out, size) < 0) {
-        av_packet_free(&out);
+    PacketPtr out = makePacket();
+    if (!out || av_new_packet(out.get(), size) < 0)
         return AVERROR(ENOMEM);
-    }
     std::memcpy(out->data, m_buffer.data(), size_t(size));
     out->stream_index = pkt->stream_index;
     out->pts = out->dts = pkt->pts;
     out->duration = shown > 0 ? av_rescale_q(shown, AVRational{1, 1000}, os->time_base) : pkt->duration;
     out->flags = AV_PKT_FLAG_KEY;
-    err = av_interleaved_write_frame(oc, out);
-    av_packet_free(&out);
+    err = av_interleaved_write_frame(oc, out.get());
     if (err < 0)
         *error = errorText(err, "cannot write a subtitle cue");
     return err;
