@@ -170,8 +170,10 @@ bool MainWindow::IsSupportSuffix(QString suffix)
 
 void MainWindow::addConvertItem(VelVideoConvertItem *item)
 {
-    if (m_runsFinished + 1 != m_runsStarted) {
-        delete item;   // a result of a stopped run
+    // A result of a run that was stopped, by the user or by a newer run: a
+    // probe the stop interrupted is no failure worth a message.
+    if (m_runsFinished + 1 != m_runsStarted || m_bStopAdd) {
+        delete item;
         return;
     }
     if (!item) {
