@@ -97,6 +97,11 @@ int EncodePipeline::attach(InputSource &in, OutputFile &out, const JobConfig &cf
         if (int err = openDecoder(in.ctx()->streams[in.audioStreams.front()], &m_adec, error); err < 0)
             return err;
     }
+    // Subtitles that cannot be read refuse the job now, not halfway through it.
+    if (m_hasVideo) {
+        if (int err = m_subtitles.open(m_cfg, MediaLocation{in.ctx()->url, nullptr}, error); err < 0)
+            return err;
+    }
     return 0;
 }
 
@@ -408,6 +413,7 @@ int EncodePipeline::handleFrame(AVFrame *frame, bool video, OutputFile &out, std
             if (int err = buildVideoGraph(frame, error); err < 0)
                 return err;
         }
+        m_subtitles.feedCaptions(frame, tUs);
         // The pictures follow the sound's rate and speed.
         frame->pts = int64_t((tUs - m_startUs) / m_tempo);
         m_lastVideoPts = frame->pts;
@@ -456,6 +462,10 @@ int EncodePipeline::drainGraph(AVFilterContext *sink, bool video, OutputFile &ou
             *error = errorText(err, std::string("cannot filter the ") + (video ? "video" : "audio"));
             return err;
         }
+        if (video && m_subtitles.active() && f->pts != AV_NOPTS_VALUE) {
+            if ((err = burnSubtitles(f, av_rescale_q(f->pts, sinkTb, AV_TIME_BASE_Q), error)) < 0)
+                return err;
+        }
         int64_t pts = f->pts == AV_NOPTS_VALUE ? s.nextPts : av_rescale_q(f->pts, sinkTb, encTb) + offset;
         pts = std::max(pts, s.nextPts);
         f->pts = pts;
@@ -499,6 +509,19 @@ int EncodePipeline::encode(EncodedStream &s, AVFrame *frame, OutputFile &out, st
             return err;
         }
     }
+}
+
+// Subtitles are looked up by media time: output time runs faster or slower
+// than the source's by the rate and speed.
+int EncodePipeline::burnSubtitles(AVFrame *picture, int64_t outputUs, std::string *error)
+{
+    const int err = av_frame_make_writable(picture);
+    if (err < 0) {
+        *error = errorText(err, "cannot draw the subtitles");
+        return err;
+    }
+    m_subtitles.burn(picture, m_startUs + int64_t(outputUs * m_tempo), -1);
+    return 0;
 }
 
 int EncodePipeline::flush(OutputFile &out, std::string *error)

@@ -4,6 +4,7 @@
 #include "core/Global.h"
 #include "edit/AudioGraph.h"
 #include "edit/VideoEditChain.h"
+#include "edit/SubtitleBurner.h"
 #include "job/Pipeline.h"
 
 namespace zv::job {
@@ -43,6 +44,7 @@ private:
     int pushToGraph(Graph &g, AVFrame *frame, bool video, OutputFile &out, std::string *error);
     int drainGraph(AVFilterContext *sink, bool video, OutputFile &out, std::string *error);
     int encode(EncodedStream &s, AVFrame *frame, OutputFile &out, std::string *error);
+    int burnSubtitles(AVFrame *picture, int64_t outputUs, std::string *error);
     int64_t taskLengthUs() const;
 
     JobConfig m_cfg;
@@ -58,6 +60,7 @@ private:
     SourcePicture m_editSource;
     Graph m_vgraph, m_agraph;   // m_agraph: silence for a source without sound
     edit::AudioGraph m_audioEdit;
+    edit::SubtitleBurner m_subtitles;
     double m_tempo = 1.0;       // media time per output time (rate × speed)
     bool m_videoDone = false, m_audioDone = false;
     FramePtr m_frame, m_filtered;

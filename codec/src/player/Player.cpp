@@ -134,6 +134,8 @@ bool Player::open(const MediaLocation &where, uint32_t width, uint32_t height)
             fmt->streams[i]->discard = AVDISCARD_ALL;
 
     m_media = std::move(media);
+    m_subtitles.close(); // read again from the new media
+    m_subtitleVersion = ~uint64_t(0);
     m_videoDec = std::move(vdec);
     m_audioDec = std::move(adec);
     m_videoIndex = videoIndex;

@@ -10,6 +10,7 @@
 
 #include "core/Global.h"
 #include "core/InputMedia.h"
+#include "edit/SubtitleBurner.h"
 #include "player/AudioOutput.h"
 #include "player/CallbackSlot.h"
 #include "player/FilterPath.h"
@@ -142,6 +143,9 @@ private:
     void updateChainLocked(const AVFrame *upright);
     void renderEditedLocked(VideoEntry &e);
     EntryPtr refreshEdited(const EntryPtr &e);
+    // subtitles (video thread, m_chainMutex held)
+    bool syncSubtitles();
+    FramePtr burnSubtitles(FramePtr picture, int64_t ptsUs);
     bool pushEntry(EntryPtr e);
 
     // audio helpers
@@ -208,10 +212,12 @@ private:
     // video-thread filters
     std::mutex m_chainMutex;
     FilterPath m_rotationPath;
-    FrameConverter m_originalConverter, m_editConverter;
+    FrameConverter m_originalConverter, m_editConverter, m_subtitleConverter;
     VideoEditChain m_editChain;
     uint64_t m_chainVersion = ~uint64_t(0); // the settings the chain was configured with
     SourcePicture m_chainSource;
+    edit::SubtitleBurner m_subtitles;
+    uint64_t m_subtitleVersion = ~uint64_t(0); // settings version the subtitles follow
 
     // presentation (m_presMutex)
     mutable std::mutex m_presMutex;

@@ -5,6 +5,7 @@
 
 #include "core/Log.h"
 #include "edit/BackgroundReader.h"
+#include "edit/SubtitleBurner.h"
 
 using zv::PlayerSettings;
 
@@ -279,8 +280,19 @@ int ZV_EnableClosedCaption_Player(ZvPlayer *p, uint32_t on)
         }
     });
 }
+// A file that cannot be read as subtitles is refused here, so the caller
+// learns of it instead of seeing the picture without them.
 int ZV_SetSubtlFile_Player(ZvPlayer *p, const char *path)
 {
+    if (!p)
+        return 0;
+    if (path && *path) {
+        std::string error;
+        if (zv::edit::SubtitleBurner::probeFile(path, &error) < 0) {
+            zv::zvLog("player: %s", error.c_str());
+            return 0;
+        }
+    }
     return setting(p, __func__, [&](PlayerSettings &s) {
         s.edit.subtitleFile = text(path);
         if (path) {

@@ -58,14 +58,18 @@ void Player::updateChainLocked(const AVFrame *upright)
 void Player::renderEditedLocked(VideoEntry &e)
 {
     updateChainLocked(e.upright.get());
+    const bool subtitles = syncSubtitles();
     e.editVersion = m_chainVersion;
     e.edited.reset();
-    if (m_editChain.passesThrough())
+    if (m_editChain.passesThrough() && !subtitles)
         return;
     std::string error;
-    FramePtr raw = m_editChain.process(e.upright.get(), e.ptsUs, &error);
+    FramePtr raw = m_editChain.passesThrough() ? FramePtr(av_frame_clone(e.upright.get()))
+                                               : m_editChain.process(e.upright.get(), e.ptsUs, &error);
+    if (raw && subtitles)
+        raw = burnSubtitles(std::move(raw), e.ptsUs);
     if (!raw) {
-        zvLog("player: %s", error.c_str());
+        zvLog("player: %s", error.empty() ? "no edited picture" : error.c_str());
         return;
     }
     e.edited = m_editConverter.convert(raw.get(), m_deliveryFormat);
@@ -114,6 +118,7 @@ EntryPtr Player::makeEntry(AVFrame *frame, int serial)
     e->original = m_originalConverter.convert(e->upright.get(), m_deliveryFormat);
     if (!e->original)
         return nullptr;
+    m_subtitles.feedCaptions(frame, e->ptsUs);
     renderEditedLocked(*e);
     return e;
 }

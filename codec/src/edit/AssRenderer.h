@@ -1,0 +1,51 @@
+#pragma once
+// libass at the output size: one track fed with dialogue lines, drawn with
+// the user's subtitle style laid over the dialogue events.
+
+#include "job/JobConfig.h"
+
+extern "C" {
+#include <ass/ass.h>
+}
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace zv::edit {
+
+class AssRenderer {
+public:
+    // The library and renderer for pictures of width × height; the track
+    // starts from `header` (a stream's ASS header; empty: a default one).
+    int open(int width, int height, const std::string &header, std::string *error);
+    bool isOpen() const { return m_track != nullptr; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+
+    void setStyle(const SubtitleStyle &style);
+    // durationMs < 0: lasts until the next event.
+    void addEvent(const std::string &dialogue, int64_t startMs, int64_t durationMs);
+    // The glyph images at `ms`; null when nothing shows.
+    ASS_Image *render(int64_t ms);
+
+private:
+    struct LibraryDeleter {
+        void operator()(ASS_Library *l) const { ass_library_done(l); }
+    };
+    struct RendererDeleter {
+        void operator()(ASS_Renderer *r) const { ass_renderer_done(r); }
+    };
+    struct TrackDeleter {
+        void operator()(ASS_Track *t) const { ass_free_track(t); }
+    };
+
+    std::unique_ptr<ASS_Library, LibraryDeleter> m_library;
+    std::unique_ptr<ASS_Renderer, RendererDeleter> m_renderer;
+    std::unique_ptr<ASS_Track, TrackDeleter> m_track;
+    std::string m_fontName;   // kept alive for the override style
+    int m_width = 0, m_height = 0;
+    int m_openEvent = -1;     // an event that lasts until the next one
+};
+
+} // namespace zv::edit
