@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QTranslator>
 #include <QtTest>
 
 class TestMainWindow : public QObject
@@ -18,6 +19,7 @@ private slots:
     void startUpWritesDefaultsAndOutputRoot();
     void startsAtItsFirstSize();
     void secondStartHandsOverAndExits();
+    void languageMissingFromTheListKeepsTheTranslator();
 };
 
 void TestMainWindow::startUpWritesDefaultsAndOutputRoot()
@@ -101,6 +103,32 @@ void TestMainWindow::secondStartHandsOverAndExits()
         first.kill();
         first.waitForFinished(5000);
     }
+}
+
+void TestMainWindow::languageMissingFromTheListKeepsTheTranslator()
+{
+    QVideoSettingXml::SetItemValue("Language_item", "Language_Name", "Deutsch");
+    MainWindow window;
+    QTranslator *german = window.translator();
+    QVERIFY(german);
+    QCOMPARE(QConverterOperate::getLanguageType(), 2);
+    QVERIFY(QCoreApplication::removeTranslator(german));   // it was installed
+    QCoreApplication::installTranslator(german);
+
+    const QString folder = QIAnyUtil::getResourcePath() + "/Language/";
+    QVERIFY(!window.setLanguge(folder));
+    QVERIFY(!window.setLanguge(folder + "lang_xx.qm"));
+    QCOMPARE(window.translator(), german);
+
+    QVideoSettingXml::SetItemValue("Language_item", "Language_Name", "Klingon");
+    window.InitLanguge();
+    QCOMPARE(window.translator(), german);
+    QCOMPARE(QConverterOperate::getLanguageType(), 2);
+
+    QVideoSettingXml::SetItemValue("Language_item", "Language_Name", "English");
+    window.InitLanguge();
+    QVERIFY(window.translator() != german);
+    QCOMPARE(QConverterOperate::getLanguageType(), 0);
 }
 
 QTEST_MAIN(TestMainWindow)

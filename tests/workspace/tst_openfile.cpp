@@ -87,6 +87,7 @@ private slots:
     void init();
     void opensBehindTheLoadingDialog();
     void dropOpensTheLastLocalFile();
+    void dropWhileConvertingIsIgnored();
     void badInputKeepsThePreviousFile_data();
     void badInputKeepsThePreviousFile();
     void stopDuringSlowProbe();
@@ -146,6 +147,21 @@ void TestOpenFile::dropOpensTheLastLocalFile()
     QCOMPARE(items()->GetItemCount(), 1);
     QCOMPARE(items()->GetItem(0)->m_sourcePath, m_clip);
     QVERIFY(isPlaying());
+}
+
+void TestOpenFile::dropWhileConvertingIsIgnored()
+{
+    openClip();
+    m_watcher->clear();
+    m_window->IsStartToConverter(true);
+    QVERIFY(MainWindow::isConverting());
+    QVERIFY(!player()->m_btnPlay->isEnabled());
+    drop({QUrl::fromLocalFile(TestMedia::sineWav())});
+    m_window->IsStartToConverter(false);
+    QVERIFY(m_watcher->dialogClasses().isEmpty());
+    QCOMPARE(items()->GetItemCount(), 1);
+    QCOMPARE(items()->GetItem(0)->m_sourcePath, m_clip);
+    QVERIFY(player()->m_btnPlay->isEnabled());
 }
 
 void TestOpenFile::badInputKeepsThePreviousFile_data()
