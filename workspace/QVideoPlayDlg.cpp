@@ -9,6 +9,7 @@
 #include <QCursor>
 #include <QDebug>
 #include <QTimer>
+#include <QLabel>
 #include <QToolTip>
 
 namespace {
@@ -16,6 +17,16 @@ QString res(const char *name) { return QIAnyUtil::getResourcePath() + QLatin1Str
 constexpr int kTimeInterval = 100;
 constexpr int kScreenInterval = 50;
 constexpr int kAudioInterval = 50;
+
+void setLabelLook(QLabel *label, int pixelSize, QColor colour)
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(pixelSize);
+    label->setFont(font);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+}
 } // namespace
 
 QVideoPlayDlg::QVideoPlayDlg(QWidget *parent) : QImageWidget(parent)
@@ -80,12 +91,7 @@ void QVideoPlayDlg::initPlayer()
 
 void QVideoPlayDlg::initBtn()
 {
-    QFont dragFont(QStringLiteral("Tahoma"));
-    dragFont.setPixelSize(18);
-    m_labDrag->setFont(dragFont);
-    QPalette dragPal = m_labDrag->palette();
-    dragPal.setColor(QPalette::WindowText, QColor(34, 34, 34));
-    m_labDrag->setPalette(dragPal);
+    setLabelLook(m_labDrag, 18, QColor(34, 34, 34));
 
     m_btnPlay->setBtnImage(res("/image/PlayDlg/btn_play.png"));
     m_btnPause->setBtnImage(res("/image/PlayDlg/btn_pause.png"));
@@ -100,12 +106,7 @@ void QVideoPlayDlg::initBtn()
     setTransportEnabled(false);
     m_btnSoundClose->hide();
 
-    QFont timeFont(QStringLiteral("Tahoma"));
-    timeFont.setPixelSize(12);
-    m_labPlayTime->setFont(timeFont);
-    QPalette timePal = m_labPlayTime->palette();
-    timePal.setColor(QPalette::WindowText, QColor(255, 255, 255));
-    m_labPlayTime->setPalette(timePal);
+    setLabelLook(m_labPlayTime, 12, QColor(255, 255, 255));
     m_labPlayTime->adjustSize();
 
     m_soundSlider->setBottomImage(res("/image/PlayDlg/play_sound_trake_slider.png"));

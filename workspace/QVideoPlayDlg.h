@@ -112,6 +112,7 @@ private:
     void layoutChildren();
     bool playerShowsFrames();
     void releaseInfo();
+    QImage *thumbnailAt(quint64 time, uint32_t width, uint32_t height);
     uint64_t duration();
 
     QString m_strVideoPath;

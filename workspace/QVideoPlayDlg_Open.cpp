@@ -150,17 +150,11 @@ bool QVideoPlayDlg::hasVideo(QString path)
     return m_hInfo->Open_Info(path.toUtf8().constData()) && m_hInfo->HasVideo_Info();
 }
 
-QImage *QVideoPlayDlg::getVideoImage(quint64 time)
+QImage *QVideoPlayDlg::thumbnailAt(quint64 time, uint32_t width, uint32_t height)
 {
-    if (!m_hInfo) {
-        m_hInfo = new VelInfoClass(this);
-        m_hInfo->Create_Info();
-        m_hInfo->Open_Info(m_strVideoPath.toUtf8().constData());
-    }
-    const uint32_t w = m_hInfo->GetVideoWidth_Info();
-    const uint32_t h = m_hInfo->GetVideoHeight_Info();
+    // Where the source cannot seek, its first picture stands for the segment.
     const uint64_t at = ZV_CanSeek_Info(m_hInfo->handle()) ? time : 0;
-    uint8_t *buffer = m_hInfo->GetVideoImage_Info(at, 1, w, h, 0);
+    uint8_t *buffer = m_hInfo->GetVideoImage_Info(at, 1, width, height, 0);
     QImage *result = nullptr;
     if (buffer) {
         QImage picture;
@@ -170,6 +164,18 @@ QImage *QVideoPlayDlg::getVideoImage(quint64 time)
     }
     m_hInfo->FreeVideoImage_Info(buffer);
     return result;
+}
+
+QImage *QVideoPlayDlg::getVideoImage(quint64 time)
+{
+    if (!m_hInfo) {
+        m_hInfo = new VelInfoClass(this);
+        m_hInfo->Create_Info();
+        m_hInfo->Open_Info(m_strVideoPath.toUtf8().constData());
+    }
+    const uint32_t w = m_hInfo->GetVideoWidth_Info();
+    const uint32_t h = m_hInfo->GetVideoHeight_Info();
+    return thumbnailAt(time, w, h);
 }
 
 QImage *QVideoPlayDlg::getVideoImage(quint64 time, QString path)
@@ -189,15 +195,5 @@ QImage *QVideoPlayDlg::getVideoImage(quint64 time, QString path)
         else
             h = uint32_t(uint64_t(w) * y / x);
     }
-    const uint64_t at = ZV_CanSeek_Info(m_hInfo->handle()) ? time : 0;
-    uint8_t *buffer = m_hInfo->GetVideoImage_Info(at, 1, w, h, 0);
-    QImage *result = nullptr;
-    if (buffer) {
-        QImage picture;
-        picture.loadFromData(buffer, int(m_hInfo->GetVideoImageSize_Info(buffer)));
-        if (!picture.isNull())
-            result = new QImage(picture.scaled(120, 120, Qt::KeepAspectRatio, Qt::FastTransformation));
-    }
-    m_hInfo->FreeVideoImage_Info(buffer);
-    return result;
+    return thumbnailAt(time, w, h);
 }
