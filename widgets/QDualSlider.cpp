@@ -94,10 +94,15 @@ void QDualSlider::resizeToTrack()
     resize(m_marginLeft + m_bottomWidth + m_marginRight, std::max(m_bottomHeight, 40));
 }
 
+QSliderCtrlBtn* QDualSlider::createHandle()
+{
+    return new QSliderCtrlBtn(this);
+}
+
 QSliderCtrlBtn* QDualSlider::makeHandle(const QString& path, QPixmap& keep,
                                         void (QDualSlider::*moveSlot)(QMouseEvent*, int))
 {
-    auto* handle = new QSliderCtrlBtn(this);
+    QSliderCtrlBtn* handle = createHandle();
     connect(handle, &QSliderCtrlBtn::mouseMove, this, moveSlot);
     connect(handle, &QSliderCtrlBtn::mouseDown, this, &QDualSlider::btnMousePress);
     connect(handle, &QSliderCtrlBtn::mouseUp, this, &QDualSlider::btnMouseRelease);

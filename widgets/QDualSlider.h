@@ -76,6 +76,8 @@ protected:
     void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // A new, unconfigured handle; sliders with handles of their own kind override it.
+    virtual QSliderCtrlBtn* createHandle();
 
 private:
     Q_DISABLE_COPY(QDualSlider)

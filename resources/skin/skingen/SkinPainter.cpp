@@ -180,8 +180,9 @@ void SkinPainter::button(QPainter &p, const QRectF &r, int state, const Manifest
     double radius = line.number(QStringLiteral("radius"), 4);
 
     if (fill == QLatin1String("light")) {
+        const bool lightDisabled = line.option(QStringLiteral("disabled")) == QLatin1String("light");
         const QBrush fills[] = {vertical(box, lightTop, lightBottom), vertical(box, accent, accentDeep),
-                                accentPressed, disabledFill};
+                                accentPressed, lightDisabled ? disabledLightFill : disabledFill};
         const QColor borders[] = {QColor(150, 150, 150), accentEdge, QColor(170, 150, 60), QColor(100, 100, 100)};
         brush = fills[state];
         border = borders[state];

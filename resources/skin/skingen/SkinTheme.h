@@ -27,6 +27,9 @@ inline const QColor disabled(120, 120, 120);
 // Disabled captions are painted in `disabled` by the code, so a disabled button must
 // stay darker than its caption to keep it readable.
 inline const QColor disabledFill(62, 62, 62);
+// The editing forms paint every caption in (51, 51, 51), disabled ones too, so their
+// disabled buttons stay light enough to read it.
+inline const QColor disabledLightFill(140, 140, 140);
 inline const QColor textOnDark(228, 228, 228);
 inline const QColor textOnLight(55, 55, 55);
 

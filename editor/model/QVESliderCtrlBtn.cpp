@@ -1,0 +1,5 @@
+#include "QVESliderCtrlBtn.h"
+
+QVESliderCtrlBtn::QVESliderCtrlBtn(QWidget* parent) : QSliderCtrlBtn(parent) {}
+
+QVESliderCtrlBtn::~QVESliderCtrlBtn() = default;
