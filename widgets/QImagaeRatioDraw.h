@@ -6,14 +6,9 @@
 #include <QRect>
 #include <QVector>
 
-class QPainter;
+#include "rectSize.h"
 
-// One corner cell of a nine-grid, in logical pixels.
-struct rectSize
-{
-    int width = 0;
-    int height = 0;
-};
+class QPainter;
 
 // Draws double-resolution pictures: source rectangles are logical and doubled here.
 class QImagaeRatioDraw : public QObject

@@ -53,6 +53,8 @@ ZV_API int         ZV_OpenWithPlayer_Info(ZvInfo* h, ZvPlayer* p);
 ZV_API const char* ZV_GetLastErrorText_Info(ZvInfo* h);
 ZV_API void        ZV_Close_Info(ZvInfo* h);
 ZV_API void        ZV_Destroy_Info(ZvInfo* h);
+/* Makes the handle's open or picture read in progress give up; any thread. */
+ZV_API int         ZV_Abort_Info(ZvInfo* h);
 /* Info: programs and streams */
 ZV_API uint32_t    ZV_GetProgrCount_Info(ZvInfo* h);
 ZV_API int         ZV_SetProgrIndex_Info(ZvInfo* h, uint32_t index);

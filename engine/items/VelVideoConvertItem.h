@@ -121,6 +121,9 @@ public:
     uint64_t m_trimEnd = 0;                  // 0 = end of the file
     uint64_t m_duration = 0;                 // whole source
     bool m_bSelected = false;
+    // Set once the track choice was first taken from the output mode; later
+    // re-bindings keep the user's choice unless the mode changes.
+    bool m_bTrackChoiceMade = false;
 
     QList<subltItemInfo> m_subtitleList;
     QStringList m_audioList;

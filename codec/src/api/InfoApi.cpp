@@ -175,6 +175,15 @@ void ZV_Close_Info(ZvInfo *h)
         guardedVoid("ZV_Close_Info", [&] { h->close(); });
 }
 
+int ZV_Abort_Info(ZvInfo *h)
+{
+    // Only an atomic store: safe beside a read running on another thread.
+    if (!h)
+        return 0;
+    h->scope.abort.store(true);
+    return 1;
+}
+
 void ZV_Destroy_Info(ZvInfo *h)
 {
     guardedVoid("ZV_Destroy_Info", [&] { delete h; });

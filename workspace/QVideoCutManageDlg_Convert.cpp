@@ -1,0 +1,98 @@
+#include "QVideoCutManageDlg.h"
+
+#include "QButtonListDlg.h"
+#include "QCheckButton.h"
+#include "QConverterObject.h"
+#include "QConverterOperate.h"
+#include "QImageButton.h"
+#include "QImageButtonEx.h"
+#include "QVelMessageBox.h"
+#include "ShowMessage.h"
+#include "qSliderCtrl.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QDir>
+#include <QUrl>
+
+void QVideoCutManageDlg::OnConvert()
+{
+    const QString root = QConverterOperate::getConverterPath();
+    qDebug() << "output root:" << root;
+    if (!QDir(root).exists() && (root.isEmpty() || !QDir().mkpath(root))) {
+        QVelMessageBox::ShowMessage(parentWidget(), tr("The output path is invalid!"), QString(),
+                                    QVelMessageBox::Error, QVelMessageBox::OkButton);
+        return;
+    }
+    delete m_converter;
+    m_converter = new QConverterObject;
+    connect(m_converter, &QConverterObject::emitIsStartConverter, this, &QVideoCutManageDlg::setConvertState);
+    connect(m_converter, &QConverterObject::emitIsStartConverter, this, &QVideoCutManageDlg::emitIsStartConverter);
+    connect(m_converter, &QConverterObject::emitConvertProToCtrl, this, &QVideoCutManageDlg::ConverterPro);
+    connect(m_converter, &QConverterObject::emitConvertedFinish, this, &QVideoCutManageDlg::convertedFinish);
+    connect(m_converter, &QConverterObject::emitConvertedFinishCount, m_btnOpen, &QImageButtonEx::addItemCount);
+    m_converter->OnStartToCoverter(m_chkMerger->isChecked());
+}
+
+void QVideoCutManageDlg::OnStopConvert()
+{
+    if (m_converter)
+        m_converter->StopConvert();
+}
+
+bool QVideoCutManageDlg::stopConversionForClose()
+{
+    if (!m_converter || !m_bConverting)
+        return false;
+    // StopConvert joins the converter's worker, whose last act is to post its
+    // stopped report; delivering that report now runs the driver's clean-up
+    // (partial file and empty folder) before the event loop goes away.
+    m_converter->StopConvert();
+    QCoreApplication::sendPostedEvents(m_converter, QEvent::MetaCall);
+    return true;
+}
+
+void QVideoCutManageDlg::ConverterPro(int percent)
+{
+    m_progressBar->setValue(float(percent));
+}
+
+void QVideoCutManageDlg::setConvertState(bool converting)
+{
+    m_bConverting = converting;
+    if (m_bShowList)
+        OnBtnHideList();
+    else
+        updateStripVisibility();
+    m_btnAddItem->setEnabled(!converting);
+    m_btnShowList->setEnabled(!converting);
+    m_chkMerger->setVisible(!converting);
+    m_progressBar->setVisible(converting);
+    if (!converting)
+        m_progressBar->setValue(0);
+}
+
+void QVideoCutManageDlg::convertedFinish(bool ok)
+{
+    if (ok || !m_converter || m_converter->isStopConvert())
+        return;
+    QVelMessageBox::ShowMessage(parentWidget(),
+                                tr("File conversion failed, please check whether the output format parameters \n"
+                                   "and output file directory are set correctly."),
+                                QStringLiteral("Zededera Raziz Azodor"), QVelMessageBox::Error,
+                                QVelMessageBox::OkButton);
+}
+
+void QVideoCutManageDlg::OnBtnOpen()
+{
+    m_btnOpen->resetCount();
+    const QString root = QConverterOperate::getConverterPath();
+    qDebug() << "open output root:" << root;
+    if (root.isEmpty() || !QDir(root).exists()) {
+        ShowMessage(tr("Invalid path"), QString(), 0);
+        return;
+    }
+    // A local path as a URL: characters such as '#' or '%' stay part of the name.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::fromNativeSeparators(root)));
+}
