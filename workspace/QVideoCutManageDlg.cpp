@@ -130,21 +130,20 @@ void QVideoCutManageDlg::initTimeLine()
 
 void QVideoCutManageDlg::initButtons()
 {
-    const QString img = QIAnyUtil::getResourcePath() + "/image/CutListDlg/";
-    m_btnAddItem->setBtnImage(img + "btn_add.png");
-    m_btnSize->setBtnImage(img + "btn_size.png");
+    const QString res = QIAnyUtil::getResourcePath();
+    m_btnAddItem->setBtnImage(res + "/image/CutListDlg/btn_add.png");
+    m_btnSize->setBtnImage(res + "/image/CutListDlg/btn_size.png");
     m_btnSize->setCursor(Qt::SizeVerCursor);
-    m_btnShowList->setBtnImage(img + "btn_show.png");
-    m_btnHideList->setBtnImage(img + "btn_hide.png");
-    m_btnDelete->setBtnImage(img + "btn_moreline_delete.png");
-    m_btnEdit->setBtnImage(img + "btn_moreline_edit.png");
-    m_btnStyleLine->setBtnImage(img + "btn_oneline.png");
-    m_btnStyleList->setBtnImage(img + "btn_moreline.png");
-    m_btnUp->setBtnImage(img + "btn_up.png");
-    m_btnDown->setBtnImage(img + "btn_down.png");
-    m_btnOpen->setBtnImageAndText(img + "btn_open.png", QString(), 9);
-    const QString common = QIAnyUtil::getResourcePath() + "/image/Common_bg/";
-    m_chkMerger->setCheckImage(common + "btn_check_on.png", common + "btn_check_off.png");
+    m_btnShowList->setBtnImage(res + "/image/CutListDlg/btn_show.png");
+    m_btnHideList->setBtnImage(res + "/image/CutListDlg/btn_hide.png");
+    m_btnDelete->setBtnImage(res + "/image/CutListDlg/btn_moreline_delete.png");
+    m_btnEdit->setBtnImage(res + "/image/CutListDlg/btn_moreline_edit.png");
+    m_btnStyleLine->setBtnImage(res + "/image/CutListDlg/btn_oneline.png");
+    m_btnStyleList->setBtnImage(res + "/image/CutListDlg/btn_moreline.png");
+    m_btnUp->setBtnImage(res + "/image/CutListDlg/btn_up.png");
+    m_btnDown->setBtnImage(res + "/image/CutListDlg/btn_down.png");
+    m_btnOpen->setBtnImageAndText(res + "/image/CutListDlg/btn_open.png", QString(), 9);
+    m_chkMerger->setCheckImage(res + "/image/Common_bg/btn_check_on.png", res + "/image/Common_bg/btn_check_off.png");
 
     connect(m_btnAddItem, &QImageButton::clicked, this, &QVideoCutManageDlg::emitBtnAdd);
     connect(m_btnShowList, &QImageButton::clicked, this, &QVideoCutManageDlg::OnBtnShowList);
@@ -161,8 +160,8 @@ void QVideoCutManageDlg::initButtons()
 
     OnBtnHideList();
     m_btnAddItem->setEnabled(false);
-    m_progressBar->setBottomImage(img + "trake1.png");
-    m_progressBar->setTopImage(img + "trake2.png");
+    m_progressBar->setBottomImage(res + "/image/CutListDlg/trake1.png");
+    m_progressBar->setTopImage(res + "/image/CutListDlg/trake2.png");
     m_progressBar->setCircle(true);
     m_progressBar->setCircleLenght(7);
     m_progressBar->setEnabledPull(false);

@@ -44,6 +44,8 @@ bool sortItemsByStart()
         if (from != i)
             manager()->swapItem(i, from);
     }
+    for (int i = 0; i < sorted.size(); ++i)
+        sorted[i]->setIndex(i);
     return true;
 }
 

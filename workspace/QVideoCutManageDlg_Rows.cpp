@@ -140,13 +140,15 @@ void QVideoCutManageDlg::OnBtnDown()
 void QVideoCutManageDlg::swapItemValue(int first, int second)
 {
     // Rows stay where they are and exchange their items; the item manager keeps
-    // the indices, so the selection travels with the selected item's flag.
+    // the indices equal to the positions, so the selection travels with the selected item's flag.
     if (first == second || !manager()->swapItem(first, second))
         return;
     QVideoConvertItem* rowA = m_rows.value(first);
     QVideoConvertItem* rowB = m_rows.value(second);
     if (!rowA || !rowB)
         return;
+    manager()->GetItem(first)->setIndex(first);
+    manager()->GetItem(second)->setIndex(second);
     rowA->setVideoItemInfo(manager()->GetItem(first));
     rowB->setVideoItemInfo(manager()->GetItem(second));
 }

@@ -68,8 +68,6 @@ bool VelVideoConvertManager::swapItem(int first, int second)
     if (!IsValid(first) || !IsValid(second))
         return false;
     m_items.swapItemsAt(first, second);
-    m_items.at(first)->setIndex(first);
-    m_items.at(second)->setIndex(second);
     return true;
 }
 
