@@ -46,6 +46,7 @@ public:
     void setImageList(const QImage& frame);
     const QImage& filmImage() const { return m_image; }
     int slotWidth() const { return m_slotWidth; }
+    int filledSlots() const { return m_slotWidth > 0 ? m_nextPos.x() / m_slotWidth : 0; }
 
     void setBackgroundColor(QColor color);
     void setTimeItemBGColor(QColor normal, QColor hover, QColor selected, QColor other);
