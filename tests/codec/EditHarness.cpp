@@ -47,6 +47,27 @@ Config encodeConfig(const Edits &e, uint32_t width, uint32_t height)
     ZV_SetVideoMirror_Config(cfg, e.mirror);
     ZV_SetVideoPadAndColor_Config(cfg, e.pad, e.padColor);
     ZV_SetVideoCrop_Config(cfg, e.crop[0], e.crop[1], e.crop[2], e.crop[3]);
+    for (const Edits::Image &i : e.images) {
+        ZV_SetWatermarkIndex_Config(cfg, i.layer);
+        ZV_SetWatermarkImageFile_Config(cfg, i.file.toUtf8());
+        ZV_SetWatermarkImageMaskFile_Config(cfg, i.mask.toUtf8());
+        ZV_SetWatermarkImagePosition_Config(cfg, i.x, i.y);
+        ZV_SetWatermarkImageAlpha_Config(cfg, i.alpha);
+        ZV_SetWatermarkImageMixMode_Config(cfg, i.mixMode);
+    }
+    for (const Edits::Text &t : e.texts) {
+        ZV_SetWatermarkIndex_Config(cfg, t.layer);
+        ZV_SetWatermarkText_Config(cfg, t.text.toUtf8());
+        ZV_SetWatermarkTextFont_Config(cfg, t.font.toUtf8());
+        ZV_SetWatermarkTextPosition_Config(cfg, t.x, t.y);
+        ZV_SetWatermarkTextSize_Config(cfg, t.size);
+        ZV_SetWatermarkTextBold_Config(cfg, t.bold);
+        ZV_SetWatermarkTextOutlineSize_Config(cfg, t.outline);
+        ZV_SetWatermarkTextShadowOffset_Config(cfg, t.shadow);
+        ZV_SetWatermarkTextColor_Config(cfg, 0xFFFFFF00);
+        ZV_SetWatermarkTextOutlineColor_Config(cfg, 0xFF0000FF);
+        ZV_SetWatermarkTextShadowColor_Config(cfg, 0xFF000000);
+    }
     return c;
 }
 
@@ -63,6 +84,27 @@ void applyToPlayer(ZvPlayer *p, const Edits &e)
     ZV_SetVideoPadAndColor_Player(p, e.pad, e.padColor);
     ZV_SetVideoCrop_Player(p, e.crop[0], e.crop[1], e.crop[2], e.crop[3]);
     ZV_SetVideoWatermarkMaxCount_Player(p, 3);
+    for (const Edits::Image &i : e.images) {
+        ZV_SetWatermarkIndex_Player(p, i.layer);
+        ZV_SetWatermarkImageFile_Player(p, i.file.toUtf8());
+        ZV_SetWatermarkImageMaskFile_Player(p, i.mask.isEmpty() ? nullptr : i.mask.toUtf8().constData());
+        ZV_SetWatermarkImagePosition_Player(p, i.x, i.y);
+        ZV_SetWatermarkImageAlpha_Player(p, i.alpha);
+        ZV_SetWatermarkImageMixMode_Player(p, i.mixMode);
+    }
+    for (const Edits::Text &t : e.texts) {
+        ZV_SetWatermarkIndex_Player(p, t.layer);
+        ZV_SetWatermarkText_Player(p, t.text.toUtf8());
+        ZV_SetWatermarkTextFont_Player(p, t.font.toUtf8());
+        ZV_SetWatermarkTextPosition_Player(p, t.x, t.y);
+        ZV_SetWatermarkTextSize_Player(p, t.size);
+        ZV_SetWatermarkTextBold_Player(p, t.bold);
+        ZV_SetWatermarkTextOutlineSize_Player(p, t.outline);
+        ZV_SetWatermarkTextShadowOffset_Player(p, t.shadow);
+        ZV_SetWatermarkTextColor_Player(p, 0xFFFFFF00);
+        ZV_SetWatermarkTextOutlineColor_Player(p, 0xFF0000FF);
+        ZV_SetWatermarkTextShadowColor_Player(p, 0xFF000000);
+    }
     ZV_EndSettings_Player(p);
 }
 

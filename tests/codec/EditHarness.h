@@ -7,6 +7,7 @@
 #include "zovAruzIvivu.h"
 
 #include <QString>
+#include <QVector>
 
 #include <functional>
 #include <memory>
@@ -35,6 +36,23 @@ struct Edits {
     uint32_t aspectX = 0, aspectY = 0;
     int32_t brightness = 0, hue = 0;
     uint32_t saturation = 100, contrast = 100;
+
+    struct Image {
+        uint32_t layer = 0;
+        QString file, mask;
+        double x = 0, y = 0;
+        uint32_t alpha = 255, mixMode = 0;
+    };
+    QVector<Image> images;
+
+    struct Text {
+        uint32_t layer = 0;
+        QString text, font;
+        double x = 0.1, y = 0.1;
+        uint32_t size = 28, bold = 0;
+        double outline = 0, shadow = 0;
+    };
+    QVector<Text> texts;
 };
 
 // An H.264 encode configuration at a high bit rate, without sound, with

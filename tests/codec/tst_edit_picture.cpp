@@ -7,9 +7,12 @@
 
 #include "zovAruzIvivu.h"
 
+#include <QFile>
 #include <QSize>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cmath>
 
 using namespace EditHarness;
 using CodecFixtures::Bgr;
@@ -35,6 +38,31 @@ QString flat(const QString &name, const QString &colour)
                             "libx264", "-preset", "veryfast", "-qp", "0", "-pix_fmt", "yuv420p"});
 }
 
+QString picture(const QString &name, const QStringList &lavfi)
+{
+    QStringList args;
+    for (const QString &input : lavfi)
+        args << "-f" << "lavfi" << "-i" << input;
+    if (lavfi.size() > 1)
+        args << "-filter_complex" << "hstack";
+    return TestMedia::make("edit_" + name + ".png", args << "-frames:v" << "1");
+}
+
+QString square(const QString &colour) { return picture(colour, {"color=c=" + colour + ":size=64x64"}); }
+
+Edits::Image image(uint32_t layer, const QString &file, double x, double y, uint32_t alpha = 255,
+                   uint32_t mixMode = 0)
+{
+    Edits::Image i;
+    i.layer = layer;
+    i.file = file;
+    i.x = x;
+    i.y = y;
+    i.alpha = alpha;
+    i.mixMode = mixMode;
+    return i;
+}
+
 Edits cropped(double x, double y, double w, double h)
 {
     Edits e;
@@ -57,6 +85,12 @@ private slots:
     void colour_data();
     void colour();
     void unusableSizeFallsBack();
+    void mixModes_data();
+    void mixModes();
+    void maskAndLayerOrder();
+    void text();
+    void badOverlayFiles_data();
+    void badOverlayFiles();
 
 private:
     QTemporaryDir m_dir;
@@ -215,6 +249,203 @@ void TestEditPicture::unusableSizeFallsBack()
     const QString why = encode(testsrc(), out, cfg.get());
     QVERIFY2(why.isEmpty(), qPrintable(why));
     QCOMPARE(videoSize(out), QSize(160, 240));
+}
+
+void TestEditPicture::mixModes_data()
+{
+    QTest::addColumn<uint32_t>("mode");
+    QTest::addColumn<QString>("formula");
+    QTest::newRow("normal") << 0u << "t";
+    QTest::newRow("screen") << 1u << "255-(255-b)*(255-t)/255";
+    QTest::newRow("multiply") << 2u << "b*t/255";
+    QTest::newRow("add") << 3u << "min(255,b+t)";
+    QTest::newRow("overlay") << 4u << "b<128 ? 2*b*t/255 : 255-2*(255-b)*(255-t)/255";
+}
+
+// A 64x64 red picture at alpha 128 on a flat grey: inside, the mode's mix of
+// the two weighted by the alpha; outside, the source unchanged.
+void TestEditPicture::mixModes()
+{
+    QFETCH(uint32_t, mode);
+    const QString source = flat("grey", "0x808080");
+    Edits e;
+    e.images << image(0, square("red"), 0.25, 0.25, 128, mode);
+    const QString out = m_dir.filePath(QStringLiteral("mix%1.mp4").arg(mode));
+    Config cfg = encodeConfig(e);
+    const QString why = encode(source, out, cfg.get());
+    QVERIFY2(why.isEmpty(), qPrintable(why));
+    const Bgr ours = CodecFixtures::ffmpegFrameAt(out, kAt, 160, 120);
+    const Bgr before = CodecFixtures::ffmpegFrameAt(source, kAt, 160, 120);
+    QVERIFY(!ours.pixels.isEmpty() && !before.pixels.isEmpty());
+
+    auto mix = [mode](int b, int t) {
+        switch (mode) {
+        case 1: return 255 - (255 - b) * (255 - t) / 255;
+        case 2: return b * t / 255;
+        case 3: return qMin(255, b + t);
+        case 4: return b < 128 ? 2 * b * t / 255 : 255 - 2 * (255 - b) * (255 - t) / 255;
+        default: return t;
+        }
+    };
+    const double a = 128 / 255.0;
+    const Pixel base = pixelAt(before, 72, 62), got = pixelAt(ours, 72, 62);
+    const int want[3] = {int(std::lround(base.r * (1 - a) + mix(base.r, 255) * a)),
+                         int(std::lround(base.g * (1 - a) + mix(base.g, 0) * a)),
+                         int(std::lround(base.b * (1 - a) + mix(base.b, 0) * a))};
+    const int have[3] = {got.r, got.g, got.b};
+    for (int c = 0; c < 3; ++c)
+        QVERIFY2(qAbs(have[c] - want[c]) <= 4, qPrintable(QStringLiteral("channel %1: %2, formula gives %3")
+                                                              .arg(c).arg(have[c]).arg(want[c])));
+    int worst = 0;
+    for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 160; ++x) {
+            if (x >= 38 && x < 106 && y >= 28 && y < 96)
+                continue;
+            const Pixel p = pixelAt(ours, x, y), q = pixelAt(before, x, y);
+            worst = qMax(worst, qMax(qAbs(p.r - q.r), qMax(qAbs(p.g - q.g), qAbs(p.b - q.b))));
+        }
+    QVERIFY2(worst <= 3, qPrintable(QStringLiteral("outside the image a pixel moved by %1").arg(worst)));
+    checkParity(source, e, out, QSize(160, 120));
+}
+
+// A mask whose left half is black cuts that half of the image; layers stack
+// 1 below 2 below 0 whatever order they are set in.
+void TestEditPicture::maskAndLayerOrder()
+{
+    const QString source = flat("grey", "0x808080");
+    Edits e;
+    Edits::Image masked = image(0, square("white"), 0.0, 0.0);
+    masked.mask = picture("halfmask", {"color=c=black:size=32x64", "color=c=white:size=32x64"});
+    e.images << masked;
+    e.images << image(0, square("blue"), 0.5, 0.4) << image(2, square("lime"), 0.4, 0.3)
+             << image(1, square("red"), 0.3, 0.2);
+    // The last image set on layer 0 replaces the masked one: give it its own run.
+    Edits first;
+    first.images << masked;
+    Edits stack;
+    stack.images = e.images.mid(1);
+    for (const Edits *run : {&first, &stack}) {
+        const QString out = m_dir.filePath(run == &first ? "masked.mp4" : "stacked.mp4");
+        Config cfg = encodeConfig(*run);
+        const QString why = encode(source, out, cfg.get());
+        QVERIFY2(why.isEmpty(), qPrintable(why));
+        const Bgr ours = CodecFixtures::ffmpegFrameAt(out, kAt, 160, 120);
+        auto near = [](Pixel p, int r, int g, int b) {
+            return qAbs(p.r - r) <= 12 && qAbs(p.g - g) <= 12 && qAbs(p.b - b) <= 12;
+        };
+        if (run == &first) {
+            const Pixel cut = pixelAt(ours, 16, 32), kept = pixelAt(ours, 48, 32);
+            QVERIFY2(near(cut, 128, 128, 128), qPrintable(QStringLiteral("masked half: %1,%2,%3").arg(cut.r).arg(cut.g).arg(cut.b)));
+            QVERIFY2(near(kept, 255, 255, 255), qPrintable(QStringLiteral("kept half: %1,%2,%3").arg(kept.r).arg(kept.g).arg(kept.b)));
+        } else {
+            // Red spans x 48..111, lime 64..127, blue 80..143 (and y alike from 24, 36, 48).
+            QVERIFY(near(pixelAt(ours, 56, 30), 255, 0, 0));  // red alone
+            QVERIFY(near(pixelAt(ours, 72, 42), 0, 255, 0));  // red under lime
+            QVERIFY(near(pixelAt(ours, 100, 70), 0, 0, 255)); // all three: blue on top
+        }
+        checkParity(source, *run, out, QSize(160, 120));
+    }
+}
+
+// "ABC" in bold with an outline and a shadow: the player's read-backs box
+// the pixels it changed, bold is wider than plain, and the encode job draws
+// the same text at the same place.
+void TestEditPicture::text()
+{
+    const QString source = flat("grey", "0x808080");
+    Edits e;
+    Edits::Text t;
+    t.text = "ABC";
+    t.x = 0.2;
+    t.y = 0.3;
+    t.outline = 2;
+    t.shadow = 2;
+    e.texts << t;
+    double widths[2] = {0, 0};
+    for (const uint32_t bold : {0u, 1u}) {
+        e.texts[0].bold = bold;
+        Player p(ZV_Create_Player(0));
+        QVERIFY(ZV_Open_Player(p.get(), source.toUtf8(), 0, 0, 0, 0));
+        applyToPlayer(p.get(), e);
+        const Bgr preview = playerPicture(p.get(), kAt);
+        QVERIFY(ZV_RefreshVideoFrame_Player(p.get()));
+        QVERIFY(ZV_SetWatermarkIndex_Player(p.get(), 0));
+        const double bx = ZV_GetWatermarkTextPosX_Player(p.get()), by = ZV_GetWatermarkTextPosY_Player(p.get());
+        const double bw = ZV_GetWatermarkTextWidth_Player(p.get()), bh = ZV_GetWatermarkTextHeight_Player(p.get());
+        QVERIFY2(bw > 0 && bh > 0 && bx > 0 && by > 0, qPrintable(QStringLiteral("box %1,%2 %3x%4").arg(bx).arg(by).arg(bw).arg(bh)));
+        QCOMPARE(ZV_GetWatermarkImageWidth_Player(p.get()), 0.0); // no image on the layer
+        widths[bold] = bw;
+        // Every pixel the text changed lies inside the box (two pixels of chroma bleed allowed).
+        int changed = 0;
+        for (int y = 0; y < 120; ++y)
+            for (int x = 0; x < 160; ++x) {
+                const Pixel px = pixelAt(preview, x, y);
+                if (qAbs(px.r - 128) + qAbs(px.g - 128) + qAbs(px.b - 128) < 24)
+                    continue;
+                ++changed;
+                QVERIFY2(x >= bx * 160 - 2 && x <= (bx + bw) * 160 + 2 && y >= by * 120 - 2
+                             && y <= (by + bh) * 120 + 2,
+                         qPrintable(QStringLiteral("text pixel at %1,%2 outside the box").arg(x).arg(y)));
+            }
+        QVERIFY(changed > 50);
+        if (bold) {
+            const QString out = m_dir.filePath("text.mp4");
+            Config cfg = encodeConfig(e);
+            const QString why = encode(source, out, cfg.get());
+            QVERIFY2(why.isEmpty(), qPrintable(why));
+            const Bgr output = CodecFixtures::ffmpegFrameAt(out, kAt, 160, 120);
+            const double db = psnr(preview, output);
+            QVERIFY2(db >= 38.0, qPrintable(QStringLiteral("preview against output: %1 dB").arg(db)));
+        }
+    }
+    QVERIFY2(widths[1] > widths[0], qPrintable(QStringLiteral("bold %1, plain %2").arg(widths[1]).arg(widths[0])));
+
+    // A family that does not exist falls back to the default font.
+    e.texts[0].font = "No Such Family 12345";
+    Player p(ZV_Create_Player(0));
+    QVERIFY(ZV_Open_Player(p.get(), source.toUtf8(), 0, 0, 0, 0));
+    applyToPlayer(p.get(), e);
+    QVERIFY(!playerPicture(p.get(), kAt).pixels.isEmpty());
+    QVERIFY(ZV_RefreshVideoFrame_Player(p.get()));
+    QVERIFY(ZV_GetWatermarkTextWidth_Player(p.get()) > 0);
+}
+
+void TestEditPicture::badOverlayFiles_data()
+{
+    QTest::addColumn<bool>("asMask");
+    QTest::newRow("image") << false;
+    QTest::newRow("mask") << true;
+}
+
+// A file that does not decode refuses the job with a text naming it, and the
+// player's setter reports the failure instead of showing nothing.
+void TestEditPicture::badOverlayFiles()
+{
+    QFETCH(bool, asMask);
+    const QString bad = m_dir.filePath("not-a-picture.png");
+    QFile f(bad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("this is text, not a picture");
+    f.close();
+    Edits e;
+    Edits::Image i = image(0, asMask ? square("red") : bad, 0.1, 0.1);
+    if (asMask)
+        i.mask = bad;
+    e.images << i;
+    Config cfg = encodeConfig(e);
+    const QString refusal = openRefusal(testsrc(), m_dir.filePath("bad.mp4"), cfg.get());
+    QVERIFY2(refusal.contains("not-a-picture.png"), qPrintable(refusal));
+    QVERIFY(!QFile::exists(m_dir.filePath("bad.mp4")));
+
+    Player p(ZV_Create_Player(0));
+    QVERIFY(ZV_Open_Player(p.get(), testsrc().toUtf8(), 0, 0, 0, 0));
+    QVERIFY(ZV_SetWatermarkIndex_Player(p.get(), 0));
+    if (asMask)
+        QVERIFY(!ZV_SetWatermarkImageMaskFile_Player(p.get(), bad.toUtf8()));
+    else
+        QVERIFY(!ZV_SetWatermarkImageFile_Player(p.get(), bad.toUtf8()));
+    QVERIFY(ZV_RefreshVideoFrame_Player(p.get()));
+    QCOMPARE(ZV_GetWatermarkImageWidth_Player(p.get()), 0.0);
 }
 
 QTEST_GUILESS_MAIN(TestEditPicture)

@@ -1006,7 +1006,7 @@ void TestPlayer::unopenedAndNullHandlesAreHarmless()
     // Edit setters store their value on an unopened handle; it survives the open.
     QVERIFY(ZV_SetVideoRotate_Player(p, 90));
     QVERIFY(ZV_SetWatermarkIndex_Player(p, 1));
-    QVERIFY(ZV_SetWatermarkImageFile_Player(p, "/tmp/x.png"));
+    QVERIFY(!ZV_SetWatermarkImageFile_Player(p, "/tmp/no-such-overlay.png")); // nothing to show: refused
     QVERIFY(ZV_SetWatermarkImagePosition_Player(p, 0.25, 0.5));
     // Nothing was laid out yet: no box to read back.
     QCOMPARE(ZV_GetWatermarkImagePosX_Player(p), 0.0);

@@ -40,6 +40,9 @@ public:
 
 private:
     struct Element;
+    int openImage(const OverlayImage &s, const OverlayTiming &timing, bool timed, int width, int height,
+                  std::unique_ptr<Element> *out, std::string *error);
+
     std::vector<std::unique_ptr<Element>> m_elements;
     OverlayLayout m_layout;
 };

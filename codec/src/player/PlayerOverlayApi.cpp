@@ -2,6 +2,9 @@
 // and the read-backs of the last layout.
 #include "player/PlayerSettingHelpers.h"
 
+#include "core/Log.h"
+#include "edit/OverlayReader.h"
+
 using zv::PlayerSettings;
 using namespace zv::settings;
 
@@ -13,12 +16,29 @@ int ZV_SetWatermarkIndex_Player(ZvPlayer *p, uint32_t layer)
 {
     return setting(p, __func__, [&](PlayerSettings &s) { s.edit.overlayIndex = clampU(layer, 0, 2); });
 }
+// A file the preview could not show is refused, rather than stored and then
+// silently left out of the picture.
+static bool decodable(const char *call, const char *path)
+{
+    if (!path || !*path)
+        return true;
+    zv::OverlayReader reader;
+    std::string error;
+    if (reader.open(path, &error) >= 0)
+        return true;
+    zv::zvLog("%s: %s", call, error.c_str());
+    return false;
+}
 int ZV_SetWatermarkImageFile_Player(ZvPlayer *p, const char *path)
 {
+    if (!p || !decodable(__func__, path))
+        return 0;
     return setting(p, __func__, [&](PlayerSettings &s) { s.edit.layer().image.file = text(path); });
 }
 int ZV_SetWatermarkImageMaskFile_Player(ZvPlayer *p, const char *path)
 {
+    if (!p || !decodable(__func__, path))
+        return 0;
     return setting(p, __func__, [&](PlayerSettings &s) { s.edit.layer().image.maskFile = text(path); });
 }
 int ZV_SetWatermarkImageMirror_Player(ZvPlayer *p, uint32_t mirror)
