@@ -22,6 +22,7 @@ private slots:
     void emptyVideoSizeChangesNothing();
     void clickWithoutDragTogglesPlayback();
     void fullScreenMoveNearTheBottomShowsTheButtons();
+    void doubleClickTogglesFullScreenAndRefits();
     void boxPiecesAndLines();
     void boxDrawsAfterItsDelay();
     void cropBoxIsPlacedAgainstThePicture();
@@ -101,6 +102,25 @@ void tst_PreviewSurfaces::fullScreenMoveNearTheBottomShowsTheButtons()
     QCOMPARE(showButtons.at(0).at(0).toBool(), true);
     QCOMPARE(showButtons.at(1).at(0).toBool(), false);
     QCOMPARE(moved.count(), 3);
+}
+
+void tst_PreviewSurfaces::doubleClickTogglesFullScreenAndRefits()
+{
+    QMediaElementWindow surface;
+    surface.resize(700, 500);
+    surface.setVideoElementSize(1920, 1080);
+    QSignalSpy fullScreen(&surface, &QMediaElementWindow::emitFullScreen);
+    QSignalSpy refitted(&surface, &QMediaElementWindow::emitVideoElementSizeChange);
+    EditorMouse::send(&surface, QEvent::MouseButtonDblClick, QPoint(10, 10), Qt::LeftButton);
+    QVERIFY(surface.isFullScreen());
+    QCOMPARE(fullScreen.count(), 1);
+    QCOMPARE(refitted.count(), 1);
+    // The picture keeps the video's shape in the new window size.
+    const QRect picture = surface.getVideoElementRect();
+    QVERIFY(qAbs(picture.width() * 1080 - picture.height() * 1920) <= 1920);
+    EditorMouse::send(&surface, QEvent::MouseButtonDblClick, QPoint(10, 10), Qt::LeftButton);
+    QVERIFY(!surface.isFullScreen());
+    QCOMPARE(fullScreen.count(), 2);
 }
 
 namespace {

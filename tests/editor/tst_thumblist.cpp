@@ -190,6 +190,11 @@ void tst_ThumbList::longTitleIsElided()
     QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
     QCOMPARE(label->toolTip(), title);
     QCOMPARE(label->font().pixelSize(), 11);
+
+    // A thumbnail that does not load leaves an empty cover, nothing worse.
+    m_list->addListItem(QStringLiteral("/nonexistent/thumb.png"), QStringLiteral("Gone"));
+    m_list->show();
+    QVERIFY(!m_list->grab().isNull());
 }
 
 void tst_ThumbList::missingStatePictureLeavesTheFormSizes()
