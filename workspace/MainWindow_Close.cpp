@@ -7,14 +7,21 @@
 #include "QPlayObject.h"
 #include "QVelProjectPlatform.h"
 #include "QVideoSettingXml.h"
+#include "zovAruzIvivu.h"
 
 #include <QApplication>
 #include <QTranslator>
 
 MainWindow::~MainWindow()
 {
-    // The worker reports to this window: let it end before anything goes.
+    // The worker reports to this window: let it end before anything goes,
+    // interrupting a probe that may wait for data that never comes.
     m_bStopAdd = true;
+    if (isRunning()) {
+        ZV_SetInterrupt_Library(1);
+        JoinThread();
+        ZV_SetInterrupt_Library(0);
+    }
     JoinThread();
     QInitProject::releseProject();
     delete m_loadingDlg;

@@ -75,6 +75,7 @@ private:
 private slots:
     void initTestCase();
     void cleanupTestCase();
+    void openingShowsTheStartBeforePlaying();
     void playAdvancesThePosition();
     void stepsLandOnListedPictures_data();
     void stepsLandOnListedPictures();
@@ -103,6 +104,20 @@ void TestPlayerPanel::initTestCase()
 }
 
 void TestPlayerPanel::cleanupTestCase() { delete m_window; }
+
+void TestPlayerPanel::openingShowsTheStartBeforePlaying()
+{
+    // The panel's own player, as SetVideoFile opens it: no event has run yet.
+    QVERIFY(panel()->SetVideoFile(m_clip, 0, 0));
+    QCOMPARE(panel()->m_labPlayTime->text(), "0:00:00.00 / " + QVideoPlayDlg::timeText(panel()->getPlayLength()));
+    QVERIFY(panel()->m_btnPause->isVisible());
+    QVERIFY(panel()->m_btnPlay->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(player()->GetPlayTime_Player() > 0, 5000);
+    // A file it cannot open leaves the empty look and says so.
+    QVERIFY(!panel()->SetVideoFile(QFINDTESTDATA("tst_playerpanel.cpp"), 0, 0));
+    QVERIFY(panel()->m_labDrag->isVisible());
+    QVERIFY(!m_window->m_videoCutToolbar->m_TrimDSlider->isEnabled());
+}
 
 void TestPlayerPanel::playAdvancesThePosition()
 {
