@@ -200,8 +200,10 @@ void TestPlayerPanel::endOfFileResetsToTheStart()
 {
     open(m_clip);
     QSignalSpy progress(panel(), &QVideoPlayDlg::emitPlayProValue);
-    panel()->PlayProValueChange(0.9);
-    QTRY_VERIFY_WITH_TIMEOUT(panel()->m_btnPlay->isVisible(), 15000);
+    pauseAt(0.9);
+    panel()->OnBtnPlay();
+    QVERIFY(panel()->m_btnPause->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(panel()->m_btnPlay->isVisible(), 30000);
     QTRY_VERIFY(!progress.isEmpty() && progress.last().at(0).toDouble() == 0.0);
     QCOMPARE(panel()->m_labPlayTime->text(), "0:00:00.00 / " + QVideoPlayDlg::timeText(panel()->getPlayLength()));
 }
