@@ -2,7 +2,9 @@
 // state, the output folder, the codec set-up and the title-bar layout.
 #include "MainWindow.h"
 
+#include "AttributeSetting.h"
 #include "FormatWidget.h"
+#include "QAttributeSettingHolder.h"
 #include "QConverterOperate.h"
 #include "QIAnyUtil.h"
 #include "QInitProject.h"
@@ -101,6 +103,7 @@ void MainWindow::connectPanels()
     connect(this, &MainWindow::emitRestoreDlg, this, &MainWindow::RestoreDlg);
     connect(this, &MainWindow::seedAddComplete, this, &MainWindow::AddFileComplete);
     connect(this, &MainWindow::seedConvertItem, this, &MainWindow::addConvertItem);
+    connectSegmentManager();
 }
 
 void MainWindow::handOverFormatState()
@@ -122,6 +125,9 @@ void MainWindow::handOverFormatState()
         m_formatWidget->InitCustomizeFormat();
     m_formatWidget->setDefaultQuality(static_cast<QualityItem>(quality));
     m_formatWidget->saveDefaultQuality();
+    // The mode the profile starts in, so the first format dialog reports only a real change.
+    if (const AttributeSetting *profile = QAttributeSettingHolder::m_attributeSetting)
+        m_bLastLossless = profile->bLossless;
 }
 
 void MainWindow::OnInitBtn()

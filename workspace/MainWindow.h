@@ -6,8 +6,9 @@
 //
 // Its members are split over several sources by concern: start-up and layout
 // (MainWindow.cpp), opening files (MainWindow_Open.cpp), the menu and language
-// (MainWindow_Menu.cpp), the relays between the panels (MainWindow_Relay.cpp)
-// and the conversion state and closing (MainWindow_Close.cpp).
+// (MainWindow_Menu.cpp), the relays between the panels (MainWindow_Relay.cpp),
+// the segment list (MainWindow_Segments.cpp), a conversion at closing
+// (MainWindow_Convert.cpp) and the conversion state and closing (MainWindow_Close.cpp).
 
 #include "QUtilThread.h"
 #include "QVariableSizeWidget.h"
@@ -52,7 +53,10 @@ public:
     static bool IsSupportSuffix(QString suffix);
     VelVideoConvertItem *CreateConvertItemInfo(QString path, int index);
     void addImportFile(QString path);
-    int getPlayDlgVariableH();
+    Q_INVOKABLE int getPlayDlgVariableH();
+    // Asks whether a running conversion may be stopped for closing; on yes it
+    // stops the run and removes its partial output. True when closing may go on.
+    bool stopConversionBeforeClose();
 
     QLoadingDlg *loadingDlg() const { return m_loadingDlg; }
     QPlayObject *playObject() const { return m_playObject; }
@@ -132,8 +136,9 @@ private:
     void lowerInterruptOfFinishedRun();
     static bool audioDeviceExists();
 
-    // Hooks into the segment list; they do nothing until the segment manager
-    // stands in the segment area.
+    // Hooks into the segment list, called by the opening of a file.
+    void connectSegmentManager();
+    void refreshSelectedThumbnail();
     void segmentsClear();
     void segmentsAdd(VelVideoConvertItem *item);
     void segmentsShow(bool show);

@@ -54,6 +54,8 @@ void MainWindow::LangugeChangeSet(bool changed)
 
 void MainWindow::OnClose()
 {
+    if (!stopConversionBeforeClose())
+        return;
     if (QVideoSettingXml::GetItemValue("REMIND_ITEM", "isShowRemind", "Y") != QLatin1String("Y")
         && QVideoSettingXml::GetItemValue("CLOSE_ITEM", "bIsCloseDlg", "Y") != QLatin1String("Y")) {
         showMinimized();

@@ -1,6 +1,5 @@
-// Relays between the player panel, the cut tool bar and the segment list.
-// The parts that concern the segment rows and the time line join when the
-// segment manager stands in the segment area.
+// Relays between the player panel and the cut tool bar; those that concern
+// the segment list are in MainWindow_Segments.cpp.
 #include "MainWindow.h"
 
 #include "FormatWidget.h"
@@ -11,53 +10,13 @@
 
 #include <QMouseEvent>
 
-void MainWindow::StartValueChange(double value)
-{
-    m_videoCutToolbar->startValueChange(value);
-    if (m_videoPlayDlg->IsPlayTrim())
-        m_videoPlayDlg->OnBtnPause();
-}
-
-void MainWindow::EndValueChange(double value)
-{
-    m_videoCutToolbar->endValueChange(value);
-    if (m_videoPlayDlg->IsPlayTrim())
-        m_videoPlayDlg->OnBtnPause();
-}
-
-void MainWindow::StartTimeChange(uint64_t time)
-{
-    m_videoCutToolbar->startTimeChange(time);
-    if (m_videoPlayDlg->IsPlayTrim())
-        m_videoPlayDlg->OnBtnPause();
-}
-
-void MainWindow::EndTimeChange(uint64_t time)
-{
-    m_videoCutToolbar->endTimeChange(time);
-    if (m_videoPlayDlg->IsPlayTrim())
-        m_videoPlayDlg->OnBtnPause();
-}
-
 void MainWindow::sliderMousePress() { m_videoPlayDlg->BeginAsyncSeek(); }
-
-void MainWindow::sliderMouseRelease() { m_videoPlayDlg->EndAsyncSeek(); }
-
-void MainWindow::itemVideoImageChange() {}
 
 void MainWindow::progressValueChanged(double percent)
 {
     m_videoPlayDlg->PlayProValueChange(percent / 100.0);
     m_videoCutToolbar->videoPlayPro(percent);
 }
-
-void MainWindow::OnBtnStartSet() { m_videoCutToolbar->OnBtnStartTimeSet(); }
-
-void MainWindow::OnBtnEndSet() { m_videoCutToolbar->OnBtnEndTimeSet(); }
-
-void MainWindow::OnBtnAddItem() {}
-
-void MainWindow::SelectItemChange() {}
 
 void MainWindow::IsAddVideoFile(bool any)
 {
@@ -119,11 +78,5 @@ void MainWindow::OnFormatDlg()
         emit emitLosslessChange();
     }
 }
-
-void MainWindow::showVideoList(int changeH, bool Show) { Q_UNUSED(changeH) Q_UNUSED(Show) }
-
-void MainWindow::mouseDoubleClickEvent(QMouseEvent *event) { QVariableSizeWidget::mouseDoubleClickEvent(event); }
-
-void MainWindow::RestoreDlg() {}
 
 int MainWindow::getPlayDlgVariableH() { return m_videoPlayDlg->height() - m_playMinHeight; }

@@ -57,6 +57,8 @@ QVideoCutManageDlg::~QVideoCutManageDlg()
     // The worker must be gone before the members it reads and the signal it
     // emits on; it is aborted first so a picture being decoded does not hold us.
     stopThumbnailWorker();
+    // A run still going when the window goes: stop it and remove its partial output.
+    stopConversionForClose();
     qDeleteAll(m_rows);
     m_rows.clear();
     m_selectedRow = nullptr;

@@ -51,7 +51,7 @@ void TestMainWindow::startsAtItsFirstSize()
     QCOMPARE(window.size(), QSize(720, 530));
     QCOMPARE(window.minimumSize(), QSize(720, 520));
     QCOMPARE(window.m_videoCutToolbar->height(), 110);
-    QVERIFY(window.m_cutManageArea);
+    QVERIFY(window.m_videoItemDlg);
     QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(window.acceptDrops());
     // Only close and minimise are usable in the title band.
