@@ -97,8 +97,13 @@ void QTimeContainer::refreshBounds(int index)
     const double w = width() > 0 ? width() : 1;
     TimeItemInfo info = item->getItemInfo();
     const int n = m_items.size();
-    info.minStart = index > 0 ? float((m_items[index - 1]->right() + 1) / w) : 0.0f;
-    info.maxEnd = index < n - 1 ? float(m_items[index + 1]->x() / w) : 1.0f;
+    // Pixel edges are rounded; the neighbours' own records keep a bound from
+    // reaching into them by that rounding.
+    info.minStart = index > 0
+        ? qMax(float((m_items[index - 1]->right() + 1) / w), m_items[index - 1]->getItemInfo().end)
+        : 0.0f;
+    info.maxEnd = index < n - 1 ? qMin(float(m_items[index + 1]->x() / w), m_items[index + 1]->getItemInfo().start)
+                                : 1.0f;
     item->setItemInfo(info);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "QAttributeSettingHolder.h"
+#include "TestMedia.h"
 #include "VelVideoConvertItem.h"
 #include "VelVideoConvertManager.h"
 
@@ -49,6 +50,23 @@ inline QString trackMarks(const VelVideoConvertItem* item)
     for (const EVAudioTrack& track : item->m_editConfig.m_audioTracks)
         marks += track.m_bSelected ? '1' : '0';
     return marks;
+}
+
+// 30 s, 320x240, 25 fps H.264 with a key frame every second, and AAC.
+inline QString gopClip()
+{
+    return TestMedia::make("segments_gop1s.mp4",
+                           {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=30", "-f", "lavfi", "-i",
+                            "sine=frequency=440:duration=30", "-c:v", "libx264", "-g", "25", "-preset", "ultrafast",
+                            "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest"});
+}
+
+// 40 s of a noisy 640x360 picture: an encode of it takes a while.
+inline QString noisyClip()
+{
+    return TestMedia::make("segments_noisy.mp4",
+                           {"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25:duration=40,noise=alls=60:allf=t",
+                            "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p"});
 }
 
 } // namespace SegmentFixtures

@@ -84,16 +84,9 @@ private:
 void TestSegmentMedia::initTestCase()
 {
     qRegisterMetaType<uint64_t>("uint64_t");
-    // 30 s with a key frame every second: lossless cuts land within one GOP.
-    m_gopClip = TestMedia::make("segments_gop1s.mp4",
-                                {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=30", "-f", "lavfi",
-                                 "-i", "sine=frequency=440:duration=30", "-c:v", "libx264", "-g", "25",
-                                 "-preset", "ultrafast", "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest"});
+    m_gopClip = gopClip();
     QVERIFY(!m_gopClip.isEmpty());
-    // Noisy enough that an encode of it takes a while.
-    m_longClip = TestMedia::make("segments_noisy.mp4",
-                                 {"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25:duration=40,noise=alls=60:allf=t",
-                                  "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p"});
+    m_longClip = noisyClip();
     QVERIFY(!m_longClip.isEmpty());
 }
 
