@@ -97,6 +97,9 @@ void AudioOutput::close()
     if (m_silent.joinable())
         m_silent.join();
     std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_underruns)
+        zvLog("audio: the sound ran dry %llu times", (unsigned long long)m_underruns);
+    m_underruns = 0;
     m_chunks.clear();
     m_queuedFrames = 0;
     m_running = false;
@@ -191,6 +194,8 @@ void AudioOutput::fill(int16_t *out, int frames, bool anchor)
         if (c.offset >= c.samples.size())
             m_chunks.pop_front();
     }
+    if (anchor && done > 0 && done < frames && m_endSerial != m_serial)
+        m_underruns++;
     m_cv.notify_all();
     lock.unlock();
     if (firstUs < 0)

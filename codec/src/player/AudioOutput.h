@@ -85,6 +85,7 @@ private:
     int m_endSerial = -1;
     bool m_abort = false;
     bool m_running = false;
+    uint64_t m_underruns = 0; // device callbacks the queue ran dry in, mid-stream
 
     std::thread m_silent;
     std::atomic<bool> m_silentStop{false};
