@@ -3,6 +3,7 @@
 // encode job's output at the same size.
 #include "CodecFixtures.h"
 #include "EditHarness.h"
+#include "PlayerRecorder.h"
 #include "TestMedia.h"
 
 #include "zovAruzIvivu.h"
@@ -88,7 +89,11 @@ private slots:
     void mixModes_data();
     void mixModes();
     void maskAndLayerOrder();
+    void clipOverlay_data();
+    void clipOverlay();
     void text();
+    void playerRedeliversWithoutDecoding();
+    void playerShowTimes();
     void badOverlayFiles_data();
     void badOverlayFiles();
 
@@ -347,6 +352,55 @@ void TestEditPicture::maskAndLayerOrder()
     }
 }
 
+void TestEditPicture::clipOverlay_data()
+{
+    QTest::addColumn<uint32_t>("loop");
+    QTest::addColumn<double>("clipAt"); // the clip's picture expected at 1.5 s (< 0: its last)
+    QTest::newRow("looping") << 1u << 0.5;
+    QTest::newRow("held at its end") << 0u << -1.0;
+}
+
+// A one-second clip as an overlay: at 1.5 s a looping clip shows its picture
+// at 0.5 s, one that does not loop holds its last picture.
+void TestEditPicture::clipOverlay()
+{
+    QFETCH(uint32_t, loop);
+    QFETCH(double, clipAt);
+    const QString clip = TestMedia::make("edit_clip_64.mp4",
+                                         {"-f", "lavfi", "-i", "testsrc2=size=64x64:rate=25:duration=1", "-c:v",
+                                          "libx264", "-preset", "veryfast", "-qp", "0", "-pix_fmt", "yuv420p"});
+    QVERIFY(!clip.isEmpty());
+    const QString source = flat("grey", "0x808080");
+    Edits e;
+    e.images << image(0, clip, 0.0, 0.0);
+    const QString out = m_dir.filePath(QStringLiteral("clip%1.mp4").arg(loop));
+    Config cfg = encodeConfig(e);
+    ZV_SetWatermarkIndex_Config(cfg.get(), 0);
+    ZV_SetWatermarkImageLoop_Config(cfg.get(), loop);
+    const QString why = encode(source, out, cfg.get());
+    QVERIFY2(why.isEmpty(), qPrintable(why));
+
+    const Bgr expected = CodecFixtures::ffmpegFrameAt(clip, clipAt, 64, 64);
+    auto region = [](const Bgr &full) {
+        Bgr r;
+        r.width = r.height = 64;
+        for (int y = 0; y < 64; ++y)
+            r.pixels += full.pixels.mid(y * full.width * 3, 64 * 3);
+        return r;
+    };
+    const Bgr encoded = region(CodecFixtures::ffmpegFrameAt(out, 1.5, 160, 120));
+    double db = psnr(encoded, expected);
+    QVERIFY2(db >= 30.0, qPrintable(QStringLiteral("encoded clip picture: %1 dB").arg(db)));
+
+    Player p(ZV_Create_Player(0));
+    QVERIFY(ZV_Open_Player(p.get(), source.toUtf8(), 0, 0, 0, 0));
+    applyToPlayer(p.get(), e);
+    QVERIFY(ZV_SetWatermarkImageLoop_Player(p.get(), loop));
+    const Bgr preview = region(playerPicture(p.get(), 1.5));
+    db = psnr(preview, expected);
+    QVERIFY2(db >= 30.0, qPrintable(QStringLiteral("previewed clip picture: %1 dB").arg(db)));
+}
+
 // "ABC" in bold with an outline and a shadow: the player's read-backs box
 // the pixels it changed, bold is wider than plain, and the encode job draws
 // the same text at the same place.
@@ -408,6 +462,59 @@ void TestEditPicture::text()
     QVERIFY(!playerPicture(p.get(), kAt).pixels.isEmpty());
     QVERIFY(ZV_RefreshVideoFrame_Player(p.get()));
     QVERIFY(ZV_GetWatermarkTextWidth_Player(p.get()) > 0);
+}
+
+// One decode feeds both callbacks; a change while paused renders the kept
+// picture again on ShowVideoFrame, and without a change the same picture comes.
+void TestEditPicture::playerRedeliversWithoutDecoding()
+{
+    PlayerRecorder original, edited;
+    Player p(ZV_Create_Player(0));
+    QVERIFY(ZV_Open_Player(p.get(), testsrc().toUtf8(), 0, 0, 0, 0));
+    applyToPlayer(p.get(), cropped(0, 0, 0.5, 0.5));
+    QVERIFY(ZV_SetOriginalVideoFrameHandle_Player(p.get(), &PlayerRecorder::callback, &original));
+    QVERIFY(ZV_SetVideoFrameHandle_Player(p.get(), &PlayerRecorder::callback, &edited));
+    QVERIFY(ZV_Seek_Player(p.get(), 1000000));
+    QTRY_VERIFY_WITH_TIMEOUT(original.count() >= 1 && edited.count() >= 1, 10000);
+    QCOMPARE(original.last().width, 320);
+    QCOMPARE(edited.last().width, 160);
+    QCOMPARE(edited.last().height, 120);
+    const DeliveredFrame firstOriginal = original.last(), firstEdited = edited.last();
+
+    QVERIFY(ZV_SetVideoHue_Player(p.get(), 90));
+    const int before = edited.count();
+    QVERIFY(ZV_ShowVideoFrame_Player(p.get()));
+    QTRY_VERIFY_WITH_TIMEOUT(edited.count() > before, 10000);
+    QCOMPARE(original.last().md5, firstOriginal.md5); // the same decoded picture
+    QVERIFY(edited.last().md5 != firstEdited.md5);    // rendered with the new hue
+    QCOMPARE(ZV_GetVideoTime_Player(p.get()), uint64_t(1000000));
+
+    const DeliveredFrame changed = edited.last();
+    const int again = edited.count();
+    QVERIFY(ZV_ShowVideoFrame_Player(p.get()));
+    QTRY_VERIFY_WITH_TIMEOUT(edited.count() > again, 10000);
+    QCOMPARE(edited.last().md5, changed.md5);
+    ZV_SetOriginalVideoFrameHandle_Player(p.get(), nullptr, nullptr);
+    ZV_SetVideoFrameHandle_Player(p.get(), nullptr, nullptr);
+}
+
+// On the player an overlay shows only within its show time.
+void TestEditPicture::playerShowTimes()
+{
+    const QString source = flat("grey", "0x808080");
+    Edits e;
+    e.images << image(0, square("red"), 0.25, 0.25);
+    Player p(ZV_Create_Player(0));
+    QVERIFY(ZV_Open_Player(p.get(), source.toUtf8(), 0, 0, 0, 0));
+    applyToPlayer(p.get(), e);
+    QVERIFY(ZV_SetWatermarkIndex_Player(p.get(), 0));
+    QVERIFY(ZV_SetWatermarkImageShowTime_Player(p.get(), 1200000, 1600000));
+    for (const double at : {0.8, 1.4, 1.8}) {
+        const Pixel px = pixelAt(playerPicture(p.get(), at), 72, 62);
+        const bool shown = at > 1.2 && at < 1.6;
+        QVERIFY2(shown ? (px.r > 200 && px.g < 60) : qAbs(px.r - 128) < 10,
+                 qPrintable(QStringLiteral("at %1 s: %2,%3,%4").arg(at).arg(px.r).arg(px.g).arg(px.b)));
+    }
 }
 
 void TestEditPicture::badOverlayFiles_data()
