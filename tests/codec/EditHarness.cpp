@@ -54,6 +54,11 @@ Config encodeConfig(const Edits &e, uint32_t width, uint32_t height)
         ZV_SetWatermarkImagePosition_Config(cfg, i.x, i.y);
         ZV_SetWatermarkImageAlpha_Config(cfg, i.alpha);
         ZV_SetWatermarkImageMixMode_Config(cfg, i.mixMode);
+        ZV_SetWatermarkImageMirror_Config(cfg, i.mirror);
+        ZV_SetWatermarkImageScale_Config(cfg, i.scale, i.scale);
+        ZV_SetWatermarkImageAngle_Config(cfg, i.angle);
+        ZV_SetWatermarkImageSize_Config(cfg, i.size[0], i.size[1]);
+        ZV_SetWatermarkImageCrop_Config(cfg, i.crop[0], i.crop[1], i.crop[2], i.crop[3]);
     }
     for (const Edits::Text &t : e.texts) {
         ZV_SetWatermarkIndex_Config(cfg, t.layer);
@@ -64,6 +69,12 @@ Config encodeConfig(const Edits &e, uint32_t width, uint32_t height)
         ZV_SetWatermarkTextBold_Config(cfg, t.bold);
         ZV_SetWatermarkTextOutlineSize_Config(cfg, t.outline);
         ZV_SetWatermarkTextShadowOffset_Config(cfg, t.shadow);
+        ZV_SetWatermarkTextItalic_Config(cfg, t.italic);
+        ZV_SetWatermarkTextUnderline_Config(cfg, t.underline);
+        ZV_SetWatermarkTextStrikeout_Config(cfg, t.strikeout);
+        ZV_SetWatermarkTextScale_Config(cfg, t.scale, t.scale);
+        ZV_SetWatermarkTextSpacingH_Config(cfg, t.spacing);
+        ZV_SetWatermarkTextAngle_Config(cfg, t.angle);
         ZV_SetWatermarkTextColor_Config(cfg, 0xFFFFFF00);
         ZV_SetWatermarkTextOutlineColor_Config(cfg, 0xFF0000FF);
         ZV_SetWatermarkTextShadowColor_Config(cfg, 0xFF000000);
@@ -91,6 +102,11 @@ void applyToPlayer(ZvPlayer *p, const Edits &e)
         ZV_SetWatermarkImagePosition_Player(p, i.x, i.y);
         ZV_SetWatermarkImageAlpha_Player(p, i.alpha);
         ZV_SetWatermarkImageMixMode_Player(p, i.mixMode);
+        ZV_SetWatermarkImageMirror_Player(p, i.mirror);
+        ZV_SetWatermarkImageScale_Player(p, i.scale, i.scale);
+        ZV_SetWatermarkImageAngle_Player(p, i.angle);
+        ZV_SetWatermarkImageSize_Player(p, i.size[0], i.size[1]);
+        ZV_SetWatermarkImageCrop_Player(p, i.crop[0], i.crop[1], i.crop[2], i.crop[3]);
     }
     for (const Edits::Text &t : e.texts) {
         ZV_SetWatermarkIndex_Player(p, t.layer);
@@ -101,6 +117,12 @@ void applyToPlayer(ZvPlayer *p, const Edits &e)
         ZV_SetWatermarkTextBold_Player(p, t.bold);
         ZV_SetWatermarkTextOutlineSize_Player(p, t.outline);
         ZV_SetWatermarkTextShadowOffset_Player(p, t.shadow);
+        ZV_SetWatermarkTextItalic_Player(p, t.italic);
+        ZV_SetWatermarkTextUnderline_Player(p, t.underline);
+        ZV_SetWatermarkTextStrikeout_Player(p, t.strikeout);
+        ZV_SetWatermarkTextScale_Player(p, t.scale, t.scale);
+        ZV_SetWatermarkTextSpacingH_Player(p, t.spacing);
+        ZV_SetWatermarkTextAngle_Player(p, t.angle);
         ZV_SetWatermarkTextColor_Player(p, 0xFFFFFF00);
         ZV_SetWatermarkTextOutlineColor_Player(p, 0xFF0000FF);
         ZV_SetWatermarkTextShadowColor_Player(p, 0xFF000000);

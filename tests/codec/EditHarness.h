@@ -42,6 +42,10 @@ struct Edits {
         QString file, mask;
         double x = 0, y = 0;
         uint32_t alpha = 255, mixMode = 0;
+        uint32_t mirror = 0, scale = 100;
+        int angle = 0;
+        double size[2] = {0, 0};
+        double crop[4] = {0, 0, 1, 1};
     };
     QVector<Image> images;
 
@@ -49,8 +53,9 @@ struct Edits {
         uint32_t layer = 0;
         QString text, font;
         double x = 0.1, y = 0.1;
-        uint32_t size = 28, bold = 0;
-        double outline = 0, shadow = 0;
+        uint32_t size = 28, bold = 0, italic = 0, underline = 0, strikeout = 0, scale = 100;
+        double outline = 0, shadow = 0, spacing = 0;
+        int angle = 0;
     };
     QVector<Text> texts;
 };

@@ -9,6 +9,7 @@
 #include "zovAruzIvivu.h"
 
 #include <QFile>
+#include <QRect>
 #include <QSize>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -89,6 +90,8 @@ private slots:
     void mixModes_data();
     void mixModes();
     void maskAndLayerOrder();
+    void overlayStyles_data();
+    void overlayStyles();
     void clipOverlay_data();
     void clipOverlay();
     void text();
@@ -350,6 +353,63 @@ void TestEditPicture::maskAndLayerOrder()
         }
         checkParity(source, *run, out, QSize(160, 120));
     }
+}
+
+void TestEditPicture::overlayStyles_data()
+{
+    QTest::addColumn<Edits>("edits");
+    QTest::addColumn<QRect>("box"); // where the image lands in the 320x240 output (null: not checked)
+
+    Edits e;
+    Edits::Image i = image(0, picture("testsrc", {"testsrc=size=64x48"}), 0.5, 0.5);
+    i.crop[2] = 0.5;  // the left half of the picture: 32x48
+    i.scale = 200;    // 64x96
+    i.mirror = 1;
+    e.images << i;
+    QTest::newRow("image crop, scale, mirror") << e << QRect(160, 120, 64, 96);
+    e.images[0].angle = 30;
+    QTest::newRow("image turned 30") << e << QRect();
+    e.images[0].angle = 0;
+    e.images[0].size[0] = 0.25;
+    e.images[0].size[1] = 0.5;
+    QTest::newRow("image sized") << e << QRect(160, 120, 80, 120);
+    e = Edits();
+    Edits::Text t;
+    t.text = "Tg 12";
+    t.italic = t.underline = t.strikeout = 1;
+    t.scale = 150;
+    t.spacing = 3;
+    t.angle = 20;
+    t.outline = 1;
+    e.texts << t;
+    e.rotate = 90;
+    QTest::newRow("text styles on a turned picture") << e << QRect();
+}
+
+// Every image and text setting draws the same in the preview and the output.
+void TestEditPicture::overlayStyles()
+{
+    QFETCH(Edits, edits);
+    QFETCH(QRect, box);
+    const QString source = testsrc();
+    const QString out = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_') + ".mp4");
+    Config cfg = encodeConfig(edits);
+    const QString why = encode(source, out, cfg.get());
+    QVERIFY2(why.isEmpty(), qPrintable(why));
+    const QSize size = videoSize(out);
+    checkParity(source, edits, out, size);
+    if (box.isNull())
+        return;
+    Player p(ZV_Create_Player(0));
+    QVERIFY(ZV_Open_Player(p.get(), source.toUtf8(), 0, 0, 0, 0));
+    applyToPlayer(p.get(), edits);
+    QVERIFY(ZV_RefreshVideoFrame_Player(p.get())); // lays out before any picture exists
+    QVERIFY(ZV_SetWatermarkIndex_Player(p.get(), 0));
+    const QRect got(qRound(ZV_GetWatermarkImagePosX_Player(p.get()) * size.width()),
+                    qRound(ZV_GetWatermarkImagePosY_Player(p.get()) * size.height()),
+                    qRound(ZV_GetWatermarkImageWidth_Player(p.get()) * size.width()),
+                    qRound(ZV_GetWatermarkImageHeight_Player(p.get()) * size.height()));
+    QCOMPARE(got, box);
 }
 
 void TestEditPicture::clipOverlay_data()

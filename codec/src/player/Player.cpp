@@ -86,6 +86,7 @@ void Player::configureVideo(uint32_t width, uint32_t height)
     AVRational sar = av_guess_sample_aspect_ratio(fmt, st, nullptr);
     if (sar.num <= 0 || sar.den <= 0)
         sar = {1, 1};
+    m_uprightSar = turned ? AVRational{sar.den, sar.num} : sar;
     int64_t ax = int64_t(w) * sar.num, ay = int64_t(h) * sar.den;
     if (ax > 0 && ay > 0) {
         int rx = 0, ry = 0;

@@ -140,7 +140,7 @@ private:
     void stampUntimedFrame(AVFrame *frame, VideoRun &run);
     // Chain work, m_chainMutex held: bring the chain to the current settings
     // (not inside a batch), then render one picture through it.
-    void updateChainLocked(const AVFrame *upright);
+    void updateChainLocked(const SourcePicture &upright);
     void renderEditedLocked(VideoEntry &e);
     EntryPtr refreshEdited(const EntryPtr &e);
     // subtitles (video thread, m_chainMutex held)
@@ -181,6 +181,7 @@ private:
     int m_videoIndex = -1, m_audioIndex = -1;
     int m_rotation = 0;
     int m_srcWidth = 0, m_srcHeight = 0; // rotated
+    AVRational m_uprightSar{0, 1};
     uint64_t m_aspect = 0;
     int m_outWidth = 0, m_outHeight = 0;
     uint32_t m_openWidth = 0, m_openHeight = 0; // as the caller asked

@@ -167,9 +167,15 @@ bool Player::refreshVideoFrame()
         std::lock_guard<std::mutex> lock(m_presMutex);
         e = m_current;
     }
-    if (e && e->upright) {
+    {
         std::lock_guard<std::mutex> lock(m_chainMutex);
-        updateChainLocked(e->upright.get());
+        if (e && e->upright) {
+            const AVFrame *f = e->upright.get();
+            updateChainLocked(SourcePicture{f->width, f->height, f->sample_aspect_ratio, 0});
+        } else if (m_videoIndex >= 0) {
+            // No picture yet: lay out for the stream's upright size.
+            updateChainLocked(SourcePicture{m_srcWidth, m_srcHeight, m_uprightSar, 0});
+        }
     }
     return showVideoFrame();
 }

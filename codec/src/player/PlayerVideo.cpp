@@ -27,15 +27,15 @@ bool Player::pushEntry(EntryPtr e)
     return ok;
 }
 
-void Player::updateChainLocked(const AVFrame *upright)
+void Player::updateChainLocked(const SourcePicture &upright)
 {
     PictureEdit edit;
     uint64_t version = 0;
     {
         std::lock_guard<std::mutex> lock(m_settingsMutex);
         version = m_settingsVersion;
-        const bool sameSource = m_chainSource.width == upright->width && m_chainSource.height == upright->height
-            && av_cmp_q(m_chainSource.sar, upright->sample_aspect_ratio) == 0;
+        const bool sameSource = m_chainSource.width == upright.width && m_chainSource.height == upright.height
+            && av_cmp_q(m_chainSource.sar, upright.sar) == 0;
         // Inside a batch the chain keeps its settings until the outermost End.
         if (sameSource && (version == m_chainVersion || m_batchDepth > 0))
             return;
@@ -48,7 +48,7 @@ void Player::updateChainLocked(const AVFrame *upright)
                                                t.imageSplitEnd, t.textShowStart, t.textShowEnd};
         }
     }
-    m_chainSource = SourcePicture{upright->width, upright->height, upright->sample_aspect_ratio, 0};
+    m_chainSource = upright;
     m_chainVersion = version;
     std::string error;
     if (m_editChain.configure(edit, m_chainSource, int(m_openWidth), int(m_openHeight), &error) < 0)
@@ -57,7 +57,8 @@ void Player::updateChainLocked(const AVFrame *upright)
 
 void Player::renderEditedLocked(VideoEntry &e)
 {
-    updateChainLocked(e.upright.get());
+    const AVFrame *f = e.upright.get();
+    updateChainLocked(SourcePicture{f->width, f->height, f->sample_aspect_ratio, 0});
     const bool subtitles = syncSubtitles();
     e.editVersion = m_chainVersion;
     e.edited.reset();
