@@ -2,6 +2,7 @@
 // embedded SubRip streams, external .srt and .ass files, style alignment,
 // delay and unreadable inputs, judged on the ffmpeg tool's decode.
 #include "EditFixtures.h"
+#include "SubtitleFixtureMaker.h"
 #include "TestMedia.h"
 
 #include <QFile>
@@ -92,6 +93,8 @@ int firstTextFrame(const QList<QByteArray> &frames)
     }
     return -1;
 }
+
+int total(const std::array<int, 3> &n) { return n[0] + n[1] + n[2]; }
 
 QString describe(const std::array<int, 3> &n) { return QStringLiteral("%1/%2/%3").arg(n[0]).arg(n[1]).arg(n[2]); }
 
@@ -228,6 +231,54 @@ private slots:
         QVERIFY2(preview[1] == 0 && preview[2] == 0, qPrintable(describe(preview)));
         QVERIFY2(qAbs(preview[0] - output[0]) <= output[0] / 4,
                  qPrintable(describe(preview) + " vs " + describe(output)));
+    }
+
+    // A DVD subtitle stream (a white box low in the picture, 1.0 s to 2.5 s)
+    // is burned as a picture.
+    void bitmapStream()
+    {
+        const QString only = TestMedia::mediaDir() + "/dvd_box_only.mkv";
+        QString why;
+        if (!QFile::exists(only))
+            QVERIFY2(!SubtitleFixtureMaker::dvdSubtitles(only, kW, kH, 80, 190, 160, 24, 1000, 1500, &why).isEmpty(),
+                     qPrintable(why));
+        const QString clip = TestMedia::make(
+            "dvd_box_clip.mkv", {"-f", "lavfi", "-i", QStringLiteral("color=c=0x303030:s=%1x%2:r=25:d=4").arg(kW).arg(kH),
+                                 "-i", only, "-map", "0:v", "-map", "1:s", "-c:v", "libx264", "-preset", "veryfast",
+                                 "-pix_fmt", "yuv420p", "-c:s", "copy"});
+        QVERIFY(!clip.isEmpty());
+        Config cfg = encodeConfig(kW, kH);
+        ZV_SetSubtlIndex_Config(cfg.get(), 0);
+        const QString target = m_dir.filePath("dvd.mp4");
+        QCOMPARE(runJob(clip, target, cfg.get()), QString());
+        const QList<QByteArray> frames = greyFrames(target);
+        const auto in = thirdsAt(frames, 1.6);
+        QVERIFY2(in[2] > 3000 && in[0] == 0 && in[1] == 0, qPrintable(describe(in)));
+        for (double at : {0.5, 3.0})
+            QVERIFY2(total(thirdsAt(frames, at)) == 0, qPrintable(describe(thirdsAt(frames, at))));
+    }
+
+    // EIA-608 captions carried in the pictures' A53 data show when chosen, from
+    // the picture that completes them (1.28 s) to the erase (3.0 s).
+    void captions()
+    {
+        const QString clip = TestMedia::mediaDir() + "/captioned.mkv";
+        QString why;
+        if (!QFile::exists(clip))
+            QVERIFY2(!SubtitleFixtureMaker::captionedClip(clip, &why).isEmpty(), qPrintable(why));
+        const QByteArray frames0 = TestMedia::ffprobeJson(clip, {"-select_streams", "v", "-show_frames", "-read_intervals", "%+2"});
+        if (!frames0.contains("A53"))
+            QSKIP("the clip made here carries no A53 captions that ffprobe can see");
+        Config cfg = encodeConfig(kW, kH);
+        ZV_EnableClosedCaption_Config(cfg.get(), 1);
+        const QString target = m_dir.filePath("captions.mp4");
+        QCOMPARE(runJob(clip, target, cfg.get()), QString());
+        const QList<QByteArray> frames = greyFrames(target);
+        // The decoder places captions on their row (15: the bottom); "HI" is small.
+        const auto in = thirdsAt(frames, 2.0);
+        QVERIFY2(in[2] >= 10 && in[0] == 0 && in[1] == 0, qPrintable(describe(in)));
+        for (double at : {0.5, 3.6})
+            QVERIFY2(total(thirdsAt(frames, at)) == 0, qPrintable(describe(thirdsAt(frames, at))));
     }
 
     // Subtitles that cannot be read refuse the job and the player's setter.

@@ -18,7 +18,12 @@ int CaptionDecoder::open(std::string *error)
     if (!m_dec || !m_packet)
         return AVERROR(ENOMEM);
     m_dec->pkt_timebase = AV_TIME_BASE_Q;
-    const int err = avcodec_open2(m_dec.get(), codec, nullptr);
+    // Pictures are burned as they are decoded, so a caption must come out
+    // when it appears, not once it is erased.
+    AVDictionary *opts = nullptr;
+    av_dict_set(&opts, "real_time", "1", 0);
+    const int err = avcodec_open2(m_dec.get(), codec, &opts);
+    av_dict_free(&opts);
     if (err < 0) {
         *error = "the caption decoder refused to start: " + avErrorText(err);
         return err;
@@ -47,8 +52,10 @@ void CaptionDecoder::feed(const AVFrame *picture, int64_t mediaUs, std::vector<S
     }
     if (!got)
         return;
+    // In real-time mode a caption is given when it appears: it starts with
+    // the picture that completed it.
     SubtitleEvent e;
-    e.startUs = (sub.pts != AV_NOPTS_VALUE ? sub.pts : mediaUs) + int64_t(sub.start_display_time) * 1000;
+    e.startUs = mediaUs + int64_t(sub.start_display_time) * 1000;
     if (sub.end_display_time != UINT32_MAX && sub.end_display_time > sub.start_display_time)
         e.endUs = e.startUs + int64_t(sub.end_display_time - sub.start_display_time) * 1000;
     // A caption without text clears the screen: it still ends the one before.
