@@ -6,10 +6,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <QElapsedTimer>
 #include <QTest>
 
 #include <vector>
@@ -156,6 +158,62 @@ private slots:
         QCOMPARE(runJob(toneClip(1000), target, cfg.get()), QString());
         QCOMPARE(streamDuration(target, "audio"), -1.0);
         QVERIFY(streamDuration(target, "video") > 3.9);
+
+        ZvPlayer *p = ZV_Create_Player(0xFFFFFFFF);
+        QVERIFY(ZV_SetAudioIndex_Player(p, kNone));
+        QVERIFY(ZV_Open_Player(p, toneClip(1000).toUtf8(), 0, 0, 0, 0));
+        QVERIFY(ZV_HasVideo_Player(p));
+        QVERIFY(!ZV_HasAudio_Player(p));
+        QVERIFY(ZV_SetAudioIndex_Player(p, 0)); // the choice reopens the media with its sound
+        QTRY_VERIFY_WITH_TIMEOUT(ZV_HasAudio_Player(p), 10000);
+        ZV_Destroy_Player(p);
+    }
+
+    // The player's sound runs the same chain: over a silent source, a
+    // background shown from 1.5 s is heard from then on and not before.
+    void playerBackground()
+    {
+        const QString silence = TestMedia::make("silence_4s.wav", {"-f", "lavfi", "-i",
+                                                                    "anullsrc=r=48000:cl=stereo", "-t", "4"});
+        QVERIFY(!silence.isEmpty());
+        ZvPlayer *p = ZV_Create_Player(0xFFFFFFFF);
+        QCOMPARE(ZV_SetAudioBackgroundFile_Player(p, toneWav(300, 3).toUtf8()), 1);
+        ZV_SetAudioBackgroundLoop_Player(p, 1);
+        ZV_SetAudioBackgroundWeight_Player(p, 100);
+        ZV_SetAudioBackgroundShowTime_Player(p, 1500000, 0);
+        QVERIFY(ZV_Open_Player(p, silence.toUtf8(), 0, 0, 0, 0));
+        QVERIFY(ZV_EnableAudioWaveData_Player(p, 1));
+        QVERIFY(ZV_Play_Player(p));
+        uint32_t earlyPeak = 0, latePeak = 0;
+        int early = 0, late = 0;
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 20000 && ZV_GetPlayTime_Player(p) < 2600000) {
+            QTest::qWait(40);
+            uint8_t *b = ZV_GetAudioWaveData_Player(p, 1);
+            if (!b)
+                continue;
+            auto le16 = [&](int at) { return uint32_t(b[at] | (b[at + 1] << 8)); };
+            const int64_t firstUs = qFromLittleEndian<qint64>(b + 8);
+            const uint32_t n = le16(40) | (le16(42) << 16);
+            uint32_t peak = 0;
+            for (uint32_t i = 0; i < n / 2; ++i)
+                peak = std::max(peak, le16(44 + 2 * int(i)));
+            const int64_t lastUs = firstUs + int64_t(n / 2) * 1000000 / 48000;
+            if (lastUs < 1400000) {
+                earlyPeak = std::max(earlyPeak, peak);
+                ++early;
+            } else if (firstUs > 1700000) {
+                latePeak = std::max(latePeak, peak);
+                ++late;
+            }
+            ZV_FreeAudioWaveData_Player(p, b);
+        }
+        ZV_Close_Player(p);
+        ZV_Destroy_Player(p);
+        QVERIFY2(early >= 3 && late >= 3, qPrintable(QStringLiteral("%1 early, %2 late blocks").arg(early).arg(late)));
+        QVERIFY2(earlyPeak < 100, qPrintable(QString::number(earlyPeak)));
+        QVERIFY2(latePeak > 3000, qPrintable(QString::number(latePeak)));
     }
 
     // A background that cannot be played refuses the job and the player's setter.
