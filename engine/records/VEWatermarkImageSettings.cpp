@@ -11,5 +11,5 @@ bool VEWatermarkImageSettings::operator==(const VEWatermarkImageSettings &o) con
         && m_showStart == o.m_showStart && m_showEnd == o.m_showEnd
         && m_splitStart == o.m_splitStart && m_splitEnd == o.m_splitEnd
         && m_cropRect == o.m_cropRect && m_width == o.m_width
-        && m_height == o.m_height && m_reserved == o.m_reserved;
+        && m_height == o.m_height && m_layoutWidth == o.m_layoutWidth && m_layoutHeight == o.m_layoutHeight;
 }

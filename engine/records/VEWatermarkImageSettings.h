@@ -30,7 +30,8 @@ struct VEWatermarkImageSettings
     QRectF m_cropRect{0.0, 0.0, 1.0, 1.0};
     double m_width = 1.0;        // fraction of the picture
     double m_height = 1.0;
-    std::array<uint64_t, 2> m_reserved{};
+    double m_layoutWidth = 0.0;  // box as the player laid it out, for the preview
+    double m_layoutHeight = 0.0;
 
     bool operator==(const VEWatermarkImageSettings &o) const;
     bool operator!=(const VEWatermarkImageSettings &o) const { return !(*this == o); }

@@ -12,6 +12,7 @@ bool VEWatermarkTextSettings::operator==(const VEWatermarkTextSettings &o) const
         && m_shadowColor == o.m_shadowColor && m_outlineColor == o.m_outlineColor
         && m_shadowOffset == o.m_shadowOffset && m_outlineSize == o.m_outlineSize
         && m_showStart == o.m_showStart && m_showEnd == o.m_showEnd
-        && m_reserved == o.m_reserved && m_spacingH == o.m_spacingH
+        && m_reserved == o.m_reserved && m_layoutWidth == o.m_layoutWidth
+        && m_layoutHeight == o.m_layoutHeight && m_spacingH == o.m_spacingH
         && m_spacingV == o.m_spacingV && m_reserved2 == o.m_reserved2;
 }

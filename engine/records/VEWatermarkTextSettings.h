@@ -30,7 +30,9 @@ struct VEWatermarkTextSettings
     double m_outlineSize = 1.0;
     uint64_t m_showStart = 0;
     uint64_t m_showEnd = 0;      // 0 = to the end
-    std::array<uint64_t, 4> m_reserved{};
+    std::array<uint64_t, 2> m_reserved{};
+    double m_layoutWidth = 0.0;  // box as the player laid it out, for the preview
+    double m_layoutHeight = 0.0;
     double m_spacingH = 0.0;
     double m_spacingV = 0.0;
     std::array<uint64_t, 2> m_reserved2{};
