@@ -11,6 +11,7 @@
 
 VelPlayerManager::VelPlayerManager(QObject* parent) : QObject(parent)
 {
+    qRegisterMetaType<uint64_t>("uint64_t");
     qRegisterMetaType<VECropSettings>("VECropSettings");
     qRegisterMetaType<VEWatermarkSettings>("VEWatermarkSettings");
     m_timeTimer = new QTimer(this);
