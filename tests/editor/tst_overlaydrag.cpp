@@ -1,0 +1,261 @@
+// Moving and resizing the user's watermark text and image on the edited picture
+// with the mouse, over a 640 x 360 picture on the real player.
+#include "EditorMouse.h"
+#include "QMediaBorderFrame.h"
+#include "QMediaElementWindow.h"
+#include "TestMedia.h"
+#include "VelPlayerClass.h"
+#include "VelPlayerManager.h"
+#include "zovAruzIvivu.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+QString video640()
+{
+    return TestMedia::make("testsrc2_640x360_25fps_6s.mp4",
+                           {"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25:duration=6", "-f", "lavfi", "-i",
+                            "sine=frequency=440:sample_rate=44100:duration=6", "-c:v", "libx264", "-preset",
+                            "veryfast", "-g", "25", "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest"});
+}
+
+VEWatermarkSettings textMark(uint32_t topmost = 1)
+{
+    VEWatermarkSettings ws;
+    ws.m_textSettings.m_text = "Zededera";
+    ws.m_textSettings.m_posX = 0.1;
+    ws.m_textSettings.m_posY = 0.1;
+    ws.m_textSettings.m_topmost = topmost;
+    return ws;
+}
+
+// One element of an overlay as the drag sees it.
+struct Box {
+    double x, y, width, height;
+    uint32_t scaleX, scaleY;
+};
+
+Box box(const VEWatermarkSettings& ws, bool text)
+{
+    const VEWatermarkTextSettings& t = ws.m_textSettings;
+    const VEWatermarkImageSettings& im = ws.m_imageSettings;
+    return text ? Box{t.m_posX, t.m_posY, t.m_layoutWidth, t.m_layoutHeight, t.m_scaleX, t.m_scaleY}
+                : Box{im.m_posX, im.m_posY, im.m_layoutWidth, im.m_layoutHeight, im.m_scaleX, im.m_scaleY};
+}
+
+} // namespace
+
+class tst_OverlayDrag : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void textBoxIsKnownAfterAPush();
+    void rightEdgeToTheBorder_data();
+    void rightEdgeToTheBorder();
+    void topmostPicking_data();
+    void topmostPicking();
+    void moveOverNothingLeavesTheArrow();
+
+private:
+    bool open();
+    void push(const VEWatermarkSettings& ws);
+    void drag(QWidget* frame, QPoint from, QPoint offset);
+    VEWatermarkSettings current() const;
+
+    std::unique_ptr<QWidget> m_host;
+    QMediaElementWindow* m_preview = nullptr;
+    QMediaBorderFrame* m_markFrame = nullptr;
+    std::unique_ptr<VelPlayerManager> m_player;
+    QString m_video;
+};
+
+void tst_OverlayDrag::initTestCase()
+{
+    ZV_Initialize_Library(1, 0);
+    const int32_t formats[2] = {0, 30};
+    ZV_SetFrameFormats_Library(formats, 2);
+    m_video = video640();
+    QVERIFY(!m_video.isEmpty());
+}
+
+void tst_OverlayDrag::init()
+{
+    m_host.reset(new QWidget);
+    m_host->resize(640, 360);
+    m_preview = new QMediaElementWindow(m_host.get());
+    m_preview->setGeometry(0, 0, 640, 360);
+    m_markFrame = new QMediaBorderFrame(m_host.get());
+    m_markFrame->setGeometry(m_preview->geometry());
+    m_host->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_host.get()));
+    m_player.reset(new VelPlayerManager);
+    m_player->setMediaPreviewWindow(m_preview);
+    // The preview form's wiring: frame positions are surface positions.
+    VelPlayerManager* p = m_player.get();
+    connect(m_markFrame, SIGNAL(emitMousePressEvent(QMouseEvent*)), p,
+            SLOT(mouseWatermarkPressEvent(QMouseEvent*)));
+    connect(m_markFrame, SIGNAL(emitMouseMoveEvent(QMouseEvent*)), p,
+            SLOT(mouseWatermarkMoveEvent(QMouseEvent*)));
+    connect(m_markFrame, SIGNAL(emitMouseReleaseEvent(QMouseEvent*)), p,
+            SLOT(mouseWatermarkReleaseEvent(QMouseEvent*)));
+}
+
+void tst_OverlayDrag::cleanup()
+{
+    m_player.reset();
+    m_host.reset();
+}
+
+bool tst_OverlayDrag::open()
+{
+    if (!m_player->createrPlayer(true) || !m_player->setPlayFile(m_video, VEEditConfig(), 3, 0))
+        return false;
+    m_player->resizeVideoWindow();
+    // The player lays overlays out on a picture: wait for the first one.
+    VelPlayerClass* codec = m_player->getPlayerClass();
+    uint8_t* picture = nullptr;
+    const bool shown = QTest::qWaitFor([&] { return (picture = codec->CaptureVideoImage_Player(0, 0, 0)) != nullptr; }, 20000);
+    codec->FreeVideoImage_Player(picture);
+    return shown;
+}
+
+void tst_OverlayDrag::push(const VEWatermarkSettings& ws)
+{
+    m_player->setCurrentWatermarkSettings(ws, 0, true);
+}
+
+void tst_OverlayDrag::drag(QWidget* frame, QPoint from, QPoint offset)
+{
+    EditorMouse::press(frame, from);
+    EditorMouse::move(frame, from + offset / 2, Qt::LeftButton);
+    EditorMouse::move(frame, from + offset, Qt::LeftButton);
+    EditorMouse::release(frame, from + offset);
+}
+
+VEWatermarkSettings tst_OverlayDrag::current() const
+{
+    VEWatermarkSettings ws;
+    int index = -1;
+    m_player->getCurrentWatermarkSettings(ws, index);
+    return ws;
+}
+
+void tst_OverlayDrag::textBoxIsKnownAfterAPush()
+{
+    QVERIFY(open());
+    QSignalSpy placed(m_player.get(), &VelPlayerManager::emitWatermarkRectChange);
+    push(textMark());
+    QCOMPARE(placed.count(), 1);
+    QCOMPARE(placed.at(0).at(1).toInt(), 0);
+    const VEWatermarkSettings back = current();
+    QVERIFY(back.m_textSettings.m_layoutWidth > 0.0);
+    QVERIFY(back.m_textSettings.m_layoutHeight > 0.0);
+    QCOMPARE(back.m_imageSettings.m_layoutWidth, 0.0);
+    QCOMPARE(placed.at(0).at(0).value<VEWatermarkSettings>(), back);
+}
+
+void tst_OverlayDrag::rightEdgeToTheBorder_data()
+{
+    QTest::addColumn<bool>("text");
+    QTest::addColumn<double>("tolerance"); // of the box the player lays out at the new scale
+    // A text box is not quite proportional to its scale (outline and shadow do
+    // not scale with it); a picture is.
+    QTest::newRow("text") << true << 0.1;
+    QTest::newRow("image") << false << 0.01;
+}
+
+void tst_OverlayDrag::rightEdgeToTheBorder()
+{
+    QFETCH(bool, text);
+    QFETCH(double, tolerance);
+    QVERIFY(open());
+    VEWatermarkSettings ws;
+    if (text) {
+        ws = textMark();
+    } else {
+        ws.m_imageSettings.m_imageFile = TestMedia::tinyPng().toUtf8();
+        ws.m_imageSettings.m_posX = 0.1;
+        ws.m_imageSettings.m_posY = 0.1;
+    }
+    push(ws);
+    const Box before = box(current(), text);
+    QVERIFY(before.width > 0.0 && before.height > 0.0);
+    const int left = int(before.x * 640);
+    const int right = int(before.width * 640 + left);
+    const int middle = int(before.y * 360) + int(before.height * 360 / 2);
+    QSignalSpy dragged(m_player.get(), &VelPlayerManager::emitWatermarkSettingChange);
+    EditorMouse::press(m_markFrame, QPoint(right, middle));
+    QCOMPARE(m_markFrame->cursor().shape(), Qt::SizeHorCursor);
+    EditorMouse::move(m_markFrame, QPoint(right + 2000, middle), Qt::LeftButton);
+    EditorMouse::release(m_markFrame, QPoint(right + 2000, middle));
+    QCOMPARE(dragged.count(), 1);
+    QCOMPARE(dragged.at(0).at(1).toInt(), 0);
+    // The box was stretched to the border, 1 - x wide, and the scale follows
+    // that width; the height keeps its scale.
+    const Box sent = box(dragged.at(0).at(0).value<VEWatermarkSettings>(), text);
+    QCOMPARE(sent.scaleX, uint32_t((1.0 - before.x) / before.width * 100 + 0.5));
+    QCOMPARE(sent.scaleY, before.scaleY);
+    const Box after = box(current(), text);
+    QCOMPARE(after.x, before.x);
+    QVERIFY2(std::abs(after.width - (1.0 - before.x)) < tolerance, qPrintable(QString::number(after.width)));
+}
+
+void tst_OverlayDrag::topmostPicking_data()
+{
+    QTest::addColumn<uint32_t>("topmost");
+    QTest::addColumn<QPoint>("press");
+    QTest::addColumn<bool>("textMoves");
+    QTest::newRow("text on top, where both are") << 1u << QPoint(74, 46) << true;
+    QTest::newRow("image on top, where both are") << 0u << QPoint(74, 46) << false;
+    QTest::newRow("text on top, image alone") << 1u << QPoint(74, 200) << false;
+}
+
+void tst_OverlayDrag::topmostPicking()
+{
+    QFETCH(uint32_t, topmost);
+    QFETCH(QPoint, press);
+    QFETCH(bool, textMoves);
+    QVERIFY(open());
+    VEWatermarkSettings ws = textMark(topmost);
+    ws.m_imageSettings.m_imageFile = TestMedia::tinyPng().toUtf8();
+    ws.m_imageSettings.m_posX = 0.1;
+    ws.m_imageSettings.m_posY = 0.1;
+    ws.m_imageSettings.m_scaleX = 400; // 256 x 192: reaches well below the text
+    ws.m_imageSettings.m_scaleY = 400;
+    push(ws);
+    const VEWatermarkSettings before = current();
+    QVERIFY(before.m_imageSettings.m_layoutHeight * 360 > 200 - 36);
+    QVERIFY(before.m_textSettings.m_layoutHeight * 360 < 200 - 36);
+
+    drag(m_markFrame, press, QPoint(32, 18));
+    const VEWatermarkSettings after = current();
+    const double textMoved = after.m_textSettings.m_posX - before.m_textSettings.m_posX;
+    const double imageMoved = after.m_imageSettings.m_posX - before.m_imageSettings.m_posX;
+    QVERIFY2(std::abs((textMoves ? textMoved : imageMoved) - 0.05) < 1e-3,
+             qPrintable(QStringLiteral("%1 %2").arg(textMoved).arg(imageMoved)));
+    QVERIFY(std::abs(textMoves ? imageMoved : textMoved) < 1e-3);
+    QCOMPARE(after.m_textSettings.m_topmost, textMoves ? 1u : 0u);
+}
+
+void tst_OverlayDrag::moveOverNothingLeavesTheArrow()
+{
+    QVERIFY(open());
+    push(textMark());
+    const Box b = box(current(), true);
+    EditorMouse::move(m_markFrame, QPoint(int((b.x + b.width / 2) * 640), int((b.y + b.height / 2) * 360)));
+    QCOMPARE(m_markFrame->cursor().shape(), Qt::SizeAllCursor);
+    EditorMouse::move(m_markFrame, QPoint(600, 300));
+    QCOMPARE(m_markFrame->cursor().shape(), Qt::ArrowCursor);
+}
+
+QTEST_MAIN(tst_OverlayDrag)
+#include "tst_overlaydrag.moc"
