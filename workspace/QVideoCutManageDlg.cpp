@@ -214,6 +214,10 @@ void QVideoCutManageDlg::retranslateUi()
     m_btnStyleList->setToolTip(tr("Free Mode"));
     m_chkMerger->setText(tr("Merge Segments"));
     m_chkMerger->adjustSize();
+    // The caption's rectangle was taken at the old width: widen it with the box.
+    m_chkMerger->resize(m_chkMerger->width() + 4, m_chkMerger->height());
+    m_chkMerger->setTextRect(QRect(QPoint(m_chkMerger->imageRect().width() + 5, 0),
+                                   QPoint(m_chkMerger->width() - 1, m_chkMerger->height() - 1)));
     for (QVideoConvertItem* row : qAsConst(m_rows))
         row->retranslateUi();
     layoutHeader();
