@@ -2,6 +2,7 @@
 // QCoreApplication event loop: outputs, states, clean-up after failures and stops.
 #include "ConvertFixtures.h"
 #include "TestMedia.h"
+#include "TestProfiles.h"
 
 #include "QAttributeSettingHolder.h"
 #include "QConverterOperate.h"
@@ -35,29 +36,10 @@ namespace {
 constexpr uint64_t kSecond = 1000000;
 constexpr int kRunLimitMs = 45000;
 
-int leadingNumber(const std::string &text)
-{
-    return QString::fromStdString(text).section(' ', 0, 0).toInt();
-}
-
 // The output profile the settings panel would build from a shipped preset.
 void usePreset(const char *category, const char *id)
 {
-    static QPlistRead reader(std::string(ZV_SOURCE_DIR) + "/resources/profile/profiles_mac.plist");
-    const FormatAllInfo info = *reader.GetFormatInfoForPlist(category, id, "", "", "", "");
-    AttributeSetting &a = *QAttributeSettingHolder::attributeSetting();
-    a = AttributeSetting();
-    a.nQuality = 90;
-    a.fileExtend = QString::fromStdString(info.ext);
-    a.fileFormat = QString::fromStdString(VelAVCodecAnalysis::formatOfFourCC(info.ext));
-    a.VEncoder = QString::fromStdString(info.videoEncoder);
-    a.VCodecsId = int(VelAVCodecAnalysis::codecIDOfFourcc(info.videoEncoder));
-    a.VBitRate = leadingNumber(info.videoBitRateDefault);
-    a.AEncoder = QString::fromStdString(info.audioEncoder);
-    a.ACodecsId = int(VelAVCodecAnalysis::codecIDOfFourcc(info.audioEncoder));
-    a.AChannel = leadingNumber(info.channel);
-    a.ASampleRate = leadingNumber(info.sampleRate);
-    a.ABitRate = leadingNumber(info.audioBitRateDefault);
+    TestProfiles::usePreset(std::string(ZV_SOURCE_DIR) + "/resources/profile/profiles_mac.plist", category, id);
 }
 
 void useLosslessMp4()

@@ -4,6 +4,7 @@
 // film) and segments_converting.png (a run in progress). Settings and outputs
 // go to a throw-away HOME, never to the user's.
 #include "MainWindow.h"
+#include "SnapshotSupport.h"
 #include "QDualSlider.h"
 #include "QFontLoader.h"
 #include "QIAnyUtil.h"
@@ -24,21 +25,8 @@
 
 namespace {
 
-void settle(int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-bool save(QWidget* widget, const QString& file)
-{
-    const bool ok = widget->grab().save(file);
-    QTextStream(stdout) << (ok ? "wrote " : "could not write ") << file << " (" << widget->width() << "x"
-                        << widget->height() << ")\n";
-    return ok;
-}
+using SnapshotSupport::save;
+using SnapshotSupport::settle;
 
 void mark(MainWindow& window, double start, double end, bool add)
 {
@@ -59,16 +47,9 @@ void mark(MainWindow& window, double start, double end, bool add)
 int main(int argc, char** argv)
 {
     QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_DATA_HOME", (home.path() + "/.local/share").toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
-    qputenv("ZV_AUDIO", "null");
+    SnapshotSupport::useHome(home);
     QApplication app(argc, argv);
-    QFontLoader::loadApplicationFonts(QIAnyUtil::getResourcePath());
-    QFont font = QApplication::font();
-    font.setFamily(QStringLiteral("Tahoma"));
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    SnapshotSupport::useApplicationFont();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(folder);
 

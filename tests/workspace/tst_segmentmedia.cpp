@@ -1,11 +1,10 @@
 #include "MessageBoxAnswerer.h"
 #include "SegmentFixtures.h"
 #include "TestMedia.h"
+#include "TestProfiles.h"
 
 #include "QConverterOperate.h"
 #include "QIAnyUtil.h"
-#include "QPlistRead.h"
-#include "VelAVCodecAnalysis.h"
 #include "QImageButtonEx.h"
 #include "QSimpleTimeLine.h"
 #include "QTimeContainer.h"
@@ -22,34 +21,10 @@
 
 using namespace SegmentFixtures;
 
-namespace {
-
-int leadingNumber(const std::string& text)
+static void usePreset(const char* category, const char* id)
 {
-    return QString::fromStdString(text).section(' ', 0, 0).toInt();
+    TestProfiles::usePreset((QIAnyUtil::getResourcePath() + "/profile/profiles_mac.plist").toStdString(), category, id);
 }
-
-// The output profile the settings panel builds from a shipped encoding preset.
-void usePreset(const char* category, const char* id)
-{
-    static QPlistRead reader((QIAnyUtil::getResourcePath() + "/profile/profiles_mac.plist").toStdString());
-    const FormatAllInfo info = *reader.GetFormatInfoForPlist(category, id, "", "", "", "");
-    AttributeSetting& a = *QAttributeSettingHolder::attributeSetting();
-    a = AttributeSetting();
-    a.nQuality = 90;
-    a.fileExtend = QString::fromStdString(info.ext);
-    a.fileFormat = QString::fromStdString(VelAVCodecAnalysis::formatOfFourCC(info.ext));
-    a.VEncoder = QString::fromStdString(info.videoEncoder);
-    a.VCodecsId = int(VelAVCodecAnalysis::codecIDOfFourcc(info.videoEncoder));
-    a.VBitRate = leadingNumber(info.videoBitRateDefault);
-    a.AEncoder = QString::fromStdString(info.audioEncoder);
-    a.ACodecsId = int(VelAVCodecAnalysis::codecIDOfFourcc(info.audioEncoder));
-    a.AChannel = leadingNumber(info.channel);
-    a.ASampleRate = leadingNumber(info.sampleRate);
-    a.ABitRate = leadingNumber(info.audioBitRateDefault);
-}
-
-} // namespace
 
 // The segment list on real files: the film of the time line and a conversion
 // run started, stopped and failed from the panel.

@@ -4,6 +4,7 @@
 // picture) and loading.png (the loading dialog during an add). Settings go to
 // a throw-away HOME, never to the user's.
 #include "MainWindow.h"
+#include "SnapshotSupport.h"
 #include "QFontLoader.h"
 #include "QIAnyUtil.h"
 #include "QLoadingDlg.h"
@@ -20,37 +21,17 @@
 
 namespace {
 
-void settle(int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-bool save(QWidget *widget, const QString &file)
-{
-    const bool ok = widget->grab().save(file);
-    QTextStream(stdout) << (ok ? "wrote " : "could not write ") << file << " (" << widget->width() << "x"
-                        << widget->height() << ")\n";
-    return ok;
-}
+using SnapshotSupport::save;
+using SnapshotSupport::settle;
 
 } // namespace
 
 int main(int argc, char **argv)
 {
     QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_DATA_HOME", (home.path() + "/.local/share").toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
-    qputenv("ZV_AUDIO", "null");
+    SnapshotSupport::useHome(home);
     QApplication app(argc, argv);
-    QFontLoader::loadApplicationFonts(QIAnyUtil::getResourcePath());
-    QFont font = QApplication::font();
-    font.setFamily(QStringLiteral("Tahoma"));
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    SnapshotSupport::useApplicationFont();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(folder);
 
