@@ -57,7 +57,11 @@ QVideoCutManageDlg::~QVideoCutManageDlg()
     // The worker must be gone before the members it reads and the signal it
     // emits on; it is aborted first so a picture being decoded does not hold us.
     stopThumbnailWorker();
-    // A run still going when the window goes: stop it and remove its partial output.
+    // A run still going when the window goes: stop it and remove its partial
+    // output, telling nobody (the window around us is already half gone).
+    blockSignals(true);
+    if (m_converter)
+        QObject::disconnect(m_converter, nullptr, this, nullptr);
     stopConversionForClose();
     qDeleteAll(m_rows);
     m_rows.clear();

@@ -45,6 +45,7 @@ bool QVideoCutManageDlg::stopConversionForClose()
 {
     if (!m_converter || !m_bConverting)
         return false;
+    m_bConverting = false;
     // StopConvert joins the converter's worker, whose last act is to post its
     // stopped report; delivering that report now runs the driver's clean-up
     // (partial file and empty folder) before the event loop goes away.

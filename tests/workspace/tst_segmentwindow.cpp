@@ -87,6 +87,7 @@ private slots:
     void outputRootThatCannotBeMade();
     void failedRunThroughTheWindow();
     void closingDuringARun();
+    void windowDestroyedDuringARun();
 
 private:
     void startWindow(bool lossless);
@@ -338,6 +339,18 @@ void TestSegmentWindow::closingDuringARun()
     QCOMPARE(answerer.messages.size(), 1);
     QVERIFY(!QDir(folder).exists());
     QTRY_VERIFY(!m_window->isVisible());
+}
+
+void TestSegmentWindow::windowDestroyedDuringARun()
+{
+    startWindow(false);
+    m_window->addImportFile(QStringList{m_longClip});
+    QTest::mouseClick(m_window->m_videoCutToolbar->m_btnConvert, Qt::LeftButton);
+    const QString folder = QConverterOperate::getOutputDir();
+    QTRY_VERIFY_WITH_TIMEOUT(!QDir(folder).entryList(QDir::Files).isEmpty(), 60000);
+    m_window.reset();
+    QVERIFY(!QDir(folder).exists());
+    MainWindow::m_bIsConverting = false; // the window that would have lowered it is gone
 }
 
 QTEST_MAIN(TestSegmentWindow)
