@@ -128,7 +128,7 @@ void SubtitleBurner::take(const std::vector<SubtitleEvent> &events)
         if (e.bitmap) {
             if (!m_pictures.empty() && m_pictures.back().event.endUs < 0)
                 m_pictures.back().event.endUs = e.startUs;
-            m_pictures.push_back(Shown{e, {}});
+            m_pictures.push_back(Shown{e, {}, 0, 0});
             continue;
         }
         m_text.push_back(e);
@@ -155,18 +155,19 @@ void SubtitleBurner::drawPictures(AVFrame *picture, int64_t us)
         const int cw = e.canvasWidth > 0 ? e.canvasWidth : picture->width;
         const int ch = e.canvasHeight > 0 ? e.canvasHeight : picture->height;
         const double sx = double(picture->width) / cw, sy = double(picture->height) / ch;
-        if (s.scaled.size() != e.pictures.size() || s.scaled.empty()
-            || s.scaled.front().x != int(e.pictures.front().x * sx) || s.scaled.front().y != int(e.pictures.front().y * sy)) {
+        if (s.scaledWidth != picture->width || s.scaledHeight != picture->height) {
             s.scaled.clear();
             for (const SubtitlePicture &p : e.pictures)
                 s.scaled.push_back(scalePicture(p, sx, sy));
+            s.scaledWidth = picture->width;
+            s.scaledHeight = picture->height;
         }
         for (const SubtitlePicture &p : s.scaled)
             blendArgb(picture, p.argb.data(), p.x, p.y, p.width, p.height);
     }
 }
 
-void SubtitleBurner::burn(AVFrame *picture, int64_t mediaUs, int waitMs)
+void SubtitleBurner::burn(AVFrame *picture, int64_t mediaUs, int waitMs, const std::atomic<bool> *cancel)
 {
     if (!active() || !canBlendOnto(picture->format))
         return;
@@ -174,7 +175,7 @@ void SubtitleBurner::burn(AVFrame *picture, int64_t mediaUs, int waitMs)
     const int64_t us = mediaUs - m_style.delay;
     if (m_loader) {
         std::vector<SubtitleEvent> events;
-        m_loader->take(us, waitMs, events);
+        m_loader->take(us, waitMs, cancel, events);
         take(events);
     }
     if (!m_pictures.empty())

@@ -37,14 +37,16 @@ public:
     // Captions ride on the decoded pictures (A53 side data): feed each one.
     void feedCaptions(const AVFrame *decoded, int64_t mediaUs);
     // Draws what shows at media time `mediaUs` onto a writable 8-bit 4:2:0
-    // picture. waitMs bounds the wait for the reader (< 0: until it got there).
-    void burn(AVFrame *picture, int64_t mediaUs, int waitMs);
+    // picture. waitMs bounds the wait for the reader (< 0: until it got there),
+    // which also ends when `cancel` (may be null) is raised.
+    void burn(AVFrame *picture, int64_t mediaUs, int waitMs, const std::atomic<bool> *cancel);
 
 private:
     enum class Kind { None, Stream, File, Captions };
     struct Shown {
         SubtitleEvent event;
-        std::vector<SubtitlePicture> scaled; // at the picture's size
+        std::vector<SubtitlePicture> scaled; // at the picture size below
+        int scaledWidth = 0, scaledHeight = 0;
     };
 
     void take(const std::vector<SubtitleEvent> &events);

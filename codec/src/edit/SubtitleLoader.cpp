@@ -2,6 +2,7 @@
 
 #include "core/Log.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace zv::edit {
@@ -167,14 +168,15 @@ void SubtitleLoader::readLoop()
     m_cv.notify_all();
 }
 
-void SubtitleLoader::take(int64_t us, int limitMs, std::vector<SubtitleEvent> &out)
+void SubtitleLoader::take(int64_t us, int limitMs, const std::atomic<bool> *cancel, std::vector<SubtitleEvent> &out)
 {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point until = Clock::now() + std::chrono::milliseconds(std::max(limitMs, 0));
     std::unique_lock<std::mutex> lock(m_mutex);
-    auto ready = [&] { return m_done || m_readUs > us || m_scope.abort; };
-    if (limitMs < 0)
-        m_cv.wait(lock, ready);
-    else
-        m_cv.wait_for(lock, std::chrono::milliseconds(limitMs), ready);
+    auto ready = [&] { return m_done || m_readUs > us || m_scope.abort || !m_thread.joinable(); };
+    // Short slices, so a stop of the owner is noticed while waiting.
+    while (!ready() && !(cancel && *cancel) && (limitMs < 0 || Clock::now() < until))
+        m_cv.wait_for(lock, std::chrono::milliseconds(20));
     for (SubtitleEvent &e : m_events)
         out.push_back(std::move(e));
     m_events.clear();

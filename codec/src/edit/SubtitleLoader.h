@@ -38,8 +38,9 @@ public:
     int canvasHeight() const { return m_canvasH; }
 
     // Waits until the stream was read up to media time `us` (or its end),
-    // for at most `limitMs` (< 0: no limit); then moves the new events out.
-    void take(int64_t us, int limitMs, std::vector<SubtitleEvent> &out);
+    // for at most `limitMs` (< 0: no limit) and while `cancel` (may be null)
+    // stays down; then moves the new events out.
+    void take(int64_t us, int limitMs, const std::atomic<bool> *cancel, std::vector<SubtitleEvent> &out);
 
 private:
     void readLoop();

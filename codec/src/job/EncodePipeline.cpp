@@ -520,7 +520,7 @@ int EncodePipeline::burnSubtitles(AVFrame *picture, int64_t outputUs, std::strin
         *error = errorText(err, "cannot draw the subtitles");
         return err;
     }
-    m_subtitles.burn(picture, m_startUs + int64_t(outputUs * m_tempo), -1);
+    m_subtitles.burn(picture, m_startUs + int64_t(outputUs * m_tempo), -1, m_worker ? &m_worker->abort : nullptr);
     return 0;
 }
 

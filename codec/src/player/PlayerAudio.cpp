@@ -55,6 +55,7 @@ struct AudioRun {
     AudioTempo tempo;
     JobConfig edit;                 // the settings the sound was last built from
     uint64_t editVersion = ~uint64_t(0);
+    int outRate = 0, outChannels = 0;
     int64_t nextUs = 0;     // media time after the last frame decoded
     int64_t tempoUs = -1;   // media time of the next sample out of the tempo graph
 };
@@ -69,14 +70,21 @@ void Player::audioFrameDecoded(AVFrame *frame, int serial, const PlayerRequest &
     run.nextUs = pts + int64_t(frame->nb_samples) * 1000000 / std::max(frame->sample_rate, 1);
 
     std::vector<int16_t> buf;
-    if (const uint64_t version = m_settingsVersion; version != run.editVersion) {
+    // The graph is looked at again only when a setting changed.
+    const uint64_t version = m_settingsVersion;
+    const uint32_t rate = uint32_t(m_ratePercent.load()), speed = uint32_t(m_speedPercent.load());
+    const bool changed = version != run.editVersion || rate != run.edit.rate || speed != run.edit.speed
+        || outRate != run.outRate || outCh != run.outChannels;
+    if (version != run.editVersion) {
         std::lock_guard<std::mutex> lock(m_settingsMutex);
         run.edit = m_settings.edit;
         run.editVersion = version;
     }
-    run.edit.rate = uint32_t(m_ratePercent.load());
-    run.edit.speed = uint32_t(m_speedPercent.load());
-    if (run.tempo.configure(run.edit, outRate, outCh))
+    run.edit.rate = rate;
+    run.edit.speed = speed;
+    run.outRate = outRate;
+    run.outChannels = outCh;
+    if (changed && run.tempo.configure(run.edit, outRate, outCh))
         run.tempoUs = -1;
     double tempo = 1.0;
     if (run.tempo.neutral()) {

@@ -51,7 +51,7 @@ FramePtr Player::burnSubtitles(FramePtr picture, int64_t ptsUs)
         zvLog("player: cannot draw the subtitles: %s", avErrorText(err).c_str());
         return picture;
     }
-    m_subtitles.burn(picture.get(), ptsUs, kSubtitleWaitMs);
+    m_subtitles.burn(picture.get(), ptsUs, kSubtitleWaitMs, &m_quit);
     return picture;
 }
 
