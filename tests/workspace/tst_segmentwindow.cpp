@@ -88,6 +88,7 @@ private slots:
     void failedRunThroughTheWindow();
     void closingDuringARun();
     void windowDestroyedDuringARun();
+    void addingStopsAtAHundred();
 
 private:
     void startWindow(bool lossless);
@@ -351,6 +352,25 @@ void TestSegmentWindow::windowDestroyedDuringARun()
     m_window.reset();
     QVERIFY(!QDir(folder).exists());
     MainWindow::m_bIsConverting = false; // the window that would have lowered it is gone
+}
+
+void TestSegmentWindow::addingStopsAtAHundred()
+{
+    startWindow(true);
+    m_window->addImportFile(QStringList{m_clip});
+    markSegment(2, 7, false);
+    // A new segment is the whole file, whatever the selected one's range.
+    QTest::mouseClick(list()->addButton(), Qt::LeftButton);
+    VelVideoConvertItem* added = list()->getSelectItem()->getItemInfo();
+    QCOMPARE(added->m_trimStart, 0ULL);
+    QCOMPARE(added->m_trimEnd, added->m_duration);
+    QCOMPARE(added->Index(), 1);
+    for (int i = 2; i < 100; ++i)
+        m_window->OnBtnAddItem();
+    QCOMPARE(list()->rows().size(), 100);
+    m_window->OnBtnAddItem();
+    QCOMPARE(list()->rows().size(), 100);
+    QCOMPARE(VelVideoConvertManager::getConvertManagerObject()->GetItem(99)->Index(), 99);
 }
 
 QTEST_MAIN(TestSegmentWindow)
