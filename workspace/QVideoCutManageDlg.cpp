@@ -466,12 +466,3 @@ void QVideoCutManageDlg::dropEvent(QDropEvent* event)
         event->acceptProposedAction();
     }
 }
-
-void QVideoCutManageDlg::OnEdit()
-{
-    // The editing dialog is not part of the workspace yet.
-}
-
-void QVideoCutManageDlg::respondEditEmit()
-{
-}

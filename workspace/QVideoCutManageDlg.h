@@ -159,6 +159,8 @@ private:
     void resolveOverlaps();
     static TimeItemInfo lineRecordOf(const VelVideoConvertItem* item);
     void stopThumbnailWorker();
+    void editSegment(QVideoConvertItem* row);
+    void showEditTip();
     QImage GetVideoImage(VelInfoClass* info, uint64_t time);
 
     // Header and list widgets of the form.

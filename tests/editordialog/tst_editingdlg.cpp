@@ -1,0 +1,397 @@
+#include "TestMedia.h"
+
+#include "QAdjustOperationForm.h"
+#include "QAttributeSettingHolder.h"
+#include "QCustomTimeEdit.h"
+#include "QEditTipDlg.h"
+#include "QImageButton.h"
+#include "QMessageOpacityForm.h"
+#include "QProgressIndicator.h"
+#include "QTrimOperationForm.h"
+#include "QVedioEditSettingXml.h"
+#include "QVideoConvertItem.h"
+#include "QVideoCutManageDlg.h"
+#include "QVideoEditTag.h"
+#include "QVideoEditingDlg.h"
+#include "QVideoEditingSettings.h"
+#include "QVideoSettingXml.h"
+#include "VelPlayerManager.h"
+#include "VelVideoConvertItem.h"
+#include "VelVideoConvertManager.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+constexpr uint64_t kSecond = 1000000ULL;
+constexpr uint64_t kFrame = 40000ULL;
+
+QString writeText(const QString& name, const QByteArray& text)
+{
+    const QString path = TestMedia::mediaDir() + "/" + name;
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(text);
+    return path;
+}
+
+QVideoEditingDlg* openDialog()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* dlg = qobject_cast<QVideoEditingDlg*>(widget);
+        if (dlg && dlg->isVisible())
+            return dlg;
+    }
+    return nullptr;
+}
+}
+
+// The editing dialog driven from the real segment manager over a 10 s MKV with
+// two chapters, two SubRip tracks and a tone.
+class TestEditingDlg : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void loadsBehindTheWaitAndPlays();
+    void trimToTheHandles();
+    void chapterPickAndFrameSteps();
+    void adjustAppliedToAll();
+    void okWithinTheTypingDelayKeepsTheSize();
+    void cancelKeepsOnlyApplyToAll();
+    void editTipInLosslessMode();
+    void snapshots();
+
+private:
+    void addSegments(const QList<QPair<double, double>>& ranges);
+    // Clicks the row's edit button and runs the steps once the dialog has loaded;
+    // returns whether the steps ran.
+    bool edit(int row, const std::function<void(QVideoEditingDlg*)>& steps);
+
+    QString m_clip;
+    std::unique_ptr<QVideoCutManageDlg> m_panel;
+    std::unique_ptr<QTemporaryDir> m_shots;
+};
+
+void TestEditingDlg::initTestCase()
+{
+    qRegisterMetaType<uint64_t>("uint64_t");
+    const QString srt1 = writeText("edit_a.srt", "1\n00:00:00,500 --> 00:00:03,000\nfirst\n\n");
+    const QString srt2 = writeText("edit_b.srt", "1\n00:00:01,000 --> 00:00:04,000\nsecond\n\n");
+    const QString meta = writeText("edit_chapters.txt", ";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=4000\n"
+                                                        "title=One\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=4000\nEND=10000\n"
+                                                        "title=Two\n");
+    m_clip = TestMedia::make("edit_chapters.mkv",
+                             {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=10", "-f", "lavfi", "-i",
+                              "sine=frequency=440:duration=10", "-i", srt1, "-i", srt2, "-i", meta, "-map", "0:v",
+                              "-map", "1:a", "-map", "2:s", "-map", "3:s", "-map_chapters", "4", "-c:v", "libx264",
+                              "-g", "25", "-preset", "ultrafast", "-pix_fmt", "yuv420p", "-c:a", "aac", "-c:s", "srt"});
+    QVERIFY(!m_clip.isEmpty());
+}
+
+void TestEditingDlg::init()
+{
+    VelVideoConvertManager::getConvertManagerObject()->ClearItems();
+    QVideoSettingXml::GetItemValue("LISTMODEL_ITEM", "ListModel_Line", "N");
+    QVideoSettingXml::SetItemValue("LISTMODEL_ITEM", "ListModel_Line", "N");
+    QAttributeSettingHolder::attributeSetting()->bLossless = false;
+    m_shots.reset(new QTemporaryDir);
+    QVedioEditSettingXml::getCaptureImgSuffix();
+    QVedioEditSettingXml::setCaptureImgSuffix("PNG");
+    QVedioEditSettingXml::setCaptrueImaPath(m_shots->path());
+    m_panel.reset(new QVideoCutManageDlg);
+    m_panel->resize(720, 300);
+    m_panel->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_panel.get()));
+    m_panel->OnStyleList();
+}
+
+void TestEditingDlg::cleanup()
+{
+    m_panel.reset();
+    VelVideoConvertManager::getConvertManagerObject()->ClearItems();
+}
+
+void TestEditingDlg::addSegments(const QList<QPair<double, double>>& ranges)
+{
+    VelVideoConvertManager* manager = VelVideoConvertManager::getConvertManagerObject();
+    for (int i = 0; i < ranges.size(); ++i) {
+        VelVideoConvertItem* item = manager->CreateConvertItemInfo(m_clip, -1, false);
+        QVERIFY(item);
+        item->m_trimStart = uint64_t(ranges[i].first * kSecond);
+        item->m_trimEnd = uint64_t(ranges[i].second * kSecond);
+        item->m_bSelected = i == 0;
+        m_panel->addConvertItem(item);
+    }
+}
+
+bool TestEditingDlg::edit(int row, const std::function<void(QVideoEditingDlg*)>& steps)
+{
+    bool ran = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, [&] {
+        QVideoEditingDlg* dlg = openDialog();
+        if (!dlg || !dlg->isLoaded())
+            return;
+        poll.stop();
+        ran = true;
+        steps(dlg);
+        // A failed check returns early: end the dialog so the test goes on.
+        if (openDialog() == dlg && dlg->isVisible())
+            dlg->done(0);
+    });
+    poll.start(10);
+    QTest::mouseClick(m_panel->rows().at(row)->editButton(), Qt::LeftButton);
+    return ran;
+}
+
+void TestEditingDlg::loadsBehindTheWaitAndPlays()
+{
+    addSegments({{0, 10}});
+    bool sawSpinner = false;
+    bool survivedLoading = false;
+    bool sawLoading = false;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, [&] {
+        QVideoEditingDlg* dlg = openDialog();
+        if (!dlg || dlg->isLoaded())
+            return;
+        sawLoading = true;
+        sawSpinner = sawSpinner || dlg->busyIndicator()->isVisible();
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(dlg, &escape);
+        QCloseEvent request;
+        QApplication::sendEvent(dlg, &request);
+        survivedLoading = dlg->isVisible();
+    });
+    watch.start(5);
+    bool playing = false;
+    bool spinnerGone = false;
+    QVERIFY(edit(0, [&](QVideoEditingDlg* dlg) {
+        watch.stop();
+        spinnerGone = !dlg->busyIndicator()->isVisible();
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg->trimForm()->m_btnPause->isHidden(), 20000);
+        playing = true;
+        QTest::mouseClick(dlg->m_btnCancel, Qt::LeftButton);
+    }));
+    QVERIFY(sawLoading);
+    QVERIFY(sawSpinner);
+    QVERIFY(survivedLoading);
+    QVERIFY(spinnerGone);
+    QVERIFY(playing);
+    QVERIFY(!openDialog());
+}
+
+void TestEditingDlg::trimToTheHandles()
+{
+    addSegments({{0, 10}});
+    QVERIFY(edit(0, [&](QVideoEditingDlg* dlg) {
+        QTrimOperationForm* trim = dlg->trimForm();
+        QVERIFY(!trim->m_cbbChater->isHidden());
+        trim->m_TrimDSlider->setStartValue(20);
+        trim->m_TrimDSlider->setEndValue(60);
+        QTest::mouseClick(trim->m_btnTrim, Qt::LeftButton);
+        QTest::mouseClick(dlg->m_btnOK, Qt::LeftButton);
+    }));
+    const VelVideoConvertItem* item = VelVideoConvertManager::getConvertManagerObject()->GetItem(0);
+    const auto near = [](uint64_t a, uint64_t b) { return (a > b ? a - b : b - a) <= kFrame; };
+    QVERIFY2(near(item->m_editConfig.m_trimStart, 2 * kSecond), qPrintable(QString::number(item->m_editConfig.m_trimStart)));
+    QVERIFY2(near(item->m_editConfig.m_trimEnd, 6 * kSecond), qPrintable(QString::number(item->m_editConfig.m_trimEnd)));
+    QVERIFY(near(item->m_trimStart, 2 * kSecond));
+    QVERIFY(near(item->m_trimEnd, 6 * kSecond));
+    QVERIFY(near(m_panel->rows().at(0)->startEdit()->getCurrentTime(), 2 * kSecond));
+    QVERIFY(near(m_panel->rows().at(0)->endEdit()->getCurrentTime(), 6 * kSecond));
+    // Entry 0 of the chapter list follows the trim.
+    QVERIFY(!item->m_editConfig.m_chapterList.isEmpty());
+    QVERIFY(near(item->m_editConfig.m_chapterList.at(0).m_startTime, 2 * kSecond));
+}
+
+void TestEditingDlg::chapterPickAndFrameSteps()
+{
+    addSegments({{0, 0}});
+    QVERIFY(edit(0, [&](QVideoEditingDlg* dlg) {
+        QTrimOperationForm* trim = dlg->trimForm();
+        QCOMPARE(trim->m_cbbChater->count(), 3);
+        QSignalSpy chapter(trim, &QTrimOperationForm::emitTrimChapter);
+        trim->m_cbbChater->setCurrentIndex(2);
+        QCOMPARE(chapter.size(), 1);
+        QCOMPARE(chapter.at(0).at(0).value<uint64_t>(), 4 * kSecond);
+        QVERIFY(chapter.at(0).at(1).value<uint64_t>() >= 10 * kSecond - kFrame);
+        QTRY_COMPARE(dlg->editingSettings()->getTrimStartTime(), 4 * kSecond);
+        // Trim with the handles untouched on an end-of-file record: never a wrapped length.
+        QTest::mouseClick(trim->m_btnReset, Qt::LeftButton);
+        QTest::mouseClick(trim->m_btnTrim, Qt::LeftButton);
+        const VEChapterInfo current = dlg->editingSettings()->getEditConfig().m_chapterList.at(0);
+        QVERIFY(current.m_endTime >= 10 * kSecond - kFrame);
+        QVERIFY(current.m_length <= current.m_endTime);
+        QVERIFY(!QString::fromUtf8(current.m_text).endsWith("-00:00:00"));
+        QVERIFY(trim->m_lblEndTime->text() != QStringLiteral("00:00:00.000"));
+
+        // Each next-frame click moves the start handle by one frame (0.4 % of 10 s).
+        QSignalSpy steps(dlg->playerManager(), &VelPlayerManager::emitStartEndProgressValue);
+        double previous = -1;
+        for (int k = 1; k <= 3; ++k) {
+            QTest::mouseClick(trim->m_btnNext, Qt::LeftButton);
+            QTRY_COMPARE_WITH_TIMEOUT(steps.size(), k, 10000);
+            const double percent = steps.last().at(0).toDouble();
+            if (previous >= 0) {
+                const double step = percent - previous;
+                QVERIFY2(qAbs(step - 0.4) < 0.1, qPrintable(QString::number(step)));
+            } else {
+                QVERIFY2(percent > 0 && percent < 1.0, qPrintable(QString::number(percent)));
+            }
+            previous = percent;
+            QVERIFY(qAbs(trim->m_TrimDSlider->getStartValue() * 100.0 - percent) < 0.5);
+        }
+        QTest::mouseClick(dlg->m_btnCancel, Qt::LeftButton);
+    }));
+}
+
+void TestEditingDlg::adjustAppliedToAll()
+{
+    addSegments({{0, 5}, {5, 10}});
+    QVERIFY(edit(0, [&](QVideoEditingDlg* dlg) {
+        QTest::mouseClick(dlg->editTag()->buttons().at(1), Qt::LeftButton);
+        QCOMPARE(dlg->currentTab(), 1);
+        QAdjustOperationForm* adjust = dlg->adjustForm();
+        QVERIFY(adjust->isVisible());
+        QTest::mouseClick(adjust->m_btnRotate_R_90, Qt::LeftButton);
+        adjust->m_leCropArea_W->selectAll();
+        QTest::keyClicks(adjust->m_leCropArea_W, "160");
+        adjust->m_leCropArea_H->selectAll();
+        QTest::keyClicks(adjust->m_leCropArea_H, "120");
+        VECropSettings s;
+        QTRY_VERIFY_WITH_TIMEOUT((dlg->editingSettings()->getCropSettings(s), qAbs(s.m_cropRect.height() - 0.5) < 1e-6),
+                                 10000);
+        QCOMPARE(s.m_cropRect.width(), 0.5);
+        adjust->m_cbbAspectRatio->setCurrentIndex(0);
+        emit adjust->m_buttonFrom->emitApplyToAll();
+        QTest::mouseClick(dlg->m_btnOK, Qt::LeftButton);
+    }));
+    VelVideoConvertManager* manager = VelVideoConvertManager::getConvertManagerObject();
+    for (int i = 0; i < 2; ++i) {
+        const VECropSettings& s = manager->GetItem(i)->m_editConfig.m_cropSettings;
+        QCOMPARE(s.m_rotation, 90);
+        QCOMPARE(s.m_aspectMode, 0);
+        QCOMPARE(s.m_cropRect, QRectF(0, 0, 0.5, 0.5));
+    }
+    // The other segment keeps its own range.
+    QCOMPARE(manager->GetItem(1)->m_trimStart, 5 * kSecond);
+    QCOMPARE(manager->GetItem(1)->m_trimEnd, 10 * kSecond);
+}
+
+void TestEditingDlg::okWithinTheTypingDelayKeepsTheSize()
+{
+    addSegments({{0, 10}});
+    QVERIFY(edit(0, [&](QVideoEditingDlg* dlg) {
+        QTest::mouseClick(dlg->editTag()->buttons().at(1), Qt::LeftButton);
+        QAdjustOperationForm* adjust = dlg->adjustForm();
+        adjust->m_leCropArea_H->selectAll();
+        QTest::keyClicks(adjust->m_leCropArea_H, "120");
+        QTest::mouseClick(dlg->m_btnOK, Qt::LeftButton);
+    }));
+    const VECropSettings& s = VelVideoConvertManager::getConvertManagerObject()->GetItem(0)->m_editConfig.m_cropSettings;
+    QCOMPARE(s.m_cropRect.height(), 0.5);
+}
+
+void TestEditingDlg::cancelKeepsOnlyApplyToAll()
+{
+    addSegments({{0, 5}, {5, 10}});
+    QVERIFY(edit(0, [&](QVideoEditingDlg* dlg) {
+        QTest::mouseClick(dlg->editTag()->buttons().at(1), Qt::LeftButton);
+        QAdjustOperationForm* adjust = dlg->adjustForm();
+        QTest::mouseClick(adjust->m_btnRotate_R_90, Qt::LeftButton);
+        emit adjust->m_buttonFrom->emitApplyToAll();
+        QTest::mouseClick(adjust->m_btnFlipH, Qt::LeftButton);
+        QTest::mouseClick(dlg->editTag()->buttons().at(0), Qt::LeftButton);
+        dlg->trimForm()->m_TrimDSlider->setStartValue(50);
+        QTest::mouseClick(dlg->trimForm()->m_btnTrim, Qt::LeftButton);
+        QTest::mouseClick(dlg->m_btnCancel, Qt::LeftButton);
+    }));
+    VelVideoConvertManager* manager = VelVideoConvertManager::getConvertManagerObject();
+    for (int i = 0; i < 2; ++i) {
+        const VEEditConfig& cfg = manager->GetItem(i)->m_editConfig;
+        QCOMPARE(cfg.m_cropSettings.m_rotation, 90);
+        QCOMPARE(cfg.m_cropSettings.m_mirror, 0);
+    }
+    QCOMPARE(manager->GetItem(0)->m_trimStart, uint64_t(0));
+    QCOMPARE(manager->GetItem(0)->m_editConfig.m_trimStart, uint64_t(0));
+}
+
+void TestEditingDlg::editTipInLosslessMode()
+{
+    addSegments({{0, 10}});
+    QAttributeSettingHolder::attributeSetting()->bLossless = true;
+    QVideoSettingXml::GetItemValue("EDIT_REMIND_ITEM", "isEditRemind", "Y");
+    QVideoSettingXml::SetItemValue("EDIT_REMIND_ITEM", "isEditRemind", "Y");
+    int tips = 0;
+    bool dialogGoneAtTip = false;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&] {
+        auto* tip = qobject_cast<QEditTipDlg*>(QApplication::activeModalWidget());
+        if (!tip || tip->property("answered").toBool())
+            return;
+        tip->setProperty("answered", true);
+        ++tips;
+        dialogGoneAtTip = !openDialog();
+        QTest::mouseClick(tip->m_chkNote, Qt::LeftButton);
+        QTest::mouseClick(tip->m_btnOk, Qt::LeftButton);
+    });
+    answer.start(10);
+    // Cancel never shows it.
+    QVERIFY(edit(0, [](QVideoEditingDlg* dlg) { QTest::mouseClick(dlg->m_btnCancel, Qt::LeftButton); }));
+    QCOMPARE(tips, 0);
+    QVERIFY(edit(0, [](QVideoEditingDlg* dlg) { QTest::mouseClick(dlg->m_btnOK, Qt::LeftButton); }));
+    QCOMPARE(tips, 1);
+    QVERIFY(dialogGoneAtTip);
+    QCOMPARE(QVideoSettingXml::GetItemValue("EDIT_REMIND_ITEM", "isEditRemind", "Y"), QStringLiteral("N"));
+    QVERIFY(edit(0, [](QVideoEditingDlg* dlg) { QTest::mouseClick(dlg->m_btnOK, Qt::LeftButton); }));
+    QCOMPARE(tips, 1);
+}
+
+void TestEditingDlg::snapshots()
+{
+    addSegments({{0, 10}});
+    QStringList messages;
+    QVERIFY(edit(0, [&](QVideoEditingDlg* dlg) {
+        QCOMPARE(dlg->snapshotSuffix(), QStringLiteral("PNG"));
+        dlg->playerManager()->onPause();
+        QTest::mouseClick(dlg->trimForm()->m_btnSnapshot, Qt::LeftButton);
+        messages << dlg->opacityForm()->m_lblText->text();
+        dlg->onSnapshot();
+        messages << dlg->opacityForm()->m_lblText->text();
+        QTest::mouseClick(dlg->m_btnCancel, Qt::LeftButton);
+    }));
+    QCOMPARE(messages, (QStringList{"Snapshot successfully!", "Snapshot successfully!"}));
+    const QStringList files = QDir(m_shots->path()).entryList(QDir::Files, QDir::Name);
+    QCOMPARE(files.size(), 2);
+    QRegularExpression name("^ScreenCapture_\\d{17}(_\\d+)?\\.png$");
+    for (const QString& file : files) {
+        QVERIFY2(name.match(file).hasMatch(), qPrintable(file));
+        const QImage image(m_shots->path() + "/" + file);
+        QCOMPARE(image.size(), QSize(320, 240));
+    }
+    // A missing folder: its message and no file.
+    const QString missing = m_shots->path() + "/gone";
+    QVedioEditSettingXml::setCaptrueImaPath(missing);
+    QVERIFY(edit(0, [&](QVideoEditingDlg* dlg) {
+        dlg->onSnapshot();
+        messages << dlg->opacityForm()->m_lblText->text();
+        QTest::mouseClick(dlg->m_btnCancel, Qt::LeftButton);
+    }));
+    QCOMPARE(messages.last(), QStringLiteral("\"%1\"is not exists").arg(missing));
+    QVERIFY(!QFileInfo::exists(missing));
+}
+
+QTEST_MAIN(TestEditingDlg)
+#include "tst_editingdlg.moc"
