@@ -141,7 +141,8 @@ bool TestEditingDlg::edit(int row, const std::function<void(QVideoEditingDlg*)>&
     QTimer poll;
     connect(&poll, &QTimer::timeout, [&] {
         QVideoEditingDlg* dlg = openDialog();
-        if (!dlg || !dlg->isLoaded())
+        // Loaded, and the wait dialog's own loop has returned.
+        if (!dlg || !dlg->isLoaded() || dlg->busyIndicator()->isVisible())
             return;
         poll.stop();
         ran = true;
@@ -365,6 +366,8 @@ void TestEditingDlg::snapshots()
     QStringList messages;
     QVERIFY(edit(0, [&](QVideoEditingDlg* dlg) {
         QCOMPARE(dlg->snapshotSuffix(), QStringLiteral("PNG"));
+        // A picture has been shown before the player is paused.
+        QTRY_VERIFY_WITH_TIMEOUT(dlg->trimForm()->m_TrimDSlider->getPlayValue() > 0.01f, 30000);
         dlg->playerManager()->onPause();
         QTest::mouseClick(dlg->trimForm()->m_btnSnapshot, Qt::LeftButton);
         messages << dlg->opacityForm()->m_lblText->text();
