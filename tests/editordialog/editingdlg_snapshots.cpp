@@ -1,0 +1,60 @@
+// Not a test: draws the editing dialog with a picture loaded on its Trim tab and
+// on its Adjust tab (turned and cropped) into PNG files in the folder given.
+// Run it under xvfb-run.
+
+#include "../workspace/SnapshotSupport.h"
+#include "TestMedia.h"
+
+#include "QAdjustOperationForm.h"
+#include "QProgressIndicator.h"
+#include "QTrimOperationForm.h"
+#include "QVideoEditTag.h"
+#include "QVideoEditingDlg.h"
+#include "QVideoEditingSettings.h"
+#include "VelPlayerManager.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir home;
+    SnapshotSupport::useHome(home);
+    QApplication app(argc, argv);
+    SnapshotSupport::useApplicationFont();
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    const QString clip = TestMedia::make("snapshot_testsrc2.mp4",
+                                         {"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25:duration=8", "-f",
+                                          "lavfi", "-i", "sine=frequency=440:duration=8", "-c:v", "libx264",
+                                          "-preset", "ultrafast", "-pix_fmt", "yuv420p", "-c:a", "aac"});
+    if (clip.isEmpty())
+        return 1;
+
+    QVideoEditingDlg dlg;
+    VEEditConfig cfg;
+    dlg.setVideoFile(clip, 0, 0);
+    dlg.setEditConfig(cfg);
+    dlg.setIsWatermarkAudioStartTime(true);
+    dlg.show();
+    for (int i = 0; i < 300 && (!dlg.isLoaded() || dlg.busyIndicator()->isVisible()); ++i)
+        SnapshotSupport::settle(50);
+    SnapshotSupport::settle(1500);
+    dlg.playerManager()->onPause();
+    dlg.trimForm()->m_TrimDSlider->setStartValue(20);
+    dlg.trimForm()->m_TrimDSlider->setEndValue(70);
+    SnapshotSupport::settle(500);
+    bool ok = SnapshotSupport::save(&dlg, out + "/editing_trim.png");
+
+    dlg.editTag()->buttons().at(QVideoEditingDlg::TabAdjust)->click();
+    SnapshotSupport::settle(500);
+    QAdjustOperationForm* adjust = dlg.adjustForm();
+    adjust->onRotate_R_90();
+    VECropSettings s;
+    dlg.editingSettings()->getCropSettings(s);
+    s.m_cropRect = QRectF(0.25, 0.25, 0.5, 0.5);
+    dlg.editingSettings()->setCropSettings(s);
+    SnapshotSupport::settle(1500);
+    ok = SnapshotSupport::save(&dlg, out + "/editing_adjust.png") && ok;
+    dlg.done(0);
+    return ok ? 0 : 1;
+}
