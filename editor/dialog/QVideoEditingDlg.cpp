@@ -222,7 +222,7 @@ void QVideoEditingDlg::getEditConfig(VEEditConfig& cfg) { m_editSettings->getEdi
 void QVideoEditingDlg::hideMediaForm()
 {
     if (m_editSettings)
-        m_editSettings->setPlayerManager(nullptr);
+        m_editSettings->releasePlayerManager();
     delete m_playerManager;
     m_playerManager = nullptr;
     delete m_mediaForm;

@@ -21,6 +21,15 @@ void QVideoEditingSettings::setPlayerManager(VelPlayerManager* player)
             &QVideoEditingSettings::watermarkRectChange);
 }
 
+// The editing dialog deletes its player before the model: the model lets go
+// of it first, so no record reaches a deleted player.
+void QVideoEditingSettings::releasePlayerManager()
+{
+    if (m_player)
+        disconnect(m_player, nullptr, this, nullptr);
+    m_player = nullptr;
+}
+
 VelPlayerManager* QVideoEditingSettings::getPlayerManager() const
 {
     return m_player;

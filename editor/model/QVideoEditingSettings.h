@@ -21,6 +21,7 @@ public:
 
     void setPlayerManager(VelPlayerManager* player);
     VelPlayerManager* getPlayerManager() const;
+    void releasePlayerManager();
 
     // Stores the record and pushes all of it in a fixed order. Called from a
     // worker it blocks until the GUI thread has done both, so the player is

@@ -71,6 +71,7 @@ private slots:
     void cancelKeepsOnlyApplyToAll();
     void editTipInLosslessMode();
     void snapshots();
+    void neverShownAndReleasedPreview();
 
 private:
     void addSegments(const QList<QPair<double, double>>& ranges);
@@ -394,6 +395,28 @@ void TestEditingDlg::snapshots()
     }));
     QCOMPARE(messages.last(), QStringLiteral("\"%1\"is not exists").arg(missing));
     QVERIFY(!QFileInfo::exists(missing));
+}
+
+// A dialog never shown has nothing to wait for; after hideMediaForm the model
+// no longer reaches the deleted player.
+void TestEditingDlg::neverShownAndReleasedPreview()
+{
+    QElapsedTimer clock;
+    clock.start();
+    delete new QVideoEditingDlg;
+    QVERIFY(clock.elapsed() < 10000);
+    QVideoEditingDlg dlg;
+    dlg.hideMediaForm();
+    QVERIFY(!dlg.playerManager());
+    QVERIFY(!dlg.mediaForm());
+    QVERIFY(!dlg.editingSettings()->getPlayerManager());
+    VECropSettings s;
+    s.m_rotation = 90;
+    dlg.editingSettings()->setCropSettings(s);
+    VEEditConfig back;
+    dlg.getEditConfig(back);
+    QCOMPARE(back.m_cropSettings.m_rotation, 90);
+    dlg.onSnapshot();
 }
 
 QTEST_MAIN(TestEditingDlg)
