@@ -1,4 +1,9 @@
 #include "TestMedia.h"
+#include "TestProfiles.h"
+#include "../workspace/MessageBoxAnswerer.h"
+
+#include "QConverterOperate.h"
+#include "QIAnyUtil.h"
 
 #include "QAdjustOperationForm.h"
 #include "QAttributeSettingHolder.h"
@@ -20,6 +25,10 @@
 #include "VelVideoConvertManager.h"
 
 #include <QCheckBox>
+#include <QDirIterator>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QCloseEvent>
 #include <QDir>
 #include <QSignalSpy>
@@ -290,6 +299,42 @@ void TestEditingDlg::adjustAppliedToAll()
     // The other segment keeps its own range.
     QCOMPARE(manager->GetItem(1)->m_trimStart, 5 * kSecond);
     QCOMPARE(manager->GetItem(1)->m_trimEnd, 10 * kSecond);
+
+    // A profile that keeps the size (320 x 240): both outputs carry the turned
+    // quarter as a 3:4 portrait picture between black bars.
+    QTemporaryDir root;
+    QConverterOperate::setConverterPath(root.path() + "/Converted/");
+    const QFileInfo info(m_clip);
+    QConverterOperate::setAdjustFileName(info.fileName(), info.suffix());
+    TestProfiles::usePreset((QIAnyUtil::getResourcePath() + "/profile/profiles_mac.plist").toStdString(),
+                            "General Video", "4000");
+    MessageBoxAnswerer answerer;
+    m_panel->OnConvert();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_panel->isConverting(), 120000);
+    QCOMPARE(answerer.messages, QStringList());
+    QDirIterator it(root.path(), QDir::Files, QDirIterator::Subdirectories);
+    QStringList outputs;
+    while (it.hasNext())
+        outputs << it.next();
+    QCOMPARE(outputs.size(), 2);
+    for (const QString& out : outputs) {
+        const QString png = root.path() + "/frame.png";
+        QCOMPARE(TestMedia::run("ffmpeg", {"-y", "-v", "error", "-ss", "1", "-i", out, "-frames:v", "1", png}).exitCode, 0);
+        const QImage frame(png);
+        QCOMPARE(frame.size(), QSize(320, 240));
+        int left = frame.width();
+        int right = -1;
+        for (int x = 0; x < frame.width(); ++x) {
+            for (int y = 0; y < frame.height(); y += 4) {
+                if (qGray(frame.pixel(x, y)) > 40) {
+                    left = qMin(left, x);
+                    right = qMax(right, x);
+                }
+            }
+        }
+        const int pictureWidth = right - left + 1;
+        QVERIFY2(qAbs(pictureWidth - 180) <= 8, qPrintable(QString("%1: %2").arg(out).arg(pictureWidth)));
+    }
 }
 
 void TestEditingDlg::okWithinTheTypingDelayKeepsTheSize()
