@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QFontDialog>
 
+#include "QVelMessageBox.h"
+
 namespace {
 QPanelChooser::FontFn& fontFn()
 {
@@ -12,6 +14,11 @@ QPanelChooser::FontFn& fontFn()
 QPanelChooser::ColorFn& colorFn()
 {
     static QPanelChooser::ColorFn fn;
+    return fn;
+}
+QPanelChooser::MessageFn& messageFn()
+{
+    static QPanelChooser::MessageFn fn;
     return fn;
 }
 QPanelChooser::FileFn& fileFn()
@@ -46,3 +53,13 @@ QString QPanelChooser::getOpenFileName(QWidget* parent, const QString& caption, 
 void QPanelChooser::setFontChooser(FontFn fn) { fontFn() = std::move(fn); }
 void QPanelChooser::setColorChooser(ColorFn fn) { colorFn() = std::move(fn); }
 void QPanelChooser::setFileChooser(FileFn fn) { fileFn() = std::move(fn); }
+
+void QPanelChooser::showWarning(QWidget* parent, const QString& message)
+{
+    if (messageFn())
+        messageFn()(parent, message);
+    else
+        QVelMessageBox::ShowMessage(parent, message, QString(), QVelMessageBox::Warning, QVelMessageBox::OkButton);
+}
+
+void QPanelChooser::setMessageHandler(MessageFn fn) { messageFn() = std::move(fn); }
