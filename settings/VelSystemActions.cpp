@@ -33,6 +33,12 @@ bool underTestHarness(const char *action)
     return true;
 }
 
+VelSystemActions::UrlHandler &urlHandler()
+{
+    static VelSystemActions::UrlHandler handler;
+    return handler;
+}
+
 void openFolder(const QString &folder)
 {
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
@@ -70,6 +76,13 @@ VelSystemActions::PowerHandler VelSystemActions::setPowerHandler(PowerHandler ha
     return previous;
 }
 
+VelSystemActions::UrlHandler VelSystemActions::setUrlHandler(UrlHandler handler)
+{
+    UrlHandler previous = std::move(urlHandler());
+    urlHandler() = std::move(handler);
+    return previous;
+}
+
 void VelSystemActions::reveal(const QString &filePath)
 {
     if (revealHandler())
@@ -84,6 +97,22 @@ void VelSystemActions::requestPower(Power action)
         powerHandler()(action);
     else
         requestPowerFromLogind(action);
+}
+
+void VelSystemActions::openUrl(const QUrl &url)
+{
+    if (urlHandler())
+        urlHandler()(url);
+    else
+        openUrlInBrowser(url);
+}
+
+void VelSystemActions::openUrlInBrowser(const QUrl &url)
+{
+    if (underTestHarness("open a web page"))
+        return;
+    if (!QDesktopServices::openUrl(url))
+        qWarning().noquote() << "Cannot open" << url.toString() << "in a browser";
 }
 
 void VelSystemActions::revealWithFileManager(const QString &filePath)

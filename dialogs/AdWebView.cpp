@@ -1,0 +1,61 @@
+#include "AdWebView.h"
+
+#include "AdWebPage.h"
+
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+AdWebView::AdWebView(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_MouseTracking);
+    m_view = new QWebEngineView(this);
+    m_page = new AdWebPage(m_view);
+    m_view->setPage(m_page);
+    m_view->setContextMenuPolicy(Qt::NoContextMenu);
+    connect(m_page, &QWebEnginePage::loadStarted, this, &AdWebView::OnPageLoadStarted);
+    connect(m_page, &QWebEnginePage::loadProgress, this, &AdWebView::OnPageLoadProgress);
+    connect(m_page, &QWebEnginePage::loadFinished, this, &AdWebView::OnPageLoadFinished);
+    connect(m_page, &AdWebPage::linkRequested, this, &AdWebView::linkRequested);
+}
+
+AdWebView::~AdWebView() = default;
+
+void AdWebView::load(QUrl const& url)
+{
+    m_bForeignLoad = false;
+    m_page->setAddress(url);
+    m_view->load(url);
+}
+
+void AdWebView::OnPageLoadStarted()
+{
+    m_bForeignLoad = !m_page->takeAccepted();
+    if (!m_bForeignLoad)
+        emit loadStarted();
+}
+
+void AdWebView::OnPageLoadProgress(int percent)
+{
+    if (!m_bForeignLoad)
+        emit loadProgress(percent);
+}
+
+void AdWebView::OnPageLoadFinished(bool ok)
+{
+    if (m_bForeignLoad) {
+        m_bForeignLoad = false;
+        return;
+    }
+    emit loadFinished(ok);
+}
+
+QUrl AdWebView::address() const
+{
+    return m_page->address();
+}
+
+void AdWebView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_view->setGeometry(rect());
+}

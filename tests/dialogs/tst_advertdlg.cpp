@@ -1,0 +1,211 @@
+// The advert page dialog over the real web engine, without its sandbox and with
+// every host name failing to resolve, so that nothing reaches the network: a
+// local page loads with progress, a failing address falls back once, a failing
+// fallback ends the loading, and only the user's clicks on web links leave the
+// program, through the system-services seam.
+#include "AdWebDlg.h"
+#include "AdWebPage.h"
+#include "AdWebView.h"
+#include "QImageButton.h"
+#include "qSliderCtrl.h"
+#include "VelSystemActions.h"
+
+#include <QDesktopServices>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QWebEngineView>
+#include <QtTest>
+
+namespace {
+
+constexpr int kLoadMs = 60000;
+
+// Anything that reaches the desktop's URL handling lands here instead.
+class DesktopCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+QUrl page(const QTemporaryDir& dir, const QString& name, const QByteArray& body)
+{
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly))
+        return QUrl();
+    file.write("<!DOCTYPE html><html><head><meta charset='utf-8'></head><body style='margin:0'>" + body
+               + "</body></html>");
+    return QUrl::fromLocalFile(file.fileName());
+}
+
+} // namespace
+
+class tst_AdvertDlg : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+    void loadsOnlyOnceShown();
+    void failingAddressFallsBackOnce();
+    void failingFallbackEndsLoading();
+    void timeOutEnablesClosing();
+    void onlyClickedWebLinksLeave();
+
+private:
+    QTemporaryDir m_dir;
+    QUrl m_local;
+    QUrl m_links;
+    QList<QUrl> m_opened;
+    DesktopCatcher m_desktop;
+};
+
+void tst_AdvertDlg::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_local = page(m_dir, "local.html", "<p style='height:2000px'>advert</p>");
+    m_links = page(m_dir, "links.html",
+                   "<a id='out' href='https://other.example/offer' style='display:block;width:300px;height:150px;"
+                   "background:#888'>offer</a>"
+                   "<a id='mail' href='mailto:someone@example.com'>mail</a>"
+                   "<iframe src='zvtest:frame' style='display:none'></iframe>");
+    for (const char* scheme : {"http", "https", "mailto", "zvtest", "file"})
+        QDesktopServices::setUrlHandler(scheme, &m_desktop, "open");
+}
+
+void tst_AdvertDlg::init()
+{
+    m_opened.clear();
+    m_desktop.urls.clear();
+    VelSystemActions::setUrlHandler([this](const QUrl& url) { m_opened << url; });
+}
+
+void tst_AdvertDlg::cleanupTestCase()
+{
+    VelSystemActions::setUrlHandler(nullptr);
+}
+
+void tst_AdvertDlg::loadsOnlyOnceShown()
+{
+    AdWebDlg dlg;
+    dlg.setAddresses(m_local, QUrl::fromLocalFile(m_dir.filePath("missing.html")));
+    QSignalSpy started(dlg.webView(), &AdWebView::loadStarted);
+    QSignalSpy progress(dlg.webView(), &AdWebView::loadProgress);
+    QSignalSpy finished(dlg.webView(), &AdWebView::loadFinished);
+    QTest::qWait(400);
+    QCOMPARE(started.count(), 0);
+
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QVERIFY(started.wait(kLoadMs) || started.count() > 0);
+    QVERIFY(!dlg.closeButton()->isEnabled() || finished.count() > 0);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kLoadMs);
+    QCOMPARE(finished.at(0).at(0).toBool(), true);
+    QVERIFY(!progress.isEmpty());
+    QCOMPARE(progress.last().at(0).toInt(), 100);
+    QVERIFY(dlg.closeButton()->isEnabled());
+    QVERIFY(!dlg.m_progressBar->isVisible());
+    QCOMPARE(dlg.webView()->view()->url(), m_local);
+    QCOMPARE(dlg.webView()->geometry(), QRect(4, 26, dlg.width() - 8, dlg.height() - 30));
+    QCOMPARE(dlg.m_progressBar->geometry(), QRect(4, dlg.height() - 8, dlg.width() - 8, 4));
+    QVERIFY(!dlg.m_btnContinue->isVisible());
+    // Escape does not close it.
+    QTest::keyClick(&dlg, Qt::Key_Escape);
+    QVERIFY(dlg.isVisible());
+}
+
+void tst_AdvertDlg::failingAddressFallsBackOnce()
+{
+    AdWebDlg dlg;
+    dlg.setAddresses(QUrl("https://advert.invalid/"), m_local);
+    QSignalSpy finished(dlg.webView(), &AdWebView::loadFinished);
+    dlg.show();
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, kLoadMs);
+    QCOMPARE(finished.at(0).at(0).toBool(), false);
+    QCOMPARE(finished.at(1).at(0).toBool(), true);
+    QCOMPARE(dlg.webView()->view()->url(), m_local);
+    QVERIFY(dlg.closeButton()->isEnabled());
+    QTest::qWait(500);
+    QCOMPARE(finished.count(), 2);
+}
+
+void tst_AdvertDlg::failingFallbackEndsLoading()
+{
+    AdWebDlg dlg;
+    dlg.setAddresses(QUrl("https://advert.invalid/"), QUrl::fromLocalFile(m_dir.filePath("missing.html")));
+    QSignalSpy started(dlg.webView(), &AdWebView::loadStarted);
+    QSignalSpy finished(dlg.webView(), &AdWebView::loadFinished);
+    dlg.show();
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, kLoadMs);
+    QVERIFY(dlg.closeButton()->isEnabled());
+    QVERIFY(dlg.isLoadFinished());
+    QTest::qWait(1000);
+    QCOMPARE(finished.count(), 2);
+    QCOMPARE(started.count(), 2);
+    QTest::mouseClick(dlg.closeButton(), Qt::LeftButton);
+    QVERIFY(!dlg.isVisible());
+}
+
+// Driven tick by tick on a dialog that is never shown, so no real load interferes.
+void tst_AdvertDlg::timeOutEnablesClosing()
+{
+    AdWebDlg dlg;
+    dlg.UrlLoadStart();
+    QVERIFY(!dlg.closeButton()->isEnabled());
+    QVERIFY(!dlg.m_btnContinue->isEnabled());
+    for (int tick = 1; tick <= 20; ++tick) {
+        dlg.OnLoadOverTime();
+        QVERIFY2(!dlg.closeButton()->isEnabled(), qPrintable(QString::number(tick)));
+    }
+    dlg.OnLoadOverTime();
+    QVERIFY(dlg.closeButton()->isEnabled());
+    QVERIFY(dlg.m_btnContinue->isEnabled());
+}
+
+void tst_AdvertDlg::onlyClickedWebLinksLeave()
+{
+    AdWebDlg dlg;
+    dlg.setAddresses(m_links, m_local);
+    QSignalSpy finished(dlg.webView(), &AdWebView::loadFinished);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kLoadMs);
+    QVERIFY(finished.at(0).at(0).toBool());
+
+    // What the page itself does goes nowhere.
+    QWebEnginePage* webPage = dlg.webView()->view()->page();
+    webPage->runJavaScript("location.href = 'https://elsewhere.example/';");
+    webPage->runJavaScript("window.open('https://popup.example/');");
+    webPage->runJavaScript("location.href = 'mailto:someone@example.com';");
+    QTest::qWait(1500);
+    QCOMPARE(m_opened, QList<QUrl>());
+
+    // The user's click on the web link goes to the browser; the view stays.
+    QWidget* surface = dlg.webView()->view()->focusProxy();
+    QVERIFY(surface);
+    QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(60, 40));
+    QTRY_COMPARE_WITH_TIMEOUT(m_opened.size(), 1, kLoadMs);
+    QCOMPARE(m_opened.at(0), QUrl("https://other.example/offer"));
+    QTest::qWait(500);
+    QCOMPARE(dlg.webView()->view()->url(), m_links);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(m_desktop.urls, QList<QUrl>());
+}
+
+int main(int argc, char** argv)
+{
+    // Tests run as root in CI, where the web engine's sandbox cannot start, and
+    // must not reach the network: every host name fails to resolve.
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu --host-resolver-rules=\"MAP * ~NOTFOUND\"");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    tst_AdvertDlg test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_advertdlg.moc"
