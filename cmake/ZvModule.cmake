@@ -4,9 +4,13 @@ target_compile_options(zv_flags INTERFACE -Wall -Wextra -Wnon-virtual-dtor)
 target_compile_definitions(zv_flags INTERFACE
   QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
   QT_DEPRECATED_WARNINGS)
-if(ZV_SANITIZE)
+if(ZV_SANITIZE OR ZV_FUZZ)
   target_compile_options(zv_flags INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer)
   target_link_options(zv_flags INTERFACE -fsanitize=address,undefined)
+endif()
+if(ZV_FUZZ)
+  # Coverage for the fuzzer's guidance; the fuzzer's main is linked into its target only.
+  target_compile_options(zv_flags INTERFACE -fsanitize=fuzzer-no-link)
 endif()
 
 # zv_add_module(<target> [LIBS <libs...>])

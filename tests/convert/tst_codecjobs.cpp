@@ -16,8 +16,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <future>
 #include <memory>
+#include <thread>
 #include <vector>
+
+#include <sys/stat.h>
 
 using namespace ConvertFixtures;
 
@@ -426,11 +430,32 @@ void TestCodecJobs::vanishedOutputFolderFails()
             ZV_Close_Merge(m.get());
             QVERIFY2(QString(ZV_GetErrorText_Merge(m.get())).contains("disappeared"), ZV_GetErrorText_Merge(m.get()));
         } else {
+            // The source comes through a pipe whose last part is held back
+            // until the folder is gone, so the job cannot finish before.
+            QFile ts(tsClip());
+            QVERIFY(ts.open(QIODevice::ReadOnly));
+            const QByteArray bytes = ts.readAll();
+            const QString fifo = out("vanishing_source.ts");
+            QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+            std::promise<void> removed;
+            std::thread feeder([&bytes, &fifo, gone = removed.get_future()] {
+                QFile f(fifo);
+                if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+                    return;
+                const int held = bytes.size() / 8;
+                f.write(bytes.constData(), bytes.size() - held);
+                gone.wait_for(std::chrono::seconds(60));
+                f.write(bytes.constData() + bytes.size() - held, held);
+            });
             Job job(ZV_CreateCopy_Job(-1));
-            QCOMPARE(ZV_Open_Job(job.get(), gopClip().toUtf8(), target.toUtf8(), "mp4", cfg.get()), 1);
+            const bool opened = ZV_Open_Job(job.get(), fifo.toUtf8(), target.toUtf8(), "mp4", cfg.get()) == 1;
             ZV_SetRange_Job(job.get(), 0, 0);
-            QCOMPARE(ZV_Begin_Job(job.get()), 1);
-            QVERIFY(QDir(folder).removeRecursively());
+            const bool begun = opened && ZV_Begin_Job(job.get()) == 1;
+            const bool gone = QDir(folder).removeRecursively();
+            removed.set_value();
+            feeder.join();
+            QVERIFY2(begun, ZV_GetErrorText_Job(job.get()));
+            QVERIFY(gone);
             QVERIFY(waitJob(job.get()));
             QVERIFY(ZV_GetError_Job(job.get()) < 0);
             QVERIFY2(QString(ZV_GetErrorText_Job(job.get())).contains("disappeared"), ZV_GetErrorText_Job(job.get()));

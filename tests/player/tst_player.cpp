@@ -6,6 +6,7 @@
 #include "zovAruzIvivu.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -191,15 +192,16 @@ void TestPlayer::initTestCase()
 
 void TestPlayer::playDeliversConsecutivePicturesAtSourceRate_data()
 {
+    QTest::addColumn<QString>("file");
     QTest::addColumn<qint64>("startUs");
-    QTest::newRow("from the start") << qint64(0);
-    QTest::newRow("after a seek into a GOP") << qint64(2520000);
+    QTest::newRow("from the start") << TestMedia::h264AacMp4() << qint64(0);
+    QTest::newRow("after a seek into a GOP") << TestMedia::h264AacMp4() << qint64(2520000);
 }
 
 void TestPlayer::playDeliversConsecutivePicturesAtSourceRate()
 {
+    QFETCH(QString, file);
     QFETCH(qint64, startUs);
-    const QString file = TestMedia::h264AacMp4();
     const auto oracle = decodeAll(file);
     QVERIFY(oracle.size() >= 140);
     PlayerRecorder rec; // outlives the player that calls it
@@ -210,12 +212,16 @@ void TestPlayer::playDeliversConsecutivePicturesAtSourceRate()
         QVERIFY(ZV_Seek_Player(p, uint64_t(startUs)));
     QVERIFY(ZV_Play_Player(p));
     QVERIFY(ZV_IsRunning_Player(p));
-    QTest::qWait(2000);
+    // 2 s of the player's own time, however long a busy machine needs for it.
+    QTRY_VERIFY_WITH_TIMEOUT(ZV_GetPlayTime_Player(p) >= uint64_t(startUs) + 2000000, 20000);
     QVERIFY(ZV_Pause_Player(p));
-    QTest::qWait(100);
+    const uint64_t t = ZV_GetPlayTime_Player(p);
+    QCOMPARE(ZV_GetVideoTime_Player(p), t);
     const auto frames = rec.frames();
-    // 2 s at 25 fps: about 50 pictures, each the next one the decoder gives.
-    QVERIFY2(frames.size() >= 42 && frames.size() <= 56, qPrintable(QString::number(frames.size())));
+    QVERIFY(!frames.isEmpty());
+    // The sought picture comes first, then each the decoder gives in order. A
+    // starved presentation may drop a late picture, but not many.
+    QCOMPARE(oracle[indexOf(oracle, frames.first().md5)].time, double(startUs) / 1e6);
     int previous = -1, consecutive = 0;
     for (const DeliveredFrame &f : frames) {
         const int i = indexOf(oracle, f.md5);
@@ -224,11 +230,11 @@ void TestPlayer::playDeliversConsecutivePicturesAtSourceRate()
         consecutive += i == previous + 1 ? 1 : 0;
         previous = i;
     }
-    QCOMPARE(oracle[indexOf(oracle, frames.first().md5)].time, double(startUs) / 1e6);
-    QVERIFY(consecutive >= frames.size() - 2);
-    const uint64_t t = ZV_GetPlayTime_Player(p);
-    QVERIFY(t >= uint64_t(startUs) + 1800000 && t <= uint64_t(startUs) + 2300000);
-    QCOMPARE(ZV_GetVideoTime_Player(p), t);
+    // At the source rate: one picture per 40 ms of play time, none twice.
+    const int expected = int((t - uint64_t(startUs)) / 40000) + 1;
+    QVERIFY2(frames.size() <= expected + 1 && frames.size() >= expected * 3 / 4,
+             qPrintable(QStringLiteral("%1 pictures for %2").arg(frames.size()).arg(expected)));
+    QVERIFY2(consecutive >= frames.size() * 3 / 4, qPrintable(QString::number(consecutive)));
 }
 
 void TestPlayer::pausedSeekShowsExactPicture_data()
@@ -269,13 +275,13 @@ void TestPlayer::pausedSeekShowsExactPicture()
     QVERIFY(ZV_Pause_Player(p));
     QVERIFY(ZV_Seek_Player(p, uint64_t(t * 1e6)));
     QCOMPARE(ZV_GetPlayTime_Player(p), uint64_t(t * 1e6));
-    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 15000);
     QCOMPARE(rec.last().md5, expected.first().md5);
     QVERIFY(ZV_IsPause_Player(p));
     // Re-delivery while paused hands the same picture again.
     const int before = rec.count();
     QVERIFY(ZV_ShowVideoFrame_Player(p));
-    QTRY_VERIFY_WITH_TIMEOUT(rec.count() > before, 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count() > before, 15000);
     QCOMPARE(rec.last().md5, expected.first().md5);
 }
 
@@ -304,7 +310,7 @@ void TestPlayer::stepsForwardThenBackReturnToSamePicture()
     QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
     QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
     QVERIFY(ZV_Seek_Player(p, uint64_t(start * 1e6)));
-    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 15000);
     const QString origin = rec.last().md5;
     const int originIndex = indexOf(oracle, origin);
     QVERIFY(originIndex >= 0);
@@ -318,7 +324,7 @@ void TestPlayer::stepsForwardThenBackReturnToSamePicture()
         QVERIFY(ZV_FrameStep_Player(p, n));
     }
     auto movedUs = [&](int to) { return qRound64((oracle[to].time - oracle[originIndex].time) * 1e6); };
-    QTRY_COMPARE_WITH_TIMEOUT(rec.last().md5, oracle[originIndex + n].md5, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(rec.last().md5, oracle[originIndex + n].md5, 15000);
     QCOMPARE(qint64(ZV_GetVideoTime_Player(p) - originUs), movedUs(originIndex + n));
     QCOMPARE(ZV_GetPlayTime_Player(p), ZV_GetVideoTime_Player(p));
 
@@ -326,7 +332,7 @@ void TestPlayer::stepsForwardThenBackReturnToSamePicture()
     const int backBy = n <= 3 ? 1 : n;
     for (int i = 0; i < backSteps; ++i)
         QVERIFY(ZV_FrameStep_Player(p, -backBy));
-    QTRY_COMPARE_WITH_TIMEOUT(rec.last().md5, origin, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(rec.last().md5, origin, 15000);
     QCOMPARE(ZV_GetVideoTime_Player(p), originUs);
     QVERIFY(ZV_IsPause_Player(p));
 }
@@ -349,7 +355,7 @@ void TestPlayer::stepBackAtTheFirstPictureStays()
     QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
     QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
     QVERIFY(ZV_Seek_Player(p, 0));
-    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 15000);
     QCOMPARE(rec.last().md5, oracle.first().md5);
     const uint64_t first = ZV_GetVideoTime_Player(p);
     QVERIFY(!ZV_FrameStep_Player(p, -1));
@@ -368,7 +374,7 @@ void TestPlayer::stepsStopAtBothEnds()
     QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
     // The first picture: a step back stays and says so.
     QVERIFY(!ZV_FrameStep_Player(p, -1));
-    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 15000);
     QCOMPARE(rec.last().md5, oracle.first().md5);
     QCOMPARE(ZV_GetVideoTime_Player(p), uint64_t(0));
     // A step forward while running pauses first.
@@ -378,7 +384,7 @@ void TestPlayer::stepsStopAtBothEnds()
     QVERIFY(ZV_IsPause_Player(p));
     // The last picture: a step forward stays.
     QVERIFY(ZV_Seek_Player(p, ZV_GetDuration_Player(p)));
-    QTRY_COMPARE_WITH_TIMEOUT(rec.last().md5, oracle.last().md5, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(rec.last().md5, oracle.last().md5, 15000);
     // ... and answers at once: the panel calls it on the GUI thread.
     QElapsedTimer timer;
     timer.start();
@@ -397,7 +403,7 @@ void TestPlayer::keyFrameStepsLandOnKeyFrames()
     QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
     QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
     QVERIFY(ZV_Seek_Player(p, 500000));
-    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 15000);
     auto near = [](uint64_t us, double s) { return std::llabs(qint64(us) - qRound64(s * 1e6)) <= 1000; };
     for (int i = 1; i < keys.size(); ++i) {
         QVERIFY(ZV_KeyFrameStep_Player(p, 1));
@@ -436,7 +442,7 @@ void TestPlayer::asyncSeekBurstEndsOnLastTarget()
     QVERIFY2(rec.count() < 20, qPrintable(QString::number(rec.count())));
     QVERIFY(ZV_EndAsyncSeek_Player(p));
     QVERIFY(ZV_ShowVideoFrame_Player(p));
-    QTRY_COMPARE_WITH_TIMEOUT(rec.last().md5, expected.first().md5, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(rec.last().md5, expected.first().md5, 15000);
 }
 
 void TestPlayer::deliveredSizesAndFormats()
@@ -454,7 +460,7 @@ void TestPlayer::deliveredSizesAndFormats()
         QVERIFY(ZV_SetOriginalVideoFrameHandle_Player(p, &PlayerRecorder::callback, &original));
         QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &edited));
         QVERIFY(ZV_ShowVideoFrame_Player(p));
-        QTRY_VERIFY_WITH_TIMEOUT(original.count() >= 1 && edited.count() >= 1, 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(original.count() >= 1 && edited.count() >= 1, 15000);
         const DeliveredFrame o = original.last(), e = edited.last();
         QCOMPARE(o.format, code);
         QCOMPARE(e.format, code);
@@ -486,7 +492,7 @@ void TestPlayer::rotatedClipIsDeliveredUpright()
     QVERIFY(ZV_SetOriginalVideoFrameHandle_Player(p, &PlayerRecorder::callback, &original));
     QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &edited));
     QVERIFY(ZV_Seek_Player(p, 520000));
-    QTRY_VERIFY_WITH_TIMEOUT(original.count() >= 1 && edited.count() >= 1, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(original.count() >= 1 && edited.count() >= 1, 15000);
     QCOMPARE(original.last().width, 240);
     QCOMPARE(original.last().height, 320);
     QCOMPARE(original.last().md5, expected[13].md5);
@@ -508,7 +514,8 @@ void TestPlayer::waveBlocksWhileToneplays()
     int blocks = 0, loud = 0;
     QElapsedTimer timer;
     timer.start();
-    while (timer.elapsed() < 1000) {
+    // Until most of a second has played, however long that takes here.
+    while ((ZV_GetPlayTime_Player(p) <= 800000 || blocks < 10) && timer.elapsed() < 20000) {
         QTest::qWait(50);
         uint8_t *b = ZV_GetAudioWaveData_Player(p, 1);
         if (!b)
@@ -558,12 +565,15 @@ void TestPlayer::soundPlaysBesideAVideoStreamWithoutPictures()
     QVERIFY(ZV_Seek_Player(p, 0));
     QTest::qWait(100); // the stopped seek is served before playing
     QVERIFY(ZV_Play_Player(p));
-    QTest::qWait(300);
-    QVERIFY(!ZV_IsCompleted_Player(p));
-    uint8_t *block = ZV_GetAudioWaveData_Player(p, 1);
-    QVERIFY(block);
-    ZV_FreeAudioWaveData_Player(p, block);
-    QTRY_VERIFY_WITH_TIMEOUT(ZV_IsCompleted_Player(p), 3000);
+    const auto soundCame = [&] {
+        uint8_t *block = ZV_GetAudioWaveData_Player(p, 1);
+        ZV_FreeAudioWaveData_Player(p, block);
+        return block != nullptr;
+    };
+    // QTRY evaluates once more at the end: what was seen once stays seen.
+    bool came = false;
+    QTRY_VERIFY_WITH_TIMEOUT(came = came || soundCame(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(ZV_IsCompleted_Player(p), 10000);
     QVERIFY(ZV_GetPlayTime_Player(p) >= 900000);
 }
 
@@ -579,7 +589,7 @@ void TestPlayer::streamWithoutTimestampsKeepsItsFrameRate()
     QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
     QVERIFY(ZV_SetOriginalVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
     QVERIFY(ZV_Seek_Player(p, 0));
-    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 15000);
     for (int i = 1; i <= 3; ++i) {
         QVERIFY(ZV_FrameStep_Player(p, 1));
         QCOMPARE(ZV_GetVideoTime_Player(p), uint64_t(i * 40000));
@@ -653,11 +663,11 @@ void TestPlayer::seekWhileRunningAndLoop()
         QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
         QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
         QVERIFY(ZV_Play_Player(p));
-        QTest::qWait(300);
+        QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 5, 10000);
         const int before = rec.count();
         QVERIFY(ZV_Seek_Player(p, 4000000));
         QVERIFY(ZV_IsRunning_Player(p));
-        QTest::qWait(500);
+        QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= before + 10, 10000);
         QVERIFY(ZV_Pause_Player(p));
         const auto frames = rec.frames().mid(before);
         int first = 0;
@@ -665,20 +675,33 @@ void TestPlayer::seekWhileRunningAndLoop()
             ++first;
         QVERIFY(first <= 1); // at most one picture was already on its way
         QVERIFY(frames.size() - first >= 8);
-        // Playback goes on from the picture at the target, one picture after another.
-        for (int i = first; i < frames.size(); ++i)
-            QCOMPARE(indexOf(oracle, frames[i].md5), 100 + i - first);
+        // Playback goes on from the picture at the target, in order; a starved
+        // presentation may drop a late picture, but not many.
+        QCOMPARE(indexOf(oracle, frames[first].md5), 100);
+        int consecutive = 0;
+        for (int i = first + 1; i < frames.size(); ++i) {
+            const int step = indexOf(oracle, frames[i].md5) - indexOf(oracle, frames[i - 1].md5);
+            QVERIFY2(step > 0, "pictures came out of order");
+            consecutive += step == 1 ? 1 : 0;
+        }
+        QVERIFY2(consecutive >= (frames.size() - first - 1) * 3 / 4, qPrintable(QString::number(consecutive)));
     }
     {
         PlayerHandle p;
         QVERIFY(ZV_Open_Player(p, shortMp4().toUtf8(), 0, 0, 0, 0));
         QVERIFY(ZV_EnableLoop_Player(p, 1));
         QVERIFY(ZV_Play_Player(p));
-        QTest::qWait(1600);
-        // A one-second clip played 1.6 s: it started over instead of completing.
+        // A one-second clip played past its end starts over instead of completing.
+        uint64_t peak = 0;
+        const auto startedOver = [&] {
+            const uint64_t now = ZV_GetPlayTime_Player(p);
+            peak = std::max(peak, now);
+            return peak >= 600000 && now + 300000 < peak;
+        };
+        bool over = false;
+        QTRY_VERIFY_WITH_TIMEOUT(over = over || startedOver(), 20000);
         QVERIFY(ZV_IsRunning_Player(p));
         QVERIFY(!ZV_IsCompleted_Player(p));
-        QVERIFY(ZV_GetPlayTime_Player(p) < 900000);
     }
 }
 
@@ -707,11 +730,15 @@ void TestPlayer::rateAndSpeedScalePlayback()
     QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
     QVERIFY(ZV_EnableAudioWaveData_Player(p, 1));
     QVERIFY(ZV_Play_Player(p));
+    // The clock starts with the first picture; from there, a second of the
+    // wall clock (however the test thread is scheduled) against the play time.
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 10000);
     QElapsedTimer timer;
     timer.start();
-    QTest::qWait(1000);
+    const double from = ZV_GetPlayTime_Player(p) / 1e6;
+    QTRY_VERIFY_WITH_TIMEOUT(timer.elapsed() >= 1000, 10000);
+    const double played = ZV_GetPlayTime_Player(p) / 1e6 - from;
     const double factor = rate / 100.0 * speed / 100.0;
-    const double played = ZV_GetPlayTime_Player(p) / 1e6;
     const double expected = timer.elapsed() / 1000.0 * factor;
     QVERIFY(ZV_Pause_Player(p));
     QVERIFY2(std::abs(played - expected) < 0.2 * expected, qPrintable(QString("%1 vs %2").arg(played).arg(expected)));
@@ -722,7 +749,7 @@ void TestPlayer::rateAndSpeedScalePlayback()
         QVERIFY(i > previous);
         previous = i;
     }
-    QVERIFY(previous >= int(expected * 25 * 0.8));
+    QVERIFY(previous >= int((from + expected) * 25 * 0.8));
     uint8_t *block = ZV_GetAudioWaveData_Player(p, 1);
     QVERIFY(block); // the sound went through the output too
     ZV_FreeAudioWaveData_Player(p, block);
@@ -756,7 +783,7 @@ void TestPlayer::audioStreamChoiceKeepsPosition()
     QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
     QCOMPARE(playedPeak(p), 0u); // the first stream is silent
     QVERIFY(ZV_Seek_Player(p, 2000000));
-    QTRY_VERIFY_WITH_TIMEOUT(ZV_GetVideoTime_Player(p) == 2000000, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(ZV_GetVideoTime_Player(p) == 2000000, 15000);
     QVERIFY(ZV_SetAudioIndex_Player(p, 1));
     QVERIFY(ZV_IsPause_Player(p));
     QCOMPARE(ZV_GetPlayTime_Player(p), uint64_t(2000000));
@@ -767,8 +794,7 @@ void TestPlayer::audioStreamChoiceKeepsPosition()
     QVERIFY(ZV_HasVideo_Player(p));
     const uint64_t t0 = ZV_GetPlayTime_Player(p);
     QVERIFY(ZV_Play_Player(p));
-    QTest::qWait(300);
-    QVERIFY(ZV_GetPlayTime_Player(p) > t0 + 150000);
+    QTRY_VERIFY_WITH_TIMEOUT(ZV_GetPlayTime_Player(p) > t0 + 150000, 10000);
 }
 
 void TestPlayer::soundReachesTheDeviceAtTheSetVolume_data()
@@ -781,6 +807,16 @@ void TestPlayer::soundReachesTheDeviceAtTheSetVolume_data()
     QTest::newRow("half") << 50 << 100 << 1448;
     QTest::newRow("half on both") << 100 << 50 << 1448;
     QTest::newRow("muted") << 0 << 100 << 0;
+}
+
+// Waits until SDL's disk driver has written `bytes` of what the device played;
+// a busy machine plays no slower, it only starts later.
+static void waitForPlayed(const QString &file, qint64 bytes)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (QFileInfo(file).size() < bytes && waited.elapsed() < 20000)
+        QTest::qWait(20);
 }
 
 // The pitch of the 1 kHz tone as played: rate changes it, speed does not.
@@ -813,7 +849,7 @@ void TestPlayer::rateChangesPitchSpeedDoesNot()
     const bool opened = ZV_Open_Player(p, TestMedia::sineWav().toUtf8(), 0, 0, 0, 0);
     const uint32_t sampleRate = ZV_GetAudioWaveRate_Player(p) / 2;
     ZV_Play_Player(p);
-    QTest::qWait(500);
+    waitForPlayed(out, qint64(sampleRate) * 4 * 6 / 10);
     ZV_Close_Player(p);
     ZV_Destroy_Player(p);
     qputenv("ZV_AUDIO", oldAudio);
@@ -859,7 +895,7 @@ void TestPlayer::soundReachesTheDeviceAtTheSetVolume()
     ZV_SetAudioVolume_Player(p, uint64_t(volume));
     ZV_SetAudioRendererVolume_Player(p, uint64_t(rendererVolume));
     ZV_Play_Player(p);
-    QTest::qWait(600);
+    waitForPlayed(out, 2 * 44100 * 4 / 3);
     ZV_Close_Player(p);
     ZV_Destroy_Player(p);
     qputenv("ZV_AUDIO", oldAudio);
@@ -906,7 +942,11 @@ void TestPlayer::audioFallbackIsReported()
     const bool opened = ZV_Open_Player(p, TestMedia::sineWav().toUtf8(), 0, 0, 0, 0);
     const int reported = ZV_IsAudioRendererOpenFailed_Player(p);
     const bool played = ZV_Play_Player(p);
-    QTest::qWait(400);
+    // Playback advances either way; a starved sound thread only makes it slower.
+    QElapsedTimer waited;
+    waited.start();
+    while (ZV_GetPlayTime_Player(p) < 250000 && waited.elapsed() < 10000)
+        QTest::qWait(20);
     const uint64_t t = ZV_GetPlayTime_Player(p);
     ZV_Close_Player(p);
     ZV_Destroy_Player(p);
@@ -915,7 +955,7 @@ void TestPlayer::audioFallbackIsReported()
     QVERIFY(opened);
     QCOMPARE(reported, failed);
     QVERIFY(played);
-    QVERIFY2(t >= 250000, qPrintable(QString::number(t))); // playback advances either way
+    QVERIFY2(t >= 250000, qPrintable(QString::number(t)));
 }
 
 void TestPlayer::closeAndClearWhileFramesFlow_data()
@@ -953,7 +993,7 @@ void TestPlayer::closeAndClearWhileFramesFlow()
         ZV_SetOriginalVideoFrameHandle_Player(p, &Sink::proc, sink2);
         ZV_SetTimeInterval_Player(p, 5000);
         QVERIFY(ZV_Play_Player(p));
-        QTRY_VERIFY_WITH_TIMEOUT(sink->calls > 2, 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(sink->calls > 2, 15000);
         QTest::qWait(17 * round);
         switch (how) {
         case 0:
@@ -1020,13 +1060,13 @@ void TestPlayer::unopenedAndNullHandlesAreHarmless()
     // Capture: a BMP of the current picture, at its size or scaled.
     QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
     QVERIFY(ZV_Seek_Player(p, 1000000));
-    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 15000);
     // With show-when-setting on, a change re-delivers the paused picture by itself.
     QVERIFY(ZV_EnableShowWhenSetting_Player(p, 1));
     QTest::qWait(100);
     const int shown = rec.count();
     QVERIFY(ZV_SetVideoHue_Player(p, 20));
-    QTRY_VERIFY_WITH_TIMEOUT(rec.count() > shown, 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count() > shown, 15000);
     for (const QSize size : {QSize(0, 0), QSize(160, 90)}) {
         uint8_t *bmp = ZV_CaptureVideoImage_Player(p, uint32_t(size.width()), uint32_t(size.height()), 0);
         QVERIFY(bmp);

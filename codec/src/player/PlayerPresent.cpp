@@ -110,7 +110,9 @@ void Player::presentLoop()
                 } else {
                     m_frames.pop();
                     EntryPtr next = m_frames.peek();
-                    const bool late = next && next->serial == serial && !next->endOfStream && !next->preroll
+                    // The first picture of a seek is shown even when late (a
+                    // seek then play on a busy machine): playback starts from it.
+                    const bool late = m_currentSerial == serial && next && next->serial == serial && !next->endOfStream && !next->preroll
                         && next->ptsUs <= now;
                     if (late) {
                         takeEntryLocked(front, false);
