@@ -41,8 +41,12 @@ void writeHeader(uint8_t *b, uint32_t total, int width, int height, uint32_t pix
     put32(b + 42, 2835);
 }
 
-int swsColorspace(AVColorSpace space)
+// Takes the raw value: damaged streams leave numbers outside the enum in the
+// frame, and loading those as the enum is undefined.
+int swsColorspace(const AVFrame *frame)
 {
+    int space = 0;
+    std::memcpy(&space, &frame->colorspace, sizeof space);
     switch (space) {
     case AVCOL_SPC_BT709: return SWS_CS_ITU709;
     case AVCOL_SPC_FCC: return SWS_CS_FCC;
@@ -65,7 +69,7 @@ void applyColorDetails(SwsContext *sws, const AVFrame *frame)
     if (sws_getColorspaceDetails(sws, &inv, &srcRange, &table, &dstRange, &brightness, &contrast, &saturation) < 0)
         return;
     const bool full = frame->color_range == AVCOL_RANGE_JPEG || srcRange;
-    sws_setColorspaceDetails(sws, sws_getCoefficients(swsColorspace(frame->colorspace)), full ? 1 : 0,
+    sws_setColorspaceDetails(sws, sws_getCoefficients(swsColorspace(frame)), full ? 1 : 0,
                              table, dstRange, brightness, contrast, saturation);
 }
 
