@@ -67,14 +67,29 @@ bool VelPlayerManager::setPlayFile(const QString& path, const VEEditConfig& cfg,
     return openFile(path, cfg, maxOverlays, openFlag);
 }
 
-bool VelPlayerManager::openFile(const QString& path, const VEEditConfig& cfg, unsigned int maxOverlays,
-                                unsigned int openFlag)
+void VelPlayerManager::prepareOpen(uint32_t width, uint32_t height)
 {
-    m_outputWidth = uint32_t(qMax(0, cfg.m_outputWidth));
-    m_outputHeight = uint32_t(qMax(0, cfg.m_outputHeight));
+    m_outputWidth = width;
+    m_outputHeight = height;
     ensurePlayer();
     if (!m_player->IsCompleted_Player())
         m_player->Stop_Player();
+}
+
+VelInfoClass* VelPlayerManager::firstInfo()
+{
+    // The media-information handle is made for the first source only.
+    if (m_info)
+        return nullptr;
+    m_info = new VelInfoClass(this);
+    m_info->Create_Info();
+    return m_info;
+}
+
+bool VelPlayerManager::openFile(const QString& path, const VEEditConfig& cfg, unsigned int maxOverlays,
+                                unsigned int openFlag)
+{
+    prepareOpen(uint32_t(qMax(0, cfg.m_outputWidth)), uint32_t(qMax(0, cfg.m_outputHeight)));
     const QByteArray utf8 = path.toUtf8();
     const bool disc = cfg.isDiscSource();
     const bool opened = disc ? m_player->OpenDVD_ExPlayer(utf8.constData(), m_outputWidth, m_outputHeight, 0, 0)
@@ -83,13 +98,11 @@ bool VelPlayerManager::openFile(const QString& path, const VEEditConfig& cfg, un
     m_player->SetProgrIndex_Player(uint32_t(cfg.m_programValue.ProgramIndex));
     if (!opened)
         return openFailed(disc ? "disc folder" : "file");
-    if (!m_info) {
-        m_info = new VelInfoClass(this);
-        m_info->Create_Info();
+    if (VelInfoClass* info = firstInfo()) {
         if (disc)
-            m_info->OpenDVD_Info(utf8.constData());
+            info->OpenDVD_Info(utf8.constData());
         else
-            m_info->Open_Info(utf8.constData());
+            info->Open_Info(utf8.constData());
     }
     commonSetup(maxOverlays);
     return true;
@@ -98,19 +111,12 @@ bool VelPlayerManager::openFile(const QString& path, const VEEditConfig& cfg, un
 bool VelPlayerManager::setPlayFile(const QString& path, unsigned int width, unsigned int height,
                                    unsigned int maxOverlays)
 {
-    m_outputWidth = width;
-    m_outputHeight = height;
-    ensurePlayer();
-    if (!m_player->IsCompleted_Player())
-        m_player->Stop_Player();
+    prepareOpen(width, height);
     const QByteArray utf8 = path.toUtf8();
     if (!m_player->OpenEx_Player(utf8.constData(), width, height, 0, 0, 0))
         return openFailed("file");
-    if (!m_info) {
-        m_info = new VelInfoClass(this);
-        m_info->Create_Info();
-        m_info->Open_Info(utf8.constData());
-    }
+    if (VelInfoClass* info = firstInfo())
+        info->Open_Info(utf8.constData());
     commonSetup(maxOverlays);
     return true;
 }
@@ -118,21 +124,13 @@ bool VelPlayerManager::setPlayFile(const QString& path, unsigned int width, unsi
 bool VelPlayerManager::setPlayFile(ZvSource* stream, const VEEditConfig& cfg, unsigned int maxOverlays,
                                    unsigned int openFlag)
 {
-    m_outputWidth = uint32_t(qMax(0, cfg.m_outputWidth));
-    m_outputHeight = uint32_t(qMax(0, cfg.m_outputHeight));
-    ensurePlayer();
-    if (!m_player->IsCompleted_Player())
-        m_player->Stop_Player();
-    const bool opened =
-        m_player->OpenStream_Player(stream, m_outputWidth, m_outputHeight, 0, 0, openFlag);
+    prepareOpen(uint32_t(qMax(0, cfg.m_outputWidth)), uint32_t(qMax(0, cfg.m_outputHeight)));
+    const bool opened = m_player->OpenStream_Player(stream, m_outputWidth, m_outputHeight, 0, 0, openFlag);
     m_player->SetProgrIndex_Player(uint32_t(cfg.m_programValue.ProgramIndex));
     if (!opened)
         return openFailed("stream");
-    if (!m_info) {
-        m_info = new VelInfoClass(this);
-        m_info->Create_Info();
-        m_info->OpenStream_Info(stream);
-    }
+    if (VelInfoClass* info = firstInfo())
+        info->OpenStream_Info(stream);
     commonSetup(maxOverlays);
     return true;
 }
@@ -145,11 +143,8 @@ bool VelPlayerManager::setPlayer(ZvPlayer* handle, unsigned int width, unsigned 
     m_outputHeight = height;
     if (!m_player->Reference_Player(handle))
         return openFailed("player");
-    if (!m_info) {
-        m_info = new VelInfoClass(this);
-        m_info->Create_Info();
-        m_info->OpenWithPlayer_Info(handle);
-    }
+    if (VelInfoClass* info = firstInfo())
+        info->OpenWithPlayer_Info(handle);
     commonSetup(maxOverlays);
     return true;
 }

@@ -165,14 +165,19 @@ private:
     bool hasPlayer() const;
     bool openFile(const QString& path, const VEEditConfig& cfg, unsigned int maxOverlays, unsigned int openFlag);
     bool ensurePlayer();
+    void prepareOpen(uint32_t width, uint32_t height);
+    VelInfoClass* firstInfo();
     void commonSetup(unsigned int maxOverlays);
     bool openFailed(const char* what);
     void isNoVideoSet();
+    void loadAudioBackground(const VEAudioBackgroundSettings& settings, int index, bool withFile);
     void basePause();
     void emitTimeTexts(uint64_t position);
     void emitPreciseTimeText(uint64_t position);
     uint64_t scaledTime(float pos) const;
+    void pauseForStep();
     void afterStep();
+    void stepFromFileStart(int direction);
     void installFrameCallbacks();
 
     // Crop.
@@ -199,6 +204,7 @@ private:
     bool overlayDown(QMouseEvent* event, bool text);
     bool overlayMove(QMouseEvent* event, bool text);
     void overlayUp(int& dragMode);
+    int overlayZone(QMouseEvent* event, bool text, const QRect& picture, QRectF* box);
     QRect previewPictureRect() const;
 
     // Playback.

@@ -62,36 +62,44 @@ QRect VelPlayerManager::previewPictureRect() const
     return window ? window->getVideoElementRect() : QRect();
 }
 
+int VelPlayerManager::overlayZone(QMouseEvent* event, bool text, const QRect& picture, QRectF* box)
+{
+    const VEWatermarkTextSettings& t = m_currentWatermark.m_textSettings;
+    const VEWatermarkImageSettings& im = m_currentWatermark.m_imageSettings;
+    if ((text ? t.m_border : im.m_border) == 0)
+        return -1;
+    const double w = text ? m_player->GetWatermarkTextWidth_Player() : m_player->GetWatermarkImageWidth_Player();
+    const double h = text ? m_player->GetWatermarkTextHeight_Player() : m_player->GetWatermarkImageHeight_Player();
+    if (w <= 0.0001 || h <= 0.0001)
+        return -1;
+    const double x = text ? t.m_posX : im.m_posX;
+    const double y = text ? t.m_posY : im.m_posY;
+    *box = QRectF(x, y, w, h);
+    const int left = int(x * picture.width() + picture.left());
+    const int top = int(y * picture.height() + picture.top());
+    const int right = int(w * picture.width() + left);
+    const int bottom = int(h * picture.height() + top);
+    return PreviewBoxZone::hit(left, top, right, bottom, roundedPointer(event));
+}
+
 bool VelPlayerManager::overlayDown(QMouseEvent* event, bool text)
 {
     const QRect picture = previewPictureRect();
     if (!m_previewWindow || !m_player || picture.width() <= 0 || picture.height() <= 0)
         return false;
-    VEWatermarkTextSettings& t = m_currentWatermark.m_textSettings;
-    VEWatermarkImageSettings& im = m_currentWatermark.m_imageSettings;
-    if ((text ? t.m_border : im.m_border) == 0)
-        return false;
-    const double w = text ? m_player->GetWatermarkTextWidth_Player() : m_player->GetWatermarkImageWidth_Player();
-    const double h = text ? m_player->GetWatermarkTextHeight_Player() : m_player->GetWatermarkImageHeight_Player();
-    if (w <= 0.0001 || h <= 0.0001)
-        return false;
-    const double x = text ? t.m_posX : im.m_posX;
-    const double y = text ? t.m_posY : im.m_posY;
-    const int left = int(x * picture.width() + picture.left());
-    const int top = int(y * picture.height() + picture.top());
-    const int right = int(w * picture.width() + left);
-    const int bottom = int(h * picture.height() + top);
-    const QPoint pointer = roundedPointer(event);
-    const int zone = PreviewBoxZone::hit(left, top, right, bottom, pointer);
-    if (zone == 0)
+    QRectF box;
+    const int zone = overlayZone(event, text, picture, &box);
+    if (zone <= 0)
         return false;
     (text ? m_textDragMode : m_imageDragMode) = zone;
     if (auto* widget = qobject_cast<QWidget*>(sender()))
         widget->setCursor(PreviewBoxZone::cursor(zone));
+    VEWatermarkTextSettings& t = m_currentWatermark.m_textSettings;
+    const VEWatermarkImageSettings& im = m_currentWatermark.m_imageSettings;
     // The element grabbed is drawn on top from now on.
     t.m_topmost = text ? 1 : 0;
-    m_pressPoint = pointer;
-    m_overlayDragStart = QRectF(x, y, w, h);
+    m_pressPoint = roundedPointer(event);
+    m_overlayDragStart = box;
     m_overlayDragScale = text ? QPointF(t.m_scaleX, t.m_scaleY) : QPointF(im.m_scaleX, im.m_scaleY);
     return true;
 }
@@ -110,18 +118,9 @@ bool VelPlayerManager::overlayMove(QMouseEvent* event, bool text)
     if (mode == 0) {
         if (widget)
             widget->setCursor(Qt::ArrowCursor);
-        const double w = text ? m_player->GetWatermarkTextWidth_Player() : m_player->GetWatermarkImageWidth_Player();
-        const double h =
-            text ? m_player->GetWatermarkTextHeight_Player() : m_player->GetWatermarkImageHeight_Player();
-        if (w <= 0.0001 || h <= 0.0001)
-            return false;
-        const double x = text ? t.m_posX : im.m_posX;
-        const double y = text ? t.m_posY : im.m_posY;
-        const int left = int(x * picture.width() + picture.left());
-        const int top = int(y * picture.height() + picture.top());
-        const int zone = PreviewBoxZone::hit(left, top, int(w * picture.width() + left),
-                                             int(h * picture.height() + top), roundedPointer(event));
-        if (zone == 0)
+        QRectF box;
+        const int zone = overlayZone(event, text, picture, &box);
+        if (zone <= 0)
             return false;
         if (widget)
             widget->setCursor(PreviewBoxZone::cursor(zone));

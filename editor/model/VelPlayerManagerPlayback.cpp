@@ -207,12 +207,7 @@ void VelPlayerManager::onPreviousStep(bool isSeek, float pos)
 {
     if (!hasPlayer())
         return;
-    if (!m_player->IsPause_Player()) {
-        m_trimPlaying = false;
-        basePause();
-        emit emitPlayState(false);
-        emit emitTrimPlayState(false);
-    }
+    pauseForStep();
     const uint64_t target = scaledTime(pos);
     if (isSeek)
         m_player->Seek_Player(target);
@@ -227,12 +222,7 @@ void VelPlayerManager::onNextStep(bool isSeek, float pos)
 {
     if (!hasPlayer())
         return;
-    if (!m_player->IsPause_Player()) {
-        m_trimPlaying = false;
-        basePause();
-        emit emitPlayState(false);
-        emit emitTrimPlayState(false);
-    }
+    pauseForStep();
     const uint64_t target = uint64_t(float(m_trimStart) + float(getPlaylength()) * pos + 1.0f);
     if (isSeek)
         m_player->Seek_Player(target);
@@ -241,6 +231,16 @@ void VelPlayerManager::onNextStep(bool isSeek, float pos)
     else if (isSeek)
         m_player->UpdateVideoFrame_Player();
     afterStep();
+}
+
+void VelPlayerManager::pauseForStep()
+{
+    if (m_player->IsPause_Player())
+        return;
+    m_trimPlaying = false;
+    basePause();
+    emit emitPlayState(false);
+    emit emitTrimPlayState(false);
 }
 
 void VelPlayerManager::afterStep()
@@ -259,23 +259,21 @@ void VelPlayerManager::afterStep()
 
 void VelPlayerManager::videoPreviousStep()
 {
-    if (!hasPlayer())
-        return;
-    basePause();
-    emit emitPlayState(false);
-    m_player->FrameStep_Player(-1);
-    const uint64_t t = m_player->GetVideoTime_Player();
-    emit emitPlayProgress(float(fractionOf(t, getPlaylength())));
-    emitPreciseTimeText(t);
+    stepFromFileStart(-1);
 }
 
 void VelPlayerManager::videoNextStep()
+{
+    stepFromFileStart(1);
+}
+
+void VelPlayerManager::stepFromFileStart(int direction)
 {
     if (!hasPlayer())
         return;
     basePause();
     emit emitPlayState(false);
-    m_player->FrameStep_Player(1);
+    m_player->FrameStep_Player(direction);
     const uint64_t t = m_player->GetVideoTime_Player();
     emit emitPlayProgress(float(fractionOf(t, getPlaylength())));
     emitPreciseTimeText(t);

@@ -42,26 +42,23 @@ void VelPlayerManager::setVideoEffectSettings(const VEVideoEffectSettings& setti
 
 void VelPlayerManager::setAudioBackgroundSettingsSource(const VEAudioBackgroundSettings& settings, int index)
 {
-    if (!hasPlayer())
-        return;
-    m_player->BeginSettings_Player();
-    m_player->SetAudioBackgroundIndex_Player(uint32_t(index));
-    m_player->SetAudioBackgroundFile_Player(textOrNull(settings.m_file));
-    m_player->SetAudioBackgroundLoop_Player(settings.m_loop);
-    m_player->SetAudioBackgroundMixMode_Player(settings.m_mixMode);
-    m_player->SetAudioBackgroundWeight_Player(settings.m_weight);
-    m_player->SetAudioBackgroundVolume_Player(settings.m_volume);
-    m_player->SetAudioBackgroundShowTime_Player(settings.m_showStart, settings.m_showEnd);
-    m_player->SetAudioBackgroundSplitTime_Player(settings.m_splitStart, settings.m_splitEnd);
-    m_player->EndSettings_Player();
+    loadAudioBackground(settings, index, true);
 }
 
 void VelPlayerManager::setAudioBackgroundSettingsNotSource(const VEAudioBackgroundSettings& settings, int index)
+{
+    // The loaded file stays.
+    loadAudioBackground(settings, index, false);
+}
+
+void VelPlayerManager::loadAudioBackground(const VEAudioBackgroundSettings& settings, int index, bool withFile)
 {
     if (!hasPlayer())
         return;
     m_player->BeginSettings_Player();
     m_player->SetAudioBackgroundIndex_Player(uint32_t(index));
+    if (withFile)
+        m_player->SetAudioBackgroundFile_Player(textOrNull(settings.m_file));
     m_player->SetAudioBackgroundLoop_Player(settings.m_loop);
     m_player->SetAudioBackgroundMixMode_Player(settings.m_mixMode);
     m_player->SetAudioBackgroundWeight_Player(settings.m_weight);
@@ -151,12 +148,8 @@ void VelPlayerManager::setEditConfig(const VEEditConfig& cfg)
     m_trimEnd = m_trimPlayEnd = cfg.m_trimEnd;
     m_player->Seek_Player(m_trimStart);
     setCropSettings(cfg.m_cropSettings);
-    const VEEqualizeSettings& eq = cfg.m_audioSettings.m_equalize;
-    m_player->SetAudioEqualize_Player(eq.frequencies(), eq.gains(), uint32_t(eq.count()));
-    const VEAudioEffectSetting& effect = cfg.m_audioSettings.m_effect;
-    m_player->SetAudioVolume_Player(effect.m_volume);
-    m_player->ChangeSpeed_Player(effect.m_speed);
-    m_player->SetAudioRate_Player(effect.m_rate);
+    setEqualizeSettings(cfg.m_audioSettings.m_equalize);
+    setAudioEffectSettings(cfg.m_audioSettings.m_effect);
     setVideoEffectSettings(cfg.m_videoEffect);
     setAudioBackgroundSettingsSource(cfg.m_audioBackground, 0);
     setWatermarkSettingsSource(cfg.m_frameWk, 2);

@@ -4,6 +4,7 @@
 #include "EditorMouse.h"
 #include "QMediaBorderFrame.h"
 #include "QMediaElementWindow.h"
+#include "PreviewMedia.h"
 #include "TestMedia.h"
 #include "VelPlayerClass.h"
 #include "VelPlayerManager.h"
@@ -16,14 +17,6 @@
 #include <memory>
 
 namespace {
-
-QString video640()
-{
-    return TestMedia::make("testsrc2_640x360_25fps_6s.mp4",
-                           {"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25:duration=6", "-f", "lavfi", "-i",
-                            "sine=frequency=440:sample_rate=44100:duration=6", "-c:v", "libx264", "-preset",
-                            "veryfast", "-g", "25", "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest"});
-}
 
 bool sameRect(const QRectF& a, const QRectF& b, double tolerance = 1e-6)
 {
@@ -76,7 +69,7 @@ void tst_CropDrag::initTestCase()
     ZV_Initialize_Library(1, 0);
     const int32_t formats[2] = {0, 30};
     ZV_SetFrameFormats_Library(formats, 2);
-    m_video = video640();
+    m_video = PreviewMedia::video640();
     QVERIFY(!m_video.isEmpty());
 }
 

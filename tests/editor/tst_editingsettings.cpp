@@ -37,6 +37,25 @@ VEEditConfig sampleRecord(uint64_t trimStart, uint64_t trimEnd)
     return cfg;
 }
 
+// The push sequence of sampleRecord(trimStart, trimEnd): the image parts and the
+// background sound start with the trim, the texts keep their starts.
+QStringList expectedPushes(uint64_t trimStart, uint64_t trimEnd)
+{
+    const QString s = QString::number(trimStart);
+    return {QStringLiteral("setIsTrim(%1)").arg(trimStart != 0 || trimEnd != 0),
+            QStringLiteral("setTrimTime(%1,%2)").arg(trimStart).arg(trimEnd),
+            "setCropSettings(90)",
+            "setEqualizeSettings(2)",
+            "setAudioEffectSettings(150,100,100)",
+            "setVideoEffectSettings(40)",
+            "setAudioBackgroundSettingsSource(0,start " + s + ")",
+            "setWatermarkSettingsSource(2,text 333 image " + s + ")",
+            "setWatermarkSettingsSource(1,text 222 image " + s + ")",
+            "setCurrentWatermarkSettings(0,text 111 image " + s + ",1)",
+            "setProgramValueInfo(0)",
+            "setSubtitleSettings(22)"};
+}
+
 } // namespace
 
 class tst_EditingSettings : public QObject
@@ -78,45 +97,9 @@ void tst_EditingSettings::pushesTheWholeRecordInOrder_data()
     QTest::addColumn<uint64_t>("trimStart");
     QTest::addColumn<uint64_t>("trimEnd");
     QTest::addColumn<QStringList>("pushes");
-    QTest::newRow("whole file") << uint64_t(0) << uint64_t(0)
-                                << QStringList{"setIsTrim(0)",
-                                               "setTrimTime(0,0)",
-                                               "setCropSettings(90)",
-                                               "setEqualizeSettings(2)",
-                                               "setAudioEffectSettings(150,100,100)",
-                                               "setVideoEffectSettings(40)",
-                                               "setAudioBackgroundSettingsSource(0,start 0)",
-                                               "setWatermarkSettingsSource(2,text 333 image 0)",
-                                               "setWatermarkSettingsSource(1,text 222 image 0)",
-                                               "setCurrentWatermarkSettings(0,text 111 image 0,1)",
-                                               "setProgramValueInfo(0)",
-                                               "setSubtitleSettings(22)"};
-    QTest::newRow("trimmed, open end") << 2 * kSecond << uint64_t(0)
-                                       << QStringList{"setIsTrim(1)",
-                                                      "setTrimTime(2000000,0)",
-                                                      "setCropSettings(90)",
-                                                      "setEqualizeSettings(2)",
-                                                      "setAudioEffectSettings(150,100,100)",
-                                                      "setVideoEffectSettings(40)",
-                                                      "setAudioBackgroundSettingsSource(0,start 2000000)",
-                                                      "setWatermarkSettingsSource(2,text 333 image 2000000)",
-                                                      "setWatermarkSettingsSource(1,text 222 image 2000000)",
-                                                      "setCurrentWatermarkSettings(0,text 111 image 2000000,1)",
-                                                      "setProgramValueInfo(0)",
-                                                      "setSubtitleSettings(22)"};
-    QTest::newRow("end only") << uint64_t(0) << 4 * kSecond
-                              << QStringList{"setIsTrim(1)",
-                                             "setTrimTime(0,4000000)",
-                                             "setCropSettings(90)",
-                                             "setEqualizeSettings(2)",
-                                             "setAudioEffectSettings(150,100,100)",
-                                             "setVideoEffectSettings(40)",
-                                             "setAudioBackgroundSettingsSource(0,start 0)",
-                                             "setWatermarkSettingsSource(2,text 333 image 0)",
-                                             "setWatermarkSettingsSource(1,text 222 image 0)",
-                                             "setCurrentWatermarkSettings(0,text 111 image 0,1)",
-                                             "setProgramValueInfo(0)",
-                                             "setSubtitleSettings(22)"};
+    QTest::newRow("whole file") << uint64_t(0) << uint64_t(0) << expectedPushes(0, 0);
+    QTest::newRow("trimmed, open end") << 2 * kSecond << uint64_t(0) << expectedPushes(2 * kSecond, 0);
+    QTest::newRow("end only") << uint64_t(0) << 4 * kSecond << expectedPushes(0, 4 * kSecond);
 }
 
 void tst_EditingSettings::pushesTheWholeRecordInOrder()

@@ -3,6 +3,7 @@
 #include "EditorMouse.h"
 #include "QMediaBorderFrame.h"
 #include "QMediaElementWindow.h"
+#include "PreviewMedia.h"
 #include "TestMedia.h"
 #include "VelPlayerClass.h"
 #include "VelPlayerManager.h"
@@ -15,14 +16,6 @@
 #include <memory>
 
 namespace {
-
-QString video640()
-{
-    return TestMedia::make("testsrc2_640x360_25fps_6s.mp4",
-                           {"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25:duration=6", "-f", "lavfi", "-i",
-                            "sine=frequency=440:sample_rate=44100:duration=6", "-c:v", "libx264", "-preset",
-                            "veryfast", "-g", "25", "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest"});
-}
 
 VEWatermarkSettings textMark(uint32_t topmost = 1)
 {
@@ -59,6 +52,7 @@ private slots:
     void init();
     void cleanup();
     void textBoxIsKnownAfterAPush();
+    void partialLoadKeepsTheLoadedImage();
     void rightEdgeToTheBorder_data();
     void rightEdgeToTheBorder();
     void topmostPicking_data();
@@ -83,7 +77,7 @@ void tst_OverlayDrag::initTestCase()
     ZV_Initialize_Library(1, 0);
     const int32_t formats[2] = {0, 30};
     ZV_SetFrameFormats_Library(formats, 2);
-    m_video = video640();
+    m_video = PreviewMedia::video640();
     QVERIFY(!m_video.isEmpty());
 }
 
@@ -161,6 +155,23 @@ void tst_OverlayDrag::textBoxIsKnownAfterAPush()
     QVERIFY(back.m_textSettings.m_layoutHeight > 0.0);
     QCOMPARE(back.m_imageSettings.m_layoutWidth, 0.0);
     QCOMPARE(placed.at(0).at(0).value<VEWatermarkSettings>(), back);
+}
+
+void tst_OverlayDrag::partialLoadKeepsTheLoadedImage()
+{
+    QVERIFY(open());
+    VEWatermarkSettings withImage = textMark();
+    withImage.m_imageSettings.m_imageFile = TestMedia::tinyPng().toUtf8();
+    push(withImage);
+    QVERIFY(current().m_imageSettings.m_layoutWidth > 0.0);
+    // Without an image, a load that leaves the files in place keeps the picture...
+    const VEWatermarkSettings textOnly = textMark();
+    m_player->setCurrentWatermarkSettingsNotSource(textOnly, 0, true);
+    QVERIFY(current().m_imageSettings.m_layoutWidth > 0.0);
+    // ...and a full load clears it.
+    push(textOnly);
+    QCOMPARE(current().m_imageSettings.m_layoutWidth, 0.0);
+    QVERIFY(current().m_textSettings.m_layoutWidth > 0.0);
 }
 
 void tst_OverlayDrag::rightEdgeToTheBorder_data()

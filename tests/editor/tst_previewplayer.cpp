@@ -3,6 +3,7 @@
 // source, snapshots, and the edited picture beside the original one.
 #include "QMediaElementWindow.h"
 #include "QVelVideoShowWidget.h"
+#include "PreviewMedia.h"
 #include "TestMedia.h"
 #include "VelPlayerClass.h"
 #include "VelPlayerManager.h"
@@ -20,14 +21,6 @@
 namespace {
 
 const uint64_t kSecond = 1000000;
-
-QString video640()
-{
-    return TestMedia::make("testsrc2_640x360_25fps_6s.mp4",
-                           {"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25:duration=6", "-f", "lavfi", "-i",
-                            "sine=frequency=440:sample_rate=44100:duration=6", "-c:v", "libx264", "-preset",
-                            "veryfast", "-g", "25", "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest"});
-}
 
 // Three hours of a still picture, one frame every ten minutes: a long file that is tiny.
 QString threeHours()
@@ -96,7 +89,7 @@ void tst_PreviewPlayer::initTestCase()
     ZV_Initialize_Library(1, 0);
     const int32_t formats[2] = {0, 30};
     ZV_SetFrameFormats_Library(formats, 2);
-    m_video = video640();
+    m_video = PreviewMedia::video640();
     QVERIFY(!m_video.isEmpty());
 }
 
