@@ -17,7 +17,7 @@
 #include <QUrl>
 
 namespace {
-const char *const kProductService = "https://www.zedederarazizazodor.com";
+const char *const kProductService = "https://www.zededera-raziz-azodor.example";
 const char *const kRedirect = "/api/product/redirect?pid=%1&page_type=%2";
 
 void openProductPage(const char *pageType)
