@@ -1,4 +1,4 @@
-// The aspect lock of a pan-scan crop drag: the freely dragged box is brought back
+// The ratio lock of a pan-scan crop drag: the freely dragged box is brought back
 // to the shape it had at the press, keeping the edges opposite the handle.
 #include "VelPlayerManager.h"
 
