@@ -216,37 +216,33 @@ void QAdjustOperationForm::wideTimer()
 // divide by; the typed values then wait for one.
 void QAdjustOperationForm::widthChanged(int width)
 {
-    if (!m_settings)
-        return;
-    const QSize source = m_settings->getVideoSize();
-    if (source.width() <= 0 || source.height() <= 0)
-        return;
-    VECropSettings s;
-    m_settings->getCropSettings(s);
-    const int height = editValue(m_leCropArea_H, m_settings->getCropMinSize().height());
-    s.m_cropRect.setHeight(double(height) / source.height());
-    m_leCropArea_W->setText(QString::number(width));
-    s.m_cropRect.setWidth(double(width) / source.width());
-    if (isPanScan(s))
-        m_settings->setPanScanMode(1);
-    m_settings->setCropSettings(s);
+    applyTypedSide(Qt::Horizontal, width);
 }
 
 void QAdjustOperationForm::heightChanged(int height)
+{
+    applyTypedSide(Qt::Vertical, height);
+}
+
+// The other side keeps what its edit shows; a pan-scan crop follows the side typed.
+void QAdjustOperationForm::applyTypedSide(Qt::Orientation side, int value)
 {
     if (!m_settings)
         return;
     const QSize source = m_settings->getVideoSize();
     if (source.width() <= 0 || source.height() <= 0)
         return;
+    const bool horizontal = side == Qt::Horizontal;
     VECropSettings s;
     m_settings->getCropSettings(s);
-    const int width = editValue(m_leCropArea_W, m_settings->getCropMinSize().width());
-    s.m_cropRect.setWidth(double(width) / source.width());
-    m_leCropArea_H->setText(QString::number(height));
-    s.m_cropRect.setHeight(double(height) / source.height());
+    const QSize minimum = m_settings->getCropMinSize();
+    const int other = horizontal ? editValue(m_leCropArea_H, minimum.height())
+                                 : editValue(m_leCropArea_W, minimum.width());
+    (horizontal ? m_leCropArea_W : m_leCropArea_H)->setText(QString::number(value));
+    s.m_cropRect.setWidth(double(horizontal ? value : other) / source.width());
+    s.m_cropRect.setHeight(double(horizontal ? other : value) / source.height());
     if (isPanScan(s))
-        m_settings->setPanScanMode(2);
+        m_settings->setPanScanMode(horizontal ? 1 : 2);
     m_settings->setCropSettings(s);
 }
 

@@ -61,6 +61,7 @@ private:
     void rotate(int plainStep, int mirroredStep);
     void typed(bool widthEdit);
     int editValue(const QLineEdit* edit, int minimum) const;
+    void applyTypedSide(Qt::Orientation side, int value);
     static bool isPanScan(const VECropSettings& s);
 
     bool m_bLoaded = false;
