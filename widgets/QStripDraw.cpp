@@ -47,11 +47,21 @@ int QStripDraw::captionFlags(const QRect& rect)
 
 // A caption whose advance fits is drawn whole: eliding measures the glyphs' ink as
 // well and would cut a caption that a widget was sized to by its advance.
+// A caption too long for one line wraps where the widget is tall enough for
+// two, so a fixed-width box in a translated dialog still reads whole.
 void QStripDraw::drawCaption(QPainter& painter, const QRect& rect, const QString& text)
 {
     const QFontMetrics metrics = painter.fontMetrics();
-    const QString shown = metrics.horizontalAdvance(text) <= rect.width()
-                              ? text
-                              : metrics.elidedText(text, Qt::ElideRight, rect.width());
-    painter.drawText(rect, captionFlags(rect), shown);
+    if (metrics.horizontalAdvance(text) <= rect.width()) {
+        painter.drawText(rect, captionFlags(rect), text);
+        return;
+    }
+    const int flags = captionFlags(rect) | Qt::TextWordWrap;
+    const QRect wrapped = metrics.boundingRect(rect, flags, text);
+    if (rect.height() >= 2 * metrics.lineSpacing() && wrapped.height() <= rect.height()
+        && wrapped.width() <= rect.width()) {
+        painter.drawText(rect, flags, text);
+        return;
+    }
+    painter.drawText(rect, captionFlags(rect), metrics.elidedText(text, Qt::ElideRight, rect.width()));
 }

@@ -5,6 +5,10 @@
 #include "QInitProject.h"
 #include "QLoadingDlg.h"
 #include "QPlayObject.h"
+#include "QAboutDlg.h"
+#include "QConverterOperate.h"
+#include "QPreferencesDlg.h"
+#include "QShowCloseDlg.h"
 #include "QVelProjectPlatform.h"
 #include "QVideoSettingXml.h"
 #include "zovAruzIvivu.h"
@@ -38,9 +42,26 @@ void MainWindow::IsStartToConverter(bool converting)
     m_bIsConverting = converting;
 }
 
-void MainWindow::ActOnAbout() {}
+void MainWindow::ActOnAbout()
+{
+    QAboutDlg dialog(this);
+    centerDlg(&dialog);
+    dialog.exec();
+}
 
-void MainWindow::ActOnPreferDlg() {}
+void MainWindow::ActOnPreferDlg()
+{
+    QPreferencesDlg dialog(this);
+    connect(&dialog, &QPreferencesDlg::emitAutoUpdate, this, &MainWindow::setAutoUpdate);
+    centerDlg(&dialog);
+    connect(&dialog, &QPreferencesDlg::emitLangugeChangeSet, this, &MainWindow::LangugeChangeSet);
+    // The dialog previews a picked language on its own; the window's
+    // translator comes back when it reports how it was closed.
+    if (m_translator)
+        QApplication::removeTranslator(m_translator);
+    dialog.exec();
+    SetOutPath(QConverterOperate::getConverterPath());
+}
 
 void MainWindow::setAutoUpdate(bool on) { QVelProjectPlatform::setAutoCheckUpdate(on); }
 
@@ -56,10 +77,24 @@ void MainWindow::OnClose()
 {
     if (!stopConversionBeforeClose())
         return;
-    if (QVideoSettingXml::GetItemValue("REMIND_ITEM", "isShowRemind", "Y") != QLatin1String("Y")
-        && QVideoSettingXml::GetItemValue("CLOSE_ITEM", "bIsCloseDlg", "Y") != QLatin1String("Y")) {
-        showMinimized();
+    if (QVideoSettingXml::GetItemValue("REMIND_ITEM", "isShowRemind", "Y") != QLatin1String("Y")) {
+        if (QVideoSettingXml::GetItemValue("CLOSE_ITEM", "bIsCloseDlg", "Y") == QLatin1String("Y"))
+            startCloseAnimation();
+        else
+            showMinimized();
         return;
     }
-    startCloseAnimation();
+    QShowCloseDlg prompt(this);
+    centerDlg(&prompt);
+    if (prompt.exec() != QDialog::Accepted)
+        return;
+    if (prompt.isNoShowThisDlg())
+        QVideoSettingXml::SetItemValue("REMIND_ITEM", "isShowRemind", "N");
+    if (prompt.isCloseDlg()) {
+        QVideoSettingXml::SetItemValue("CLOSE_ITEM", "bIsCloseDlg", "Y");
+        startCloseAnimation();
+    } else {
+        QVideoSettingXml::SetItemValue("CLOSE_ITEM", "bIsCloseDlg", "N");
+        showMinimized();
+    }
 }

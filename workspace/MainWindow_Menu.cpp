@@ -120,6 +120,8 @@ void MainWindow::retranslateUi()
         m_actHome->setText(tr("Home"));
         m_actHelp->setText(tr("Help"));
         m_actUpdates->setText(tr("Check for Updates"));
+        m_actAbout->setText(tr("About"));
+        m_actPreferences->setText(tr("Preferences"));
     }
     if (m_helpMenu)
         m_helpMenu->setTitle(tr("Help"));

@@ -329,6 +329,12 @@ void TestSegmentWindow::failedRunThroughTheWindow()
 void TestSegmentWindow::closingDuringARun()
 {
     startWindow(false);
+    // Closing is set to exit without the close prompt, so only the
+    // conversion question comes up.
+    QVideoSettingXml::GetItemValue("REMIND_ITEM", "isShowRemind", "N");
+    QVideoSettingXml::SetItemValue("REMIND_ITEM", "isShowRemind", "N");
+    QVideoSettingXml::GetItemValue("CLOSE_ITEM", "bIsCloseDlg", "Y");
+    QVideoSettingXml::SetItemValue("CLOSE_ITEM", "bIsCloseDlg", "Y");
     m_window->addImportFile(QStringList{m_longClip});
     QVERIFY(MainWindow::isConverting() == false);
     QTest::mouseClick(m_window->m_videoCutToolbar->m_btnConvert, Qt::LeftButton);

@@ -1,13 +1,15 @@
 // Draws the main window and the loading dialog into PNG files for a visual check:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" <build>/tests/workspace_snapshots <folder>
 // writes empty.png (no file open), opened.png (a clip open and paused on a
-// picture) and loading.png (the loading dialog during an add). Settings go to
+// picture), loading.png (the loading dialog during an add) and close.png
+// (the close prompt). Settings go to
 // a throw-away HOME, never to the user's.
 #include "MainWindow.h"
 #include "SnapshotSupport.h"
 #include "QFontLoader.h"
 #include "QIAnyUtil.h"
 #include "QLoadingDlg.h"
+#include "QShowCloseDlg.h"
 #include "TestMedia.h"
 #include "VelPlayerClass.h"
 
@@ -61,5 +63,11 @@ int main(int argc, char **argv)
     window.m_videoCutToolbar->videoPlayPro(50);
     settle(1000);
     ok = save(&window, folder + "/opened.png") && ok;
+
+    QShowCloseDlg prompt(&window);
+    prompt.move(window.geometry().center() - prompt.rect().center());
+    prompt.show();
+    settle(300);
+    ok = save(&prompt, folder + "/close.png") && ok;
     return ok ? 0 : 1;
 }

@@ -1,0 +1,300 @@
+// Closing the main window by the saved choice or through the close prompt,
+// and the preferences and about entries of its menu.
+#include "ConvertWidget.h"
+#include "MainWindow.h"
+#include "QAboutDlg.h"
+#include "QCheckButton.h"
+#include "QConverterOperate.h"
+#include "QImageButton.h"
+#include "QPreferencesDlg.h"
+#include "QShowCloseDlg.h"
+#include "QTextImageButton.h"
+#include "QVideoSettingXml.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+#include <functional>
+
+namespace {
+const char *const kAbsent = "<absent>";
+
+// The store only writes into groups that exist; reading creates them.
+void store(const char *group, const char *attribute, const QString &value)
+{
+    QVideoSettingXml::GetItemValue(group, attribute, value);
+    QVideoSettingXml::SetItemValue(group, attribute, value);
+}
+
+QString stored(const char *group, const char *attribute)
+{
+    return QVideoSettingXml::GetItemValue(group, attribute, kAbsent);
+}
+
+// Waits for the first modal dialog of type T and hands it to the answer;
+// every modal class seen on the way is kept.
+template <typename T>
+class ModalAnswer : public QObject
+{
+public:
+    explicit ModalAnswer(std::function<void(T *)> answer) : m_answer(std::move(answer))
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
+        m_timer.start(20);
+    }
+    QStringList seen;
+    QPoint position;
+
+private:
+    void poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == m_last)
+            return;
+        m_last = modal;
+        seen.append(QString::fromLatin1(modal->metaObject()->className()));
+        if (T *dialog = qobject_cast<T *>(modal)) {
+            position = dialog->pos();
+            m_timer.stop();
+            m_answer(dialog);
+        }
+    }
+
+    std::function<void(T *)> m_answer;
+    QTimer m_timer;
+    QPointer<QWidget> m_last;
+};
+} // namespace
+
+class TestClosePrompt : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void promptPreselectsStoredChoice_data();
+    void promptPreselectsStoredChoice();
+    void pressingAChoiceKeepsOneChecked();
+    void storedChoiceDecidesWithoutAsking_data();
+    void storedChoiceDecidesWithoutAsking();
+    void answerIsStoredAndFollowed_data();
+    void answerIsStoredAndFollowed();
+    void preferencesGiveTheTranslatorBack_data();
+    void preferencesGiveTheTranslatorBack();
+    void preferencesApplyTheOutputFolder();
+    void aboutRunsCentred();
+
+private:
+    void startWindow();
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestClosePrompt::init()
+{
+    store("REMIND_ITEM", "isShowRemind", "Y");
+    store("CLOSE_ITEM", "bIsCloseDlg", "Y");
+    store("Language_item", "Language_Name", "English");
+}
+
+void TestClosePrompt::cleanup() { m_window.reset(); }
+
+void TestClosePrompt::startWindow()
+{
+    m_window = std::make_unique<MainWindow>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestClosePrompt::promptPreselectsStoredChoice_data()
+{
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<bool>("exit");
+    QTest::newRow("exit") << "Y" << true;
+    QTest::newRow("minimise") << "N" << false;
+    QTest::newRow("anything else minimises") << "y" << false;
+}
+
+void TestClosePrompt::promptPreselectsStoredChoice()
+{
+    QFETCH(QString, saved);
+    QFETCH(bool, exit);
+    store("CLOSE_ITEM", "bIsCloseDlg", saved);
+    QShowCloseDlg prompt;
+    QCOMPARE(prompt.isCloseDlg(), exit);
+    QCOMPARE(prompt.m_radioMin->isChecked(), !exit);
+    QVERIFY(!prompt.isNoShowThisDlg());
+    QCOMPARE(prompt.size(), QSize(325, 170));
+    QVERIFY(prompt.m_btnCancel->isHidden());
+    QCOMPARE(prompt.m_btnOk->pos(), QPoint(230, 120));
+    QCOMPARE(prompt.m_radioClose->pos(), QPoint(50, 80));
+}
+
+void TestClosePrompt::pressingAChoiceKeepsOneChecked()
+{
+    QShowCloseDlg prompt;
+    prompt.show();
+    QVERIFY(prompt.isCloseDlg());
+    QTest::mouseClick(prompt.m_radioClose, Qt::LeftButton);
+    QVERIFY(prompt.isCloseDlg());
+    QVERIFY(!prompt.m_radioMin->isChecked());
+    QTest::mouseClick(prompt.m_radioMin, Qt::LeftButton);
+    QVERIFY(!prompt.isCloseDlg());
+    QVERIFY(prompt.m_radioMin->isChecked());
+    QTest::mouseClick(prompt.m_radioMin, Qt::LeftButton);
+    QVERIFY(prompt.m_radioMin->isChecked());
+}
+
+void TestClosePrompt::storedChoiceDecidesWithoutAsking_data()
+{
+    QTest::addColumn<QString>("remind");
+    QTest::addColumn<QString>("close");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("not asked, exit") << "N" << "Y" << true;
+    QTest::newRow("not asked, minimise") << "N" << "N" << false;
+    QTest::newRow("values compared exactly") << "n" << "yes" << false;
+}
+
+void TestClosePrompt::storedChoiceDecidesWithoutAsking()
+{
+    QFETCH(QString, remind);
+    QFETCH(QString, close);
+    QFETCH(bool, closes);
+    store("REMIND_ITEM", "isShowRemind", remind);
+    store("CLOSE_ITEM", "bIsCloseDlg", close);
+    startWindow();
+    ModalAnswer<QShowCloseDlg> answer([](QShowCloseDlg *prompt) { prompt->close(); });
+    m_window->OnClose();
+    QVERIFY(answer.seen.isEmpty());
+    if (closes)
+        QTRY_VERIFY(!m_window->isVisible());
+    else
+        QTRY_VERIFY(m_window->isMinimized());
+    QCOMPARE(stored("REMIND_ITEM", "isShowRemind"), remind);
+    QCOMPARE(stored("CLOSE_ITEM", "bIsCloseDlg"), close);
+}
+
+void TestClosePrompt::answerIsStoredAndFollowed_data()
+{
+    QTest::addColumn<bool>("pickExit");
+    QTest::addColumn<bool>("tick");
+    QTest::addColumn<bool>("viaOk");
+    QTest::addColumn<QString>("remind");
+    QTest::addColumn<QString>("close");
+    QTest::addColumn<QString>("outcome");
+    QTest::newRow("exit, don't ask again") << true << true << true << "N" << "Y" << "closed";
+    QTest::newRow("exit, ask again") << true << false << true << "Y" << "Y" << "closed";
+    QTest::newRow("minimise, don't ask again") << false << true << true << "N" << "N" << "minimised";
+    QTest::newRow("minimise") << false << false << true << "Y" << "N" << "minimised";
+    QTest::newRow("ticked, then the close button") << false << true << false << "Y" << "Y" << "open";
+}
+
+void TestClosePrompt::answerIsStoredAndFollowed()
+{
+    QFETCH(bool, pickExit);
+    QFETCH(bool, tick);
+    QFETCH(bool, viaOk);
+    QFETCH(QString, remind);
+    QFETCH(QString, close);
+    QFETCH(QString, outcome);
+    startWindow();
+    ModalAnswer<QShowCloseDlg> answer([&](QShowCloseDlg *prompt) {
+        QTest::mouseClick(pickExit ? prompt->m_radioClose : prompt->m_radioMin, Qt::LeftButton);
+        if (tick)
+            QTest::mouseClick(prompt->m_chkNote, Qt::LeftButton);
+        QTest::mouseClick(viaOk ? static_cast<QWidget *>(prompt->m_btnOk) : prompt->closeButton(), Qt::LeftButton);
+    });
+    m_window->OnClose();
+    QCOMPARE(answer.seen, QStringList{"QShowCloseDlg"});
+    QCOMPARE(stored("REMIND_ITEM", "isShowRemind"), remind);
+    QCOMPARE(stored("CLOSE_ITEM", "bIsCloseDlg"), close);
+    if (outcome == "closed") {
+        QTRY_VERIFY(!m_window->isVisible());
+    } else if (outcome == "minimised") {
+        QTRY_VERIFY(m_window->isMinimized());
+        QVERIFY(m_window->isVisible());
+    } else {
+        QVERIFY(m_window->isVisible());
+        QVERIFY(!m_window->isMinimized());
+    }
+    // The prompt sat over the middle of the window.
+    const QPoint middle = m_window->mapToGlobal(m_window->rect().center());
+    QVERIFY(qAbs(answer.position.x() + 325 / 2 - middle.x()) <= 2);
+}
+
+void TestClosePrompt::preferencesGiveTheTranslatorBack_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("OK") << "ok";
+    QTest::newRow("Cancel") << "cancel";
+    QTest::newRow("Escape") << "escape";
+    QTest::newRow("close button") << "close";
+}
+
+void TestClosePrompt::preferencesGiveTheTranslatorBack()
+{
+    QFETCH(QString, how);
+    store("Language_item", "Language_Name", "Deutsch");
+    startWindow();
+    QPointer<QTranslator> translator = m_window->translator();
+    QVERIFY(translator);
+    bool installedWhileOpen = true;
+    ModalAnswer<QPreferencesDlg> answer([&](QPreferencesDlg *dialog) {
+        // Removing succeeds only for an installed translator; put it back.
+        installedWhileOpen = QApplication::removeTranslator(translator);
+        if (installedWhileOpen)
+            QApplication::installTranslator(translator);
+        if (how == "ok")
+            QTest::mouseClick(dialog->m_btnOk, Qt::LeftButton);
+        else if (how == "cancel")
+            QTest::mouseClick(dialog->m_btnCancel, Qt::LeftButton);
+        else if (how == "escape")
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        else
+            QTest::mouseClick(dialog->closeButton(), Qt::LeftButton);
+    });
+    m_window->ActOnPreferDlg();
+    QCOMPARE(answer.seen, QStringList{"QPreferencesDlg"});
+    QVERIFY(!installedWhileOpen);
+    QCOMPARE(m_window->translator(), translator.data());
+    QVERIFY(QApplication::removeTranslator(translator));
+    QApplication::installTranslator(translator);
+    QCOMPARE(stored("Language_item", "Language_Name"), QString("Deutsch"));
+}
+
+void TestClosePrompt::preferencesApplyTheOutputFolder()
+{
+    startWindow();
+    QTemporaryDir dir;
+    const QString root = QDir(dir.path()).canonicalPath() + "/";
+    ModalAnswer<QPreferencesDlg> answer([&](QPreferencesDlg *dialog) {
+        dialog->convertPage()->SetOutPath(root);
+        QTest::mouseClick(dialog->m_btnOk, Qt::LeftButton);
+    });
+    m_window->ActOnPreferDlg();
+    QCOMPARE(m_window->outPath(), root);
+    QCOMPARE(QConverterOperate::getConverterPath(), root);
+    QCOMPARE(stored("OutPut_path", "path_value"), root);
+}
+
+void TestClosePrompt::aboutRunsCentred()
+{
+    startWindow();
+    QSize size;
+    ModalAnswer<QAboutDlg> answer([&](QAboutDlg *dialog) {
+        size = dialog->size();
+        dialog->close();
+    });
+    m_window->ActOnAbout();
+    QCOMPARE(answer.seen, QStringList{"QAboutDlg"});
+    const QPoint origin = m_window->mapToGlobal(QPoint(0, 0));
+    const int x = origin.x() + (m_window->width() - size.width()) / 2;
+    const int y = origin.y() + (m_window->height() - size.height()) / 2;
+    QCOMPARE(answer.position, QPoint(x < 1 ? 50 : x, y < 1 ? 50 : y));
+}
+
+QTEST_MAIN(TestClosePrompt)
+#include "tst_closeprompt.moc"
