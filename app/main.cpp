@@ -13,11 +13,7 @@ int main(int argc, char* argv[])
         return app.sendMessage(QString(), 5000) ? 0 : 1;
 
     // Fonts resolved before the shipped Tahoma is registered would stay on a fallback.
-    QFontLoader::loadApplicationFonts(QIAnyUtil::getResourcePath());
-    QFont font = QApplication::font();
-    font.setFamily(QStringLiteral("Tahoma"));
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    QFontLoader::useProgramFonts(QIAnyUtil::getResourcePath());
 
     MainWindow window;
     app.setActivationWindow(&window, true);

@@ -1,5 +1,6 @@
 #include "QFontLoader.h"
 
+#include <QGuiApplication>
 #include <QDebug>
 #include <QFont>
 #include <QFontDatabase>
@@ -8,6 +9,16 @@
 QStringList QFontLoader::fontFiles()
 {
     return {QStringLiteral("fonts/tahoma.ttf"), QStringLiteral("fonts/tahomabd.ttf")};
+}
+
+bool QFontLoader::useProgramFonts(const QString &resourcePath)
+{
+    const bool loaded = loadApplicationFonts(resourcePath);
+    QFont font = QGuiApplication::font();
+    font.setFamily(QStringLiteral("Tahoma"));
+    font.setPixelSize(12);
+    QGuiApplication::setFont(font);
+    return loaded;
 }
 
 bool QFontLoader::loadApplicationFonts(const QString &resourcePath)

@@ -17,6 +17,11 @@ public:
     // program then goes on with fontconfig's substitute.
     static bool loadApplicationFonts(const QString &resourcePath);
 
+    // The program's start-up font setting: the fonts above, then Tahoma at 12 px
+    // as the application font. Galleries and snapshot programs call it too, so
+    // their pictures show the program's real captions.
+    static bool useProgramFonts(const QString &resourcePath);
+
     // The file names registered, relative to the resources folder.
     static QStringList fontFiles();
 };

@@ -2,6 +2,7 @@
 // the build's Resources folder (controls whose pictures are missing paint as plain Qt
 // controls). With an output path as its argument it grabs the page to that PNG and exits.
 #include "QCheckboxCombobox.h"
+#include "QFontLoader.h"
 #include "QProgressIndicator.h"
 #include "QProjectConfig.h"
 #include "QVelBaseButton.h"
@@ -191,9 +192,8 @@ void messageBoxLook(QVelMessageBoxOption* option)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QFont font("Tahoma");
-    font.setPixelSize(12);
-    app.setFont(font);
+    QFontLoader::useProgramFonts(QVelProjectPath::getResourcePath(QString()));
+    const QFont font = QApplication::font();
     QProjectConfig* config = QProjectConfig::getProjectConfig();
     config->setProjectName("Zededera Raziz Azodor");
     config->setTransparentMargins(4);

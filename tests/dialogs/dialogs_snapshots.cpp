@@ -63,10 +63,7 @@ int main(int argc, char** argv)
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu --host-resolver-rules=\"MAP * ~NOTFOUND\"");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    QFontLoader::loadApplicationFonts(QIAnyUtil::getResourcePath());
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(12);
-    app.setFont(font);
+    QFontLoader::useProgramFonts(QIAnyUtil::getResourcePath());
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(folder);
 

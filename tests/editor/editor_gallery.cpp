@@ -268,7 +268,7 @@ QWidget* previewPage()
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QFontLoader::loadApplicationFonts(QVelProjectPath::getResourcePath(QString()));
+    QFontLoader::useProgramFonts(QVelProjectPath::getResourcePath(QString()));
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     const QList<QPair<QString, QWidget*>> pages = {{QStringLiteral("editor-strips.png"), stripsPage()},
                                                    {QStringLiteral("editor-trim.png"), trimPage()},

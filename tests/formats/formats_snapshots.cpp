@@ -3,6 +3,8 @@
 // writes encoding.png, advanced.png and compact.png. Settings go to a
 // throw-away HOME, never to the user's.
 #include "FormatWidget.h"
+#include "QFontLoader.h"
+#include "QIAnyUtil.h"
 #include "QSettingDlg.h"
 
 #include <QApplication>
@@ -40,6 +42,7 @@ int main(int argc, char** argv)
     qputenv("XDG_DATA_HOME", (home.path() + "/.local/share").toUtf8());
     qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
     QApplication app(argc, argv);
+    QFontLoader::useProgramFonts(QIAnyUtil::getResourcePath());
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(folder);
 

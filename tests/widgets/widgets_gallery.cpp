@@ -315,7 +315,7 @@ private:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QFontLoader::loadApplicationFonts(QIAnyUtil::getResourcePath());
+    QFontLoader::useProgramFonts(QIAnyUtil::getResourcePath());
     Gallery gallery;
     gallery.show();
     gallery.feedLevels();

@@ -25,11 +25,7 @@ inline void useHome(const QTemporaryDir& home)
 
 inline void useApplicationFont()
 {
-    QFontLoader::loadApplicationFonts(QIAnyUtil::getResourcePath());
-    QFont font = QApplication::font();
-    font.setFamily(QStringLiteral("Tahoma"));
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    QFontLoader::useProgramFonts(QIAnyUtil::getResourcePath());
 }
 
 inline void settle(int ms)
