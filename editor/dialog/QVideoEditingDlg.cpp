@@ -1,6 +1,7 @@
 #include "QVideoEditingDlg.h"
 
 #include "QAdjustOperationForm.h"
+#include "QEffectOperationForm.h"
 #include "QMediaForm.h"
 #include "QMessageOpacityForm.h"
 #include "QPlayerOperationForm.h"
@@ -62,6 +63,7 @@ QVideoEditingDlg::~QVideoEditingDlg()
     delete m_trimForm;
     delete m_editSettings;
     delete m_adjustForm;
+    delete m_effectForm;
     delete m_menu;
     delete m_actOpenFolder;
     delete m_actSettings;
@@ -122,6 +124,7 @@ void QVideoEditingDlg::initControls()
     m_mediaForm = new QMediaForm(m_playerManager, this);
     m_trimForm = new QTrimOperationForm(this);
     m_adjustForm = new QAdjustOperationForm(this);
+    initEffectPanel();
     initPlayerWiring();
     initTrimWiring();
     connect(m_adjustForm, &QAdjustOperationForm::emitApplyToAll, this, &QVideoEditingDlg::onApplyToAll);
@@ -263,7 +266,7 @@ void QVideoEditingDlg::isHaveVideo(bool hasVideo)
     m_trimForm->setDisableSnapshot(!hasVideo);
 }
 
-// Panels of the Effect, Watermark, Subtitle and Audio tabs are not built yet:
+// Panels of the Watermark, Subtitle and Audio tabs are not built yet:
 // those tabs show the preview and the player bar over an empty band.
 void QVideoEditingDlg::selectedTag(int index)
 {
@@ -276,6 +279,7 @@ void QVideoEditingDlg::selectedTag(int index)
     }
     m_trimForm->setVisible(index == TabTrim);
     m_adjustForm->setVisible(index == TabAdjust);
+    m_effectForm->setVisible(index == TabEffect);
     m_playerForm->setVisible(index != TabTrim && index != TabTag);
     updateMediaFormGeometry();
 }
@@ -306,6 +310,7 @@ void QVideoEditingDlg::resizeEvent(QResizeEvent* event)
     m_editTag->setGeometry(0, 22, w, 25);
     m_trimForm->setGeometry(6, h - 142, w - 12, 86);
     m_adjustForm->setGeometry(6, h - 184, w - 12, 128);
+    layoutEffectPanel();
     m_playerForm->setGeometry(6, h - 184 - 32, w - 12, 26);
     updateMediaFormGeometry();
 }

@@ -12,6 +12,7 @@
 
 class QAction;
 class QAdjustOperationForm;
+class QEffectOperationForm;
 class QMediaForm;
 class QMessageOpacityForm;
 class QPlayerOperationForm;
@@ -75,6 +76,7 @@ public:
     QPlayerOperationForm* playerBar() const { return m_playerForm; }
     QTrimOperationForm* trimForm() const { return m_trimForm; }
     QAdjustOperationForm* adjustForm() const { return m_adjustForm; }
+    QEffectOperationForm* effectForm() const { return m_effectForm; }
     VelPlayerManager* playerManager() const { return m_playerManager; }
     QVideoEditingSettings* editingSettings() const { return m_editSettings; }
     QMessageOpacityForm* opacityForm() const { return m_opacityForm; }
@@ -126,6 +128,8 @@ private:
     void initMenu();
     void ininScreenshotsInfo();
     void initEditTag();
+    void initEffectPanel();
+    void layoutEffectPanel();
     void updateMediaFormGeometry();
     void showOpacityMsgDlg(QString text);
     void markApplyToAll(Tab panel);
@@ -141,6 +145,7 @@ private:
     QPlayerOperationForm* m_playerForm = nullptr;
     QTrimOperationForm* m_trimForm = nullptr;
     QAdjustOperationForm* m_adjustForm = nullptr;
+    QEffectOperationForm* m_effectForm = nullptr;
     QVelMenu* m_menu = nullptr;
     QAction* m_actOpenFolder = nullptr;
     QAction* m_actSettings = nullptr;

@@ -20,7 +20,8 @@ public:
     // The picture that fits an output of this size: the entry whose width:height
     // ratio is nearest the output's (ties keep the earlier one, an exact match
     // ends the search). Entries of zero width or height are never chosen, since
-    // fitting divides by them. -1 when no entry is usable.
+    // fitting divides by them; without an output size the first usable entry is
+    // taken. -1 when no entry is usable.
     int getBestFrameInfoIndex(QSize outputSize) const;
 
     int APPMinVersion = 0;

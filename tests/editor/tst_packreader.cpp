@@ -155,7 +155,8 @@ void tst_PackReader::bestPictureForAnOutput_data()
     QTest::newRow("zero height never chosen") << QList<QSize>{wide, flat} << QSize(100, 1) << 0;
     QTest::newRow("only zero-sized entries") << QList<QSize>{none, flat} << QSize(1280, 720) << -1;
     QTest::newRow("no entries") << QList<QSize>{} << QSize(1280, 720) << -1;
-    QTest::newRow("empty output") << QList<QSize>{wide} << QSize(0, 0) << -1;
+    QTest::newRow("empty output takes the first usable") << QList<QSize>{none, classic, wide} << QSize(0, 0) << 1;
+    QTest::newRow("output without height") << QList<QSize>{wide, classic} << QSize(1280, 0) << 0;
 }
 
 void tst_PackReader::bestPictureForAnOutput()

@@ -1,11 +1,14 @@
-// Not a test: draws the editing dialog with a picture loaded on its Trim tab and
-// on its Adjust tab (turned and cropped) into PNG files in the folder given.
+// Not a test: draws the editing dialog with a picture loaded on its Trim tab, on
+// its Adjust tab (turned and cropped) and on its Effect tab (brighter, with a
+// frame and a video effect) into PNG files in the folder given.
 // Run it under xvfb-run.
 
 #include "../workspace/SnapshotSupport.h"
 #include "TestMedia.h"
 
+#include "ListTiles.h"
 #include "QAdjustOperationForm.h"
+#include "QEffectOperationForm.h"
 #include "QProgressIndicator.h"
 #include "QTrimOperationForm.h"
 #include "QVideoEditTag.h"
@@ -55,6 +58,18 @@ int main(int argc, char** argv)
     dlg.editingSettings()->setCropSettings(s);
     SnapshotSupport::settle(1500);
     ok = SnapshotSupport::save(&dlg, out + "/editing_adjust.png") && ok;
+
+    adjust->reset();
+    dlg.editTag()->buttons().at(QVideoEditingDlg::TabEffect)->click();
+    SnapshotSupport::settle(500);
+    QEffectOperationForm* effect = dlg.effectForm();
+    emit effect->m_sliderBrightness->sendProgressValue(0.6);
+    effect->m_effectTag->buttons().at(1)->click();
+    ListTiles::press(effect->m_frameList, 1);
+    effect->m_effectTag->buttons().at(0)->click();
+    ListTiles::press(effect->m_effectsList, 3);
+    SnapshotSupport::settle(1500);
+    ok = SnapshotSupport::save(&dlg, out + "/editing_effect.png") && ok;
     dlg.done(0);
     return ok ? 0 : 1;
 }

@@ -1,3 +1,4 @@
+#include "ListTiles.h"
 #include "TestMedia.h"
 #include "TestProfiles.h"
 #include "../workspace/MessageBoxAnswerer.h"
@@ -8,6 +9,7 @@
 #include "QAdjustOperationForm.h"
 #include "QAttributeSettingHolder.h"
 #include "QCustomTimeEdit.h"
+#include "QEffectOperationForm.h"
 #include "QEditTipDlg.h"
 #include "QImageButton.h"
 #include "QMessageOpacityForm.h"
@@ -78,12 +80,15 @@ private slots:
     void adjustAppliedToAll();
     void okWithinTheTypingDelayKeepsTheSize();
     void cancelKeepsOnlyApplyToAll();
+    void effectPreviewedConvertedAndAppliedToAll();
     void editTipInLosslessMode();
     void snapshots();
     void neverShownAndReleasedPreview();
 
 private:
-    void addSegments(const QList<QPair<double, double>>& ranges);
+    void addSegments(const QList<QPair<double, double>>& ranges, const QString& clip = QString());
+    // Converts every segment with a profile that keeps the size; the outputs.
+    void convertAll(const QString& root, const QString& clip, QStringList& outputs);
     // Clicks the row's edit button and runs the steps once the dialog has loaded;
     // returns whether the steps ran.
     bool edit(int row, const std::function<void(QVideoEditingDlg*)>& steps);
@@ -132,17 +137,34 @@ void TestEditingDlg::cleanup()
     VelVideoConvertManager::getConvertManagerObject()->ClearItems();
 }
 
-void TestEditingDlg::addSegments(const QList<QPair<double, double>>& ranges)
+void TestEditingDlg::addSegments(const QList<QPair<double, double>>& ranges, const QString& clip)
 {
     VelVideoConvertManager* manager = VelVideoConvertManager::getConvertManagerObject();
     for (int i = 0; i < ranges.size(); ++i) {
-        VelVideoConvertItem* item = manager->CreateConvertItemInfo(m_clip, -1, false);
+        VelVideoConvertItem* item = manager->CreateConvertItemInfo(clip.isEmpty() ? m_clip : clip, -1, false);
         QVERIFY(item);
         item->m_trimStart = uint64_t(ranges[i].first * kSecond);
         item->m_trimEnd = uint64_t(ranges[i].second * kSecond);
         item->m_bSelected = i == 0;
         m_panel->addConvertItem(item);
     }
+}
+
+// A profile that keeps the size (320 x 240); the conversion reports no message.
+void TestEditingDlg::convertAll(const QString& root, const QString& clip, QStringList& outputs)
+{
+    QConverterOperate::setConverterPath(root + "/Converted/");
+    const QFileInfo info(clip);
+    QConverterOperate::setAdjustFileName(info.fileName(), info.suffix());
+    TestProfiles::usePreset((QIAnyUtil::getResourcePath() + "/profile/profiles_mac.plist").toStdString(),
+                            "General Video", "4000");
+    MessageBoxAnswerer answerer;
+    m_panel->OnConvert();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_panel->isConverting(), 120000);
+    QCOMPARE(answerer.messages, QStringList());
+    QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        outputs << it.next();
 }
 
 bool TestEditingDlg::edit(int row, const std::function<void(QVideoEditingDlg*)>& steps)
@@ -303,19 +325,8 @@ void TestEditingDlg::adjustAppliedToAll()
     // A profile that keeps the size (320 x 240): both outputs carry the turned
     // quarter as a 3:4 portrait picture between black bars.
     QTemporaryDir root;
-    QConverterOperate::setConverterPath(root.path() + "/Converted/");
-    const QFileInfo info(m_clip);
-    QConverterOperate::setAdjustFileName(info.fileName(), info.suffix());
-    TestProfiles::usePreset((QIAnyUtil::getResourcePath() + "/profile/profiles_mac.plist").toStdString(),
-                            "General Video", "4000");
-    MessageBoxAnswerer answerer;
-    m_panel->OnConvert();
-    QTRY_VERIFY_WITH_TIMEOUT(!m_panel->isConverting(), 120000);
-    QCOMPARE(answerer.messages, QStringList());
-    QDirIterator it(root.path(), QDir::Files, QDirIterator::Subdirectories);
     QStringList outputs;
-    while (it.hasNext())
-        outputs << it.next();
+    convertAll(root.path(), m_clip, outputs);
     QCOMPARE(outputs.size(), 2);
     for (const QString& out : outputs) {
         const QString png = root.path() + "/frame.png";
@@ -373,6 +384,86 @@ void TestEditingDlg::cancelKeepsOnlyApplyToAll()
     }
     QCOMPARE(manager->GetItem(0)->m_trimStart, uint64_t(0));
     QCOMPARE(manager->GetItem(0)->m_editConfig.m_trimStart, uint64_t(0));
+}
+
+// Brightness at three quarters of its slider and the "Classic" frame pack: the
+// preview shows both at once, and Apply to all carries them into the other
+// segment, where the frame starts at that segment's own trim start. In both
+// outputs the flat grey of frame 10 is 127 luma levels brighter and the
+// frame's white border lies along the picture's edge.
+void TestEditingDlg::effectPreviewedConvertedAndAppliedToAll()
+{
+    const QString flat = TestMedia::make("edit_flat.mp4", {"-f", "lavfi", "-i",
+                                                           "color=c=0x202020:size=320x240:rate=25:duration=10", "-f",
+                                                           "lavfi", "-i", "sine=frequency=440:duration=10", "-c:v",
+                                                           "libx264", "-g", "25", "-preset", "ultrafast", "-pix_fmt",
+                                                           "yuv420p", "-c:a", "aac"});
+    QVERIFY(!flat.isEmpty());
+    addSegments({{0, 5}, {5, 10}}, flat);
+    // Opening the second segment once gives its record its own range.
+    QVERIFY(edit(1, [](QVideoEditingDlg* dlg) { QTest::mouseClick(dlg->m_btnCancel, Qt::LeftButton); }));
+    const QString shot = m_shots->path() + "/preview.png";
+    const auto previewShowsEffect = [&shot](QVideoEditingDlg* dlg) {
+        if (!dlg->playerManager()->captureImage(shot, "PNG"))
+            return false;
+        const QImage picture(shot);
+        const int middle = qGray(picture.pixel(picture.width() / 2, picture.height() / 2));
+        return qGray(picture.pixel(1, picture.height() / 2)) > 230 && middle > 150 && middle < 210;
+    };
+    QVERIFY(edit(0, [&](QVideoEditingDlg* dlg) {
+        QTest::mouseClick(dlg->editTag()->buttons().at(QVideoEditingDlg::TabEffect), Qt::LeftButton);
+        QEffectOperationForm* effect = dlg->effectForm();
+        QVERIFY(effect->isVisible());
+        QVERIFY(!dlg->adjustForm()->isVisible());
+        emit effect->m_sliderBrightness->sendProgressValue(0.75);
+        QCOMPARE(effect->m_leBrightnessValue->text(), QStringLiteral("150"));
+        QTest::mouseClick(effect->m_effectTag->buttons().at(1), Qt::LeftButton);
+        ListTiles::press(effect->m_frameList, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(previewShowsEffect(dlg), 30000);
+        emit effect->m_buttonFrom->emitApplyToAll();
+        QTest::mouseClick(dlg->m_btnOK, Qt::LeftButton);
+    }));
+    VelVideoConvertManager* manager = VelVideoConvertManager::getConvertManagerObject();
+    for (int i = 0; i < 2; ++i) {
+        const VEEditConfig& cfg = manager->GetItem(i)->m_editConfig;
+        QCOMPARE(cfg.m_videoEffect.brightness, 127);
+        QVERIFY(QString::fromUtf8(cfg.m_frameWk.m_imageSettings.m_imageFile).endsWith("/01_classic/classic_4x3.png"));
+        QCOMPARE(cfg.m_frameWk.m_imageSettings.m_showStart, i * 5 * kSecond);
+    }
+    QCOMPARE(manager->GetItem(1)->m_trimStart, 5 * kSecond);
+
+    QTemporaryDir root;
+    QStringList outputs;
+    convertAll(root.path(), flat, outputs);
+    QCOMPARE(outputs.size(), 2);
+    // The Y plane of frame 10, decoded by the ffmpeg tool.
+    const auto lumaOfFrame10 = [](const QString& file) {
+        return TestMedia::run("ffmpeg", {"-v", "error", "-i", file, "-vf", "select=eq(n\\,10)", "-frames:v", "1",
+                                         "-f", "rawvideo", "-pix_fmt", "yuv420p", "-"})
+            .out.left(320 * 240);
+    };
+    const auto mean = [](const QByteArray& luma, const QRect& area) {
+        double sum = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x)
+                sum += quint8(luma.at(y * 320 + x));
+        }
+        return sum / (area.width() * area.height());
+    };
+    const QByteArray source = lumaOfFrame10(flat);
+    QCOMPARE(source.size(), 320 * 240);
+    const QRect flatArea(140, 100, 40, 40);
+    const double sourceLevel = mean(source, flatArea);
+    for (const QString& out : outputs) {
+        const QByteArray luma = lumaOfFrame10(out);
+        QCOMPARE(luma.size(), 320 * 240);
+        const double brighter = mean(luma, flatArea) - sourceLevel;
+        QVERIFY2(qAbs(brighter - 127) <= 3, qPrintable(QString("%1: %2").arg(out).arg(brighter)));
+        for (const QRect& edge : {QRect(0, 100, 3, 40), QRect(140, 0, 40, 3), QRect(317, 100, 3, 40)}) {
+            const double level = mean(luma, edge);
+            QVERIFY2(level > 220, qPrintable(QString("%1: %2").arg(out).arg(level)));
+        }
+    }
 }
 
 void TestEditingDlg::editTipInLosslessMode()
