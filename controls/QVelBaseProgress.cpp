@@ -1,6 +1,7 @@
 #include "QVelBaseProgress.h"
 
 #include "QBaseImageDraw.h"
+#include "QProgressCaption.h"
 #include "QVeAnyUtiliy.h"
 
 #include <QConicalGradient>
@@ -558,11 +559,23 @@ void QVelBaseProgress::DrawProgressText(QPainter& painter)
         return;
     painter.save();
     painter.setFont(font());
-    painter.setPen(palette().color(QPalette::WindowText));
     const double x = width() * double(d->textOffsetX);
     const double y = height() * double(d->textOffsetY);
     const QRectF rect(x, y, int(width() - x), int(height() - y));
-    painter.drawText(rect, d->textAlignment, valueToText(d->value));
+    // The caption sits over the fill and over the track: it takes a colour that
+    // reads on each (a picture track is dark in the skin; a plain one is read).
+    const double range = d->maximum - d->minimum;
+    const double fraction = range > 0 ? std::clamp((d->value - d->minimum) / range, 0.0, 1.0) : 0.0;
+    const QRectF track(getBgRect());
+    QRectF filled;
+    if (d->policy == HorizontalBar)
+        filled = QRectF(track.left(), 0, track.width() * fraction, height());
+    else if (d->policy == VerticalBar)
+        filled = QRectF(0, track.bottom() - track.height() * fraction, width(), track.height() * fraction);
+    const QColor plain = palette().color(d->policy == Ring ? QPalette::AlternateBase : QPalette::Window);
+    const QColor onTrack = d->bottom && d->policy != Ring ? QColor(228, 228, 228) : QProgressCaption::readableOn(plain);
+    QProgressCaption::draw(painter, rect, d->textAlignment, valueToText(d->value), filled,
+                           palette().color(QPalette::WindowText), onTrack);
     painter.restore();
 }
 

@@ -1,6 +1,7 @@
 #include "qSliderCtrl.h"
 
 #include "QImagaeRatioDraw.h"
+#include "QProgressCaption.h"
 #include "QSkinPicture.h"
 #include "QSliderCtrlBtn.h"
 
@@ -204,7 +205,8 @@ void qSliderCtrl::paintEvent(QPaintEvent*)
     if (!m_topPixmap.isNull() && int(m_pos) > 0)
         painter.drawPixmap(QRect(half, y0, int(m_pos), m_bottomHeight), m_topPixmap);
     if (m_showValue)
-        painter.drawText(QPoint(width() / 2, 11), valueText());
+        QProgressCaption::drawAt(painter, QPointF(width() / 2, 11), valueText(),
+                                 QRectF(half, 0, int(m_pos), height()), QColor(31, 31, 31), QColor(228, 228, 228));
 }
 
 void qSliderCtrl::drawValueText(QPainter& painter)
@@ -214,9 +216,15 @@ void qSliderCtrl::drawValueText(QPainter& painter)
     font.setPixelSize(12);
     font.setWeight(75);
     painter.setFont(font);
-    painter.setPen(QColor(31, 31, 31));
     const QString text = painter.fontMetrics().elidedText(valueText(), Qt::ElideRight, width());
-    painter.drawText(rect(), Qt::AlignCenter, text);
+    // Dark over the fill as drawn; over the dark track the same text would
+    // vanish, so there it turns light.
+    QRectF filled;
+    if (m_vertical)
+        filled = QRectF(0, (1 - m_percent / 100) * height(), width(), height() * m_percent / 100);
+    else
+        filled = QRectF(0, 0, m_btnWidth / 2 + m_pos, height());
+    QProgressCaption::draw(painter, rect(), Qt::AlignCenter, text, filled, QColor(31, 31, 31), QColor(228, 228, 228));
     painter.setFont(saved);
 }
 

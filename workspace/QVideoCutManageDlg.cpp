@@ -192,8 +192,11 @@ void QVideoCutManageDlg::initListArea()
     m_scrollAreaWidget->setAutoFillBackground(true);
     auto* bar = new QVelScrollBar(scrollArea);
     QVelScrollBarStyleAttribute style;
-    style.grooveColor = style.buttonAreaColor = style.buttonAreaColorCopy = QColor(57, 55, 55);
-    style.hoverGrooveColor = style.handleColor = QColor(91, 89, 89);
+    // The inner track takes the groove's colour, so the hover look shows one
+    // handle, not a second handle-coloured bar behind it; the arrow-less ends
+    // blend into the groove.
+    style.grooveColor = style.hoverGrooveColor = style.buttonAreaColor = QColor(57, 55, 55);
+    style.arrowColor = style.handleColor = QColor(91, 89, 89);
     style.handleHoverColor = style.handlePressedColor = QColor(102, 101, 101);
     style.extent = 10;
     style.hoverAlways = true;

@@ -342,7 +342,14 @@ int main(int argc, char** argv)
     busyDots->setIndicatorPolicy(QProgressIndicator::Dots);
     busyDots->setColor(QColor(157, 157, 204));
     busyDots->setDisplayedWhenStopped(true);
+    // Scroll bars as the segment list and the format dialog set them up.
+    QVelScrollBarStyleAttribute dark;
+    dark.grooveColor = dark.hoverGrooveColor = dark.buttonAreaColor = QColor(57, 55, 55);
+    dark.arrowColor = dark.handleColor = QColor(91, 89, 89);
+    dark.handleHoverColor = dark.handlePressedColor = QColor(102, 101, 101);
+    dark.extent = 10;
     auto* vertical = new QVelScrollBar(Qt::Vertical);
+    vertical->setStyleAttribute(dark);
     vertical->setRange(0, 100);
     vertical->setPageStep(40);
     vertical->resize(10, 80);
@@ -351,13 +358,15 @@ int main(int argc, char** argv)
     hoverBar->setPageStep(40);
     hoverBar->setValue(60);
     hoverBar->resize(10, 80);
-    QVelScrollBarStyleAttribute hover = hoverBar->styleAttribute();
+    QVelScrollBarStyleAttribute hover = dark;
     hover.hoverAlways = true;
     hoverBar->setStyleAttribute(hover);
     auto* emptyBar = new QVelScrollBar(Qt::Vertical);
+    emptyBar->setStyleAttribute(dark);
     emptyBar->setRange(0, 0);
     emptyBar->resize(10, 80);
     auto* horizontal = new QVelScrollBar(Qt::Horizontal);
+    horizontal->setStyleAttribute(dark);
     horizontal->setRange(0, 100);
     horizontal->setPageStep(30);
     horizontal->setValue(50);

@@ -17,7 +17,41 @@ private:
         QTest::mousePress(target, Qt::LeftButton, Qt::NoModifier, local);
     }
 
+    // Lightest and darkest pixel of a column range of the picture.
+    static QPair<int, int> lightnessRange(const QImage& image, int from, int to)
+    {
+        int lo = 255, hi = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = from; x < to; ++x) {
+                const int l = QColor(image.pixel(x, y)).lightness();
+                lo = std::min(lo, l);
+                hi = std::max(hi, l);
+            }
+        return {lo, hi};
+    }
+
 private slots:
+    // The value text stands half over the fill and half over a dark track: the
+    // part over the track must not vanish in it, nor the part over the fill.
+    void captionReadsOverFillAndTrack()
+    {
+        QVelBaseProgress bar;
+        QPalette pal = bar.palette();
+        pal.setColor(QPalette::Window, QColor(40, 40, 40));
+        pal.setColor(QPalette::Highlight, QColor(244, 229, 137));
+        pal.setColor(QPalette::WindowText, Qt::black);
+        bar.setPalette(pal);
+        bar.setFormat("%p%");
+        bar.resize(200, 30);
+        bar.setValue(50.0);
+        const QImage image = bar.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const int mid = image.width() / 2;
+        // Over the track: the background is dark, so the text shows as light.
+        QVERIFY(lightnessRange(image, mid + 2, image.width()).second > 180);
+        // Over the fill: the background is light, so the text shows as dark.
+        QVERIFY(lightnessRange(image, 0, mid - 2).first < 80);
+    }
+
     void reversedRangeIsSwapped()
     {
         QVelBaseProgress bar;

@@ -175,9 +175,11 @@ void SkinPainter::mark(QPainter &p, const QRectF &r, int, const ManifestLine &)
 void SkinPainter::dropCard(QPainter &p, const QRectF &r, int, const ManifestLine &line)
 {
     p.setPen(Qt::NoPen);
-    p.setBrush(lightTop);
+    // A muted card: light enough for the dark hint text over it, not a white
+    // block in the dark window.
+    p.setBrush(QColor(186, 186, 186));
     p.drawRoundedRect(r, 10, 10);
-    QPen dash(QColor(160, 160, 160), 2);
+    QPen dash(QColor(128, 128, 128), 2);
     dash.setDashPattern({3, 2});
     p.setPen(dash);
     p.setBrush(Qt::NoBrush);
