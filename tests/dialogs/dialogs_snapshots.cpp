@@ -12,6 +12,7 @@
 #include "QPreferencesDlg.h"
 #include "QImageButton.h"
 #include "QTextImageButton.h"
+#include "SnapshotLanguage.h"
 
 #include <QApplication>
 #include <QDir>
@@ -64,6 +65,8 @@ int main(int argc, char** argv)
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QFontLoader::useProgramFonts(QIAnyUtil::getResourcePath());
+    if (!SnapshotLanguage::useFromEnvironment())
+        return 1;
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(folder);
 

@@ -5,6 +5,7 @@
 
 #include "../workspace/SnapshotSupport.h"
 #include "TestMedia.h"
+#include "SnapshotLanguage.h"
 
 #include "ListTiles.h"
 #include "QAdjustOperationForm.h"
@@ -25,6 +26,8 @@ int main(int argc, char** argv)
     SnapshotSupport::useHome(home);
     QApplication app(argc, argv);
     SnapshotSupport::useApplicationFont();
+    if (!SnapshotLanguage::useFromEnvironment())
+        return 1;
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     const QString clip = TestMedia::make("snapshot_testsrc2.mp4",
                                          {"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25:duration=8", "-f",

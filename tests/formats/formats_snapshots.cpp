@@ -6,6 +6,7 @@
 #include "QFontLoader.h"
 #include "QIAnyUtil.h"
 #include "QSettingDlg.h"
+#include "SnapshotLanguage.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,6 +44,8 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
     QApplication app(argc, argv);
     QFontLoader::useProgramFonts(QIAnyUtil::getResourcePath());
+    if (!SnapshotLanguage::useFromEnvironment())
+        return 1;
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(folder);
 

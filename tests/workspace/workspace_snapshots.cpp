@@ -11,6 +11,7 @@
 #include "QLoadingDlg.h"
 #include "QShowCloseDlg.h"
 #include "TestMedia.h"
+#include "SnapshotLanguage.h"
 #include "VelPlayerClass.h"
 
 #include <QApplication>
@@ -34,6 +35,8 @@ int main(int argc, char **argv)
     SnapshotSupport::useHome(home);
     QApplication app(argc, argv);
     SnapshotSupport::useApplicationFont();
+    if (!SnapshotLanguage::useFromEnvironment())
+        return 1;
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(folder);
 
