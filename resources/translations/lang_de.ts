@@ -893,6 +893,41 @@ oder wechseln Sie in den „Freien Modus“.</translation>
     </message>
 </context>
 <context>
+    <name>QShowCloseDlg</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Minimize to Notification Area</source>
+        <translation>In den Infobereich minimieren</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this window again</source>
+        <translation>Dieses Fenster nicht mehr anzeigen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>In den Infobereich minimieren</translation>
+    </message>
+</context>
+<context>
     <name>QTextStyleDlg</name>
     <message>
         <source>Dialog</source>

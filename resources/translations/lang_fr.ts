@@ -893,6 +893,41 @@ ou passez en «&#xa0;Mode libre&#xa0;».</translation>
     </message>
 </context>
 <context>
+    <name>QShowCloseDlg</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Minimize to Notification Area</source>
+        <translation>Réduire dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this window again</source>
+        <translation>Ne plus afficher cette fenêtre</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>Réduire dans la zone de notification</translation>
+    </message>
+</context>
+<context>
     <name>QTextStyleDlg</name>
     <message>
         <source>Dialog</source>
