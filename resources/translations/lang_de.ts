@@ -388,6 +388,33 @@ oder wechseln Sie in den „Freien Modus“.</translation>
     </message>
 </context>
 <context>
+    <name>QEffectOperationForm</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>brightness:</source>
+        <translation>Helligkeit:</translation>
+    </message>
+    <message>
+        <source>contrast:</source>
+        <translation>Kontrast:</translation>
+    </message>
+    <message>
+        <source>saturation:</source>
+        <translation>Sättigung:</translation>
+    </message>
+    <message>
+        <source>hue:</source>
+        <translation>Farbton:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+</context>
+<context>
     <name>QHorizontalListFrom</name>
     <message>
         <source>Form</source>
@@ -821,6 +848,30 @@ oder wechseln Sie in den „Freien Modus“.</translation>
     <message>
         <source>Convert</source>
         <translation>Konvertierung</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Helligkeit:</translation>
+    </message>
+    <message>
+        <source>Contrast:</source>
+        <translation>Kontrast:</translation>
+    </message>
+    <message>
+        <source>Saturation:</source>
+        <translation>Sättigung:</translation>
+    </message>
+    <message>
+        <source>Hue:</source>
+        <translation>Farbton:</translation>
+    </message>
+    <message>
+        <source>Video effects</source>
+        <translation>Videoeffekte</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Rahmen</translation>
     </message>
 </context>
 <context>

@@ -388,6 +388,33 @@ ou passez en «&#xa0;Mode libre&#xa0;».</translation>
     </message>
 </context>
 <context>
+    <name>QEffectOperationForm</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>brightness:</source>
+        <translation>Luminosité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>contrast:</source>
+        <translation>Contraste&#xa0;:</translation>
+    </message>
+    <message>
+        <source>saturation:</source>
+        <translation>Saturation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>hue:</source>
+        <translation>Teinte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+</context>
+<context>
     <name>QHorizontalListFrom</name>
     <message>
         <source>Form</source>
@@ -821,6 +848,30 @@ ou passez en «&#xa0;Mode libre&#xa0;».</translation>
     <message>
         <source>Convert</source>
         <translation>Conversion</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Luminosité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Contrast:</source>
+        <translation>Contraste&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Saturation:</source>
+        <translation>Saturation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Hue:</source>
+        <translation>Teinte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Video effects</source>
+        <translation>Effets vidéo</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Cadre</translation>
     </message>
 </context>
 <context>
