@@ -807,7 +807,7 @@ ou passez en «&#xa0;Mode libre&#xa0;».</translation>
     </message>
     <message>
         <source>Automatically update to the newest version</source>
-        <translation>Mettre à jour automatiquement vers la dernière version</translation>
+        <translation>Mettre à jour automatiquement</translation>
     </message>
     <message>
         <source>Close automatic updates</source>
