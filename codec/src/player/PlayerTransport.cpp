@@ -57,6 +57,12 @@ bool Player::play()
         m_positionUs = 0;
         m_holdClock = m_videoIndex >= 0;
     }
+    // A seek or an open whose first picture is still being decoded: the clock
+    // waits for that picture and starts from it. Started at once, it would run
+    // ahead while the decoder works through the GOP, and on a busy machine the
+    // pictures after the sought one would arrive late and be dropped.
+    if (m_videoIndex >= 0 && m_currentSerial != m_latestSerial && m_videoEndSerial != m_latestSerial)
+        m_holdClock = true;
     setRunningLocked(true);
     return true;
 }
