@@ -5,10 +5,9 @@
 
 #include "zovAruzIvivu.h"
 
-#include <QDebug>
+#include "EngineLog.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -100,6 +99,27 @@ void CAVConverter::report(unsigned int progress, convertState state)
         callback(progress, m_user, state);
 }
 
+void CAVConverter::setError(const char *what, const char *text)
+{
+    const QString line = QString::fromUtf8(what) + QStringLiteral(": ")
+        + (text && *text ? QString::fromUtf8(text) : QStringLiteral("no reason given"));
+    qCDebug(lcEngine).noquote() << line;
+    std::lock_guard<std::mutex> lock(m_errorMutex);
+    m_errorText = line;
+}
+
+void CAVConverter::clearError()
+{
+    std::lock_guard<std::mutex> lock(m_errorMutex);
+    m_errorText.clear();
+}
+
+QString CAVConverter::lastErrorText() const
+{
+    std::lock_guard<std::mutex> lock(m_errorMutex);
+    return m_errorText;
+}
+
 void CAVConverter::SetConvertConfig(ZvConfig *config, const CAVEncodeParam *param)
 {
     if (!config || !param)
@@ -147,7 +167,7 @@ ZvConfig *CAVConverter::makeConfig(const CAVEncodeParam *param)
         return nullptr;
     SetConvertConfig(config, param);
     VelConfigManager::setEditConfig(config, param->m_editConfig);
-    std::printf("video: 0x%0x, %u*%u, %u fps, %u kbps %u\nAudio: 0x%0x, %u Hz, %u bps, %u\n",
+    qCDebug(lcEngine, "video: 0x%0x, %u*%u, %u fps, %u kbps %u\nAudio: 0x%0x, %u Hz, %u bps, %u",
                 uint32_t(param->m_videoCodec), param->m_width, param->m_height, param->m_frameRate100,
                 param->m_videoBitRate, param->m_videoOption, uint32_t(param->m_audioCodec), param->m_sampleRate,
                 param->m_audioBitRate, param->m_channels);
@@ -167,12 +187,12 @@ bool CAVConverter::openJobAs(ZvConfig *config, const QByteArray &container)
                             : ZV_Open_Job(m_job, m_source.constData(), m_target.constData(),
                                           container.constData(), config);
     if (opened != 1) {
-        qWarning().noquote() << "conversion refused:" << ZV_GetErrorText_Job(m_job);
+        setError("conversion refused", ZV_GetErrorText_Job(m_job));
         return false;
     }
     ZV_SetRange_Job(m_job, m_param->m_trimStart, m_param->m_duration);
     if (ZV_Begin_Job(m_job) != 1) {
-        qWarning().noquote() << "conversion could not begin:" << ZV_GetErrorText_Job(m_job);
+        setError("conversion could not begin", ZV_GetErrorText_Job(m_job));
         return false;
     }
     return true;
@@ -186,13 +206,13 @@ bool CAVConverter::openJobWithRetries(ZvConfig *config)
                             : ZV_Open_Job(m_job, m_source.constData(), m_target.constData(),
                                           m_param->m_format.constData(), config);
     if (opened != 1) {
-        qWarning().noquote() << "conversion refused:" << ZV_GetErrorText_Job(m_job);
+        setError("conversion refused", ZV_GetErrorText_Job(m_job));
         return false;   // an open failure is not retried
     }
     ZV_SetRange_Job(m_job, m_param->m_trimStart, m_param->m_duration);
     if (ZV_Begin_Job(m_job) == 1)
         return true;
-    qWarning().noquote() << "conversion could not begin:" << ZV_GetErrorText_Job(m_job);
+    setError("conversion could not begin", ZV_GetErrorText_Job(m_job));
     if (!m_param->m_bLossless || !config)
         return false;
     // The container refused a stream: drop the kept subtitles, then every
@@ -218,6 +238,7 @@ bool CAVConverter::StartConvert(const char *source, const char *target, const CA
     if (!source || !target || !param)
         return false;
     JoinThread();
+    clearError();
     m_deferred = deferred;
     destroyJob();
     ZvJob *job = param->m_bLossless ? ZV_CreateCopy_Job(-1) : ZV_CreateEncode_Job(-1);
@@ -272,7 +293,7 @@ void CAVConverter::StopConvert()
     {
         std::lock_guard<std::mutex> lock(m_jobMutex);
         if (m_job && !ZV_Stop_Job(m_job))
-            std::puts("stop convert failed! \r");
+            qCDebug(lcEngine, "stop convert failed!");
     }
     JoinThread();
     destroyJob();
@@ -288,6 +309,7 @@ bool CAVConverter::StartMerger(const char *target, const CAVEncodeParam *param)
 {
     if (!target || !param)
         return false;
+    clearError();
     m_target = QByteArray(target);
     if (m_merge)
         StopMerger(true);
@@ -299,7 +321,7 @@ bool CAVConverter::StartMerger(const char *target, const CAVEncodeParam *param)
     bool ok = ZV_OpenOutput_Merge(m_merge, m_target.constData(), param->m_format.constData(), config) == 1;
     ok = ok && ZV_Begin_Merge(m_merge) == 1;
     if (!ok)
-        qWarning().noquote() << "merge output refused:" << ZV_GetErrorText_Merge(m_merge);
+        setError("merge output refused", ZV_GetErrorText_Merge(m_merge));
     if (config)
         ZV_Release_Config(config);
     m_mergeTasks = 0;
@@ -312,7 +334,7 @@ bool CAVConverter::addMergeTask(const char *source, const CAVEncodeParam *param,
         ? ZV_AddTaskDVD_Merge(m_merge, source, param->m_trimStart, param->m_duration, config)
         : ZV_AddTask_Merge(m_merge, source, param->m_trimStart, param->m_duration, config);
     if (added != 1)
-        qWarning().noquote() << "merge task refused:" << ZV_GetErrorText_Merge(m_merge);
+        setError("merge task refused", ZV_GetErrorText_Merge(m_merge));
     return added == 1;
 }
 
@@ -320,7 +342,7 @@ bool CAVConverter::reopenMerge(ZvConfig *config, const QByteArray &container)
 {
     if (ZV_OpenOutput_Merge(m_merge, m_target.constData(), container.constData(), config) != 1
         || ZV_Begin_Merge(m_merge) != 1) {
-        qWarning().noquote() << "merge output refused:" << ZV_GetErrorText_Merge(m_merge);
+        setError("merge output refused", ZV_GetErrorText_Merge(m_merge));
         return false;
     }
     return true;
@@ -333,6 +355,7 @@ bool CAVConverter::AddMergerTask(const char *source, const CAVEncodeParam *param
         return false;
     // The previous task's worker has reported; wait for it to return.
     JoinThread();
+    clearError();
     ZvConfig *config = makeConfig(param);
     m_user = user;
     m_mergeCallback = callback;
@@ -384,7 +407,7 @@ void CAVConverter::StopMerger(bool wait)
     if (wait)
         m_stopRequested = true;
     if (!ZV_Stop_Merge(m_merge, wait ? 1 : 0))
-        std::puts("stop Merger failed! \r");
+        qCDebug(lcEngine, "stop Merger failed!");
     // Always wait for our own worker: the merge handle must not be closed under it.
     JoinThread();
     ZV_Close_Merge(m_merge);
@@ -503,7 +526,7 @@ void CAVConverter::runConversion()
         return;
     }
     if (ZV_IsStopped_Job(job) || ZV_GetError_Job(job) < 0) {
-        qWarning().noquote() << "conversion failed:" << ZV_GetErrorText_Job(job);
+        setError("conversion failed", ZV_GetErrorText_Job(job));
         destroyJob();
         report(0, convertOpenFailed);
     } else {
@@ -518,16 +541,17 @@ void CAVConverter::runConversion()
 void CAVConverter::runMerge()
 {
     ZvMerge *merge = m_merge;
-    float last = 0;
+    unsigned int last = 0;
     while (!ZV_IsTaskFinished_Merge(merge)) {   // waits up to 20 ms itself
         if (ZV_IsStopped_Merge(merge) && m_stopRequested)
             break;
         if (m_mergeCallback) {
             const uint64_t total = ZV_GetTotal_Merge(merge);
             const uint64_t done = ZV_GetDone_Merge(merge);
-            const float p = total ? 100.0f * float(done) / float(total) : 0.0f;
+            // Whole percent steps: a fraction more is not news for the queue.
+            const unsigned int p = total ? unsigned(100.0f * float(done) / float(total)) : 0;
             if (p > last) {
-                report(unsigned(p), convertRunning);
+                report(p, convertRunning);
                 last = p;
             }
         }
@@ -535,7 +559,7 @@ void CAVConverter::runMerge()
     if (m_stopRequested) {
         report(0, convertStopped);
     } else if (ZV_IsStopped_Merge(merge) || ZV_GetError_Merge(merge) < 0) {
-        qWarning().noquote() << "merge task failed:" << ZV_GetErrorText_Merge(merge);
+        setError("merge task failed", ZV_GetErrorText_Merge(merge));
         report(0, convertOpenFailed);
     } else {
         report(100, convertFinished);
@@ -565,7 +589,7 @@ bool CAVConverter::StartWithTrack(const char *target, const CAVEncodeParam *para
     ZV_EnableVideo_Config(config, 1);
     ZV_EnableAudio_Config(config, 1);
     ZV_SetSubtlIndex_Config(config, 0);
-    std::printf("[Start]: video(0x%0x, %u*%u, %u fps, %u kbps %u) Audio(0x%0x, %u Hz, %u bps, %u)\n",
+    qCDebug(lcEngine, "[Start]: video(0x%0x, %u*%u, %u fps, %u kbps %u) Audio(0x%0x, %u Hz, %u bps, %u)",
                 uint32_t(param->m_videoCodec), param->m_width, param->m_height, param->m_frameRate100,
                 param->m_videoBitRate, param->m_videoOption, uint32_t(param->m_audioCodec), param->m_sampleRate,
                 param->m_audioBitRate, param->m_channels);
@@ -611,12 +635,12 @@ void CAVConverter::AddTrack(uint32_t type, unsigned int id, unsigned int format,
         params[0] = 1000;
         params[1] = 1;
         count = 2;
-        std::printf("[AddTrack]: subtitle format = 0x%0x\n", format);
+        qCDebug(lcEngine, "[AddTrack]: subtitle format = 0x%0x", format);
     } else if (type == 2) {
         params[0] = desc->sampleRate;
         params[1] = desc->channels;
         count = 2;
-        std::printf("[AddTrack]: audio format = 0x%0x\n", format);
+        qCDebug(lcEngine, "[AddTrack]: audio format = 0x%0x", format);
     } else if (type == 1) {
         params[0] = desc->width;
         params[1] = desc->height;
@@ -625,8 +649,8 @@ void CAVConverter::AddTrack(uint32_t type, unsigned int id, unsigned int format,
         params[4] = desc->width * desc->sampleAspectX / std::max(1u, desc->sampleAspectY);
         params[5] = desc->height;
         count = 6;
-        std::printf("[AddTrack]: video format = 0x%0x, width = %u, height = %u, frameRate = %u, "
-                    "frameRateScale = %u,esDataLength = %u\n",
+        qCDebug(lcEngine, "[AddTrack]: video format = 0x%0x, width = %u, height = %u, frameRate = %u, "
+                    "frameRateScale = %u,esDataLength = %u",
                     format, desc->width, desc->height, desc->frameRate, desc->frameRateScale,
                     desc->privateDataLength);
     } else {

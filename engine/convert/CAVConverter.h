@@ -4,6 +4,7 @@
 #include "QUtilThread.h"
 
 #include <QByteArray>
+#include <QString>
 
 #include <atomic>
 #include <memory>
@@ -39,6 +40,7 @@ public:
     void AddTrack(uint32_t type, unsigned int id, unsigned int format, const CTrackDesc *desc) override;
     void AddPacketToTrack(unsigned int id, const CTrackPacket *packet) override;
     void StopWithTrack() override;
+    QString lastErrorText() const override;
 
     // Applies the encode parameters to a configuration handle.
     static void SetConvertConfig(ZvConfig *config, const CAVEncodeParam *param);
@@ -57,6 +59,9 @@ private:
     };
 
     void report(unsigned int progress, convertState state);
+    // Keeps the library's text of a refusal or failure for the queue's log.
+    void setError(const char *what, const char *text);
+    void clearError();
     ZvConfig *makeConfig(const CAVEncodeParam *param);
     bool openJob(ZvConfig *config);
     bool openJobAs(ZvConfig *config, const QByteArray &container);
@@ -87,4 +92,6 @@ private:
     QByteArray m_source;
     QByteArray m_target;
     std::vector<TrackEntry> m_tracks;
+    mutable std::mutex m_errorMutex;
+    QString m_errorText;
 };

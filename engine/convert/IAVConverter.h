@@ -2,6 +2,8 @@
 
 #include "ConvertState.h"
 
+#include <QString>
+
 #include <cstdint>
 
 struct CAVEncodeParam;
@@ -56,6 +58,9 @@ public:
     virtual void AddTrack(uint32_t type, unsigned int id, unsigned int format, const CTrackDesc *desc) = 0;
     virtual void AddPacketToTrack(unsigned int id, const CTrackPacket *packet) = 0;
     virtual void StopWithTrack() = 0;
+    // Why the last start, task or run failed, in the codec library's words;
+    // empty when nothing failed. Read on the queue's thread after a report.
+    virtual QString lastErrorText() const = 0;
     virtual ~IAVConverter() = default;
 };
 

@@ -8,7 +8,8 @@
 #include "VelVideoConvertManager.h"
 #include "IAVConverter.h"
 
-#include <QDebug>
+#include "EngineLog.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +18,8 @@ QConverterObject::QConverterObject(QObject *parent) : QObject(parent)
 {
     qRegisterMetaType<convertState>("convertState");
     // The converters report on their worker threads; this hop queues them to ours.
-    connect(this, &QConverterObject::seedConvertPro, this, &QConverterObject::UpdataConverPro);
+    connect(this, &QConverterObject::seedConvertPro, this, &QConverterObject::UpdataConverPro,
+            Qt::QueuedConnection);
     connect(this, &QConverterObject::emitConvertedFinish, this, &QConverterObject::converterFinishCount);
 }
 
@@ -82,8 +84,7 @@ void QConverterObject::StartToConvertVideo(VelVideoConvertItem *item)
     const QByteArray source = item->getFilePath().toUtf8();
     CAVEncodeParam param;
     if (!item->getEncodeParam(&param)) {
-        qWarning().noquote() << "no encode parameters for" << item->getFilePath() << ":" << item->lastError();
-        emit emitConvertedFinish(false);
+        failItem(QStringLiteral("no encode parameters: ") + item->lastError());
         return;
     }
     if (m_bMerge) {
@@ -95,7 +96,7 @@ void QConverterObject::StartToConvertVideo(VelVideoConvertItem *item)
             // One output for the whole merge: the name is claimed once.
             const QString output = QConverterOperate::getConvertPath();
             if (output.isEmpty()) {
-                emit emitConvertedFinish(false);
+                failItem(QStringLiteral("no output file name"));
                 return;
             }
             m_mergeOutputPath = output;
@@ -112,7 +113,7 @@ void QConverterObject::StartToConvertVideo(VelVideoConvertItem *item)
     }
     const QString output = QConverterOperate::getConvertPath();
     if (output.isEmpty()) {
-        emit emitConvertedFinish(false);
+        failItem(QStringLiteral("no output file name"));
         return;
     }
     m_currentOutputPath = output;
@@ -157,8 +158,31 @@ void QConverterObject::UpdataConverPro(unsigned int progress, convertState state
     emit emitConvertedFinish(state == convertFinished);
 }
 
+void QConverterObject::failItem(const QString &why)
+{
+    m_failureReason = why;
+    emit emitConvertedFinish(false);
+}
+
+// The log line of a failed item says why, in the codec library's words when
+// the failure was the library's.
+void QConverterObject::logFailure()
+{
+    QString why = m_failureReason;
+    const IAVConverter *converter = m_bMerge ? m_mergeConverter : m_convertConverter;
+    if (why.isEmpty() && converter)
+        why = converter->lastErrorText();
+    if (why.isEmpty())
+        why = QStringLiteral("no reason given");
+    const QString source = m_currentItem ? m_currentItem->getFilePath() : QString();
+    qCWarning(lcEngine).noquote() << "conversion of" << source << "failed:" << why;
+    m_failureReason.clear();
+}
+
 void QConverterObject::converterFinishCount(bool ok)
 {
+    if (!ok && !m_stopRequested)
+        logFailure();
     m_pendingItems.removeOne(m_currentItem);
     if (m_pendingItems.isEmpty()) {
         if (m_bMerge && m_mergeConverter) {
@@ -168,9 +192,8 @@ void QConverterObject::converterFinishCount(bool ok)
             // The merge is finished when it closes; a close that could not
             // finish the file deletes it, and that is a failure.
             if (ok && !QFileInfo(m_mergeOutputPath).isFile()) {
-                qWarning().noquote() << "the merged file could not be finished:" << m_mergeOutputPath;
-                emit emitConvertedFinish(false);   // handled here, as every failure
-                return;
+                failItem(QStringLiteral("the merged file could not be finished: ") + m_mergeOutputPath);
+                return;   // the failure was handled inside, as every failure
             }
         }
         emit emitIsStartConverter(false);
@@ -199,7 +222,7 @@ void QConverterObject::converterFinishCount(bool ok)
     }
     if (m_pendingItems.isEmpty()
         && QVideoSettingXml::GetItemValue("SHOWDOWN_ITEM", "bIsShowDownComputer", "N") == QLatin1String("Y")) {
-        qDebug() << "\n\n\nshutdown---------\n\n\n";
+        qCDebug(lcEngine) << "\n\n\nshutdown---------\n\n\n";
         VelCommonInterface::shutdownComputer();
     }
 }
@@ -218,7 +241,7 @@ void QConverterObject::removeFailedOutput()
     if (!dir.exists())
         return;
     const QFileInfoList entries = dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    qDebug() << ".......entryInfoList.count.........." << entries.count() << folder;
+    qCDebug(lcEngine) << ".......entryInfoList.count.........." << entries.count() << folder;
     if (entries.isEmpty())
         QDir().rmdir(dir.absolutePath());
 }

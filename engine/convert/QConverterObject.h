@@ -50,6 +50,9 @@ public slots:
 
 private:
     void destroyConverters(bool waitForMerge);
+    // Ends the current item as a failure for a reason of the queue's own.
+    void failItem(const QString &why);
+    void logFailure();
     void removeFailedOutput();
     void encodeInstead(CAVEncodeParam &param) const;
 
@@ -64,4 +67,5 @@ private:
     IAVConverter *m_convertConverter = nullptr;
     VelVideoConvertItem *m_currentItem = nullptr;
     int m_doneCount = 0;
+    QString m_failureReason;       // the queue's own reason for the current failure
 };

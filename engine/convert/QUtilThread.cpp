@@ -1,6 +1,7 @@
 #include "QUtilThread.h"
 
-#include <QDebug>
+#include "EngineLog.h"
+
 
 QUtilThread::QUtilThread() = default;
 
@@ -13,45 +14,63 @@ QUtilThread::~QUtilThread()
 
 void *QUtilThread::ThreadProc(void *arg)
 {
-    if (auto *self = static_cast<QUtilThread *>(arg)) {
+    if (auto *self = static_cast<QUtilThread *>(arg))
         self->OnExecute();
-        self->m_running = false;
-    }
     return nullptr;
 }
 
 bool QUtilThread::StopThread()
 {
-    qDebug() << "stop-----1";
+    qCDebug(lcEngine) << "stop-----1";
     m_stop = true;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        joinLocked();
-    }
-    qDebug() << "stop-----2";
+    joinWorkers();
+    qCDebug(lcEngine) << "stop-----2";
     return true;
 }
 
 void QUtilThread::JoinThread()
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    joinLocked();
+    joinWorkers();
 }
 
-void QUtilThread::joinLocked()
+// Joins every worker but the calling one, which stays listed for a later
+// join. The joins run outside the lock, so a worker may start its successor
+// meanwhile; that one is joined in the next round.
+void QUtilThread::joinWorkers()
 {
-    if (m_thread.joinable() && m_thread.get_id() != std::this_thread::get_id())
-        m_thread.join();
+    const std::thread::id self = std::this_thread::get_id();
+    for (;;) {
+        std::vector<std::thread> joining;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            for (auto it = m_threads.begin(); it != m_threads.end();) {
+                if (it->get_id() == self) {
+                    ++it;
+                    continue;
+                }
+                joining.push_back(std::move(*it));
+                it = m_threads.erase(it);
+            }
+        }
+        if (joining.empty())
+            return;
+        for (std::thread &t : joining)
+            t.join();
+    }
 }
 
 void QUtilThread::StartThread()
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
     m_stop = true;
-    joinLocked();
-    if (m_thread.joinable())   // started again from its own worker: let that one finish alone
-        m_thread.detach();
+    joinWorkers();
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_stop = false;
     m_running = true;
-    m_thread = std::thread(&QUtilThread::ThreadProc, this);
+    const unsigned generation = ++m_generation;
+    m_threads.emplace_back([this, generation] {
+        ThreadProc(this);
+        // An older worker that started its successor must not clear the newer one's flag.
+        if (m_generation.load() == generation)
+            m_running = false;
+    });
 }

@@ -4,7 +4,7 @@
 
 #include "zovAruzIvivu.h"
 
-#include <QDebug>
+#include "EngineLog.h"
 #include <QVector>
 
 namespace {
@@ -334,7 +334,7 @@ bool VelConfigManager::setAudioTagInfoSettings(const char *path, VEAudioTagInfo 
         ZV_SetPicture_TagWriter(writer, 9, t.m_cover.constData(), size);
     }
     if (ZV_Save_TagWriter(writer) != 1)
-        qWarning().noquote() << "tags could not be written into" << path << "; the file is kept as it was";
+        qCWarning(lcEngine).noquote() << "tags could not be written into" << path << "; the file is kept as it was";
     ZV_Close_TagWriter(writer);
     ZV_Destroy_TagWriter(writer);
     return true;

@@ -7,7 +7,7 @@
 #include "QIAnyUtil.h"
 #include "convertedInfo.h"
 
-#include <QDebug>
+#include "EngineLog.h"
 #include <QDir>
 #include <QFileInfo>
 
@@ -88,7 +88,7 @@ bool VelVideoConvertItem::getEncodeParam(CAVEncodeParam *param)
     p.m_extraTexts[0].clear();
 
     const QString format = getOutFormat(profile);
-    qDebug() << "------format:" << format;
+    qCDebug(lcEngine) << "------format:" << format;
     p.m_format = format.toLower().toUtf8();
 
     p.m_videoCodec = profile->bOnlyAudio ? -1 : profile->VCodecsId;

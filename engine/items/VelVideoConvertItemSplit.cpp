@@ -3,7 +3,7 @@
 
 #include "zovAruzIvivu.h"
 
-#include <QDebug>
+#include "EngineLog.h"
 
 void VelVideoConvertItem::SetDefaultSplitInfo()
 {
@@ -63,11 +63,11 @@ void VelVideoConvertItem::IntoSplit()
     if (parts <= 1)
         return;
     const uint64_t part = m_duration / uint64_t(parts);
-    qDebug() << "split into" << parts;
+    qCDebug(lcEngine) << "split into" << parts;
     for (int32_t i = 0; i < parts; ++i) {
         const uint64_t start = uint64_t(i) * part;
         const uint64_t end = i + 1 < parts ? uint64_t(i + 1) * part : 0;
-        qDebug() << start << "----" << end << "---len---" << qint64(end - start);
+        qCDebug(lcEngine) << start << "----" << end << "---len---" << qint64(end - start);
         m_splitSegments.append(SplitSegment{start, end});
     }
 }
