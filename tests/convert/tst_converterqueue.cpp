@@ -1,6 +1,8 @@
 // The conversion queue over real items and the real codec library, driven by a
 // QCoreApplication event loop: outputs, states, clean-up after failures and stops.
 #include "ConvertFixtures.h"
+#include "LogCapture.h"
+#include "QueueSignals.h"
 #include "TestMedia.h"
 #include "TestProfiles.h"
 
@@ -164,16 +166,13 @@ void TestConverterQueue::threeLosslessSegments()
     const QList<Range> ranges{{1 * kSecond, 4 * kSecond}, {5 * kSecond, 8 * kSecond}, {9 * kSecond, 12 * kSecond}};
     addItems(gopClip(), ranges);
     QConverterObject queue;
-    QSignalSpy done(&queue, &QConverterObject::emitConvertedFinishCount);
-    QSignalSpy finished(&queue, &QConverterObject::emitConvertedFinish);
-    QSignalSpy progress(&queue, &QConverterObject::emitConvertProToCtrl);
+    QueueSignals told(queue);
     QVERIFY(run(queue, false));
-    QCOMPARE(done.count(), 3);
-    QCOMPARE(finished.count(), 3);
-    for (const QList<QVariant> &args : finished)
-        QVERIFY(args.at(0).toBool());
+    // Each item's end starts the next one; the last unlocks before it is counted.
+    QCOMPARE(told.sequence(), QString("lock progress count finish progress count finish progress unlock count finish"));
+    QVERIFY(told.progressRises());
     // 100/3 in single precision times 3 truncates to 99; the end is told by the states.
-    QVERIFY(progress.last().at(0).toInt() >= 99);
+    QVERIFY(told.lastProgress() >= 99);
 
     const QStringList source = packetHashes(gopClip());
     const QString dir = outputDir(gopClip());
@@ -288,15 +287,18 @@ void TestConverterQueue::sourceDeletedBeforeItsTurn()
     QVERIFY(QFile::copy(gopClip(), copy));
     addItems(copy, {{0, 2 * kSecond}, {4 * kSecond, 6 * kSecond}, {8 * kSecond, 10 * kSecond}});
     QConverterObject queue;
-    QSignalSpy done(&queue, &QConverterObject::emitConvertedFinishCount);
-    QSignalSpy finished(&queue, &QConverterObject::emitConvertedFinish);
     // The file goes away as soon as the first item is done.
     connect(&queue, &QConverterObject::emitConvertedFinishCount, this, [&] { QFile::remove(copy); });
+    QueueSignals told(queue);
+    LogCapture log("zv.engine");
     QVERIFY(run(queue, false));
-    QCOMPARE(done.count(), 1);
-    // Item 2's failure is handled inside item 1's end, so the spy sees it first.
-    QCOMPARE(finished.count(), 2);
-    QCOMPARE(finished.at(0).at(0).toBool() + finished.at(1).at(0).toBool(), 1);
+    // Item 2 is refused inside item 1's end, so its failure comes first.
+    QCOMPARE(told.sequence(), QString("lock progress count unlock fail finish"));
+    // The log says which item failed and why, in the library's words.
+    const QStringList warnings = log.warnings();
+    QVERIFY2(warnings.size() == 1 && warnings.first().contains(copy)
+                 && warnings.first().contains("No such file or directory"),
+             qPrintable(warnings.join('\n')));
     const QDir dir(outputDir(copy));
     QCOMPARE(dir.entryList(QDir::Files), QStringList{"vanishing_1.mp4"});   // item 1 stays, item 2 left nothing
 }
@@ -332,6 +334,7 @@ void TestConverterQueue::stopDuringSecondItem()
     QSignalSpy done(&queue, &QConverterObject::emitConvertedFinishCount);
     QSignalSpy finished(&queue, &QConverterObject::emitConvertedFinish);
     QSignalSpy lock(&queue, &QConverterObject::emitIsStartConverter);
+    LogCapture log("zv.engine");
     // Item 2 starts inside the handler of item 1's end; stop once it runs.
     connect(&queue, &QConverterObject::emitConvertedFinishCount, this,
             [&] { QMetaObject::invokeMethod(&queue, [&] { queue.StopConvert(); }, Qt::QueuedConnection); });
@@ -342,6 +345,7 @@ void TestConverterQueue::stopDuringSecondItem()
     QCOMPARE(finished.at(1).at(0).toBool(), false);
     QVERIFY(queue.isStopConvert());
     QCOMPARE(lock.last().at(0).toBool(), false);
+    QVERIFY2(log.warnings().isEmpty(), qPrintable(log.warnings().join('\n')));   // a stop is no failure
     const QDir dir(outputDir(noisyClip()));
     const QString base = QFileInfo(noisyClip()).completeBaseName();
     QCOMPARE(dir.entryList(QDir::Files), QStringList{base + "_1.mp4"});
@@ -354,11 +358,16 @@ void TestConverterQueue::onlyItemFailsRemovesFileAndFolder()
     QAttributeSettingHolder::attributeSetting()->VCodecsId = 72;   // WMV3
     addItems(gopClip(), {{0, 2 * kSecond}});
     QConverterObject queue;
-    QSignalSpy finished(&queue, &QConverterObject::emitConvertedFinish);
+    QueueSignals told(queue);
+    LogCapture log("zv.engine");
     QVERIFY(run(queue, false));
-    QCOMPARE(finished.count(), 1);
-    QCOMPARE(finished.first().at(0).toBool(), false);
+    // The only item was the last one: unlocked once as the run's end, once as its failure.
+    QCOMPARE(told.sequence(), QString("lock unlock unlock fail"));
     QVERIFY2(!QDir(outputDir(gopClip())).exists(), "the empty output folder must go");
+    const QStringList warnings = log.warnings();
+    QVERIFY2(warnings.size() == 1 && warnings.first().contains(gopClip())
+                 && warnings.first().contains("no encoder for"),
+             qPrintable(warnings.join('\n')));
 }
 
 void TestConverterQueue::unwritableOutputFolderFails_data()
