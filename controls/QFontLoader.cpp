@@ -1,4 +1,5 @@
 #include "QFontLoader.h"
+#include "ControlsLog.h"
 
 #include <QGuiApplication>
 #include <QDebug>
@@ -33,7 +34,7 @@ bool QFontLoader::loadApplicationFonts(const QString &resourcePath)
     QFont::insertSubstitutions(QStringLiteral("苹方-简"),
                                {QStringLiteral("Tahoma"), QStringLiteral("WenQuanYi Micro Hei")});
     if (!failed.isEmpty()) {
-        qWarning().noquote() << "Cannot load the interface fonts" << failed.join(QStringLiteral(", "))
+        qCWarning(lcControls).noquote() << "Cannot load the interface fonts" << failed.join(QStringLiteral(", "))
                              << "- captions fall back to the system's substitute";
         return false;
     }

@@ -1,4 +1,5 @@
 #include "QVelBaseButtonDraw.h"
+#include "ControlsLog.h"
 
 #include "QBaseImageDraw.h"
 
@@ -85,7 +86,7 @@ bool QVelBaseButtonDraw::setButtonImage(QString path, bool gridView)
         return false;
     QImage image(path);
     if (image.isNull())
-        qDebug() << "QVelBaseButtonDraw: cannot load picture" << path;
+        qCDebug(lcControls) << "QVelBaseButtonDraw: cannot load picture" << path;
     return setButtonImage(&image, gridView, true);
 }
 

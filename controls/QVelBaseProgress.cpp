@@ -1,4 +1,5 @@
 #include "QVelBaseProgress.h"
+#include "ControlsLog.h"
 
 #include "QBaseImageDraw.h"
 #include "QProgressCaption.h"
@@ -92,7 +93,7 @@ QImage* loadDoubleResolution(const QString& path)
         return nullptr;
     auto* image = new QImage(path);
     if (image->isNull()) {
-        qDebug() << "QVelBaseProgress: cannot load picture" << path;
+        qCDebug(lcControls) << "QVelBaseProgress: cannot load picture" << path;
         delete image;
         return nullptr;
     }

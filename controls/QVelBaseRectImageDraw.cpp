@@ -1,4 +1,5 @@
 #include "QVelBaseRectImageDraw.h"
+#include "ControlsLog.h"
 
 #include "QBaseImageDraw.h"
 
@@ -63,7 +64,7 @@ bool QVelBaseRectImageDraw::setBackgroundImage(QString path)
         return false;
     QImage image(path);
     if (image.isNull()) {
-        qDebug() << "QVelBaseRectImageDraw: cannot load picture" << path;
+        qCDebug(lcControls) << "QVelBaseRectImageDraw: cannot load picture" << path;
         return false;
     }
     return setBackgroundImage(image);

@@ -1,4 +1,5 @@
 #include "QVelVideoShowWidget.h"
+#include "ControlsLog.h"
 
 #include <QOpenGLContext>
 #include <QOpenGLFunctions_2_0>
@@ -135,8 +136,7 @@ bool QVelVideoShowWidget::reserveSlot(bool dropWhenBusy, const char *busyMessage
 {
     QMutexLocker lock(&m_state->mutex);
     if (dropWhenBusy && m_state->pending >= kMaxPending) {
-        std::printf("%s\n", busyMessage);
-        std::fflush(stdout);
+        qCDebug(lcControls, "%s", busyMessage);
         return false;
     }
     m_state->pending++;

@@ -1,4 +1,5 @@
 #include "QtLocalPeer.h"
+#include "ControlsLog.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -50,7 +51,7 @@ QtLocalPeer::QtLocalPeer(QObject* parent, const QString& appId) : QObject(parent
     server = new QLocalServer(this);
     lockFile.setFileName(lockFilePath());
     if (!lockFile.open(QIODevice::ReadWrite))
-        qWarning("QtLocalPeer: cannot open lock file %s: %s", qPrintable(lockFile.fileName()),
+        qCWarning(lcControls, "QtLocalPeer: cannot open lock file %s: %s", qPrintable(lockFile.fileName()),
                  qPrintable(lockFile.errorString()));
 }
 
@@ -105,7 +106,7 @@ bool QtLocalPeer::isClient()
         listening = server->listen(path);
     }
     if (!listening)
-        qWarning("QtSingleCoreApplication: listen on local socket failed, %s", qPrintable(server->errorString()));
+        qCWarning(lcControls, "QtSingleCoreApplication: listen on local socket failed, %s", qPrintable(server->errorString()));
     connect(server, &QLocalServer::newConnection, this, &QtLocalPeer::receiveConnection, Qt::UniqueConnection);
     return false;
 }
@@ -189,7 +190,7 @@ void QtLocalPeer::readPending(QLocalSocket* socket)
         const qint64 wanted = pending.length < 0 ? 4 - pending.data.size() : qint64(pending.length) + 4 - pending.data.size();
         const QByteArray chunk = socket->read(std::min(available, wanted));
         if (chunk.isEmpty() && socket->error() != QLocalSocket::UnknownSocketError) {
-            qWarning("QtLocalPeer: Message reception failed %s", qPrintable(socket->errorString()));
+            qCWarning(lcControls, "QtLocalPeer: Message reception failed %s", qPrintable(socket->errorString()));
             dropPending(socket, nullptr);
             return;
         }
@@ -214,7 +215,7 @@ void QtLocalPeer::readPending(QLocalSocket* socket)
 void QtLocalPeer::dropPending(QLocalSocket* socket, const char* why)
 {
     if (why)
-        qWarning("QtLocalPeer: dropping a connection: %s", why);
+        qCWarning(lcControls, "QtLocalPeer: dropping a connection: %s", why);
     m_pending.remove(socket);
     socket->disconnect(this);
     socket->abort();

@@ -1,4 +1,5 @@
 #include "QtLockedFile.h"
+#include "ControlsLog.h"
 
 #include <QDebug>
 
@@ -22,7 +23,7 @@ QtLockedFile::~QtLockedFile()
 bool QtLockedFile::open(QIODevice::OpenMode mode)
 {
     if (mode & QIODevice::Truncate) {
-        qWarning("QtLockedFile::open(): Truncate mode not allowed.");
+        qCWarning(lcControls, "QtLockedFile::open(): Truncate mode not allowed.");
         return false;
     }
     return QFile::open(mode);
@@ -34,7 +35,7 @@ QtLockedFile::LockMode QtLockedFile::lockMode() const { return m_lockMode; }
 bool QtLockedFile::lock(LockMode mode, bool block)
 {
     if (!isOpen()) {
-        qWarning("QtLockedFile::lock(): file is not opened");
+        qCWarning(lcControls, "QtLockedFile::lock(): file is not opened");
         return false;
     }
     if (mode == NoLock)
@@ -53,7 +54,7 @@ bool QtLockedFile::lock(LockMode mode, bool block)
     const int command = block ? F_SETLKW : F_SETLK;
     if (fcntl(handle(), command, &fl) == -1) {
         if (errno != EINTR && errno != EAGAIN)
-            qWarning("QtLockedFile::lock(): fcntl: %s", std::strerror(errno));
+            qCWarning(lcControls, "QtLockedFile::lock(): fcntl: %s", std::strerror(errno));
         return false;
     }
     m_lockMode = mode;
@@ -63,7 +64,7 @@ bool QtLockedFile::lock(LockMode mode, bool block)
 bool QtLockedFile::unlock()
 {
     if (!isOpen()) {
-        qWarning("QtLockedFile::unlock(): file is not opened");
+        qCWarning(lcControls, "QtLockedFile::unlock(): file is not opened");
         return false;
     }
     if (!isLocked())
@@ -75,7 +76,7 @@ bool QtLockedFile::unlock()
     fl.l_len = 0;
     fl.l_type = F_UNLCK;
     if (fcntl(handle(), F_SETLKW, &fl) == -1) {
-        qWarning("QtLockedFile::unlock(): fcntl: %s", std::strerror(errno));
+        qCWarning(lcControls, "QtLockedFile::unlock(): fcntl: %s", std::strerror(errno));
         return false;
     }
     m_lockMode = NoLock;

@@ -1,4 +1,5 @@
 #include "AdWebDlg.h"
+#include "DialogsLog.h"
 
 #include "AdWebView.h"
 #include "QIAnyUtil.h"
@@ -121,7 +122,7 @@ void AdWebDlg::LoadTimer()
 
 void AdWebDlg::UrlLoadStart()
 {
-    qDebug() << "startOpen: ";
+    qCDebug(lcDialogs) << "startOpen: ";
     m_bFinished = false;
     m_nTicks = 0;
     m_overTimer->start(1000);
@@ -139,7 +140,7 @@ void AdWebDlg::UrlLoadProgress(int percent)
 // dialog can be closed, instead of reloading a missing page forever.
 void AdWebDlg::UrlLoadFinish(bool ok)
 {
-    qDebug() << "finishLoad: " << (ok ? "true" : "false");
+    qCDebug(lcDialogs) << "finishLoad: " << (ok ? "true" : "false");
     m_bFinished = true;
     m_overTimer->stop();
     if (ok || m_bOnFallback)

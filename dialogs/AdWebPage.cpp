@@ -1,4 +1,5 @@
 #include "AdWebPage.h"
+#include "DialogsLog.h"
 
 #include <QDebug>
 
@@ -38,7 +39,7 @@ bool AdWebPage::isOwnAddress(const QUrl& url) const
 // content is ever accepted, not even in a sub-frame.
 bool AdWebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)
 {
-    qDebug().noquote() << "request=======" << url.toString();
+    qCDebug(lcDialogs).noquote() << "request=======" << url.toString();
     if (!isMainFrame) {
         const QString scheme = url.scheme().toLower();
         return isWebScheme(url) || scheme == QLatin1String("data") || scheme == QLatin1String("about")

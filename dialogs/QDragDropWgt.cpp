@@ -1,4 +1,5 @@
 #include "QDragDropWgt.h"
+#include "DialogsLog.h"
 
 #include <QDebug>
 #include <QDragEnterEvent>
@@ -51,7 +52,7 @@ void QDragDropWgt::dropEvent(QDropEvent* event)
     QString last;
     for (const QUrl& url : urls) {
         const QString path = url.toLocalFile();
-        qDebug().noquote() << path;
+        qCDebug(lcDialogs).noquote() << path;
         if (!path.isEmpty())
             last = path;
     }

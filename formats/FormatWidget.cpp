@@ -1,5 +1,6 @@
 // The format dialog's modes, preset selection, quality choice and persistence.
 #include "FormatWidget.h"
+#include "FormatsLog.h"
 
 #include "FormatAllInfo.h"
 #include "FormatBaseInfo.h"
@@ -44,7 +45,7 @@ void fallBackWhenStale(QPlistRead* reader, QString& category, QString& id, const
 {
     if (category.isEmpty() || id.isEmpty() || presetListed(reader, category, id))
         return;
-    qWarning().noquote() << QString("Preset \"%1\" / \"%2\" is not in %3; using \"%4\" / \"%5\" instead.")
+    qCWarning(lcFormats).noquote() << QString("Preset \"%1\" / \"%2\" is not in %3; using \"%4\" / \"%5\" instead.")
                                 .arg(category, id, QString::fromStdString(reader->path()), kDefaultCategory,
                                      defaultId);
     category = kDefaultCategory;

@@ -1,5 +1,6 @@
 // The output profile rebuilt from the panel's combos and the preset shown.
 #include "QSettingDlg.h"
+#include "FormatsLog.h"
 
 #include "FormatAllInfo.h"
 #include "QCustomComboBox.h"
@@ -55,7 +56,7 @@ void fallBackWhenStale(QPlistRead* reader, QString& category, QString& id, const
 {
     if (presetListed(reader, category, id))
         return;
-    qWarning().noquote() << QString("Preset \"%1\" / \"%2\" is not in %3; using \"%4\" / \"%5\" instead.")
+    qCWarning(lcFormats).noquote() << QString("Preset \"%1\" / \"%2\" is not in %3; using \"%4\" / \"%5\" instead.")
                                 .arg(category, id, q(reader->path()), kDefaultCategory, defaultId);
     category = kDefaultCategory;
     id = defaultId;
@@ -105,7 +106,7 @@ void QSettingDlg::setAttributeSetting()
     a.fileFormat.clear();
     a.fileExtend.clear();
     if (profileExtension(a.bLossless).isEmpty())
-        qWarning() << "The output profile has no container: the preset lists give no extension.";
+        qCWarning(lcFormats) << "The output profile has no container: the preset lists give no extension.";
 
     a.bOnlyAudio = m_bOnlyAudio;
     a.nQuality = m_videoQuality == VQ_HighQuality ? 90 : 50;
@@ -198,22 +199,22 @@ void QSettingDlg::PrintValueText()
 {
     const AttributeSetting& a = *attributeSetting();
     auto b = [](bool v) { return v ? "true" : "false"; };
-    qDebug() << "-***************************************-";
-    qDebug() << "bOnlyAudio-----:" << b(a.bOnlyAudio);
-    qDebug() << "bLossless-----:" << b(a.bLossless);
-    qDebug() << "nQuality-----:" << quint32(a.nQuality);
-    qDebug() << "fileFormat----" << a.fileFormat;
-    qDebug() << "fileExtend---:" << a.fileExtend;
-    qDebug() << "VEncoder---:" << a.VEncoder;
-    qDebug() << "VCodecsId---:" << quint32(a.VCodecsId);
-    qDebug() << "VWidth---:" << quint32(a.VWidth);
-    qDebug() << "VHeight---:" << quint32(a.VHeight);
-    qDebug() << "VFrameRate_fps---:" << quint32(a.VFrameRate_fps);
-    qDebug() << "VFrameRate_scale---:" << quint32(a.VFrameRate_scale);
-    qDebug() << "VBitRate---:" << quint32(a.VBitRate);
-    qDebug() << "AEncoder---:" << a.AEncoder;
-    qDebug() << "ACodecsId---:" << quint32(a.ACodecsId);
-    qDebug() << "AChannel---:" << quint32(a.AChannel);
-    qDebug() << "ASampleRate---:" << quint32(a.ASampleRate);
-    qDebug() << "ABitRate---:" << quint32(a.ABitRate);
+    qCDebug(lcFormats) << "-***************************************-";
+    qCDebug(lcFormats) << "bOnlyAudio-----:" << b(a.bOnlyAudio);
+    qCDebug(lcFormats) << "bLossless-----:" << b(a.bLossless);
+    qCDebug(lcFormats) << "nQuality-----:" << quint32(a.nQuality);
+    qCDebug(lcFormats) << "fileFormat----" << a.fileFormat;
+    qCDebug(lcFormats) << "fileExtend---:" << a.fileExtend;
+    qCDebug(lcFormats) << "VEncoder---:" << a.VEncoder;
+    qCDebug(lcFormats) << "VCodecsId---:" << quint32(a.VCodecsId);
+    qCDebug(lcFormats) << "VWidth---:" << quint32(a.VWidth);
+    qCDebug(lcFormats) << "VHeight---:" << quint32(a.VHeight);
+    qCDebug(lcFormats) << "VFrameRate_fps---:" << quint32(a.VFrameRate_fps);
+    qCDebug(lcFormats) << "VFrameRate_scale---:" << quint32(a.VFrameRate_scale);
+    qCDebug(lcFormats) << "VBitRate---:" << quint32(a.VBitRate);
+    qCDebug(lcFormats) << "AEncoder---:" << a.AEncoder;
+    qCDebug(lcFormats) << "ACodecsId---:" << quint32(a.ACodecsId);
+    qCDebug(lcFormats) << "AChannel---:" << quint32(a.AChannel);
+    qCDebug(lcFormats) << "ASampleRate---:" << quint32(a.ASampleRate);
+    qCDebug(lcFormats) << "ABitRate---:" << quint32(a.ABitRate);
 }

@@ -1,4 +1,5 @@
 #include "QConverterOperate.h"
+#include "SettingsLog.h"
 
 #include "QAttributeSettingHolder.h"
 
@@ -83,7 +84,7 @@ QString QConverterOperate::getConvertPath()
     m_sOutputName.clear();
     const AttributeSetting* profile = QAttributeSettingHolder::m_attributeSetting;
     if (m_outputDir.isEmpty() || !profile) {
-        qWarning() << "output naming: no output folder or no output profile; no path handed out";
+        qCWarning(lcSettings) << "output naming: no output folder or no output profile; no path handed out";
         return QString();
     }
     QString ext = profile->fileExtend;
@@ -94,7 +95,7 @@ QString QConverterOperate::getConvertPath()
     const QString base = baseNameOf(m_adjustFileName);
 
     if (!QDir(m_outputDir).exists() && !QDir().mkpath(m_outputDir))
-        qWarning().noquote() << "output naming: cannot create" << m_outputDir;
+        qCWarning(lcSettings).noquote() << "output naming: cannot create" << m_outputDir;
 
     for (int n = 1; n <= kMaxNumber; ++n) {
         QString path = m_outputDir + base + QStringLiteral("_%1.%2").arg(n).arg(ext);
@@ -111,10 +112,10 @@ QString QConverterOperate::getConvertPath()
         }
         if (QFileInfo::exists(path))
             continue; // taken between the check and the claim
-        qWarning().noquote() << "output naming: cannot create" << path << ":" << claim.errorString();
+        qCWarning(lcSettings).noquote() << "output naming: cannot create" << path << ":" << claim.errorString();
         return QString();
     }
-    qWarning().noquote() << "output naming: no free name left in" << m_outputDir;
+    qCWarning(lcSettings).noquote() << "output naming: no free name left in" << m_outputDir;
     return QString();
 }
 

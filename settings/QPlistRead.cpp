@@ -1,4 +1,5 @@
 #include "QPlistRead.h"
+#include "SettingsLog.h"
 
 #include <QDebug>
 
@@ -82,7 +83,7 @@ QPlistRead::QPlistRead(const std::string &path)
                       .arg(QString::fromStdString(path));
     }
     if (!m_error.isEmpty())
-        qWarning().noquote() << "Preset list not loaded, no presets offered:" << m_error;
+        qCWarning(lcSettings).noquote() << "Preset list not loaded, no presets offered:" << m_error;
 }
 
 QPlistRead::~QPlistRead()

@@ -1,4 +1,5 @@
 #include "QVideoSettingXml.h"
+#include "SettingsLog.h"
 
 #include "QIAnyUtil.h"
 
@@ -155,11 +156,11 @@ bool QVideoSettingXml::keepUnparsableCopy(const QString& path)
     for (int n = 1; QFileInfo::exists(copy); ++n)
         copy = path + QStringLiteral(".bad.%1").arg(n);
     if (!QFile::rename(path, copy)) {
-        qWarning().noquote() << "settings: unparsable file" << path << "could not be kept as" << copy
+        qCWarning(lcSettings).noquote() << "settings: unparsable file" << path << "could not be kept as" << copy
                              << "; leaving it untouched";
         return false;
     }
-    qWarning().noquote() << "settings: unparsable file" << path << "kept as" << copy;
+    qCWarning(lcSettings).noquote() << "settings: unparsable file" << path << "kept as" << copy;
     return true;
 }
 
@@ -168,7 +169,7 @@ bool QVideoSettingXml::isValidFile(QString path, QDomDocument& document)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         if (file.exists())
-            qWarning().noquote() << "settings: cannot read" << path << ":" << file.errorString();
+            qCWarning(lcSettings).noquote() << "settings: cannot read" << path << ":" << file.errorString();
         return false;
     }
     const QByteArray bytes = file.readAll();
@@ -182,11 +183,11 @@ bool QVideoSettingXml::isValidFile(QString path, QDomDocument& document)
         return true;
     }
     if (file.size() > 0) {
-        qWarning().noquote() << QStringLiteral("settings: %1 does not parse (line %2, column %3: %4)")
+        qCWarning(lcSettings).noquote() << QStringLiteral("settings: %1 does not parse (line %2, column %3: %4)")
                                     .arg(path).arg(line).arg(column).arg(error);
     }
     if (isShippedFile(path) || isReadOnlyFile(path)) {
-        qWarning().noquote() << "settings: leaving" << path << "as it is; using empty settings";
+        qCWarning(lcSettings).noquote() << "settings: leaving" << path << "as it is; using empty settings";
     } else if (!keepUnparsableCopy(path)) {
         return false; // treated like an unreadable file: nothing gets written over it
     }
@@ -197,21 +198,21 @@ bool QVideoSettingXml::isValidFile(QString path, QDomDocument& document)
 bool QVideoSettingXml::SaveXml(QString path, QDomDocument document)
 {
     if (isShippedFile(path)) {
-        qWarning().noquote() << "settings: refusing to write the shipped file" << path;
+        qCWarning(lcSettings).noquote() << "settings: refusing to write the shipped file" << path;
         return false;
     }
     if (isReadOnlyFile(path)) {
-        qWarning().noquote() << "settings: not saved," << path << "is read-only";
+        qCWarning(lcSettings).noquote() << "settings: not saved," << path << "is read-only";
         return false;
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        qWarning().noquote() << "error::ParserXML->writeOperateXml->file.open\n"
+        qCWarning(lcSettings).noquote() << "error::ParserXML->writeOperateXml->file.open\n"
                              << path << ":" << file.errorString();
         return false;
     }
     if (const int replaced = makeWritable(document.firstChild())) {
-        qWarning().noquote() << "settings:" << replaced
+        qCWarning(lcSettings).noquote() << "settings:" << replaced
                              << "value(s) held characters XML cannot store; written with U+FFFD in their place";
     }
     QTextStream stream(&file);
@@ -219,7 +220,7 @@ bool QVideoSettingXml::SaveXml(QString path, QDomDocument document)
     document.save(stream, 4, QDomNode::EncodingFromDocument);
     stream.flush();
     if (stream.status() != QTextStream::Ok || !file.commit()) {
-        qWarning().noquote() << "settings: writing" << path << "failed:" << file.errorString();
+        qCWarning(lcSettings).noquote() << "settings: writing" << path << "failed:" << file.errorString();
         return false;
     }
     return true;
@@ -250,14 +251,14 @@ bool QVideoSettingXml::loadShippedFile(const QString& path, QDomDocument& docume
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qWarning().noquote() << "cannot read" << path << ":" << file.errorString();
+        qCWarning(lcSettings).noquote() << "cannot read" << path << ":" << file.errorString();
         return false;
     }
     QString error;
     int line = 0;
     int column = 0;
     if (!document.setContent(&file, false, &error, &line, &column)) {
-        qWarning().noquote() << QStringLiteral("%1 does not parse (line %2, column %3: %4)")
+        qCWarning(lcSettings).noquote() << QStringLiteral("%1 does not parse (line %2, column %3: %4)")
                                     .arg(path).arg(line).arg(column).arg(error);
         return false;
     }

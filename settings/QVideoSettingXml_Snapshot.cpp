@@ -1,5 +1,6 @@
 // Snapshot format and folder, in the group "Screenshots" of the key/value file.
 #include "QVideoSettingXml.h"
+#include "SettingsLog.h"
 
 #include "QIAnyUtil.h"
 
@@ -62,7 +63,7 @@ QString QVideoSettingXml::getCaptureImgSuffix()
 
 QString QVideoSettingXml::getCaptrueImaSavePath()
 {
-    qDebug().noquote() << "snapshot settings:" << settingFilePath();
+    qCDebug(lcSettings).noquote() << "snapshot settings:" << settingFilePath();
     // The default folder is made on every call, whatever is stored.
     QString folder = QIAnyUtil::getDocumentPath() + QStringLiteral("/Screenshots/");
     if (!QDir(folder).exists() && !QDir().mkpath(folder))

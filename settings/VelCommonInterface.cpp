@@ -1,4 +1,5 @@
 #include "VelCommonInterface.h"
+#include "SettingsLog.h"
 
 #include "PlistDocument.h"
 #include "QIAnyUtil.h"
@@ -134,12 +135,12 @@ void VelCommonInterface::InitInfoToFile(const std::string &infoPlistPath)
         return;
     PlistDocument document;
     if (!document.load(path)) {
-        qWarning().noquote() << "Bundle property list left as it is:" << document.errorString();
+        qCWarning(lcSettings).noquote() << "Bundle property list left as it is:" << document.errorString();
         return;
     }
     plist_t dict = document.root();
     if (!PlistDocument::isDict(dict)) {
-        qWarning().noquote() << "Bundle property list left as it is:" << path
+        qCWarning(lcSettings).noquote() << "Bundle property list left as it is:" << path
                              << "is not a dictionary";
         return;
     }
@@ -159,7 +160,7 @@ void VelCommonInterface::InitInfoToFile(const std::string &infoPlistPath)
     plist_dict_set_item(dict, "NSAppTransportSecurity", transport);
 
     if (!document.save(path, document.sourceFormat()))
-        qWarning().noquote() << "Bundle property list not completed:" << document.errorString();
+        qCWarning(lcSettings).noquote() << "Bundle property list not completed:" << document.errorString();
 }
 
 QString VelCommonInterface::getAppVersion()
@@ -175,7 +176,7 @@ QString VelCommonInterface::getAppVersion()
 
 bool VelCommonInterface::isWritableDir(const QString &folder)
 {
-    qDebug().noquote() << "isWritableDir" << folder;
+    qCDebug(lcSettings).noquote() << "isWritableDir" << folder;
     const QString product = QString::fromLatin1(kProductName);
     QString probe = folder + QStringLiteral("%1.txt").arg(product);
     for (int counter = 1; QFile::exists(probe); ++counter) {

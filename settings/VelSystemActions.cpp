@@ -1,4 +1,5 @@
 #include "VelSystemActions.h"
+#include "SettingsLog.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -29,7 +30,7 @@ bool underTestHarness(const char *action)
 {
     if (!qEnvironmentVariableIsSet("ZV_TEST_MEDIA_DIR"))
         return false;
-    qWarning().noquote() << "Refusing to" << action << "inside a test run";
+    qCWarning(lcSettings).noquote() << "Refusing to" << action << "inside a test run";
     return true;
 }
 
@@ -42,7 +43,7 @@ VelSystemActions::UrlHandler &urlHandler()
 void openFolder(const QString &folder)
 {
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        qWarning().noquote() << "Cannot open the folder" << folder << "in a file manager";
+        qCWarning(lcSettings).noquote() << "Cannot open the folder" << folder << "in a file manager";
 }
 
 // Calls a D-Bus method without blocking the caller; onError runs with the
@@ -112,7 +113,7 @@ void VelSystemActions::openUrlInBrowser(const QUrl &url)
     if (underTestHarness("open a web page"))
         return;
     if (!QDesktopServices::openUrl(url))
-        qWarning().noquote() << "Cannot open" << url.toString() << "in a browser";
+        qCWarning(lcSettings).noquote() << "Cannot open" << url.toString() << "in a browser";
 }
 
 void VelSystemActions::revealWithFileManager(const QString &filePath)
@@ -122,7 +123,7 @@ void VelSystemActions::revealWithFileManager(const QString &filePath)
     const QFileInfo info(filePath);
     const QString folder = info.absolutePath();
     if (!info.exists()) {
-        qWarning().noquote() << "Cannot show" << filePath << "- it does not exist; opening its folder";
+        qCWarning(lcSettings).noquote() << "Cannot show" << filePath << "- it does not exist; opening its folder";
         openFolder(folder);
         return;
     }
@@ -136,7 +137,7 @@ void VelSystemActions::revealWithFileManager(const QString &filePath)
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
     call << QStringList{QUrl::fromLocalFile(info.absoluteFilePath()).toString()} << QString();
     callAsync(bus, call, [folder](const QString &error) {
-        qWarning().noquote() << "The file manager cannot show the file (" << error
+        qCWarning(lcSettings).noquote() << "The file manager cannot show the file (" << error
                              << "); opening its folder instead";
         openFolder(folder);
     });
@@ -150,7 +151,7 @@ void VelSystemActions::requestPowerFromLogind(Power action)
         return;
     QDBusConnection bus = QDBusConnection::systemBus();
     if (!bus.isConnected()) {
-        qWarning().noquote() << "Cannot ask logind to" << method << "- no system bus";
+        qCWarning(lcSettings).noquote() << "Cannot ask logind to" << method << "- no system bus";
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(
@@ -159,6 +160,6 @@ void VelSystemActions::requestPowerFromLogind(Power action)
     // Interactive: logind may ask the user to authorise the request.
     call << true;
     callAsync(bus, call, [method](const QString &error) {
-        qWarning().noquote() << "logind refused" << method << ":" << error;
+        qCWarning(lcSettings).noquote() << "logind refused" << method << ":" << error;
     });
 }

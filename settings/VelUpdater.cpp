@@ -1,4 +1,5 @@
 #include "VelUpdater.h"
+#include "SettingsLog.h"
 
 #include <QDebug>
 
@@ -19,7 +20,7 @@ void VelUpdater::setAutomaticallyChecksForUpdates(bool on)
 QString VelUpdater::checkForUpdates()
 {
     const QString message = noServiceMessage();
-    qInfo().noquote() << message;
+    qCInfo(lcSettings).noquote() << message;
     emit checkFinished(message);
     return message;
 }

@@ -1,4 +1,5 @@
 #include "QCustomTimeEdit.h"
+#include "WidgetsLog.h"
 
 #include "QFieldTextPalette.h"
 #include "QTextImageButton.h"
@@ -95,7 +96,7 @@ QTime QCustomTimeEdit::IntConvertToTime(quint64 micros) { return QTimeText::from
 void QCustomTimeEdit::timeTextEdited(QString text)
 {
     const QTime typed = QTimeText::parse(text);
-    qDebug() << "QCustomTimeEdit typed" << text << typed;
+    qCDebug(lcWidgets) << "QCustomTimeEdit typed" << text << typed;
     if (!typed.isValid()) {
         m_edit->getLindEdit()->setText(m_lastValidText);
         return;
@@ -175,7 +176,7 @@ QTime QCustomTimeEdit::borrowedDown(QTime current, QTime stepped, QDateTimeEdit:
 void QCustomTimeEdit::OnBtnUp()
 {
     const QTime taken = carriedUp(m_currentTime, m_edit->time(), m_edit->currentSection(), m_edit->maximumTime());
-    qDebug() << "QCustomTimeEdit up" << m_currentTime << m_edit->time() << m_edit->currentSection()
+    qCDebug(lcWidgets) << "QCustomTimeEdit up" << m_currentTime << m_edit->time() << m_edit->currentSection()
              << m_edit->minimumTime() << m_edit->maximumTime() << taken;
     emit emitTimeChange(QTimeText::toMicros(taken));
 }
@@ -184,7 +185,7 @@ void QCustomTimeEdit::OnBtnDown()
 {
     const QTime taken = borrowedDown(m_currentTime, m_edit->time(), m_edit->currentSection(), m_edit->minimumTime(),
                                      m_edit->maximumTime());
-    qDebug() << "QCustomTimeEdit down" << m_currentTime << m_edit->time() << m_edit->currentSection()
+    qCDebug(lcWidgets) << "QCustomTimeEdit down" << m_currentTime << m_edit->time() << m_edit->currentSection()
              << m_edit->minimumTime() << m_edit->maximumTime() << taken;
     emit emitTimeChange(QTimeText::toMicros(taken));
 }

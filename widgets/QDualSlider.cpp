@@ -1,4 +1,5 @@
 #include "QDualSlider.h"
+#include "WidgetsLog.h"
 
 #include "QBaseImageDraw.h"
 #include "QSkinPicture.h"
@@ -358,7 +359,7 @@ void QDualSlider::placePlayAt(int x, bool dragging)
 
 void QDualSlider::mousePressEvent(QMouseEvent* event)
 {
-    qDebug() << "..............QDualSlider::mousePressEvent................";
+    qCDebug(lcWidgets) << "..............QDualSlider::mousePressEvent................";
     emit emitMousePress();
     if (m_pull && m_playBtn)
         placePlayAt(sliderScreenX(event) - mapToGlobal(QPoint(0, 0)).x(), false);

@@ -1,4 +1,5 @@
 #include "QEditTimeEx.h"
+#include "WidgetsLog.h"
 
 #include "QTimeText.h"
 
@@ -26,7 +27,7 @@ quint64 QEditTimeEx::timeConvertToInt(QTime time) { return QTimeText::toMicros(t
 // An invalid typed time is not reported; the last valid text comes back.
 void QEditTimeEx::onTextEdited(QString text)
 {
-    qDebug() << "change---------timeTextEdited" << text;
+    qCDebug(lcWidgets) << "change---------timeTextEdited" << text;
     const QTime typed = QTimeText::parse(text);
     if (!typed.isValid()) {
         lineEdit()->setText(m_lastValidText);

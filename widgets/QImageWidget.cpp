@@ -1,4 +1,5 @@
 #include "QImageWidget.h"
+#include "WidgetsLog.h"
 
 #include "QSkinPicture.h"
 
@@ -84,7 +85,7 @@ void QImageWidget::mouseMoveEvent(QMouseEvent* event)
 {
     if (m_grabEnable && m_pressed) {
         move(event->globalPos());
-        qDebug("%d %d %d", int(event->button()), event->globalX(), event->globalY());
+        qCDebug(lcWidgets, "%d %d %d", int(event->button()), event->globalX(), event->globalY());
     }
     QWidget::mouseMoveEvent(event);
 }

@@ -1,4 +1,5 @@
 #include "QSkinPicture.h"
+#include "WidgetsLog.h"
 
 #include <QDebug>
 
@@ -8,7 +9,7 @@ QImage QSkinPicture::image(const QString& path, qreal ratio)
 {
     QImage picture(path);
     if (picture.isNull() && !path.isEmpty())
-        qWarning().noquote() << "Skin picture failed to load:" << path;
+        qCWarning(lcWidgets).noquote() << "Skin picture failed to load:" << path;
     else
         picture.setDevicePixelRatio(ratio);
     return picture;
@@ -18,7 +19,7 @@ QPixmap QSkinPicture::pixmap(const QString& path, qreal ratio)
 {
     QPixmap picture(path);
     if (picture.isNull() && !path.isEmpty())
-        qWarning().noquote() << "Skin picture failed to load:" << path;
+        qCWarning(lcWidgets).noquote() << "Skin picture failed to load:" << path;
     else
         picture.setDevicePixelRatio(ratio);
     return picture;

@@ -1,4 +1,5 @@
 #include "qSliderCtrl.h"
+#include "WidgetsLog.h"
 
 #include "QImagaeRatioDraw.h"
 #include "QProgressCaption.h"
@@ -143,7 +144,7 @@ void qSliderCtrl::mouseMoveEvent(QMouseEvent* event)
         moveTo(usable());
     else
         moveTo(x - half);
-    qDebug() << fraction();
+    qCDebug(lcWidgets) << fraction();
 }
 
 void qSliderCtrl::btnMouseMove(QMouseEvent* event, int grabX)

@@ -1,6 +1,7 @@
 // Opening a file: the open dialog, drops, the file-adding worker behind the
 // loading dialog, and handing the probed file to the player and the panels.
 #include "MainWindow.h"
+#include "WorkspaceLog.h"
 
 #include "QConverterOperate.h"
 #include "QLoadingDlg.h"
@@ -66,7 +67,7 @@ void MainWindow::dropEvent(QDropEvent *event)
     m_dropPath.clear();
     for (const QUrl &url : urls) {
         m_dropPath = url.toLocalFile();
-        qDebug() << m_dropPath;
+        qCDebug(lcWorkspace) << m_dropPath;
     }
     // A web link or a path that is gone would only clear the workspace and
     // then fail; say so and keep what is open.
@@ -118,7 +119,7 @@ void MainWindow::OnExecute()
         emit seedAddComplete(false);
         return;
     }
-    qDebug() << ".........m_pathList.length.........." << paths.size();
+    qCDebug(lcWorkspace) << ".........m_pathList.length.........." << paths.size();
     const int n = paths.size();
     for (int i = 1; i <= n; ++i) {
         if (m_bStopAdd) {
@@ -144,7 +145,7 @@ VelVideoConvertItem *MainWindow::CreateConvertItemInfo(QString path, int index)
         return nullptr;
     auto *item = new VelVideoConvertItem(nullptr);
     if (!item->setVideoPath(path, index, false)) {
-        qDebug() << "open failed:" << path << item->lastError();
+        qCDebug(lcWorkspace) << "open failed:" << path << item->lastError();
         delete item;
         return nullptr;
     }
@@ -218,7 +219,7 @@ void MainWindow::finishOpen(VelVideoConvertItem *item, QPlayObject *play)
     items()->addConverItem(item, -1);
     segmentsAdd(item);
     m_videoCutToolbar->setVideoItemInfo(item);
-    qDebug() << QStringLiteral("..addConvertItem..item->m_videoName..: %1").arg(item->m_displayName);
+    qCDebug(lcWorkspace) << QStringLiteral("..addConvertItem..item->m_videoName..: %1").arg(item->m_displayName);
     QConverterOperate::setAdjustFileName(item->m_displayName, item->m_sourceExtension);
     if (m_playObject->IsAudioRendererOpenFailed() && audioDeviceExists())
         showError(tr("Open audio device failed. "));

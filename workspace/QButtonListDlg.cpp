@@ -1,4 +1,5 @@
 #include "QButtonListDlg.h"
+#include "WorkspaceLog.h"
 
 #include "QIAnyUtil.h"
 #include "QTextImageButton.h"
@@ -148,7 +149,7 @@ void QButtonListDlg::OnClickBtn()
         return;
     makeCurrent(button);
     const int index = m_buttons.indexOf(button);
-    qDebug() << "segment button" << index;
+    qCDebug(lcWorkspace) << "segment button" << index;
     emit ClickIndex(index);
 }
 

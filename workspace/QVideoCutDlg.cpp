@@ -1,4 +1,5 @@
 #include "QVideoCutDlg.h"
+#include "WorkspaceLog.h"
 
 #include "QConverterOperate.h"
 #include "QIAnyUtil.h"
@@ -306,7 +307,7 @@ void QVideoCutDlg::startTimeChange(uint64_t time)
     if (!m_itemInfo)
         return;
     applyStart(time);
-    qDebug() << "m_itemInfo->m_TrimStartTime  ---QVideoCutDlg::startTimeChange----" << m_itemInfo->m_trimStart;
+    qCDebug(lcWorkspace) << "m_itemInfo->m_TrimStartTime  ---QVideoCutDlg::startTimeChange----" << m_itemInfo->m_trimStart;
     const float percent = percentOf(m_itemInfo->m_trimStart, length());
     m_TrimDSlider->setStartValue(percent);
     m_TrimDSlider->setPlayValue(percent, true);
@@ -317,7 +318,7 @@ void QVideoCutDlg::endTimeChange(uint64_t time)
     if (!m_itemInfo)
         return;
     applyEnd(time);
-    qDebug() << "m_itemInfo->m_TrimEndTime  ---QVideoCutDlg::endTimeChange----" << m_itemInfo->m_trimEnd;
+    qCDebug(lcWorkspace) << "m_itemInfo->m_TrimEndTime  ---QVideoCutDlg::endTimeChange----" << m_itemInfo->m_trimEnd;
     const float percent = percentOf(m_itemInfo->m_trimEnd, length());
     m_TrimDSlider->setEndValue(percent);
     if (m_bEndTimeSeek)

@@ -1,4 +1,5 @@
 #include "QVideoCutManageDlg.h"
+#include "WorkspaceLog.h"
 
 #include "QButtonListDlg.h"
 #include "QCheckButton.h"
@@ -461,7 +462,7 @@ void QVideoCutManageDlg::dropEvent(QDropEvent* event)
         event->ignore();
         return;
     }
-    qDebug() << "segment dropped outside a row:" << event->mimeData()->text();
+    qCDebug(lcWorkspace) << "segment dropped outside a row:" << event->mimeData()->text();
     if (event->source() == this) {
         event->setDropAction(Qt::MoveAction);
         event->accept();

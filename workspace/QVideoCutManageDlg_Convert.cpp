@@ -1,4 +1,5 @@
 #include "QVideoCutManageDlg.h"
+#include "WorkspaceLog.h"
 
 #include "QButtonListDlg.h"
 #include "QCheckButton.h"
@@ -19,7 +20,7 @@
 void QVideoCutManageDlg::OnConvert()
 {
     const QString root = QConverterOperate::getConverterPath();
-    qDebug() << "output root:" << root;
+    qCDebug(lcWorkspace) << "output root:" << root;
     if (!QDir(root).exists() && (root.isEmpty() || !QDir().mkpath(root))) {
         QVelMessageBox::ShowMessage(parentWidget(), tr("The output path is invalid!"), QString(),
                                     QVelMessageBox::Error, QVelMessageBox::OkButton);
@@ -89,7 +90,7 @@ void QVideoCutManageDlg::OnBtnOpen()
 {
     m_btnOpen->resetCount();
     const QString root = QConverterOperate::getConverterPath();
-    qDebug() << "open output root:" << root;
+    qCDebug(lcWorkspace) << "open output root:" << root;
     if (root.isEmpty() || !QDir(root).exists()) {
         ShowMessage(tr("Invalid path"), QString(), 0);
         return;

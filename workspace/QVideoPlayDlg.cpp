@@ -1,4 +1,5 @@
 #include "QVideoPlayDlg.h"
+#include "WorkspaceLog.h"
 
 #include "AudioDataAttribute.h"
 #include "QAudioDataWidget.h"
@@ -229,7 +230,7 @@ void QVideoPlayDlg::OnPauseVideo()
     if (!m_hPlayer->IsCreatePlayer())
         return;
     if (!m_hPlayer->Pause_Player()) {
-        qDebug() << "error :---------Pause Fail--------";
+        qCDebug(lcWorkspace) << "error :---------Pause Fail--------";
         return;
     }
     m_bUpdateScreen = true;
@@ -269,7 +270,7 @@ void QVideoPlayDlg::UpdateTime()
         return;
     }
     if (m_hPlayer->IsCompleted_Player()) {
-        qDebug() << "paly__finish---";
+        qCDebug(lcWorkspace) << "paly__finish---";
         m_hPlayer->Stop_Player();
         m_pTimeTimer->stop();
         showPlayButton(true);

@@ -1,5 +1,6 @@
 // Construction and opening of the preview player.
 #include "VelPlayerManager.h"
+#include "EditorModelLog.h"
 
 #include "QMediaElementWindow.h"
 #include "VelInfoClass.h"
@@ -175,7 +176,7 @@ bool VelPlayerManager::openFailed(const char* what)
 {
     // A source the library cannot open (a disc folder among them) ends here at
     // once: nothing is left running and the caller learns it from the result.
-    qWarning() << "Preview player: cannot open the" << what;
+    qCWarning(lcEditorModel) << "Preview player: cannot open the" << what;
     m_screenTimer->stop();
     m_timeTimer->stop();
     m_waveTimer->stop();

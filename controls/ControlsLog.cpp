@@ -1,0 +1,3 @@
+#include "ControlsLog.h"
+
+Q_LOGGING_CATEGORY(lcControls, "zv.controls")

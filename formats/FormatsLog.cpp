@@ -1,0 +1,3 @@
+#include "FormatsLog.h"
+
+Q_LOGGING_CATEGORY(lcFormats, "zv.formats")

@@ -1,0 +1,3 @@
+#include "WidgetsLog.h"
+
+Q_LOGGING_CATEGORY(lcWidgets, "zv.widgets")

@@ -1,0 +1,3 @@
+#include "WorkspaceLog.h"
+
+Q_LOGGING_CATEGORY(lcWorkspace, "zv.workspace")

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// The main window's and segment panels' log lines.
+Q_DECLARE_LOGGING_CATEGORY(lcWorkspace)
