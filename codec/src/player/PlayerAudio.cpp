@@ -127,6 +127,7 @@ void Player::audioLoop()
     AudioRun run;
     int runSerial = -1;
     PlayerRequest req;
+    int errorsLogged = 0;
     while (!m_quit) {
         QueuedPacket qp;
         if (!m_audioPackets.pop(qp, std::chrono::milliseconds(20)))
@@ -142,7 +143,10 @@ void Player::audioLoop()
         }
         if (qp.serial != m_latestSerial)
             continue;
-        avcodec_send_packet(dec, qp.packet.get());
+        // A refused packet is skipped: the decoder carries on with the next one.
+        const int err = avcodec_send_packet(dec, qp.packet.get());
+        if (err < 0 && err != AVERROR(EAGAIN) && err != AVERROR_EOF && errorsLogged++ < 5)
+            zvLog("player: audio packet refused: %s", avErrorText(err).c_str());
         while (avcodec_receive_frame(dec, frame.get()) >= 0) {
             audioFrameDecoded(frame.get(), qp.serial, req, run);
             av_frame_unref(frame.get());
