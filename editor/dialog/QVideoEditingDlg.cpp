@@ -6,6 +6,7 @@
 #include "QMessageOpacityForm.h"
 #include "QPlayerOperationForm.h"
 #include "QProgressIndicator.h"
+#include "QSubtitleOperationForm.h"
 #include "QTrimOperationForm.h"
 #include "QVEInitCtrlStyle.h"
 #include "QVelMenu.h"
@@ -64,6 +65,7 @@ QVideoEditingDlg::~QVideoEditingDlg()
     delete m_editSettings;
     delete m_adjustForm;
     delete m_effectForm;
+    delete m_subtitleForm;
     delete m_menu;
     delete m_actOpenFolder;
     delete m_actSettings;
@@ -128,6 +130,7 @@ void QVideoEditingDlg::initControls()
     initPlayerWiring();
     initTrimWiring();
     connect(m_adjustForm, &QAdjustOperationForm::emitApplyToAll, this, &QVideoEditingDlg::onApplyToAll);
+    initSubtitlePanel();
 
     m_progressIndicator = new QProgressIndicator(this);
     m_progressIndicator->setIndicatorPolicy(QProgressIndicator::Dots);
@@ -140,6 +143,7 @@ void QVideoEditingDlg::initControls()
     m_playerForm->hide();
     m_trimForm->setEditSettings(m_editSettings);
     m_adjustForm->setEditSettings(m_editSettings);
+    m_subtitleForm->setEditSettings(m_editSettings);
 }
 
 void QVideoEditingDlg::initPlayerWiring()
@@ -280,6 +284,7 @@ void QVideoEditingDlg::selectedTag(int index)
     m_trimForm->setVisible(index == TabTrim);
     m_adjustForm->setVisible(index == TabAdjust);
     m_effectForm->setVisible(index == TabEffect);
+    m_subtitleForm->setVisible(index == TabSubtitle);
     m_playerForm->setVisible(index != TabTrim && index != TabTag);
     updateMediaFormGeometry();
 }
@@ -311,6 +316,7 @@ void QVideoEditingDlg::resizeEvent(QResizeEvent* event)
     m_trimForm->setGeometry(6, h - 142, w - 12, 86);
     m_adjustForm->setGeometry(6, h - 184, w - 12, 128);
     layoutEffectPanel();
+    m_subtitleForm->setGeometry(6, h - 184, w - 12, 128);
     m_playerForm->setGeometry(6, h - 184 - 32, w - 12, 26);
     updateMediaFormGeometry();
 }
@@ -364,7 +370,5 @@ void QVideoEditingDlg::reject()
 }
 
 void QVideoEditingDlg::onWatermartTextSetting() {}
-
-void QVideoEditingDlg::onSubtitleSetting() {}
 
 void QVideoEditingDlg::dlgClose() {}

@@ -17,6 +17,7 @@ class QMediaForm;
 class QMessageOpacityForm;
 class QPlayerOperationForm;
 class QProgressIndicator;
+class QSubtitleOperationForm;
 class QTimer;
 class QTrimOperationForm;
 class QVelMenu;
@@ -77,6 +78,7 @@ public:
     QTrimOperationForm* trimForm() const { return m_trimForm; }
     QAdjustOperationForm* adjustForm() const { return m_adjustForm; }
     QEffectOperationForm* effectForm() const { return m_effectForm; }
+    QSubtitleOperationForm* subtitleForm() const { return m_subtitleForm; }
     VelPlayerManager* playerManager() const { return m_playerManager; }
     QVideoEditingSettings* editingSettings() const { return m_editSettings; }
     QMessageOpacityForm* opacityForm() const { return m_opacityForm; }
@@ -130,6 +132,7 @@ private:
     void initEditTag();
     void initEffectPanel();
     void layoutEffectPanel();
+    void initSubtitlePanel();
     void updateMediaFormGeometry();
     void showOpacityMsgDlg(QString text);
     void markApplyToAll(Tab panel);
@@ -146,6 +149,7 @@ private:
     QTrimOperationForm* m_trimForm = nullptr;
     QAdjustOperationForm* m_adjustForm = nullptr;
     QEffectOperationForm* m_effectForm = nullptr;
+    QSubtitleOperationForm* m_subtitleForm = nullptr;
     QVelMenu* m_menu = nullptr;
     QAction* m_actOpenFolder = nullptr;
     QAction* m_actSettings = nullptr;

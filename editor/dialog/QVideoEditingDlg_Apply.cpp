@@ -55,6 +55,8 @@ void QVideoEditingDlg::onApplyToAll()
 {
     if (sender() == m_adjustForm)
         markApplyToAll(TabAdjust);
+    if (sender() == m_subtitleForm)
+        markApplyToAll(TabSubtitle);
 }
 
 // Copies the panel's sections of the current record; pressing again takes the

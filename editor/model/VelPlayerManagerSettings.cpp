@@ -90,7 +90,10 @@ void VelPlayerManager::setProgramValueInfo(const VEProgramValueInfo& info)
         m_player->SetSubtlFile_Player(info.m_subtitleFile.constData());
         return;
     }
-    m_player->SetSubtlIndex_Player(uint32_t(info.m_subtitleIndex));
+    // The index counts the record's track list, which also holds files; only a
+    // stream of the source reaches the player as a stream number.
+    const bool isStream = info.m_subtitleIndex >= 0 && uint32_t(info.m_subtitleIndex) < m_info->GetSubtlCount_Info();
+    m_player->SetSubtlIndex_Player(isStream ? uint32_t(info.m_subtitleIndex) : kNone);
 }
 
 void VelPlayerManager::setSubtitleValueInfo(const VESubtitleValue_Info& info)

@@ -1,6 +1,7 @@
 // Not a test: draws the editing dialog with a picture loaded on its Trim tab, on
-// its Adjust tab (turned and cropped) and on its Effect tab (brighter, with a
-// frame and a video effect) into PNG files in the folder given.
+// its Adjust tab (turned and cropped), on its Effect tab (brighter, with a
+// frame and a video effect) and on its Subtitle tab (an added file at the top)
+// into PNG files in the folder given.
 // Run it under xvfb-run.
 
 #include "../workspace/SnapshotSupport.h"
@@ -10,7 +11,9 @@
 #include "ListTiles.h"
 #include "QAdjustOperationForm.h"
 #include "QEffectOperationForm.h"
+#include "QPanelChooser.h"
 #include "QProgressIndicator.h"
+#include "QSubtitleOperationForm.h"
 #include "QTrimOperationForm.h"
 #include "QVideoEditTag.h"
 #include "QVideoEditingDlg.h"
@@ -18,6 +21,7 @@
 #include "VelPlayerManager.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTextStream>
 
 int main(int argc, char** argv)
@@ -73,6 +77,24 @@ int main(int argc, char** argv)
     ListTiles::press(effect->m_effectsList, 3);
     SnapshotSupport::settle(1500);
     ok = SnapshotSupport::save(&dlg, out + "/editing_effect.png") && ok;
+
+    // Subtitle tab: an external file added, drawn at the top at scale 150.
+    const QString srt = TestMedia::mediaDir() + "/snapshot_subtitle.srt";
+    QFile file(srt);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write("1\n00:00:00,000 --> 00:00:08,000\nSubtitle at the top\n\n");
+    file.close();
+    QPanelChooser::setFileChooser([&](QWidget*, const QString&, const QString&, const QString&) { return srt; });
+    dlg.editTag()->buttons().at(QVideoEditingDlg::TabSubtitle)->click();
+    SnapshotSupport::settle(500);
+    QSubtitleOperationForm* subtitle = dlg.subtitleForm();
+    subtitle->m_rbtnTop->setChecked(true);
+    subtitle->m_leScaleValue->setText(QStringLiteral("150"));
+    emit subtitle->m_leScaleValue->textEdited(QStringLiteral("150"));
+    subtitle->onSetFamily();
+    dlg.playerManager()->progressValueChange(0.3);
+    SnapshotSupport::settle(1500);
+    ok = SnapshotSupport::save(&dlg, out + "/editing_subtitle.png") && ok;
     dlg.done(0);
     return ok ? 0 : 1;
 }
