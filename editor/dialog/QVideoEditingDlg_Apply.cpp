@@ -1,6 +1,7 @@
 #include "QVideoEditingDlg.h"
 
 #include "QAdjustOperationForm.h"
+#include "QSubtitleOperationForm.h"
 #include "QTrimOperationForm.h"
 #include "QVideoEditingSettings.h"
 #include "VelPlayerManager.h"
