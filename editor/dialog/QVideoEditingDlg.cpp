@@ -270,7 +270,7 @@ void QVideoEditingDlg::isHaveVideo(bool hasVideo)
     m_trimForm->setDisableSnapshot(!hasVideo);
 }
 
-// Panels of the Watermark, Subtitle and Audio tabs are not built yet:
+// Panels of the Watermark and Audio tabs are not built yet:
 // those tabs show the preview and the player bar over an empty band.
 void QVideoEditingDlg::selectedTag(int index)
 {
