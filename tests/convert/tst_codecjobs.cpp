@@ -130,6 +130,22 @@ void checkDtsRise(const QString &file, const QString &kind, bool negativeAllowed
     }
 }
 
+// Every picture has a time to be shown, and they are shown in the order the
+// decoder gives them.
+void checkShownInOrder(const QString &file)
+{
+    const QByteArray json = TestMedia::ffprobeJson(file, {"-select_streams", "v:0", "-show_entries", "frame=pts_time"});
+    const QJsonArray frames = QJsonDocument::fromJson(json).object().value("frames").toArray();
+    QVERIFY(!frames.isEmpty());
+    double last = -1e9;
+    for (const QJsonValue &f : frames) {
+        const QString pts = f.toObject().value("pts_time").toString();
+        QVERIFY2(!pts.isEmpty() && pts != "N/A", "a picture without a time");
+        QVERIFY2(pts.toDouble() > last, qPrintable(QStringLiteral("picture at %1 after %2").arg(pts).arg(last)));
+        last = pts.toDouble();
+    }
+}
+
 std::vector<uint32_t> utf32(const QString &s)
 {
     std::vector<uint32_t> out;
@@ -316,6 +332,10 @@ void TestCodecJobs::losslessCutOfOddSources_data()
     QTest::newRow("H.264 in AVI from 0") << h264Avi() << "avi" << qint64(0) << qint64(2 * kSecond);
     QTest::newRow("program stream") << programStream("mpg") << "mpeg" << qint64(2 * kSecond) << qint64(2 * kSecond);
     QTest::newRow("VOB") << programStream("vob") << "vob" << qint64(1500000) << qint64(3 * kSecond);
+    // Containers that store when each picture is shown, from one that leaves
+    // it out where it follows from the order.
+    QTest::newRow("program stream into mp4") << programStream("mpg") << "mp4" << qint64(2 * kSecond) << qint64(2 * kSecond);
+    QTest::newRow("VOB into mkv") << programStream("vob") << "mkv" << qint64(1500000) << qint64(3 * kSecond);
 }
 
 void TestCodecJobs::losslessCutOfOddSources()
@@ -348,6 +368,9 @@ void TestCodecJobs::losslessCutOfOddSources()
     // The AVI reader times sound by its chunks, so several share a dts.
     if (container != "avi")
         checkDtsRise(target, "a");
+    // AVI stores no time for a picture, program streams not one for each.
+    if (container != "avi" && container != "mpeg" && container != "vob")
+        checkShownInOrder(target);
     // The pictures of the range are there: at least its length, at most a GOP more.
     const double wanted = durationUs > 0 ? durationUs / 1e6 : 12.0 - startUs / 1e6;
     const double duration = streamEnd(target, "v") - number(firstStream(probe(target), "video").value("start_time"));

@@ -52,6 +52,21 @@ using ParametersPtr = std::unique_ptr<AVCodecParameters, FfDeleter<&avcodec_para
 using BsfPtr = std::unique_ptr<AVBSFContext, FfDeleter<&av_bsf_free>>;
 using DictionaryPtr = std::unique_ptr<AVDictionary, FfDeleter<&av_dict_free>>;
 
+// An AVDictionary owned here, for the calls that fill or consume one through
+// AVDictionary** (options, metadata).
+class Dictionary {
+public:
+    Dictionary() = default;
+    Dictionary(const Dictionary &) = delete;
+    Dictionary &operator=(const Dictionary &) = delete;
+    ~Dictionary() { av_dict_free(&m_dict); }
+    AVDictionary **slot() { return &m_dict; }
+    AVDictionary *get() const { return m_dict; }
+
+private:
+    AVDictionary *m_dict = nullptr;
+};
+
 inline FramePtr makeFrame() { return FramePtr(av_frame_alloc()); }
 inline PacketPtr makePacket() { return PacketPtr(av_packet_alloc()); }
 

@@ -57,6 +57,7 @@ bool PictureDecoder::openDecoder(std::string &error)
             fmt->streams[i]->discard = AVDISCARD_ALL;
     }
     m_decoder = std::move(ctx);
+    m_decoding.setDecoder(m_decoder.get());
     return true;
 }
 
@@ -66,7 +67,7 @@ const AVFrame *PictureDecoder::frameAt(uint64_t t, std::string &error)
         return nullptr;
     const int64_t target = m_media.fromMediaUs(t, m_stream->time_base);
 
-    if (m_current && target >= m_currentPts && (m_ended || (m_next && target < m_nextPts)))
+    if (m_current && target >= m_currentPts && (m_decoding.ended() || (m_next && target < m_nextPts)))
         return m_current.get();
     if (canContinueTo(target)) {
         if (!decodeTo(target, error))
@@ -111,7 +112,7 @@ bool PictureDecoder::canContinueTo(int64_t target) const
         const int idx = av_index_search_timestamp(m_stream, target, AVSEEK_FLAG_BACKWARD);
         return idx <= 0; // the key frame before target is the first one (or unknown)
     }
-    if (m_ended || !m_current || !m_next || target < m_currentPts)
+    if (m_decoding.ended() || !m_current || !m_next || target < m_currentPts)
         return false;
     const int idx = av_index_search_timestamp(m_stream, target, AVSEEK_FLAG_BACKWARD);
     if (idx >= 0) {
@@ -149,11 +150,10 @@ bool PictureDecoder::seekBefore(int64_t target)
         zvLog("picture seek to %lld failed: %s", static_cast<long long>(target), avErrorText(err).c_str());
         return false;
     }
-    avcodec_flush_buffers(m_decoder.get());
+    m_decoding.reset();
     m_current.reset();
     m_next.reset();
     m_currentPts = m_nextPts = m_lastPts = m_firstPts = AV_NOPTS_VALUE;
-    m_ended = false;
     m_fresh = false;
     return true;
 }
@@ -193,41 +193,34 @@ bool PictureDecoder::decodeTo(int64_t target, std::string &error)
         m_nextPts = AV_NOPTS_VALUE;
     }
     AVFormatContext *fmt = m_media.format();
-    AVCodecContext *dec = m_decoder.get();
-    bool flushed = false;
+    bool endSent = false;
     for (;;) {
-        for (;;) {
-            const int r = avcodec_receive_frame(dec, m_received.get());
-            if (r == AVERROR(EAGAIN))
-                break;
-            if (r == AVERROR_EOF) {
-                m_ended = true;
-                return true;
-            }
-            if (r < 0) {
-                error = "decoding failed: " + avErrorText(r);
-                return false;
-            }
+        const int r = m_decoding.receive(m_received.get());
+        if (r == 0) {
             if (take(target))
                 return true;
+            continue;
         }
-        if (flushed) { // a decoder that neither gives frames nor ends
-            m_ended = true;
+        if (r == AVERROR_EOF)
             return true;
+        if (r != AVERROR(EAGAIN)) {
+            error = "decoding failed: " + avErrorText(r);
+            return false;
         }
-        const int r = av_read_frame(fmt, m_packet.get());
-        if (r < 0) {
+        if (endSent) // a decoder that neither gives frames nor ends
+            return true;
+        const int read = av_read_frame(fmt, m_packet.get());
+        if (read < 0) {
             if (interruptCallback(fmt->interrupt_callback.opaque)) {
                 error = "interrupted";
                 return false;
             }
-            avcodec_send_packet(dec, nullptr); // end of input (or a damaged tail)
-            flushed = true;
+            m_decoding.send(nullptr); // end of input (or a damaged tail)
+            endSent = true;
             continue;
         }
         if (m_packet->stream_index == m_stream->index) {
-            const int s = avcodec_send_packet(dec, m_packet.get());
-            if (s < 0 && s != AVERROR(EAGAIN))
+            if (const int s = m_decoding.send(m_packet.get()); s < 0)
                 zvLog("picture decoder skipped a packet: %s", avErrorText(s).c_str());
         }
         av_packet_unref(m_packet.get());

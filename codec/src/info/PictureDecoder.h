@@ -6,6 +6,7 @@
 // GOP per picture.
 
 #include "core/InputMedia.h"
+#include "core/PacketDecoder.h"
 
 #include <string>
 
@@ -32,6 +33,7 @@ private:
     InputMedia &m_media;
     AVStream *m_stream;
     CodecContextPtr m_decoder;
+    PacketDecoder m_decoding;   // feeds m_decoder
     PacketPtr m_packet;
     FramePtr m_received;
     FramePtr m_current;   // last frame with pts <= the last target
@@ -41,7 +43,6 @@ private:
     int64_t m_lastPts = AV_NOPTS_VALUE;
     int64_t m_firstPts = AV_NOPTS_VALUE; // first frame decoded since the last seek
     bool m_fresh = true;  // nothing read since the open: the demuxer is at the start
-    bool m_ended = false; // decoder drained to the end of the stream
 };
 
 } // namespace zv

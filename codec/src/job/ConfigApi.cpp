@@ -2,9 +2,10 @@
 // Nothing here is interpreted; the jobs read the copy they take at open time.
 #include "job/JobConfig.h"
 
+#include "core/Guard.h"
 #include "zovAruzIvivu.h"
 
-#include <new>
+#include <memory>
 
 namespace {
 
@@ -13,48 +14,47 @@ std::string text(const char *s)
     return s ? std::string(s) : std::string();
 }
 
+// Every setter runs inside the library's exception fence and changes the
+// store of one handle; `change` answers 1, or 0 for a value it refuses.
+template <typename F>
+int setConfig(const char *call, ZvConfig *c, F &&change)
+{
+    if (!c)
+        return 0;
+    return zv::guarded(call, 0, [&] { return change(c->value); });
+}
+
 } // namespace
 
-#define ZV_CFG_BODY(code)                   \
-    if (!c)                                 \
-        return 0;                           \
-    try {                                   \
-        zv::JobConfig &v = c->value;        \
-        code                                \
-        return 1;                           \
-    } catch (...) {                         \
-        return 0;                           \
-    }
+#define ZV_CFG_BODY(code) return setConfig(__func__, c, [&](zv::JobConfig &v) -> int { code return 1; });
 
 extern "C" {
 
 ZvConfig* ZV_Create_Config(void)
 {
-    return new (std::nothrow) ZvConfig;
+    return zv::guarded("ZV_Create_Config", static_cast<ZvConfig *>(nullptr), [] { return new ZvConfig; });
 }
 
 void ZV_Release_Config(ZvConfig* c)
 {
-    delete c;
+    zv::guardedVoid("ZV_Release_Config", [c] { delete c; });
 }
 
 ZvPicture* ZV_Create_Picture(const void* data, uint32_t size)
 {
     if (!data || size == 0)
         return nullptr;
-    try {
-        auto *p = new ZvPicture;
+    return zv::guarded("ZV_Create_Picture", static_cast<ZvPicture *>(nullptr), [&] {
+        auto p = std::make_unique<ZvPicture>();
         const auto *bytes = static_cast<const uint8_t *>(data);
         p->bytes.assign(bytes, bytes + size);
-        return p;
-    } catch (...) {
-        return nullptr;
-    }
+        return p.release();
+    });
 }
 
 void ZV_Release_Picture(ZvPicture* p)
 {
-    delete p;
+    zv::guardedVoid("ZV_Release_Picture", [p] { delete p; });
 }
 
 int ZV_EnableVideo_Config(ZvConfig* c, uint32_t on)

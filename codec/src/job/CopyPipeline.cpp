@@ -99,6 +99,7 @@ int CopyPipeline::addOutputStream(const AVStream *is, AVFormatContext *oc, const
     m_converters.emplace_back();
     m_annexB.emplace_back();
     m_flacTotals.emplace_back();
+    m_held.emplace_back();
     os->time_base = is->time_base;
     copyStreamExtras(is, os);
     if (is->codecpar->codec_type == AVMEDIA_TYPE_SUBTITLE) {
@@ -142,8 +143,13 @@ int CopyPipeline::setUpAnnexB(const AVStream *is, AVStream *os, const AVOutputFo
         || name == "hevc";
     if (!filter || !wantsStartCodes || p->extradata_size < 1 || p->extradata[0] != 1)
         return 0;
+    const AVBitStreamFilter *annexB = av_bsf_get_by_name(filter);
+    if (!annexB) {
+        *error = std::string("this FFmpeg build has no ") + filter;
+        return AVERROR_BSF_NOT_FOUND;
+    }
     AVBSFContext *bsf = nullptr;
-    int err = av_bsf_alloc(av_bsf_get_by_name(filter), &bsf);
+    int err = av_bsf_alloc(annexB, &bsf);
     m_annexB.back().reset(bsf);
     if (err >= 0)
         err = avcodec_parameters_copy(bsf->par_in, p);

@@ -65,13 +65,23 @@ private:
     int attachExternalSubtitles(const std::string &path, const JobConfig &cfg, AVFormatContext *oc, std::string *error);
     int writeExternalSubtitles(int64_t originUs, int64_t offsetUs, AVFormatContext *oc, std::string *error);
 
+    // The steps of run().
     RunState beginRun(InputSource &in, int64_t offsetUs) const;
+    int startRun(InputSource &in, OutputFile &out, int64_t offsetUs, Worker &worker, std::string *error);
+    int copyPacket(InputSource &in, const RunState &run, AVPacket *pkt, OutputFile &out, Worker &worker,
+                   std::string *error);
     // The next packet: held ones first, then the demuxer's. 0, AVERROR_EOF or an error.
     int nextPacket(InputSource &in, RunState &run, AVPacket *pkt, std::string *error);
     // Applies the range to one packet and rebases it into its output stream;
     // false when it is not copied.
     bool place(InputSource &in, const AVFormatContext *oc, RunState &run, AVPacket *pkt);
     int writePacket(int os, AVPacket *pkt, OutputFile &out, std::string *error);
+    // Writes a picture once it is known when it is shown (see HeldPictures).
+    int writePicture(int os, AVPacket *pkt, OutputFile &out, std::string *error);
+    // Writes the held pictures of one stream, the first shown at `shownAt`
+    // (AV_NOPTS_VALUE: left without a pts), or when the stream ends.
+    int releasePictures(int os, int64_t shownAt, OutputFile &out, std::string *error);
+    int releaseAllPictures(OutputFile &out, std::string *error);
     void reportProgress(InputSource &in, const RunState &run, int64_t outPtsUs, Worker &worker) const;
 
     std::vector<int> m_map;                   // input stream → output stream, -1 = dropped
@@ -81,6 +91,15 @@ private:
     std::vector<std::unique_ptr<SubtitleConverter>> m_converters;  // per output stream, null = copied
     std::vector<BsfPtr> m_annexB;             // per output stream: length-prefixed H.264/HEVC to start codes
     std::vector<std::unique_ptr<FlacTotals>> m_flacTotals;  // per output stream, null = not FLAC
+    // Program streams store no pts for some reference pictures: such a picture
+    // is shown when the next reference picture is decoded. It waits, with the
+    // pictures decoded after it, until that one comes (per output stream).
+    struct HeldPictures {
+        std::vector<PacketPtr> packets;   // the first `count` wait; the rest are spare
+        size_t count = 0;
+        bool timed = false;               // some pictures of the stream carry a pts
+    };
+    std::vector<HeldPictures> m_held;
     bool m_allowExternal = true;
     std::unique_ptr<InputMedia> m_external;   // the configured subtitle file, when muxed
     int m_externalIn = -1;                    // its subtitle stream

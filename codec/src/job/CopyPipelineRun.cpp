@@ -15,47 +15,61 @@ constexpr int64_t kSecondUs = 1000000;
 
 int CopyPipeline::run(InputSource &in, OutputFile &out, int64_t offsetUs, Worker &worker, std::string *error)
 {
-    AVFormatContext *oc = out.ctx();
-    const int64_t endUs = m_rangeEndUs > 0 ? m_rangeEndUs : in.durationUs();
-    // An unknown duration is estimated from the bytes read as the copy goes.
-    worker.totalUs = endUs > 0 ? std::max<int64_t>(0, endUs - m_keyUs) : 0;
-    if (m_external && m_externalOut >= 0) {
-        if (int err = writeExternalSubtitles(in.originUs(), offsetUs, oc, error); err < 0)
-            return err;
-    }
     RunState run = beginRun(in, offsetUs);
+    int err = startRun(in, out, offsetUs, worker, error);
     PacketPtr pkt = makePacket();
-    if (!pkt)
-        return AVERROR(ENOMEM);
-    while (run.endedCount < run.holding) {
+    if (err >= 0 && !pkt)
+        err = AVERROR(ENOMEM);
+    while (err >= 0 && run.endedCount < run.holding) {
         if (worker.abort)
             return AVERROR_EXIT;
-        int err = nextPacket(in, run, pkt.get(), error);
-        if (err == AVERROR_EOF)
+        err = nextPacket(in, run, pkt.get(), error);
+        if (err == AVERROR_EOF) {
+            err = 0;
             break;
-        if (err < 0)
-            return err;
-        if (!place(in, oc, run, pkt.get())) {
-            av_packet_unref(pkt.get());
-            continue;
         }
-        const int os = pkt->stream_index;
-        const AVRational otb = oc->streams[os]->time_base;
-        const int64_t outUs = pkt->pts != AV_NOPTS_VALUE ? toUs(pkt->pts, otb) : toUs(pkt->dts, otb);
-        m_outputEndUs = std::max(m_outputEndUs, outUs + toUs(pkt->duration, otb));
-        reportProgress(in, run, outUs, worker);
-        err = writePacket(os, pkt.get(), out, error);
+        if (err >= 0 && place(in, out.ctx(), run, pkt.get()))
+            err = copyPacket(in, run, pkt.get(), out, worker, error);
         av_packet_unref(pkt.get());
-        if (err < 0)
-            return err;
     }
     m_pending.clear();
+    if (err >= 0 && !worker.abort)
+        err = releaseAllPictures(out, error);
+    if (err < 0)
+        return err;
     if (worker.abort)
         return AVERROR_EXIT;
     // Callers divide by the total: it is never left at 0.
     worker.totalUs = std::max<int64_t>({worker.totalUs.load(), worker.doneUs.load(), 1});
     worker.doneUs = worker.totalUs.load();
     return 0;
+}
+
+int CopyPipeline::startRun(InputSource &in, OutputFile &out, int64_t offsetUs, Worker &worker, std::string *error)
+{
+    const int64_t endUs = m_rangeEndUs > 0 ? m_rangeEndUs : in.durationUs();
+    // An unknown duration is estimated from the bytes read as the copy goes.
+    worker.totalUs = endUs > 0 ? std::max<int64_t>(0, endUs - m_keyUs) : 0;
+    for (HeldPictures &held : m_held) {
+        // Left by a run that failed: its output is void.
+        for (size_t i = 0; i < held.count; ++i)
+            av_packet_unref(held.packets[i].get());
+        held.count = 0;
+    }
+    if (m_external && m_externalOut >= 0)
+        return writeExternalSubtitles(in.originUs(), offsetUs, out.ctx(), error);
+    return 0;
+}
+
+int CopyPipeline::copyPacket(InputSource &in, const RunState &run, AVPacket *pkt, OutputFile &out, Worker &worker,
+                             std::string *error)
+{
+    const int os = pkt->stream_index;
+    const AVRational otb = out.ctx()->streams[os]->time_base;
+    const int64_t outUs = pkt->pts != AV_NOPTS_VALUE ? toUs(pkt->pts, otb) : toUs(pkt->dts, otb);
+    m_outputEndUs = std::max(m_outputEndUs, outUs + toUs(pkt->duration, otb));
+    reportProgress(in, run, outUs, worker);
+    return writePicture(os, pkt, out, error);
 }
 
 CopyPipeline::RunState CopyPipeline::beginRun(InputSource &in, int64_t offsetUs) const
@@ -177,6 +191,62 @@ int CopyPipeline::writePacket(int os, AVPacket *pkt, OutputFile &out, std::strin
     if (err < 0)
         *error = errorText(err, "cannot write " + out.path());
     return err;
+}
+
+int CopyPipeline::writePicture(int os, AVPacket *pkt, OutputFile &out, std::string *error)
+{
+    if (m_reference[os]->codec_type != AVMEDIA_TYPE_VIDEO)
+        return writePacket(os, pkt, out, error);
+    HeldPictures &held = m_held[os];
+    held.timed = held.timed || pkt->pts != AV_NOPTS_VALUE;
+    // B-pictures are shown as they are decoded; a reference picture is shown later.
+    const bool reference = pkt->pts == AV_NOPTS_VALUE || pkt->pts > pkt->dts;
+    if (held.count > 0 && reference) {
+        if (int err = releasePictures(os, held.timed ? pkt->dts : AV_NOPTS_VALUE, out, error); err < 0)
+            return err;
+    }
+    if (held.count == 0 && pkt->pts != AV_NOPTS_VALUE)
+        return writePacket(os, pkt, out, error);
+    if (held.count == held.packets.size()) {
+        held.packets.push_back(makePacket());
+        if (!held.packets.back())
+            return AVERROR(ENOMEM);
+    }
+    av_packet_move_ref(held.packets[held.count++].get(), pkt);
+    return 0;
+}
+
+int CopyPipeline::releasePictures(int os, int64_t shownAt, OutputFile &out, std::string *error)
+{
+    HeldPictures &held = m_held[os];
+    AVPacket *first = held.packets.front().get();
+    if (shownAt != AV_NOPTS_VALUE)
+        first->pts = std::max(shownAt, first->dts);
+    const size_t count = held.count;
+    held.count = 0;
+    for (size_t i = 0; i < count; ++i) {
+        AVPacket *p = held.packets[i].get();
+        const int err = writePacket(os, p, out, error);
+        av_packet_unref(p);
+        if (err < 0)
+            return err;
+    }
+    return 0;
+}
+
+int CopyPipeline::releaseAllPictures(OutputFile &out, std::string *error)
+{
+    for (size_t os = 0; os < m_held.size(); ++os) {
+        const HeldPictures &held = m_held[os];
+        if (held.count == 0)
+            continue;
+        // The last reference picture is shown after every picture decoded after it.
+        const AVPacket *last = held.packets[held.count - 1].get();
+        const int64_t end = held.timed ? last->dts + std::max<int64_t>(1, last->duration) : AV_NOPTS_VALUE;
+        if (int err = releasePictures(int(os), end, out, error); err < 0)
+            return err;
+    }
+    return 0;
 }
 
 void CopyPipeline::reportProgress(InputSource &in, const RunState &run, int64_t outUs, Worker &worker) const

@@ -81,12 +81,15 @@ int EncodePipeline::attach(InputSource &in, OutputFile &out, const JobConfig &cf
         *error = std::string(in.ctx()->url) + " has no video stream for the merge";
         return AVERROR_STREAM_NOT_FOUND;
     }
+    m_vdecoding.setDecoder(nullptr);
+    m_adecoding.setDecoder(nullptr);
     m_vdec.reset();
     m_adec.reset();
     if (m_hasVideo) {
         const AVStream *vs = in.ctx()->streams[in.videoStream];
         if (int err = openDecoder(vs, &m_vdec, error); err < 0)
             return err;
+        m_vdecoding.setDecoder(m_vdec.get());
         // Overlay files are opened now, so a bad one refuses the job at once.
         const SourcePicture src{vs->codecpar->width, vs->codecpar->height, vs->codecpar->sample_aspect_ratio,
                                 in.rotation(in.videoStream)};
@@ -96,6 +99,7 @@ int EncodePipeline::attach(InputSource &in, OutputFile &out, const JobConfig &cf
     if (m_hasAudio && !in.audioStreams.empty()) {
         if (int err = openDecoder(in.ctx()->streams[in.audioStreams.front()], &m_adec, error); err < 0)
             return err;
+        m_adecoding.setDecoder(m_adec.get());
     }
     // Subtitles that cannot be read refuse the job now, not halfway through it.
     if (m_hasVideo) {
@@ -197,10 +201,8 @@ int EncodePipeline::findStart(InputSource &in, int64_t startUs, int64_t duration
     int err = avformat_seek_file(in.ctx(), -1, INT64_MIN, target, target, 0);
     if (err < 0)
         logLine(errorText(err, "seek failed, decoding from the current position"));
-    if (m_vdec)
-        avcodec_flush_buffers(m_vdec.get());
-    if (m_adec)
-        avcodec_flush_buffers(m_adec.get());
+    m_vdecoding.reset();
+    m_adecoding.reset();
     m_vgraph = Graph();
     m_agraph = Graph();
     m_audioEdit.close();
@@ -309,59 +311,15 @@ int EncodePipeline::run(InputSource &in, OutputFile &out, int64_t offsetUs, Work
     m_worker = &worker;
     m_offsetUs = offsetUs;
     worker.totalUs = taskLengthUs();
-    if (!m_frame)
-        m_frame.reset(av_frame_alloc());
-    if (!m_filtered)
-        m_filtered.reset(av_frame_alloc());
-    if (!m_packet)
-        m_packet.reset(av_packet_alloc());
-    if (!m_frame || !m_filtered || !m_packet)
-        return AVERROR(ENOMEM);
-
-    AVPacket *pkt = m_packet.get();
-    const int audioStream = m_adec ? in.audioStreams.front() : -1;
-    while (!(m_videoDone && m_audioDone)) {
-        if (worker.abort)
-            return AVERROR_EXIT;
-        int err = av_read_frame(in.ctx(), pkt);
-        if (err == AVERROR_EOF)
-            break;
-        if (err < 0) {
-            *error = errorText(err, "cannot read " + std::string(in.ctx()->url));
-            return err;
-        }
-        if (pkt->stream_index == in.videoStream && m_vdec && !m_videoDone)
-            err = decodePacket(m_vdec.get(), pkt, true, out, error);
-        else if (pkt->stream_index == audioStream && !m_audioDone)
-            err = decodePacket(m_adec.get(), pkt, false, out, error);
-        av_packet_unref(pkt);
-        if (err < 0)
-            return err;
-    }
-    if (worker.abort)
-        return AVERROR_EXIT;
-    int err = 0;
-    if (m_vdec && !m_videoDone)
-        err = decodePacket(m_vdec.get(), nullptr, true, out, error);
-    if (err >= 0 && m_adec && !m_audioDone)
-        err = decodePacket(m_adec.get(), nullptr, false, out, error);
-    if (err >= 0 && m_vgraph.src) {
-        // Closing at the end of the last frame (not at its start) lets the rate
-        // filter emit that frame too.
-        const int64_t frameUs = av_rescale_q(1, av_inv_q(m_video.enc->framerate), AV_TIME_BASE_Q);
-        int64_t endPts = m_lastVideoPts + frameUs;
-        if (m_rangeEndUs > 0)
-            endPts = std::min(endPts, int64_t((m_rangeEndUs - m_startUs) / m_tempo));
-        err = av_buffersrc_close(m_vgraph.src, endPts, 0);
-        if (err >= 0)
-            err = drainGraph(m_vgraph.sink, true, out, error);
-    }
-    if (err >= 0 && m_hasAudio && !m_audioEdit.isOpen() && (m_padAudio || !m_adec))
-        err = buildAudioGraph(nullptr, error);   // silence for a task without sound
-    if (err >= 0 && m_agraph.graph)
-        err = drainGraph(m_agraph.sink, false, out, error);
-    if (err >= 0 && m_audioEdit.isOpen() && (err = m_audioEdit.push(nullptr, error)) >= 0)
-        err = drainGraph(m_audioEdit.sink(), false, out, error);
+    int err = allocateBuffers();
+    if (err >= 0)
+        err = decodeRange(out, error);
+    if (err >= 0 && !worker.abort)
+        err = drainDecoders(out, error);
+    if (err >= 0 && !worker.abort)
+        err = drainVideoGraph(out, error);
+    if (err >= 0 && !worker.abort)
+        err = drainAudioGraphs(out, error);
     if (err < 0)
         return err;
     if (worker.abort)
@@ -370,29 +328,94 @@ int EncodePipeline::run(InputSource &in, OutputFile &out, int64_t offsetUs, Work
     return 0;
 }
 
-int EncodePipeline::decodePacket(AVCodecContext *dec, const AVPacket *pkt, bool video, OutputFile &out,
-                                 std::string *error)
+int EncodePipeline::allocateBuffers()
 {
-    int err = avcodec_send_packet(dec, pkt);
-    if (err < 0 && err != AVERROR_EOF) {
-        // A damaged packet costs a frame, not the job.
-        logLine(errorText(err, std::string("decoding error in ") + dec->codec->name));
-        return 0;
-    }
-    AVFrame *frame = m_frame.get();
-    for (;;) {
-        err = avcodec_receive_frame(dec, frame);
-        if (err == AVERROR(EAGAIN) || err == AVERROR_EOF)
+    if (!m_frame)
+        m_frame = makeFrame();
+    if (!m_filtered)
+        m_filtered = makeFrame();
+    if (!m_packet)
+        m_packet = makePacket();
+    return m_frame && m_filtered && m_packet ? 0 : AVERROR(ENOMEM);
+}
+
+// Reads and decodes until both streams passed the range end or the input ends.
+int EncodePipeline::decodeRange(OutputFile &out, std::string *error)
+{
+    AVPacket *pkt = m_packet.get();
+    const int audioStream = m_adec ? m_in->audioStreams.front() : -1;
+    while (!(m_videoDone && m_audioDone)) {
+        if (m_worker->abort)
+            return AVERROR_EXIT;
+        int err = av_read_frame(m_in->ctx(), pkt);
+        if (err == AVERROR_EOF)
             return 0;
         if (err < 0) {
-            logLine(errorText(err, std::string("decoding error in ") + dec->codec->name));
-            return 0;
+            *error = errorText(err, "cannot read " + std::string(m_in->ctx()->url));
+            return err;
         }
-        err = handleFrame(frame, video, out, error);
-        av_frame_unref(frame);
+        if (pkt->stream_index == m_in->videoStream && m_vdec && !m_videoDone)
+            err = decodePacket(m_vdecoding, pkt, true, out, error);
+        else if (pkt->stream_index == audioStream && !m_audioDone)
+            err = decodePacket(m_adecoding, pkt, false, out, error);
+        av_packet_unref(pkt);
         if (err < 0)
             return err;
     }
+    return 0;
+}
+
+// The frames the decoders still hold when the input ended inside the range.
+int EncodePipeline::drainDecoders(OutputFile &out, std::string *error)
+{
+    int err = 0;
+    if (m_vdec && !m_videoDone)
+        err = decodePacket(m_vdecoding, nullptr, true, out, error);
+    if (err >= 0 && m_adec && !m_audioDone)
+        err = decodePacket(m_adecoding, nullptr, false, out, error);
+    return err;
+}
+
+int EncodePipeline::drainVideoGraph(OutputFile &out, std::string *error)
+{
+    if (!m_vgraph.src)
+        return 0;
+    // Closing at the end of the last frame (not at its start) lets the rate
+    // filter emit that frame too.
+    const int64_t frameUs = av_rescale_q(1, av_inv_q(m_video.enc->framerate), AV_TIME_BASE_Q);
+    int64_t endPts = m_lastVideoPts + frameUs;
+    if (m_rangeEndUs > 0)
+        endPts = std::min(endPts, int64_t((m_rangeEndUs - m_startUs) / m_tempo));
+    const int err = av_buffersrc_close(m_vgraph.src, endPts, 0);
+    return err < 0 ? err : drainGraph(m_vgraph.sink, true, out, error);
+}
+
+int EncodePipeline::drainAudioGraphs(OutputFile &out, std::string *error)
+{
+    int err = 0;
+    if (m_hasAudio && !m_audioEdit.isOpen() && (m_padAudio || !m_adec))
+        err = buildAudioGraph(nullptr, error);   // silence for a task without sound
+    if (err >= 0 && m_agraph.graph)
+        err = drainGraph(m_agraph.sink, false, out, error);
+    if (err >= 0 && m_audioEdit.isOpen() && (err = m_audioEdit.push(nullptr, error)) >= 0)
+        err = drainGraph(m_audioEdit.sink(), false, out, error);
+    return err;
+}
+
+int EncodePipeline::decodePacket(PacketDecoder &dec, const AVPacket *pkt, bool video, OutputFile &out,
+                                 std::string *error)
+{
+    int failed = 0;
+    const int r = dec.decode(pkt, m_frame.get(), [&](AVFrame *frame) {
+        failed = handleFrame(frame, video, out, error);
+        return failed < 0 ? failed : 0;
+    });
+    if (failed < 0)
+        return failed;
+    // A damaged packet costs a frame, not the job.
+    if (r < 0 && r != AVERROR_EOF)
+        logLine(errorText(r, std::string("decoding error in ") + dec.decoder()->codec->name));
+    return 0;
 }
 
 int EncodePipeline::handleFrame(AVFrame *frame, bool video, OutputFile &out, std::string *error)

@@ -2,6 +2,7 @@
 
 #include "job/EncoderSetup.h"
 #include "core/Global.h"
+#include "core/PacketDecoder.h"
 #include "edit/AudioGraph.h"
 #include "edit/VideoEditChain.h"
 #include "edit/SubtitleBurner.h"
@@ -39,7 +40,13 @@ private:
     int configureEdit(const SourcePicture &src, std::string *error);
     int buildVideoGraph(const AVFrame *first, std::string *error);
     int buildAudioGraph(const AVFrame *first, std::string *error);
-    int decodePacket(AVCodecContext *dec, const AVPacket *pkt, bool video, OutputFile &out, std::string *error);
+    // The steps of run().
+    int allocateBuffers();
+    int decodeRange(OutputFile &out, std::string *error);
+    int drainDecoders(OutputFile &out, std::string *error);
+    int drainVideoGraph(OutputFile &out, std::string *error);
+    int drainAudioGraphs(OutputFile &out, std::string *error);
+    int decodePacket(PacketDecoder &dec, const AVPacket *pkt, bool video, OutputFile &out, std::string *error);
     int handleFrame(AVFrame *frame, bool video, OutputFile &out, std::string *error);
     int pushToGraph(Graph &g, AVFrame *frame, bool video, OutputFile &out, std::string *error);
     int drainGraph(AVFilterContext *sink, bool video, OutputFile &out, std::string *error);
@@ -56,6 +63,7 @@ private:
     // Per source.
     InputSource *m_in = nullptr;
     CodecContextPtr m_vdec, m_adec;
+    PacketDecoder m_vdecoding, m_adecoding;   // feed m_vdec and m_adec
     VideoEditChain m_edit;   // the picture edits, before m_vgraph fits the encoder's format and rate
     SourcePicture m_editSource;
     Graph m_vgraph, m_agraph;   // m_agraph: silence for a source without sound

@@ -251,14 +251,12 @@ int openVideoEncoder(AVFormatContext *oc, const AVCodec *codec, uint32_t tag, co
     enc->thread_count = 0;   // the encoder's own threading, as many threads as it likes
     if (tag)
         enc->codec_tag = tag;
-    AVDictionary *opts = nullptr;
-    videoOptions(codec, cfg, enc, &opts);
-    mergeTextOptions(cfg, &opts);
+    Dictionary opts;
+    videoOptions(codec, cfg, enc, opts.slot());
+    mergeTextOptions(cfg, opts.slot());
     const std::string what = "size " + std::to_string(target.width) + "x" + std::to_string(target.height)
         + " at " + std::to_string(target.rate.num) + "/" + std::to_string(target.rate.den) + " fps";
-    int err = finishOpen(oc, codec, tag, &opts, out, error, what);
-    av_dict_free(&opts);
-    return err;
+    return finishOpen(oc, codec, tag, opts.slot(), out, error, what);
 }
 
 int openAudioEncoder(AVFormatContext *oc, const AVCodec *codec, uint32_t tag, const JobConfig &cfg,
@@ -275,13 +273,11 @@ int openAudioEncoder(AVFormatContext *oc, const AVCodec *codec, uint32_t tag, co
     if (tag)
         enc->codec_tag = tag;
     audioOptions(codec, cfg, enc);
-    AVDictionary *opts = nullptr;
-    mergeTextOptions(cfg, &opts);
+    Dictionary opts;
+    mergeTextOptions(cfg, opts.slot());
     const std::string what = std::to_string(enc->ch_layout.nb_channels) + " channels at "
         + std::to_string(enc->sample_rate) + " Hz";
-    int err = finishOpen(oc, codec, tag, &opts, out, error, what);
-    av_dict_free(&opts);
-    return err;
+    return finishOpen(oc, codec, tag, opts.slot(), out, error, what);
 }
 
 } // namespace zv::job

@@ -60,6 +60,7 @@ int FlacTotals::open(const AVCodecParameters *source, std::string *error)
         *error = errorText(err, "cannot open the FLAC decoder");
         return err;
     }
+    m_decoding.setDecoder(m_decoder.get());
     const uint8_t *info = streamInfo(source);
     m_bitsPerSample = info ? headerBitsPerSample(info) : 16;
     av_md5_init(m_md5.get());
@@ -68,12 +69,7 @@ int FlacTotals::open(const AVCodecParameters *source, std::string *error)
 
 int FlacTotals::add(AVPacket *pkt, PacketPtr *release, std::string *error)
 {
-    int err = avcodec_send_packet(m_decoder.get(), pkt);
-    if (err < 0 && err != AVERROR_EOF) {
-        *error = errorText(err, "cannot decode the copied FLAC stream");
-        return err;
-    }
-    if ((err = receive(error)) < 0)
+    if (int err = decode(pkt, error); err < 0)
         return err;
     PacketPtr next = makePacket();
     if (!next)
@@ -84,20 +80,18 @@ int FlacTotals::add(AVPacket *pkt, PacketPtr *release, std::string *error)
     return 0;
 }
 
-int FlacTotals::receive(std::string *error)
+int FlacTotals::decode(const AVPacket *pkt, std::string *error)
 {
-    for (;;) {
-        const int err = avcodec_receive_frame(m_decoder.get(), m_frame.get());
-        if (err == AVERROR(EAGAIN) || err == AVERROR_EOF)
-            return 0;
-        if (err < 0) {
-            *error = errorText(err, "cannot decode the copied FLAC stream");
-            return err;
-        }
-        m_samples += uint64_t(m_frame->nb_samples);
-        hash(m_frame.get());
-        av_frame_unref(m_frame.get());
+    const int err = m_decoding.decode(pkt, m_frame.get(), [this](AVFrame *frame) {
+        m_samples += uint64_t(frame->nb_samples);
+        hash(frame);
+        return 0;
+    });
+    if (err < 0 && err != AVERROR_EOF) {
+        *error = errorText(err, "cannot decode the copied FLAC stream");
+        return err;
     }
+    return 0;
 }
 
 void FlacTotals::hash(const AVFrame *frame)
@@ -127,12 +121,7 @@ void FlacTotals::hash(const AVFrame *frame)
 
 int FlacTotals::finish(const AVCodecParameters *out, PacketPtr *last, std::string *error)
 {
-    int err = avcodec_send_packet(m_decoder.get(), nullptr);
-    if (err < 0 && err != AVERROR_EOF) {
-        *error = errorText(err, "cannot finish the copied FLAC stream");
-        return err;
-    }
-    if ((err = receive(error)) < 0)
+    if (int err = decode(nullptr, error); err < 0)
         return err;
     const uint8_t *header = streamInfo(out);
     if (!m_held || !header) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PacketDecoder.h"
 #include "job/JobSupport.h"
 
 extern "C" {
@@ -37,10 +38,11 @@ private:
         void operator()(AVMD5 *m) const { av_free(m); }
     };
 
-    int receive(std::string *error);
+    int decode(const AVPacket *pkt, std::string *error);
     void hash(const AVFrame *frame);
 
     CodecContextPtr m_decoder;
+    PacketDecoder m_decoding;   // feeds m_decoder
     FramePtr m_frame;
     PacketPtr m_held;
     std::unique_ptr<AVMD5, Md5Free> m_md5;

@@ -3,6 +3,7 @@
 #include "job/EncodePipeline.h"
 #include "job/OutputMetadata.h"
 
+#include "core/Guard.h"
 #include "zovAruzIvivu.h"
 
 #include <memory>
@@ -65,6 +66,16 @@ int runJob(ZvJob *j)
     return err;
 }
 
+// Every call on a job runs inside the library's exception fence; a job keeps
+// the reason of a failure as its error text.
+template <typename R, typename F>
+R onJob(const char *call, ZvJob *j, R failure, F &&body)
+{
+    if (!j)
+        return failure;
+    return zv::guardedText(call, failure, j->text, [&] { return body(*j); });
+}
+
 } // namespace
 
 extern "C" {
@@ -72,112 +83,99 @@ extern "C" {
 ZvJob* ZV_CreateCopy_Job(int32_t flags)
 {
     (void)flags;
-    try {
-        return new ZvJob(true);
-    } catch (...) {
-        return nullptr;
-    }
+    return zv::guarded("ZV_CreateCopy_Job", static_cast<ZvJob *>(nullptr), [] { return new ZvJob(true); });
 }
 
 ZvJob* ZV_CreateEncode_Job(int32_t flags)
 {
     (void)flags;
-    try {
-        return new ZvJob(false);
-    } catch (...) {
-        return nullptr;
-    }
+    return zv::guarded("ZV_CreateEncode_Job", static_cast<ZvJob *>(nullptr), [] { return new ZvJob(false); });
 }
 
 int ZV_Open_Job(ZvJob* j, const char* src, const char* dst, const char* container, ZvConfig* cfg)
 {
-    if (!j)
-        return 0;
-    try {
-        resetJob(j);
+    return onJob("ZV_Open_Job", j, 0, [&](ZvJob &job) {
+        resetJob(&job);
         if (!src || !dst || !container || !cfg)
-            return j->refuse("open needs a source, a target, a container and a configuration");
-        j->cfg = cfg->value;
-        if (!j->cfg.audioFile.empty())
-            return j->refuse("external audio files are not supported");
+            return job.refuse("open needs a source, a target, a container and a configuration");
+        job.cfg = cfg->value;
+        if (!job.cfg.audioFile.empty())
+            return job.refuse("external audio files are not supported");
         std::string error;
         const AVOutputFormat *format = zv::resolveContainer(container, error);
         if (!format)
-            return j->refuse(error);
-        if (j->in.open(src, j->cfg, j->copy, &j->worker.scope, &error) < 0)
-            return j->refuse(error);
-        if (j->out.prepare(dst, format, &j->worker.scope, &error) < 0)
-            return j->refuse(error);
-        j->pipeline = j->copy ? std::unique_ptr<Pipeline>(new CopyPipeline)
-                              : std::unique_ptr<Pipeline>(new EncodePipeline);
-        if (j->pipeline->attach(j->in, j->out, j->cfg, &error) < 0) {
-            j->out.discard();
-            return j->refuse(error);
+            return job.refuse(error);
+        if (job.in.open(src, job.cfg, job.copy, &job.worker.scope, &error) < 0)
+            return job.refuse(error);
+        if (job.out.prepare(dst, format, &job.worker.scope, &error) < 0)
+            return job.refuse(error);
+        job.pipeline = job.copy ? std::unique_ptr<Pipeline>(new CopyPipeline)
+                                : std::unique_ptr<Pipeline>(new EncodePipeline);
+        if (job.pipeline->attach(job.in, job.out, job.cfg, &error) < 0) {
+            job.out.discard();
+            return job.refuse(error);
         }
-        j->source = src;
-        j->opened = true;
+        job.source = src;
+        job.opened = true;
         return 1;
-    } catch (...) {
-        return j->refuse("internal error opening the job");
-    }
+    });
 }
 
 int ZV_OpenDVD_Job(ZvJob* j, const char* src, const char* dst, const char* container, ZvConfig* cfg)
 {
     (void)src; (void)dst; (void)container; (void)cfg;
-    if (j)
-        j->text = "DVD sources are not supported";
-    return 0;
+    return onJob("ZV_OpenDVD_Job", j, 0, [](ZvJob &job) { return job.refuse("DVD sources are not supported"); });
 }
 
 int ZV_SetRange_Job(ZvJob* j, uint64_t start, uint64_t duration)
 {
-    if (!j)
-        return 0;
-    j->startUs = int64_t(start);
-    j->durationUs = int64_t(duration);
-    return 1;
+    return onJob("ZV_SetRange_Job", j, 0, [&](ZvJob &job) {
+        job.startUs = int64_t(start);
+        job.durationUs = int64_t(duration);
+        return 1;
+    });
 }
 
 int ZV_Begin_Job(ZvJob* j)
 {
-    if (!j)
-        return 0;
-    try {
-        if (!j->opened)
-            return j->refuse("the job was not opened");
-        if (j->worker.started())
-            return j->refuse("the job was already begun");
+    const int begun = onJob("ZV_Begin_Job", j, 0, [](ZvJob &job) {
+        if (!job.opened)
+            return job.refuse("the job was not opened");
+        if (job.worker.started())
+            return job.refuse("the job was already begun");
         std::string error;
-        int err = j->pipeline->findStart(j->in, j->startUs, j->durationUs, &error);
+        int err = job.pipeline->findStart(job.in, job.startUs, job.durationUs, &error);
         if (err >= 0)
-            err = writeChapters(j->out, j->in, j->cfg, j->pipeline->originUs(), j->pipeline->endUs());
+            err = writeChapters(job.out, job.in, job.cfg, job.pipeline->originUs(), job.pipeline->endUs());
         if (err >= 0) {
-            applyMetadata(j->out, j->cfg);
-            err = j->out.writeHeader(j->cfg.textOption, &error);
+            applyMetadata(job.out, job.cfg);
+            err = job.out.writeHeader(job.cfg.textOption, &error);
         }
         if (err < 0) {
-            j->out.discard();
-            j->opened = false;
-            return j->refuse(error.empty() ? errorText(err, "cannot begin the job") : error);
+            job.out.discard();
+            job.opened = false;
+            return job.refuse(error.empty() ? errorText(err, "cannot begin the job") : error);
         }
-        j->text.clear();
-        j->worker.start([j] { return runJob(j); });
+        job.text.clear();
+        job.worker.start([&job] { return runJob(&job); });
         return 1;
-    } catch (...) {
-        j->out.discard();
-        return j->refuse("internal error beginning the job");
-    }
+    });
+    // A refused or failed Begin leaves no file.
+    if (!begun && j && !j->worker.started())
+        zv::guardedVoid("ZV_Begin_Job", [j] { j->out.discard(); });
+    return begun;
 }
 
 int ZV_IsFinished_Job(ZvJob* j)
 {
-    return !j || j->worker.finished(20) ? 1 : 0;
+    // Nothing runs on a null handle: finished.
+    return onJob("ZV_IsFinished_Job", j, 1, [](ZvJob &job) { return job.worker.finished(20) ? 1 : 0; });
 }
 
 int ZV_IsStopped_Job(ZvJob* j)
 {
-    return j && j->worker.state() == Worker::Stopped ? 1 : 0;
+    return onJob("ZV_IsStopped_Job", j, 0,
+                 [](ZvJob &job) { return job.worker.state() == Worker::Stopped ? 1 : 0; });
 }
 
 uint64_t ZV_GetTotal_Job(ZvJob* j)
@@ -197,37 +195,36 @@ int ZV_GetError_Job(ZvJob* j)
 
 const char* ZV_GetErrorText_Job(ZvJob* j)
 {
-    if (!j)
-        return "";
-    try {
-        const Worker::State s = j->worker.state();
+    static const char kNone[] = "";
+    return onJob("ZV_GetErrorText_Job", j, kNone, [](ZvJob &job) {
+        const Worker::State s = job.worker.state();
         if (s == Worker::Failed || s == Worker::Stopped)
-            j->text = j->worker.errorTextCopy();
-        return j->text.c_str();
-    } catch (...) {
-        return "";
-    }
+            job.text = job.worker.errorTextCopy();
+        return job.text.c_str();
+    });
 }
 
 int ZV_Stop_Job(ZvJob* j)
 {
-    if (!j || !j->worker.started())
-        return 0;
-    j->worker.stop(2000);
-    return 1;
+    return onJob("ZV_Stop_Job", j, 0, [](ZvJob &job) {
+        if (!job.worker.started())
+            return 0;
+        job.worker.stop(2000);
+        return 1;
+    });
 }
 
 int ZV_Close_Job(ZvJob* j)
 {
-    if (!j)
-        return 0;
-    if (j->worker.started() && j->worker.state() == Worker::Running)
-        j->worker.abort = true;
-    j->worker.join();
-    j->pipeline.reset();
-    j->out.discard();
-    j->opened = false;
-    return 1;
+    return onJob("ZV_Close_Job", j, 0, [](ZvJob &job) {
+        if (job.worker.started() && job.worker.state() == Worker::Running)
+            job.worker.abort = true;
+        job.worker.join();
+        job.pipeline.reset();
+        job.out.discard();
+        job.opened = false;
+        return 1;
+    });
 }
 
 void ZV_Destroy_Job(ZvJob* j)
@@ -235,7 +232,7 @@ void ZV_Destroy_Job(ZvJob* j)
     if (!j)
         return;
     ZV_Close_Job(j);
-    delete j;
+    zv::guardedVoid("ZV_Destroy_Job", [j] { delete j; });
 }
 
 void* ZV_CreateTrack_Job(ZvJob* j, uint32_t type, uint32_t format, const uint32_t* params, uint32_t count,

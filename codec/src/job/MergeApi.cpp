@@ -3,6 +3,7 @@
 #include "job/EncodePipeline.h"
 #include "job/OutputMetadata.h"
 
+#include "core/Guard.h"
 #include "zovAruzIvivu.h"
 
 #include <atomic>
@@ -62,6 +63,16 @@ int runTask(ZvMerge *m)
     return err;
 }
 
+// Every call on a merge runs inside the library's exception fence; a merge
+// keeps the reason of a failure as its error text.
+template <typename R, typename F>
+R onMerge(const char *call, ZvMerge *m, R failure, F &&body)
+{
+    if (!m)
+        return failure;
+    return zv::guardedText(call, failure, m->text, [&] { return body(*m); });
+}
+
 } // namespace
 
 extern "C" {
@@ -69,134 +80,120 @@ extern "C" {
 ZvMerge* ZV_CreateCopy_Merge(int32_t flags)
 {
     (void)flags;
-    try {
-        return new ZvMerge(true);
-    } catch (...) {
-        return nullptr;
-    }
+    return zv::guarded("ZV_CreateCopy_Merge", static_cast<ZvMerge *>(nullptr), [] { return new ZvMerge(true); });
 }
 
 ZvMerge* ZV_CreateEncode_Merge(int32_t flags)
 {
     (void)flags;
-    try {
-        return new ZvMerge(false);
-    } catch (...) {
-        return nullptr;
-    }
+    return zv::guarded("ZV_CreateEncode_Merge", static_cast<ZvMerge *>(nullptr), [] { return new ZvMerge(false); });
 }
 
 int ZV_OpenOutput_Merge(ZvMerge* m, const char* dst, const char* container, ZvConfig* cfg)
 {
-    if (!m)
-        return 0;
-    try {
-        dropOutput(m);
-        m->text.clear();
+    return onMerge("ZV_OpenOutput_Merge", m, 0, [&](ZvMerge &merge) {
+        dropOutput(&merge);
+        merge.text.clear();
         if (!dst || !container || !cfg)
-            return m->refuse("the merge output needs a target, a container and a configuration");
-        m->cfg = cfg->value;
+            return merge.refuse("the merge output needs a target, a container and a configuration");
+        merge.cfg = cfg->value;
         std::string error;
         const AVOutputFormat *format = zv::resolveContainer(container, error);
         if (!format)
-            return m->refuse(error);
-        if (!m->copy) {
+            return merge.refuse(error);
+        if (!merge.copy) {
             // Refuse a missing encoder now, as a job's open does.
             const AVCodec *codec = nullptr;
             uint32_t tag = 0;
-            if (m->cfg.videoCodec != zv::kNone && m->cfg.enableVideo
-                && findEncoder(m->cfg.videoCodec, AVMEDIA_TYPE_VIDEO, format, &codec, &tag, &error) < 0)
-                return m->refuse(error);
-            if (m->cfg.audioCodec != zv::kNone && m->cfg.enableAudio
-                && findEncoder(m->cfg.audioCodec, AVMEDIA_TYPE_AUDIO, format, &codec, &tag, &error) < 0)
-                return m->refuse(error);
+            if (merge.cfg.videoCodec != zv::kNone && merge.cfg.enableVideo
+                && findEncoder(merge.cfg.videoCodec, AVMEDIA_TYPE_VIDEO, format, &codec, &tag, &error) < 0)
+                return merge.refuse(error);
+            if (merge.cfg.audioCodec != zv::kNone && merge.cfg.enableAudio
+                && findEncoder(merge.cfg.audioCodec, AVMEDIA_TYPE_AUDIO, format, &codec, &tag, &error) < 0)
+                return merge.refuse(error);
         }
-        if (m->out.prepare(dst, format, &m->worker.scope, &error) < 0)
-            return m->refuse(error);
-        m->pipeline = m->copy ? std::unique_ptr<Pipeline>(new CopyPipeline(false))
-                              : std::unique_ptr<Pipeline>(new EncodePipeline(true));
-        m->opened = true;
+        if (merge.out.prepare(dst, format, &merge.worker.scope, &error) < 0)
+            return merge.refuse(error);
+        merge.pipeline = merge.copy ? std::unique_ptr<Pipeline>(new CopyPipeline(false))
+                                    : std::unique_ptr<Pipeline>(new EncodePipeline(true));
+        merge.opened = true;
         return 1;
-    } catch (...) {
-        return m->refuse("internal error opening the merge output");
-    }
+    });
 }
 
 int ZV_Begin_Merge(ZvMerge* m)
 {
-    if (!m)
-        return 0;
-    if (!m->opened)
-        return m->refuse("the merge output was not opened");
-    std::string error;
-    if (m->out.create(&error) < 0) {
-        m->out.discard();
-        m->opened = false;
-        return m->refuse(error);
-    }
-    m->begun = true;
-    return 1;
+    return onMerge("ZV_Begin_Merge", m, 0, [](ZvMerge &merge) {
+        if (!merge.opened)
+            return merge.refuse("the merge output was not opened");
+        std::string error;
+        if (merge.out.create(&error) < 0) {
+            merge.out.discard();
+            merge.opened = false;
+            return merge.refuse(error);
+        }
+        merge.begun = true;
+        return 1;
+    });
 }
 
 int ZV_AddTask_Merge(ZvMerge* m, const char* src, uint64_t start, uint64_t duration, ZvConfig* cfg)
 {
-    if (!m)
-        return 0;
-    try {
+    return onMerge("ZV_AddTask_Merge", m, 0, [&](ZvMerge &merge) {
         if (!src)
-            return m->refuse("a merge task needs a source");
-        if (m->worker.state() == Worker::Running)
-            return m->refuse("a merge task is still running");
-        if (!m->begun || !m->out.ctx())
-            return m->refuse(m->failed ? "an earlier task of this merge failed" : "the merge was not begun");
-        m->worker.reset();
-        const zv::JobConfig &taskCfg = cfg ? cfg->value : m->cfg;
+            return merge.refuse("a merge task needs a source");
+        if (merge.worker.state() == Worker::Running)
+            return merge.refuse("a merge task is still running");
+        if (!merge.begun || !merge.out.ctx())
+            return merge.refuse(merge.failed ? "an earlier task of this merge failed" : "the merge was not begun");
+        merge.worker.reset();
+        const zv::JobConfig &taskCfg = cfg ? cfg->value : merge.cfg;
         auto in = std::make_unique<InputSource>();
         std::string error;
-        int err = in->open(src, taskCfg, m->copy, &m->worker.scope, &error);
+        int err = in->open(src, taskCfg, merge.copy, &merge.worker.scope, &error);
         if (err >= 0)
-            err = m->pipeline->attach(*in, m->out, m->cfg, &error);
+            err = merge.pipeline->attach(*in, merge.out, merge.cfg, &error);
         if (err >= 0)
-            err = m->pipeline->findStart(*in, int64_t(start), int64_t(duration), &error);
-        if (err >= 0 && !m->out.headerWritten()) {
-            zv::job::applyMetadata(m->out, m->cfg);
-            err = m->out.writeHeader(m->cfg.textOption, &error);
+            err = merge.pipeline->findStart(*in, int64_t(start), int64_t(duration), &error);
+        if (err >= 0 && !merge.out.headerWritten()) {
+            zv::job::applyMetadata(merge.out, merge.cfg);
+            err = merge.out.writeHeader(merge.cfg.textOption, &error);
         }
         if (err < 0) {
             // A refused first task leaves the output to be opened again; later
             // ones void the merge.
-            if (m->out.headerWritten()) {
-                m->failed = true;
-                m->out.discard();
+            if (merge.out.headerWritten()) {
+                merge.failed = true;
+                merge.out.discard();
             }
-            return m->refuse(error);
+            return merge.refuse(error);
         }
-        m->in = std::move(in);
-        ++m->tasks;
-        m->text.clear();
-        m->worker.start([m] { return runTask(m); });
+        merge.in = std::move(in);
+        ++merge.tasks;
+        merge.text.clear();
+        merge.worker.start([&merge] { return runTask(&merge); });
         return 1;
-    } catch (...) {
-        return m->refuse("internal error adding a merge task");
-    }
+    });
 }
 
 int ZV_AddTaskDVD_Merge(ZvMerge* m, const char* src, uint64_t start, uint64_t duration, ZvConfig* cfg)
 {
     (void)src; (void)start; (void)duration; (void)cfg;
-    if (m)
-        m->text = "DVD sources are not supported";
-    return 0;
+    return onMerge("ZV_AddTaskDVD_Merge", m, 0,
+                   [](ZvMerge &merge) { return merge.refuse("DVD sources are not supported"); });
 }
 
 int ZV_IsTaskFinished_Merge(ZvMerge* m)
 {
-    return !m || m->worker.finished(20) ? 1 : 0;
+    // Nothing runs on a null handle: finished.
+    return onMerge("ZV_IsTaskFinished_Merge", m, 1,
+                   [](ZvMerge &merge) { return merge.worker.finished(20) ? 1 : 0; });
 }
 
 int ZV_IsStopped_Merge(ZvMerge* m)
 {
-    return m && m->worker.state() == Worker::Stopped ? 1 : 0;
+    return onMerge("ZV_IsStopped_Merge", m, 0,
+                   [](ZvMerge &merge) { return merge.worker.state() == Worker::Stopped ? 1 : 0; });
 }
 
 uint64_t ZV_GetTotal_Merge(ZvMerge* m)
@@ -216,58 +213,56 @@ int ZV_GetError_Merge(ZvMerge* m)
 
 const char* ZV_GetErrorText_Merge(ZvMerge* m)
 {
-    if (!m)
-        return "";
-    try {
-        const Worker::State s = m->worker.state();
+    static const char kNone[] = "";
+    return onMerge("ZV_GetErrorText_Merge", m, kNone, [](ZvMerge &merge) {
+        const Worker::State s = merge.worker.state();
         if (s == Worker::Failed || s == Worker::Stopped)
-            m->text = m->worker.errorTextCopy();
-        return m->text.c_str();
-    } catch (...) {
-        return "";
-    }
+            merge.text = merge.worker.errorTextCopy();
+        return merge.text.c_str();
+    });
 }
 
 int ZV_Stop_Merge(ZvMerge* m, int wait)
 {
-    if (!m)
-        return 0;
-    if (m->worker.state() == Worker::Running) {
-        m->worker.abort = true;
-        if (wait)
-            m->worker.join();
-    }
-    return 1;
+    return onMerge("ZV_Stop_Merge", m, 0, [&](ZvMerge &merge) {
+        if (merge.worker.state() == Worker::Running) {
+            merge.worker.abort = true;
+            if (wait)
+                merge.worker.join();
+        }
+        return 1;
+    });
 }
 
 int ZV_Close_Merge(ZvMerge* m)
 {
     if (!m)
         return 0;
-    try {
-        if (m->worker.state() == Worker::Running)
-            m->worker.abort = true;
-        m->worker.join();
-        const bool complete = m->opened && m->tasks > 0 && !m->failed && m->out.headerWritten()
-            && m->worker.state() == Worker::Done;
+    const int closed = onMerge("ZV_Close_Merge", m, 0, [](ZvMerge &merge) {
+        if (merge.worker.state() == Worker::Running)
+            merge.worker.abort = true;
+        merge.worker.join();
+        const bool complete = merge.opened && merge.tasks > 0 && !merge.failed && merge.out.headerWritten()
+            && merge.worker.state() == Worker::Done;
         if (complete) {
             std::string error;
-            int err = m->pipeline->flush(m->out, &error);
+            int err = merge.pipeline->flush(merge.out, &error);
             if (err >= 0)
-                err = m->out.writeTrailer(&error);
+                err = merge.out.writeTrailer(&error);
             if (err < 0)
-                m->refuse(error);
+                merge.refuse(error);
         }
-        m->in.reset();
-        m->pipeline.reset();
-        m->out.discard();   // keeps a finished file, deletes anything else
-        m->opened = m->begun = false;
-        m->tasks = 0;
+        merge.in.reset();
+        merge.pipeline.reset();
+        merge.out.discard();   // keeps a finished file, deletes anything else
+        merge.opened = merge.begun = false;
+        merge.tasks = 0;
         return 1;
-    } catch (...) {
-        m->out.discard();
-        return 1;
-    }
+    });
+    // Even a failed close leaves no partial file behind.
+    if (!closed)
+        zv::guardedVoid("ZV_Close_Merge", [m] { m->out.discard(); });
+    return 1;
 }
 
 void ZV_Destroy_Merge(ZvMerge* m)
@@ -275,7 +270,7 @@ void ZV_Destroy_Merge(ZvMerge* m)
     if (!m)
         return;
     ZV_Close_Merge(m);
-    delete m;
+    zv::guardedVoid("ZV_Destroy_Merge", [m] { delete m; });
 }
 
 } // extern "C"

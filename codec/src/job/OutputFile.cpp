@@ -18,7 +18,9 @@ int OutputFile::prepare(const std::string &path, const AVOutputFormat *format,
 {
     discard();
     m_path = path;
-    int err = avformat_alloc_output_context2(&m_ctx, format, nullptr, path.c_str());
+    AVFormatContext *ctx = nullptr;
+    int err = avformat_alloc_output_context2(&ctx, format, nullptr, path.c_str());
+    m_ctx.reset(ctx);
     if (err < 0 || !m_ctx) {
         *error = errorText(err < 0 ? err : AVERROR(ENOMEM), "cannot set up the output " + path);
         return err < 0 ? err : AVERROR(ENOMEM);
@@ -59,11 +61,10 @@ int OutputFile::writeHeader(const std::string &options, std::string *error)
     int err = create(error);
     if (err < 0)
         return err;
-    AVDictionary *opts = nullptr;
+    Dictionary opts;
     if (!options.empty())
-        av_dict_parse_string(&opts, options.c_str(), "=", ":", 0);
-    err = avformat_write_header(m_ctx, &opts);
-    av_dict_free(&opts);
+        av_dict_parse_string(opts.slot(), options.c_str(), "=", ":", 0);
+    err = avformat_write_header(m_ctx.get(), opts.slot());
     if (err < 0) {
         std::string name = m_ctx->oformat->name;
         *error = errorText(err, name + " refused the output streams");
@@ -83,7 +84,7 @@ int OutputFile::writeHeader(const std::string &options, std::string *error)
 
 int OutputFile::writeTrailer(std::string *error)
 {
-    int err = av_write_trailer(m_ctx);
+    int err = av_write_trailer(m_ctx.get());
     if (err < 0) {
         *error = errorText(err, "cannot finish " + m_path);
         return err;
@@ -118,8 +119,7 @@ int OutputFile::close()
     int err = 0;
     if (m_created && !(m_ctx->oformat->flags & AVFMT_NOFILE))
         err = avio_closep(&m_ctx->pb);
-    avformat_free_context(m_ctx);
-    m_ctx = nullptr;
+    m_ctx.reset();
     return err;
 }
 

@@ -18,7 +18,7 @@ public:
     // Allocates the muxer context for `path`; the file is not touched yet.
     int prepare(const std::string &path, const AVOutputFormat *format,
                 const InterruptScope *scope, std::string *error);
-    AVFormatContext *ctx() const { return m_ctx; }
+    AVFormatContext *ctx() const { return m_ctx.get(); }
     const std::string &path() const { return m_path; }
 
     // Creates the file (before the header, so an unwritable folder is refused early).
@@ -37,8 +37,7 @@ private:
     // Whether `m_path` still names the file this output created.
     bool stillOurs() const;
 
-
-    AVFormatContext *m_ctx = nullptr;
+    OutputFormatPtr m_ctx;
     std::string m_path;
     bool m_created = false;
     bool m_headerWritten = false;

@@ -29,6 +29,15 @@ bool takes(const AVOutputFormat *format, AVCodecID id)
     return avformat_query_codec(format, id, FF_COMPLIANCE_NORMAL) == 1;
 }
 
+// A decoded cue, freed with whatever the decoder put into it.
+struct DecodedCue {
+    AVSubtitle sub{};
+    DecodedCue() = default;
+    DecodedCue(const DecodedCue &) = delete;
+    DecodedCue &operator=(const DecodedCue &) = delete;
+    ~DecodedCue() { avsubtitle_free(&sub); }
+};
+
 } // namespace
 
 AVCodecID SubtitleConverter::targetCodec(const AVCodecParameters *source, AVCodecID asked,
@@ -98,17 +107,16 @@ int SubtitleConverter::write(AVPacket *pkt, AVFormatContext *oc, std::string *er
     if (!in)
         return AVERROR(ENOMEM);
     av_packet_rescale_ts(in.get(), os->time_base, m_dec->pkt_timebase);
-    AVSubtitle sub{};
+    DecodedCue cue;
     int got = 0;
-    int err = avcodec_decode_subtitle2(m_dec.get(), &sub, &got, in.get());
+    int err = avcodec_decode_subtitle2(m_dec.get(), &cue.sub, &got, in.get());
     if (err < 0 || !got) {
         if (err < 0)
             logLine(errorText(err, "skipping a subtitle cue that cannot be decoded"));
         return 0;
     }
-    const int size = avcodec_encode_subtitle(m_enc.get(), m_buffer.data(), int(m_buffer.size()), &sub);
-    const uint32_t shown = sub.end_display_time;
-    avsubtitle_free(&sub);
+    const int size = avcodec_encode_subtitle(m_enc.get(), m_buffer.data(), int(m_buffer.size()), &cue.sub);
+    const uint32_t shown = cue.sub.end_display_time;
     if (size <= 0) {
         if (size < 0)
             logLine(errorText(size, "skipping a subtitle cue that cannot be converted"));
