@@ -12,6 +12,7 @@
 #include "QVelMenu.h"
 #include "QVideoEditTag.h"
 #include "QVideoEditingSettings.h"
+#include "QWatermarkOperationForm.h"
 #include "QWaitForDlg.h"
 #include "VECommonClass.h"
 #include "VelInfoManager.h"
@@ -66,6 +67,7 @@ QVideoEditingDlg::~QVideoEditingDlg()
     delete m_adjustForm;
     delete m_effectForm;
     delete m_subtitleForm;
+    delete m_watermarkForm;
     delete m_menu;
     delete m_actOpenFolder;
     delete m_actSettings;
@@ -144,6 +146,7 @@ void QVideoEditingDlg::initControls()
     m_trimForm->setEditSettings(m_editSettings);
     m_adjustForm->setEditSettings(m_editSettings);
     m_subtitleForm->setEditSettings(m_editSettings);
+    initWatermarkPanel();
 }
 
 void QVideoEditingDlg::initPlayerWiring()
@@ -270,8 +273,8 @@ void QVideoEditingDlg::isHaveVideo(bool hasVideo)
     m_trimForm->setDisableSnapshot(!hasVideo);
 }
 
-// Panels of the Watermark and Audio tabs are not built yet:
-// those tabs show the preview and the player bar over an empty band.
+// The Audio tab's panel is not built yet: that tab shows the preview and the
+// player bar over an empty band.
 void QVideoEditingDlg::selectedTag(int index)
 {
     if (index < TabTrim || index > TabTag)
@@ -285,6 +288,7 @@ void QVideoEditingDlg::selectedTag(int index)
     m_adjustForm->setVisible(index == TabAdjust);
     m_effectForm->setVisible(index == TabEffect);
     m_subtitleForm->setVisible(index == TabSubtitle);
+    m_watermarkForm->setVisible(index == TabWatermark);
     m_playerForm->setVisible(index != TabTrim && index != TabTag);
     updateMediaFormGeometry();
 }
@@ -317,6 +321,7 @@ void QVideoEditingDlg::resizeEvent(QResizeEvent* event)
     m_adjustForm->setGeometry(6, h - 184, w - 12, 128);
     layoutEffectPanel();
     m_subtitleForm->setGeometry(6, h - 184, w - 12, 128);
+    m_watermarkForm->setGeometry(6, h - 184, w - 12, 128);
     m_playerForm->setGeometry(6, h - 184 - 32, w - 12, 26);
     updateMediaFormGeometry();
 }
@@ -368,7 +373,5 @@ void QVideoEditingDlg::reject()
         return;
     QDialog::reject();
 }
-
-void QVideoEditingDlg::onWatermartTextSetting() {}
 
 void QVideoEditingDlg::dlgClose() {}

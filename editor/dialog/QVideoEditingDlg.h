@@ -24,6 +24,7 @@ class QVelMenu;
 class QVideoEditTag;
 class QVideoEditingSettings;
 class QWaitForDlg;
+class QWatermarkOperationForm;
 class VelInfoManager;
 class VelPlayerManager;
 
@@ -79,6 +80,7 @@ public:
     QAdjustOperationForm* adjustForm() const { return m_adjustForm; }
     QEffectOperationForm* effectForm() const { return m_effectForm; }
     QSubtitleOperationForm* subtitleForm() const { return m_subtitleForm; }
+    QWatermarkOperationForm* watermarkForm() const { return m_watermarkForm; }
     VelPlayerManager* playerManager() const { return m_playerManager; }
     QVideoEditingSettings* editingSettings() const { return m_editSettings; }
     QMessageOpacityForm* opacityForm() const { return m_opacityForm; }
@@ -127,6 +129,7 @@ private:
     void initControls();
     void initPlayerWiring();
     void initTrimWiring();
+    void initWatermarkPanel();
     void initMenu();
     void ininScreenshotsInfo();
     void initEditTag();
@@ -150,6 +153,7 @@ private:
     QAdjustOperationForm* m_adjustForm = nullptr;
     QEffectOperationForm* m_effectForm = nullptr;
     QSubtitleOperationForm* m_subtitleForm = nullptr;
+    QWatermarkOperationForm* m_watermarkForm = nullptr;
     QVelMenu* m_menu = nullptr;
     QAction* m_actOpenFolder = nullptr;
     QAction* m_actSettings = nullptr;

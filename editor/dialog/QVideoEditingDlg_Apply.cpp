@@ -58,6 +58,8 @@ void QVideoEditingDlg::onApplyToAll()
         markApplyToAll(TabAdjust);
     if (sender() == m_subtitleForm)
         markApplyToAll(TabSubtitle);
+    if (sender() == m_watermarkForm)
+        markApplyToAll(TabWatermark);
 }
 
 // Copies the panel's sections of the current record; pressing again takes the

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QSignalBlocker>
 #include <QtMath>
 
 namespace {
@@ -105,13 +106,26 @@ void QTextStyleDlg::setEditSettings(QVideoEditingSettings* settings)
 
 void QTextStyleDlg::loadingSetting()
 {
-    const QTextStyle s = readStyle();
-    // A value outside a box's range is clamped by the box and so written back:
-    // what the box shows is what the preview and the output use.
-    m_dspShadowOff->setValue(s.m_shadowOffset);
-    m_dspOutlineSize->setValue(s.m_outlineSize);
-    m_dspSpacingH->setValue(s.m_spacingH);
-    m_dspSpacingV->setValue(s.m_spacingV);
+    QTextStyle s = readStyle();
+    const std::pair<QDoubleSpinBox*, double QTextStyle::*> boxes[] = {
+        {m_dspShadowOff, &QTextStyle::m_shadowOffset},
+        {m_dspOutlineSize, &QTextStyle::m_outlineSize},
+        {m_dspSpacingH, &QTextStyle::m_spacingH},
+        {m_dspSpacingV, &QTextStyle::m_spacingV}};
+    // A stored value the box cannot show (out of its range, or finer than its
+    // decimals) is written back as the box shows it, in one write: what the box
+    // shows is what the preview and the output use.
+    bool adjusted = false;
+    for (const auto& b : boxes) {
+        const QSignalBlocker quiet(b.first);
+        b.first->setValue(s.*b.second);
+        if (b.first->value() != s.*b.second) {
+            s.*b.second = b.first->value();
+            adjusted = true;
+        }
+    }
+    if (adjusted)
+        writeStyle(s);
     m_btnTextColor->setIconColor(argbColor(s.m_color));
     m_btnOutlineColor->setIconColor(argbColor(s.m_outlineColor));
     m_btnShadowColor->setIconColor(argbColor(s.m_shadowColor));

@@ -123,8 +123,11 @@ void tst_TextStyle::spinStepsAreWrittenFillingIsNot_data()
     QTest::newRow("subtitle spacingH 0.05 -> 0.06") << Subtitle << "m_dspSpacingH" << 0.05 << 0.05 << 0.05 << 0.06;
     QTest::newRow("watermark spacingV 0.05 -> 0.06") << Watermark << "m_dspSpacingV" << 0.05 << 0.05 << 0.05 << 0.06;
     QTest::newRow("watermark outline 1.00 -> 0.99") << Watermark << "m_dspOutlineSize" << 1.0 << 1.0 << 1.0 << 0.99;
-    // Below the box's precision the stored value stays as it is on filling.
-    QTest::newRow("subtitle outline 0.503 kept") << Subtitle << "m_dspOutlineSize" << 0.503 << 0.503 << 0.5 << 0.51;
+    QTest::newRow("watermark shadow -0.01 -> 0.00") << Watermark << "m_dspShadowOff" << -0.01 << -0.01 << -0.01 << 0.0;
+    QTest::newRow("subtitle spacingV 99.99 -> 100.00") << Subtitle << "m_dspSpacingV" << 99.99 << 99.99 << 99.99 << 100.0;
+    // Finer than the box's precision: the value the box shows is the one applied.
+    QTest::newRow("subtitle outline 0.503 applied as 0.50") << Subtitle << "m_dspOutlineSize" << 0.503 << 0.5 << 0.5 << 0.51;
+    QTest::newRow("watermark spacingH 2.0049 applied as 2.00") << Watermark << "m_dspSpacingH" << 2.0049 << 2.0 << 2.0 << 2.01;
     // Out of the box's range: the clamped value the box shows is the one applied.
     QTest::newRow("subtitle outline 150 clamped") << Subtitle << "m_dspOutlineSize" << 150.0 << 100.0 << 100.0 << 99.9;
     QTest::newRow("watermark shadow -300 clamped") << Watermark << "m_dspShadowOff" << -300.0 << -100.0 << -100.0 << -99.9;

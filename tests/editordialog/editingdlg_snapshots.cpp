@@ -1,7 +1,8 @@
 // Not a test: draws the editing dialog with a picture loaded on its Trim tab, on
 // its Adjust tab (turned and cropped), on its Effect tab (brighter, with a
-// frame and a video effect) and on its Subtitle tab (an added file at the top)
-// into PNG files in the folder given.
+// frame and a video effect), on its Subtitle tab (an added file at the top) and
+// on its Watermark tab (a picture and a text laid over the preview) into PNG
+// files in the folder given.
 // Run it under xvfb-run.
 
 #include "../workspace/SnapshotSupport.h"
@@ -18,6 +19,8 @@
 #include "QVideoEditTag.h"
 #include "QVideoEditingDlg.h"
 #include "QVideoEditingSettings.h"
+#include "QVelBaseTextEdit.h"
+#include "QWatermarkOperationForm.h"
 #include "VelPlayerManager.h"
 
 #include <QApplication>
@@ -95,6 +98,20 @@ int main(int argc, char** argv)
     dlg.playerManager()->progressValueChange(0.3);
     SnapshotSupport::settle(1500);
     ok = SnapshotSupport::save(&dlg, out + "/editing_subtitle.png") && ok;
+    VECropSettings plain;
+    dlg.editingSettings()->setCropSettings(plain);
+    dlg.editTag()->buttons().at(QVideoEditingDlg::TabWatermark)->click();
+    SnapshotSupport::settle(500);
+    const QString logo = TestMedia::make("snapshot_logo.png",
+                                         {"-f", "lavfi", "-i", "testsrc2=size=96x64", "-frames:v", "1"});
+    QPanelChooser::setFileChooser([&](QWidget*, const QString&, const QString&, const QString&) { return logo; });
+    QWatermarkOperationForm* watermark = dlg.watermarkForm();
+    watermark->m_btnAddWKImg->click();
+    watermark->m_leAddWKText->textEdit()->setPlainText(QStringLiteral("Sample"));
+    watermark->m_leTextAlphaValue->setText(QStringLiteral("80"));
+    emit watermark->m_leTextAlphaValue->textEdited(QStringLiteral("80"));
+    SnapshotSupport::settle(1500);
+    ok = SnapshotSupport::save(&dlg, out + "/editing_watermark.png") && ok;
     dlg.done(0);
     return ok ? 0 : 1;
 }
