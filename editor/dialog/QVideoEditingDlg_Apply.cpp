@@ -3,6 +3,7 @@
 #include "QAdjustOperationForm.h"
 #include "QSubtitleOperationForm.h"
 #include "QTrimOperationForm.h"
+#include "QWatermarkOperationForm.h"
 #include "QVideoEditingSettings.h"
 #include "VelPlayerManager.h"
 

@@ -9,6 +9,7 @@
 
 #include "QConverterOperate.h"
 #include "QIAnyUtil.h"
+#include "QImageButton.h"
 #include "QMediaBorderFrame.h"
 #include "QMediaDashedFrame.h"
 #include "QMediaElementWindow.h"
@@ -174,11 +175,17 @@ void TestWatermarkDlg::pictureAndStyledTextReachTheOutput()
 
         QVideoEditingSettings* model = dlg->editingSettings();
         VEWatermarkSettings s;
+        // The preview player measures the text box after drawing it.
         const auto measured = [&] {
-            model->getWatermarkSettings(s);
-            return s.m_textSettings.m_layoutWidth > 0.05 && s.m_textSettings.m_bold == 1;
+            int layer = -1;
+            dlg->playerManager()->getCurrentWatermarkSettings(s, layer);
+            return layer == 0 && s.m_textSettings.m_layoutWidth > 0.05 && s.m_textSettings.m_bold == 1;
         };
-        QTRY_VERIFY_WITH_TIMEOUT(measured(), 20000);
+        QTRY_VERIFY2_WITH_TIMEOUT(measured(), qPrintable(QString("box %1 x %2, bold %3")
+                                                             .arg(s.m_textSettings.m_layoutWidth)
+                                                             .arg(s.m_textSettings.m_layoutHeight)
+                                                             .arg(s.m_textSettings.m_bold)),
+                                  20000);
         QCOMPARE(s.m_imageSettings.m_alpha, 127u);
         QCOMPARE(s.m_textSettings.m_color, 0xFFFF0000u);
         QCOMPARE(s.m_textSettings.m_outlineSize, 2.0);
