@@ -2,6 +2,8 @@
 
 #include "QAdjustOperationForm.h"
 #include "QEffectOperationForm.h"
+#include "QAudioOperationForm.h"
+#include "QAudioTagForm.h"
 #include "QMediaForm.h"
 #include "QMessageOpacityForm.h"
 #include "QPlayerOperationForm.h"
@@ -38,6 +40,7 @@ QVideoEditingDlg::QVideoEditingDlg(QWidget* parent) : QVelDialog(parent)
     initMenu();
     ininScreenshotsInfo();
     initEditTag();
+    initAudioPanels();
     setStretchPolicy(QBaseDrawWidget::StretchNone);
     setFixedSize(826, 546);
     m_editTag->setHiddenTag(TabTag);
@@ -68,6 +71,8 @@ QVideoEditingDlg::~QVideoEditingDlg()
     delete m_effectForm;
     delete m_subtitleForm;
     delete m_watermarkForm;
+    delete m_audioForm;
+    delete m_audioTagForm;
     delete m_menu;
     delete m_actOpenFolder;
     delete m_actSettings;
@@ -273,8 +278,6 @@ void QVideoEditingDlg::isHaveVideo(bool hasVideo)
     m_trimForm->setDisableSnapshot(!hasVideo);
 }
 
-// The Audio tab's panel is not built yet: that tab shows the preview and the
-// player bar over an empty band.
 void QVideoEditingDlg::selectedTag(int index)
 {
     if (index < TabTrim || index > TabTag)
@@ -322,6 +325,8 @@ void QVideoEditingDlg::resizeEvent(QResizeEvent* event)
     layoutEffectPanel();
     m_subtitleForm->setGeometry(6, h - 184, w - 12, 128);
     m_watermarkForm->setGeometry(6, h - 184, w - 12, 128);
+    if (m_audioForm)
+        m_audioForm->setGeometry(6, h - 184, w - 12, 128);
     m_playerForm->setGeometry(6, h - 184 - 32, w - 12, 26);
     updateMediaFormGeometry();
 }

@@ -13,6 +13,8 @@
 class QAction;
 class QAdjustOperationForm;
 class QEffectOperationForm;
+class QAudioOperationForm;
+class QAudioTagForm;
 class QMediaForm;
 class QMessageOpacityForm;
 class QPlayerOperationForm;
@@ -81,6 +83,8 @@ public:
     QEffectOperationForm* effectForm() const { return m_effectForm; }
     QSubtitleOperationForm* subtitleForm() const { return m_subtitleForm; }
     QWatermarkOperationForm* watermarkForm() const { return m_watermarkForm; }
+    QAudioOperationForm* audioForm() const { return m_audioForm; }
+    QAudioTagForm* audioTagForm() const { return m_audioTagForm; }
     VelPlayerManager* playerManager() const { return m_playerManager; }
     QVideoEditingSettings* editingSettings() const { return m_editSettings; }
     QMessageOpacityForm* opacityForm() const { return m_opacityForm; }
@@ -136,6 +140,7 @@ private:
     void initEffectPanel();
     void layoutEffectPanel();
     void initSubtitlePanel();
+    void initAudioPanels();
     void updateMediaFormGeometry();
     void showOpacityMsgDlg(QString text);
     void markApplyToAll(Tab panel);
@@ -154,6 +159,8 @@ private:
     QEffectOperationForm* m_effectForm = nullptr;
     QSubtitleOperationForm* m_subtitleForm = nullptr;
     QWatermarkOperationForm* m_watermarkForm = nullptr;
+    QAudioOperationForm* m_audioForm = nullptr;
+    QAudioTagForm* m_audioTagForm = nullptr;
     QVelMenu* m_menu = nullptr;
     QAction* m_actOpenFolder = nullptr;
     QAction* m_actSettings = nullptr;

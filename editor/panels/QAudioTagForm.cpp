@@ -14,6 +14,7 @@
 QString QAudioTagForm::g_path = QDir::homePath();
 
 namespace {
+const QRect kCoverRect(0, 0, 125, 125);
 const char* const kGenres[] = {"Altemative", "Blues", "Books&Spoken", "Children's Music", "Classical", "Comedy",
                                "Dance", "Electronic", "Folk", "Hip Hop/Rap", "Holiday", "House", "Industrial",
                                "Jazz", "Metal", "Pop", "Podcast", "R&B", "Religious", "Rock", "Trance"};
@@ -131,7 +132,7 @@ void QAudioTagForm::loadingSetting()
     m_editYear->setText(year);
     m_editGenre->setCurrentIndex(-1);
     m_editGenre->setEditText(charToQString(info.m_genre));
-    m_btnDelete->setVisible(m_btnTagImg->setTagImg(QRect(0, 0, 125, 125), info.m_cover.toStdString()));
+    m_btnDelete->setVisible(m_btnTagImg->setTagImg(kCoverRect, info.m_cover.toStdString()));
     m_loading = false;
     m_loadedTagInfo = info;
 }
@@ -244,15 +245,18 @@ void QAudioTagForm::setTagImage()
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly))
         bytes = file.readAll();
-    // Checked before anything is stored: undecodable bytes would be written
-    // into the output's tags as a cover.
-    if (bytes.isEmpty() || QImage::fromData(bytes).isNull()) {
+    // Decoded once, before anything is stored: undecodable bytes would be
+    // written into the output's tags as a cover.
+    const QImage picture = bytes.isEmpty() ? QImage() : QImage::fromData(bytes);
+    if (picture.isNull()) {
         QPanelChooser::showWarning(this, tr("The file \"%1\" is not a picture that can be read.")
                                              .arg(QFileInfo(path).fileName()));
         return;
     }
-    if (setTagImg(bytes.toStdString(), bytes.size()))
-        m_thumbnailPath = path;
+    m_btnTagImg->setTagImg(kCoverRect, picture);
+    m_btnDelete->setVisible(true);
+    storeCover(bytes);
+    m_thumbnailPath = path;
 }
 
 void QAudioTagForm::onDeleteImage()
@@ -261,15 +265,23 @@ void QAudioTagForm::onDeleteImage()
     m_thumbnailPath.clear();
 }
 
+// Bytes that show no picture are not stored, except none at all, which
+// removes the cover.
 bool QAudioTagForm::setTagImg(std::string data, int size)
 {
-    const bool shown = m_btnTagImg->setTagImg(QRect(0, 0, 125, 125), data);
+    const bool shown = m_btnTagImg->setTagImg(kCoverRect, data);
     m_btnDelete->setVisible(shown);
-    editTags([&](VEAudioTagInfo& info) {
-        info.m_cover = QByteArray::fromStdString(data);
-        info.m_coverSize = uint32_t(qMax(size, 0));
-    });
+    if (shown || data.empty())
+        storeCover(QByteArray::fromStdString(data).left(qMax(size, 0)));
     return shown;
+}
+
+void QAudioTagForm::storeCover(const QByteArray& bytes)
+{
+    editTags([&](VEAudioTagInfo& info) {
+        info.m_cover = bytes;
+        info.m_coverSize = uint32_t(bytes.size());
+    });
 }
 
 void QAudioTagForm::showEvent(QShowEvent* event)

@@ -52,6 +52,7 @@ private:
     void styleControls();
     template <class Change>
     void editTags(Change change);
+    void storeCover(const QByteArray& bytes);
 
     QVideoEditingSettings* m_pEditSettings = nullptr;
     bool m_bLoaded = false;
