@@ -2,7 +2,7 @@
 
 #include "QVideoEditingSettings.h"
 
-#include <QDebug>
+#include "EditorModelLog.h"
 
 // The track combo. Rows are told apart by their item data, never by their
 // text: a translated caption could equal a track's name.
@@ -165,7 +165,7 @@ void QAudioOperationForm::AudioCheckClick(int row)
         combo->setCheckState(0, true);
         program.audioType = -1;
     } else {
-        qDebug() << (combo->itemCheckState(row) ? "true" : "false");
+        qCDebug(lcEditorModel) << (combo->itemCheckState(row) ? "true" : "false");
         const int state = comboboxSelectState(combo);
         combo->setCheckState(0, state == 0);
         if (rowKind(1) == RowAllAudio)
