@@ -72,6 +72,8 @@ void QAudioOperationForm::initControls()
 
     QVEInitCtrlStyle::SetQVelLineEdit(m_leBgVoicePath);
     m_leBgVoicePath->setReadOnly(true);
+    // The folder button covers the edit's right end, where the file name shows.
+    m_leBgVoicePath->setTextMargins(0, 0, 12, 0);
     m_leBgVoicePath->resize(120, 22);
     QVEInitCtrlStyle::SetQVelLineEdit(m_leBgVoiceValue);
     QVEInitCtrlStyle::SetQVelLineEdit(m_leVolumeValue);

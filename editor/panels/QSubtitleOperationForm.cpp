@@ -55,6 +55,8 @@ void QSubtitleOperationForm::initControls()
         QVEInitCtrlStyle::SetQVelLineEdit(edit);
     m_leFamilyPath->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_leFamilyPath->setReadOnly(true);
+    // The folder button covers the edit's right end, where the file name shows.
+    m_leFamilyPath->setTextMargins(0, 0, 12, 0);
     m_leFamilyPath->setText(QString());
     for (QVelLineEdit* edit : {m_lePositionValue, m_leAlphaValue, m_leScaleValue}) {
         edit->resize(46, 22);
@@ -66,7 +68,6 @@ void QSubtitleOperationForm::initControls()
     m_rbtnBottom->setText(QObject::tr("Bottom"));
     for (QVelRadioButton* button : {m_rbtnBottom, m_rbtnMiddle, m_rbtnTop}) {
         QVEInitCtrlStyle::SetRadioButton(button);
-        button->adjustSize();
         connect(button, &QAbstractButton::toggled, this, &QSubtitleOperationForm::onRadioButton);
     }
 
@@ -298,6 +299,19 @@ void QSubtitleOperationForm::paintEvent(QPaintEvent*)
     painter.fillRect(QRect(QPoint(width() - 134, 0), QPoint(width() - 1, bottom)), block);
 }
 
+// The buttons keep the form's width of 70 so they line up as laid out, and grow
+// where a language needs more. Measured here rather than at construction:
+// the dialog's style sheet may change the font when the form is polished.
+void QSubtitleOperationForm::fitRadioButtons()
+{
+    for (QVelRadioButton* button : {m_rbtnTop, m_rbtnMiddle, m_rbtnBottom}) {
+        button->ensurePolished();
+        button->adjustSize();
+        if (button->width() < kRadioWidth)
+            button->resize(kRadioWidth, button->height());
+    }
+}
+
 void QSubtitleOperationForm::resizeEvent(QResizeEvent*)
 {
     const auto bottom = [](const QWidget* w) { return w->geometry().bottom(); };
@@ -311,6 +325,7 @@ void QSubtitleOperationForm::resizeEvent(QResizeEvent*)
     m_btnSetSubtitleFont->move(right(m_btnSetFamily) + 6, m_leFamilyPath->y());
 
     m_lblPosition->move(226, 12);
+    fitRadioButtons();
     m_rbtnTop->move(226, bottom(m_lblPosition) + 10);
     m_rbtnMiddle->move(right(m_rbtnTop), m_rbtnTop->y());
     m_rbtnBottom->move(right(m_rbtnMiddle) + 12, m_rbtnTop->y());

@@ -72,6 +72,9 @@ private:
     void showFilePath(const QString& path);
     void setScaleSlider(int scale);
     int columnWidth() const;
+    void fitRadioButtons();
+
+    static constexpr int kRadioWidth = 70;
 
     bool m_bLoaded = false;
     QVelScrollBar* m_scrollBar = nullptr;

@@ -1,8 +1,8 @@
 // Not a test: draws the editing dialog with a picture loaded on its Trim tab, on
 // its Adjust tab (turned and cropped), on its Effect tab (brighter, with a
-// frame and a video effect), on its Subtitle tab (an added file at the top) and
-// on its Watermark tab (a picture and a text laid over the preview) into PNG
-// files in the folder given.
+// frame and a video effect), on its Subtitle tab (an added file at the top), on
+// its Watermark tab (a picture and a text laid over the preview) and on its
+// Audio tab (volume and a background tone) into PNG files in the folder given.
 // Run it under xvfb-run.
 
 #include "../workspace/SnapshotSupport.h"
@@ -11,6 +11,8 @@
 
 #include "ListTiles.h"
 #include "QAdjustOperationForm.h"
+#include "QAudioOperationForm.h"
+#include "QCommonButtonForm.h"
 #include "QEffectOperationForm.h"
 #include "QPanelChooser.h"
 #include "QProgressIndicator.h"
@@ -44,7 +46,14 @@ int main(int argc, char** argv)
         return 1;
 
     QVideoEditingDlg dlg;
+    // The clip's one sound track, as the file's probe lists it for the Audio tab.
     VEEditConfig cfg;
+    EVAudioTrack track;
+    track.m_bSelected = 1;
+    track.m_trackInfo.m_trackIndex = 1;
+    track.m_trackInfo.m_displayText = "1: AAC, 44100 Hz, mono";
+    cfg.m_audioTracks.append(track);
+    cfg.m_programValue.m_audioIndex = 0;
     dlg.setVideoFile(clip, 0, 0);
     dlg.setEditConfig(cfg);
     dlg.setIsWatermarkAudioStartTime(true);
@@ -81,6 +90,9 @@ int main(int argc, char** argv)
     SnapshotSupport::settle(1500);
     ok = SnapshotSupport::save(&dlg, out + "/editing_effect.png") && ok;
 
+    // Each tab below shows its own edit alone.
+    effect->reset();
+
     // Subtitle tab: an external file added, drawn at the top at scale 150.
     const QString srt = TestMedia::mediaDir() + "/snapshot_subtitle.srt";
     QFile file(srt);
@@ -98,8 +110,10 @@ int main(int argc, char** argv)
     dlg.playerManager()->progressValueChange(0.3);
     SnapshotSupport::settle(1500);
     ok = SnapshotSupport::save(&dlg, out + "/editing_subtitle.png") && ok;
+    subtitle->reset();
     VECropSettings plain;
     dlg.editingSettings()->setCropSettings(plain);
+
     dlg.editTag()->buttons().at(QVideoEditingDlg::TabWatermark)->click();
     SnapshotSupport::settle(500);
     const QString logo = TestMedia::make("snapshot_logo.png",
@@ -112,6 +126,20 @@ int main(int argc, char** argv)
     emit watermark->m_leTextAlphaValue->textEdited(QStringLiteral("80"));
     SnapshotSupport::settle(1500);
     ok = SnapshotSupport::save(&dlg, out + "/editing_watermark.png") && ok;
+    emit watermark->m_buttonFrom->emitReset();
+
+    // Audio tab: the volume lowered and a background tone laid under the sound.
+    const QString tone = TestMedia::make("snapshot_tone.wav",
+                                         {"-f", "lavfi", "-i", "sine=frequency=880:duration=3"});
+    QPanelChooser::setFileChooser([&](QWidget*, const QString&, const QString&, const QString&) { return tone; });
+    dlg.editTag()->buttons().at(QVideoEditingDlg::TabAudio)->click();
+    SnapshotSupport::settle(500);
+    QAudioOperationForm* audio = dlg.audioForm();
+    audio->m_leVolumeValue->setText(QStringLiteral("60"));
+    emit audio->m_leVolumeValue->textEdited(QStringLiteral("60"));
+    audio->onSetBgVoice();
+    SnapshotSupport::settle(1500);
+    ok = SnapshotSupport::save(&dlg, out + "/editing_audio.png") && ok;
     dlg.done(0);
     return ok ? 0 : 1;
 }

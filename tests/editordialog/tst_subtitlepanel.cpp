@@ -2,6 +2,7 @@
 #include "QPanelChooser.h"
 #include "QSubtitleOperationForm.h"
 #include "QVideoEditingSettings.h"
+#include "QVelRadioButton.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -59,6 +60,7 @@ private slots:
     void styleControls();
     void firstShowFillsControls();
     void positionButtons();
+    void positionCaptionsReadWhole();
     void reset_data();
     void reset();
 
@@ -298,6 +300,30 @@ void TestSubtitlePanel::positionButtons()
     VESubtitleSettings s;
     m_model->getSubtitleSettings(s);
     QCOMPARE(s.m_align, 32u);
+}
+
+// The buttons sit side by side; each must be wide enough for its caption, also
+// after a language with longer words is loaded, and none may cover the next
+// (the layout puts each at the right() of the one before, one pixel shared).
+void TestSubtitlePanel::positionCaptionsReadWhole()
+{
+    open(VEEditConfig());
+    QVelRadioButton* buttons[] = {m_panel->m_rbtnTop, m_panel->m_rbtnMiddle, m_panel->m_rbtnBottom};
+    for (int pass = 0; pass < 2; ++pass) {
+        if (pass == 1) {
+            m_panel->m_rbtnMiddle->setText(QStringLiteral("Mittig zentriert"));
+            m_panel->resize(m_panel->width() + 1, m_panel->height());
+            QCoreApplication::processEvents();
+        }
+        for (int k = 0; k < 3; ++k) {
+            QVelRadioButton* b = buttons[k];
+            const int needed = b->QVelBaseBoxDraw::textRect().left() + b->fontMetrics().horizontalAdvance(b->text());
+            QVERIFY2(b->width() >= needed, qPrintable(QStringLiteral("\"%1\" is %2 px wide, needs %3")
+                                                          .arg(b->text()).arg(b->width()).arg(needed)));
+            if (k > 0)
+                QVERIFY(buttons[k - 1]->geometry().right() <= b->x());
+        }
+    }
 }
 
 void TestSubtitlePanel::reset_data()
