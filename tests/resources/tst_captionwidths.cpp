@@ -1,14 +1,45 @@
-// Captions that sit in fixed rectangles must fit them in every language, measured in
-// the shipped Tahoma lookalike (CJK glyphs from the system's CJK font). A language
-// without a translation of a caption shows the English text, which is measured too.
+// Captions must fit their rectangles in every language. Two views of that: the
+// captions that sit in rectangles of a fixed size are measured against them from the
+// translation sources, in the shipped Tahoma lookalike (CJK glyphs from the system's
+// CJK font); and every window and dialog of the program is built in each language
+// and searched for any text it draws cut off. A language without a translation of a
+// caption shows the English text, which is measured too.
+#include "CaptionClipProbe.h"
 #include "QFontLoader.h"
 #include "ResourceRoot.h"
+
+#include "FormatWidget.h"
+#include "MainWindow.h"
+#include "QAboutDlg.h"
+#include "QCaptureSettingDlg.h"
+#include "QConverterOperate.h"
+#include "QEditTipDlg.h"
+#include "QInitProject.h"
+#include "QLoadingDlg.h"
+#include "QMessageOpacityForm.h"
+#include "QPreferencesDlg.h"
+#include "QShowCloseDlg.h"
+#include "QSubtitleSettingDlg.h"
+#include "QTextImageButton.h"
+#include "QVelMenu.h"
+#include "QVelMessageBox.h"
+#include "QVideoEditTag.h"
+#include "QVideoEditingDlg.h"
+#include "QVideoEditingSettings.h"
+#include "QVideoSettingXml.h"
+#include "QWatermartTextSettingDlg.h"
+#include "VEEditConfig.h"
 
 #include <QDir>
 #include <QDomDocument>
 #include <QFontMetrics>
 #include <QHash>
+#include <QPointer>
+#include <QTranslator>
 #include <QtTest>
+
+#include <functional>
+#include <memory>
 
 namespace {
 // Translations of one .ts file by source text; a text translated in several contexts
@@ -57,7 +88,169 @@ const Caption kCaptions[] = {
     {"Small Size", "Tahoma", 11, false, 100, "fr", 144},
     {"Customized", "Tahoma", 11, false, 100, "fr", 144},
 };
+
+// The languages of the shipped list: translation file code, language type name and
+// the name the settings store keeps.
+struct Language
+{
+    const char *code;
+    const char *type;
+    const char *name;
+};
+
+const Language kLanguages[] = {
+    {"en", "English", "English"},  {"zh_CN", "Chinese", "简体中文"}, {"de", "German", "Deutsch"},
+    {"fr", "French", "Français"}, {"ja", "Japanese", "日本語"},
+};
+
+// Lets events run until no widget of the window moves or resizes any more (some
+// dialogs grow or slide their panels into place), for at most a few seconds.
+void settle(QWidget *window)
+{
+    const auto layout = [window] {
+        QList<QRect> all{window->geometry()};
+        for (const QWidget *child : window->findChildren<QWidget *>())
+            all << child->geometry();
+        return all;
+    };
+    QList<QRect> last;
+    int steady = 0;
+    for (int i = 0; i < 150 && steady < 4; ++i) {
+        QTest::qWait(30);
+        const QList<QRect> now = layout();
+        steady = now == last ? steady + 1 : 0;
+        last = now;
+    }
 }
+
+// A window built in the current language and shown; the format dialog is the
+// program's single instance and is hidden again instead of deleted.
+struct Shown
+{
+    QPointer<QWidget> window;
+    std::function<void()> close;
+};
+
+Shown own(QWidget *window)
+{
+    window->show();
+    return {window, [window] { delete window; }};
+}
+
+QString tr(const char *context, const char *text) { return QCoreApplication::translate(context, text); }
+
+Shown editingDialog(int tab)
+{
+    auto *model = new VEEditConfig;
+    auto *dlg = new QVideoEditingDlg;
+    dlg->setEditConfig(*model);
+    dlg->show();
+    if (tab != QVideoEditingDlg::TabTrim)
+        dlg->editTag()->buttons().at(tab)->click();
+    return {dlg, [dlg, model] {
+                delete dlg;
+                delete model;
+            }};
+}
+
+template <class Dialog>
+Shown textStyleDialog()
+{
+    auto *model = new QVideoEditingSettings;
+    auto *dlg = new Dialog;
+    dlg->setEditSettings(model);
+    dlg->show();
+    return {dlg, [dlg, model] {
+                delete dlg;
+                delete model;
+            }};
+}
+
+Shown formatDialog(const std::function<void(FormatWidget *)> &look)
+{
+    // The main window's start-up hand-over, then the retranslation a change of
+    // language gives the dialog.
+    FormatWidget *dlg = FormatWidget::getFormatWidget();
+    dlg->setFormatIdLossLess(QStringLiteral("General Video"), QStringLiteral("3000"), true);
+    dlg->setDefaultSet();
+    dlg->InitLossless();
+    dlg->setDefaultQuality(QI_HighQuality);
+    dlg->retranslateUi();
+    dlg->show();
+    look(dlg);
+    return {dlg, [dlg] { dlg->hide(); }};
+}
+
+Shown messageBox(const char *context, const char *text, QVelMessageBox::ButtonStyle buttons)
+{
+    auto *box = new QVelMessageBox;
+    box->setMessage(tr(context, text));
+    box->setMessageIcon(QVelMessageBox::Warning);
+    box->setButtonStyle(buttons);
+    return own(box);
+}
+
+const QHash<QString, std::function<Shown()>> &windows()
+{
+    static const QHash<QString, std::function<Shown()>> all{
+        {"main window", [] { return own(new MainWindow); }},
+        {"main menu", [] {
+             auto *window = new MainWindow;
+             window->show();
+             window->OnMenu();
+             return Shown{window->findChild<QVelMenu *>(), [window] { delete window; }};
+         }},
+        {"loading", [] {
+             auto *dlg = new QLoadingDlg;
+             dlg->setAddFilePath(QStringLiteral("/tmp/clip.mp4"));
+             dlg->setAddCount(QStringLiteral("1/1"));
+             return own(dlg);
+         }},
+        {"edit tip", [] { return own(new QEditTipDlg); }},
+        {"close prompt", [] { return own(new QShowCloseDlg); }},
+        {"format encoding", [] { return formatDialog([](FormatWidget *d) { d->OnClickCustomizeFormat(); }); }},
+        {"format advanced", [] {
+             return formatDialog([](FormatWidget *d) {
+                 d->OnClickCustomizeFormat();
+                 d->OnClickBtnSet(QStringLiteral("4000"));
+             });
+         }},
+        {"preferences general", [] { return own(new QPreferencesDlg); }},
+        {"preferences convert", [] {
+             auto *dlg = new QPreferencesDlg;
+             Shown shown = own(dlg);
+             dlg->tabButtons().at(1)->click();
+             return shown;
+         }},
+        {"about", [] { return own(new QAboutDlg); }},
+        {"editing trim", [] { return editingDialog(QVideoEditingDlg::TabTrim); }},
+        {"editing adjust", [] { return editingDialog(QVideoEditingDlg::TabAdjust); }},
+        {"editing effect", [] { return editingDialog(QVideoEditingDlg::TabEffect); }},
+        {"editing watermark", [] { return editingDialog(QVideoEditingDlg::TabWatermark); }},
+        {"editing subtitle", [] { return editingDialog(QVideoEditingDlg::TabSubtitle); }},
+        {"editing audio", [] { return editingDialog(QVideoEditingDlg::TabAudio); }},
+        {"snapshot settings", [] { return own(new QCaptureSettingDlg); }},
+        {"subtitle style", [] { return textStyleDialog<QSubtitleSettingDlg>(); }},
+        {"watermark style", [] { return textStyleDialog<QWatermartTextSettingDlg>(); }},
+        {"fading message", [] {
+             auto *form = new QMessageOpacityForm;
+             form->setMessageText(tr("QVideoEditingDlg", "Snapshot successfully!"));
+             return own(form);
+         }},
+        {"message yes no", [] {
+             return messageBox("MainWindow", "A conversion is running. Stop it and close?",
+                               QVelMessageBox::YesNoButton);
+         }},
+        {"message ok", [] {
+             return messageBox("QVideoCutManageDlg",
+                               "File conversion failed, please check whether the output format parameters \n"
+                               "and output file directory are set correctly.",
+                               QVelMessageBox::OkButton);
+         }},
+    };
+    return all;
+}
+} // namespace
 
 class tst_CaptionWidths : public QObject
 {
@@ -67,11 +260,18 @@ private slots:
     void initTestCase();
     void fits_data();
     void fits();
+    void windowCaptionsFit_data();
+    void windowCaptionsFit();
 };
 
 void tst_CaptionWidths::initTestCase()
 {
     QVERIFY(QFontLoader::loadApplicationFonts(resourceRoot()));
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+    // The program's message-box look, as its main window sets it up at start.
+    QInitProject::InitProject(nullptr);
 }
 
 void tst_CaptionWidths::fits_data()
@@ -112,6 +312,49 @@ void tst_CaptionWidths::fits()
     font.setBold(bold);
     const int needed = QFontMetrics(font).horizontalAdvance(text);
     QVERIFY2(needed <= width, qPrintable(QStringLiteral("\"%1\" needs %2 px of %3").arg(text).arg(needed).arg(width)));
+}
+
+void tst_CaptionWidths::windowCaptionsFit_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("name");
+    QStringList names = windows().keys();
+    names.sort();
+    for (const QString &window : names) {
+        for (const Language &language : kLanguages)
+            QTest::newRow(qPrintable(window + QLatin1Char(' ') + QLatin1String(language.code)))
+                << window << QString::fromLatin1(language.code) << QString::fromLatin1(language.type)
+                << QString::fromUtf8(language.name);
+    }
+}
+
+void tst_CaptionWidths::windowCaptionsFit()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, code);
+    QFETCH(QString, type);
+    QFETCH(QString, name);
+
+    // The language as the program takes it at start: the saved name for the main
+    // window, the language type for the layouts, the translator for the texts.
+    QTranslator translator;
+    const QString qm = resourceRoot() + QStringLiteral("/Language/lang_%1.qm").arg(code);
+    QVERIFY2(translator.load(qm), qPrintable(qm));
+    QCoreApplication::installTranslator(&translator);
+    QVideoSettingXml::SetItemValue(QStringLiteral("Language_item"), QStringLiteral("Language_Name"), name);
+    QConverterOperate::setLanguageType(type);
+
+    const Shown shown = windows().value(window)();
+    QVERIFY(shown.window);
+    QVERIFY(QTest::qWaitForWindowExposed(shown.window));
+    settle(shown.window);
+    CaptionClipProbe probe;
+    const QStringList clipped = probe.clippedCaptions(shown.window);
+    shown.close();
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY2(clipped.isEmpty(), qPrintable(QStringLiteral("\n") + clipped.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(tst_CaptionWidths)
