@@ -238,6 +238,45 @@ oder wechseln Sie in den „Freien Modus“.</translation>
     </message>
 </context>
 <context>
+    <name>QAudioOperationForm</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Track:</source>
+        <translation>Tonspur:</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Lautstärke:</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>Gewichtung:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Sound effects:</source>
+        <translation>Klangeffekte:</translation>
+    </message>
+</context>
+<context>
     <name>QAudioTagForm</name>
     <message>
         <source>Form</source>
@@ -873,6 +912,134 @@ oder wechseln Sie in den „Freien Modus“.</translation>
         <source>Frame</source>
         <translation>Rahmen</translation>
     </message>
+    <message>
+        <source>Audio files (%1);;Video files (%2);;All files (*)</source>
+        <translation>Audiodateien (%1);;Videodateien (%2);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>Sound effects:</source>
+        <translation>Klangeffekte:</translation>
+    </message>
+    <message>
+        <source>Track:</source>
+        <translation>Spur:</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>Gewichtung:</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Lautstärke:</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Audiodatei öffnen</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no audio that can be played.</source>
+        <translation>Die Datei „%1“ enthält kein abspielbares Audio.</translation>
+    </message>
+    <message>
+        <source>No Audio</source>
+        <translation>Kein Audio</translation>
+    </message>
+    <message>
+        <source>All Audio</source>
+        <translation>Alle Audiospuren</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
+        <source>Margin:</source>
+        <translation>Randabstand:</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>Transparenz:</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>Skalierung:</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Set Font</source>
+        <translation>Schrift festlegen</translation>
+    </message>
+    <message>
+        <source>Subtitles (%1)</source>
+        <translation>Untertitel (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>No Subtitle</source>
+        <translation>Keine Untertitel</translation>
+    </message>
+    <message>
+        <source>All Subtitle</source>
+        <translation>Alle Untertitel</translation>
+    </message>
+    <message>
+        <source>Video Internet CC</source>
+        <translation>Eingebettete Untertitel (CC)</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Untertiteldatei öffnen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read as a subtitle file.</source>
+        <translation>„%1“ kann nicht als Untertiteldatei gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Add Watermark Image</source>
+        <translation>Wasserzeichenbild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Bild:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation>Bild öffnen</translation>
+    </message>
+    <message>
+        <source>Images (*.jpg *.jpeg *.png *.gif *.bmp *.webp *.JPG *.JPEG *.PNG *.GIF *.BMP *.WEBP);;All files (*)</source>
+        <translation>Bilder (*.jpg *.jpeg *.png *.gif *.bmp *.webp *.JPG *.JPEG *.PNG *.GIF *.BMP *.WEBP);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a picture that can be read.</source>
+        <translation>Die Datei „%1“ ist kein lesbares Bild.</translation>
+    </message>
 </context>
 <context>
     <name>QPlayerOperationForm</name>
@@ -976,6 +1143,49 @@ oder wechseln Sie in den „Freien Modus“.</translation>
     <message>
         <source>Minimize to Tray</source>
         <translation>In den Infobereich minimieren</translation>
+    </message>
+</context>
+<context>
+    <name>QSubtitleOperationForm</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Track:</source>
+        <translation>Spur:</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Margin:</source>
+        <translation>Randabstand:</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>Transparenz:</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>Skalierung:</translation>
     </message>
 </context>
 <context>
@@ -1308,6 +1518,29 @@ und der Ausgabeordner richtig eingestellt sind.</translation>
     <message>
         <source>Dialog</source>
         <translation>Dialogfeld</translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkOperationForm</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Watermark Image:</source>
+        <translation>Wasserzeichenbild:</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>Transparenz:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Watermark Text:</source>
+        <translation>Wasserzeichentext:</translation>
     </message>
 </context>
 <context>

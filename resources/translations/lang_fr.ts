@@ -238,6 +238,45 @@ ou passez en «&#xa0;Mode libre&#xa0;».</translation>
     </message>
 </context>
 <context>
+    <name>QAudioOperationForm</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Track:</source>
+        <translation>Piste&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volume&#xa0;:</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>Poids&#xa0;:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Sound effects:</source>
+        <translation>Effets sonores&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>QAudioTagForm</name>
     <message>
         <source>Form</source>
@@ -873,6 +912,134 @@ ou passez en «&#xa0;Mode libre&#xa0;».</translation>
         <source>Frame</source>
         <translation>Cadre</translation>
     </message>
+    <message>
+        <source>Audio files (%1);;Video files (%2);;All files (*)</source>
+        <translation>Fichiers audio (%1);;Fichiers vidéo (%2);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Sound effects:</source>
+        <translation>Effets sonores&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Track:</source>
+        <translation>Piste&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>Poids&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volume&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Ouvrir un fichier audio</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no audio that can be played.</source>
+        <translation>Le fichier «&#xa0;%1&#xa0;» ne contient aucune piste audio lisible.</translation>
+    </message>
+    <message>
+        <source>No Audio</source>
+        <translation>Sans audio</translation>
+    </message>
+    <message>
+        <source>All Audio</source>
+        <translation>Toutes les pistes audio</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Position&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Margin:</source>
+        <translation>Marge&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>Transparence&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>Échelle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Milieu</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Set Font</source>
+        <translation>Choisir la police</translation>
+    </message>
+    <message>
+        <source>Subtitles (%1)</source>
+        <translation>Sous-titres (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>No Subtitle</source>
+        <translation>Sans sous-titres</translation>
+    </message>
+    <message>
+        <source>All Subtitle</source>
+        <translation>Tous les sous-titres</translation>
+    </message>
+    <message>
+        <source>Video Internet CC</source>
+        <translation>Sous-titres codés (CC)</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Ouvrir un fichier de sous-titres</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read as a subtitle file.</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être lu comme fichier de sous-titres.</translation>
+    </message>
+    <message>
+        <source>Add Watermark Image</source>
+        <translation>Ajouter une image en filigrane</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>Image&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Texte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation>Ouvrir une image</translation>
+    </message>
+    <message>
+        <source>Images (*.jpg *.jpeg *.png *.gif *.bmp *.webp *.JPG *.JPEG *.PNG *.GIF *.BMP *.WEBP);;All files (*)</source>
+        <translation>Images (*.jpg *.jpeg *.png *.gif *.bmp *.webp *.JPG *.JPEG *.PNG *.GIF *.BMP *.WEBP);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a picture that can be read.</source>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n&apos;est pas une image lisible.</translation>
+    </message>
 </context>
 <context>
     <name>QPlayerOperationForm</name>
@@ -976,6 +1143,49 @@ ou passez en «&#xa0;Mode libre&#xa0;».</translation>
     <message>
         <source>Minimize to Tray</source>
         <translation>Réduire dans la zone de notification</translation>
+    </message>
+</context>
+<context>
+    <name>QSubtitleOperationForm</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Track:</source>
+        <translation>Piste&#xa0;:</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Position&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Milieu</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Margin:</source>
+        <translation>Marge&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>Transparence&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>Échelle&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1308,6 +1518,29 @@ et le dossier de sortie sont correctement définis.</translation>
     <message>
         <source>Dialog</source>
         <translation>Boîte de dialogue</translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkOperationForm</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Watermark Image:</source>
+        <translation>Image en filigrane&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>Transparence&#xa0;:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Watermark Text:</source>
+        <translation>Texte en filigrane&#xa0;:</translation>
     </message>
 </context>
 <context>

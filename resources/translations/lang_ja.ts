@@ -238,6 +238,45 @@ or switch to the &quot;Free Mode&quot;.</source>
     </message>
 </context>
 <context>
+    <name>QAudioOperationForm</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Track:</source>
+        <translation>トラック：</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>音量：</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>ファイル：</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>繰り返し</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>比重：</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Sound effects:</source>
+        <translation>音響効果：</translation>
+    </message>
+</context>
+<context>
     <name>QAudioTagForm</name>
     <message>
         <source>Form</source>
@@ -873,6 +912,134 @@ or switch to the &quot;Free Mode&quot;.</source>
         <source>Frame</source>
         <translation>フレーム</translation>
     </message>
+    <message>
+        <source>Audio files (%1);;Video files (%2);;All files (*)</source>
+        <translation>オーディオファイル (%1);;ビデオファイル (%2);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>繰り返し</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>ファイル：</translation>
+    </message>
+    <message>
+        <source>Sound effects:</source>
+        <translation>音響効果：</translation>
+    </message>
+    <message>
+        <source>Track:</source>
+        <translation>トラック：</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>比重：</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>音量：</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>オーディオファイルを開く</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no audio that can be played.</source>
+        <translation>ファイル「%1」には再生できるオーディオがありません。</translation>
+    </message>
+    <message>
+        <source>No Audio</source>
+        <translation>オーディオなし</translation>
+    </message>
+    <message>
+        <source>All Audio</source>
+        <translation>すべての音声トラック</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
+        <source>Margin:</source>
+        <translation>余白：</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>透明度：</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>倍率：</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中央</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Set Font</source>
+        <translation>フォントを設定</translation>
+    </message>
+    <message>
+        <source>Subtitles (%1)</source>
+        <translation>字幕ファイル (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>No Subtitle</source>
+        <translation>字幕なし</translation>
+    </message>
+    <message>
+        <source>All Subtitle</source>
+        <translation>すべての字幕</translation>
+    </message>
+    <message>
+        <source>Video Internet CC</source>
+        <translation>クローズドキャプション</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>字幕ファイルを開く</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read as a subtitle file.</source>
+        <translation>「%1」は字幕ファイルとして読み込めません。</translation>
+    </message>
+    <message>
+        <source>Add Watermark Image</source>
+        <translation>透かし画像を追加</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>画像：</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>テキスト：</translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation>画像を開く</translation>
+    </message>
+    <message>
+        <source>Images (*.jpg *.jpeg *.png *.gif *.bmp *.webp *.JPG *.JPEG *.PNG *.GIF *.BMP *.WEBP);;All files (*)</source>
+        <translation>画像 (*.jpg *.jpeg *.png *.gif *.bmp *.webp *.JPG *.JPEG *.PNG *.GIF *.BMP *.WEBP);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a picture that can be read.</source>
+        <translation>ファイル「%1」は読み込める画像ではありません。</translation>
+    </message>
 </context>
 <context>
     <name>QPlayerOperationForm</name>
@@ -976,6 +1143,49 @@ or switch to the &quot;Free Mode&quot;.</source>
     <message>
         <source>Minimize to Tray</source>
         <translation>トレイに最小化</translation>
+    </message>
+</context>
+<context>
+    <name>QSubtitleOperationForm</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Track:</source>
+        <translation>トラック：</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>ファイル：</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中央</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Margin:</source>
+        <translation>余白：</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>透明度：</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>倍率：</translation>
     </message>
 </context>
 <context>
@@ -1308,6 +1518,29 @@ and output file directory are set correctly.</source>
     <message>
         <source>Dialog</source>
         <translation>ダイアログ</translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkOperationForm</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Watermark Image:</source>
+        <translation>透かし画像：</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>透明度：</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Watermark Text:</source>
+        <translation>透かし文字：</translation>
     </message>
 </context>
 <context>

@@ -238,6 +238,45 @@ or switch to the &quot;Free Mode&quot;.</source>
     </message>
 </context>
 <context>
+    <name>QAudioOperationForm</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Track:</source>
+        <translation>音轨：</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>音量：</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>文件：</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>循环播放</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>权重：</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Sound effects:</source>
+        <translation>音效：</translation>
+    </message>
+</context>
+<context>
     <name>QAudioTagForm</name>
     <message>
         <source>Form</source>
@@ -873,6 +912,134 @@ or switch to the &quot;Free Mode&quot;.</source>
         <source>Frame</source>
         <translation>边框</translation>
     </message>
+    <message>
+        <source>Audio files (%1);;Video files (%2);;All files (*)</source>
+        <translation>音频文件 (%1);;视频文件 (%2);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>循环播放</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>文件：</translation>
+    </message>
+    <message>
+        <source>Sound effects:</source>
+        <translation>音效：</translation>
+    </message>
+    <message>
+        <source>Track:</source>
+        <translation>轨道：</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>权重：</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>音量：</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>打开音频文件</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no audio that can be played.</source>
+        <translation>文件“%1”中没有可播放的音频。</translation>
+    </message>
+    <message>
+        <source>No Audio</source>
+        <translation>无音频</translation>
+    </message>
+    <message>
+        <source>All Audio</source>
+        <translation>全部音轨</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
+        <source>Margin:</source>
+        <translation>边距：</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>透明度：</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>缩放：</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>顶部</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中间</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>底部</translation>
+    </message>
+    <message>
+        <source>Set Font</source>
+        <translation>设置字体</translation>
+    </message>
+    <message>
+        <source>Subtitles (%1)</source>
+        <translation>字幕文件 (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>No Subtitle</source>
+        <translation>无字幕</translation>
+    </message>
+    <message>
+        <source>All Subtitle</source>
+        <translation>全部字幕</translation>
+    </message>
+    <message>
+        <source>Video Internet CC</source>
+        <translation>隐藏式字幕 (CC)</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>打开字幕文件</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read as a subtitle file.</source>
+        <translation>无法将“%1”作为字幕文件读取。</translation>
+    </message>
+    <message>
+        <source>Add Watermark Image</source>
+        <translation>添加水印图片</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>图片：</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>文字：</translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation>打开图片</translation>
+    </message>
+    <message>
+        <source>Images (*.jpg *.jpeg *.png *.gif *.bmp *.webp *.JPG *.JPEG *.PNG *.GIF *.BMP *.WEBP);;All files (*)</source>
+        <translation>图片 (*.jpg *.jpeg *.png *.gif *.bmp *.webp *.JPG *.JPEG *.PNG *.GIF *.BMP *.WEBP);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a picture that can be read.</source>
+        <translation>文件“%1”不是可读取的图片。</translation>
+    </message>
 </context>
 <context>
     <name>QPlayerOperationForm</name>
@@ -976,6 +1143,49 @@ or switch to the &quot;Free Mode&quot;.</source>
     <message>
         <source>Minimize to Tray</source>
         <translation>最小化到托盘</translation>
+    </message>
+</context>
+<context>
+    <name>QSubtitleOperationForm</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Track:</source>
+        <translation>轨道：</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>文件：</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>顶部</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中间</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>底部</translation>
+    </message>
+    <message>
+        <source>Margin:</source>
+        <translation>边距：</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>透明度：</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>缩放：</translation>
     </message>
 </context>
 <context>
@@ -1308,6 +1518,29 @@ and output file directory are set correctly.</source>
     <message>
         <source>Dialog</source>
         <translation>对话框</translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkOperationForm</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Watermark Image:</source>
+        <translation>水印图片：</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>透明度：</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Watermark Text:</source>
+        <translation>水印文字：</translation>
     </message>
 </context>
 <context>
