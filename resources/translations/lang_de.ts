@@ -245,7 +245,7 @@ oder wechseln Sie in den „Freien Modus“.</translation>
     </message>
     <message>
         <source>Track:</source>
-        <translation>Tonspur:</translation>
+        <translation>Spur:</translation>
     </message>
     <message>
         <source>Volume:</source>
@@ -355,7 +355,7 @@ oder wechseln Sie in den „Freien Modus“.</translation>
     </message>
     <message>
         <source>Save to:</source>
-        <translation>Speichern in:</translation>
+        <translation>Ordner:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -551,7 +551,7 @@ oder wechseln Sie in den „Freien Modus“.</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;support&quot;&gt;&lt;span style=&quot; font-size:8pt; text-decoration: underline; color:#0000ff;&quot;&gt;Click here for support!&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;support&quot;&gt;&lt;span style=&quot; font-size:8pt; text-decoration: underline; color:#0000ff;&quot;&gt;Hier klicken, um Hilfe zu erhalten!&lt;/span&gt;&lt;/a&gt;</translation>
+        <translation>&lt;a href=&quot;support&quot;&gt;&lt;span style=&quot; font-size:8pt; text-decoration: underline; color:#0000ff;&quot;&gt;Hier klicken für Hilfe!&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -1006,7 +1006,7 @@ oder wechseln Sie in den „Freien Modus“.</translation>
     </message>
     <message>
         <source>Video Internet CC</source>
-        <translation>Eingebettete Untertitel (CC)</translation>
+        <translation>CC-Untertitel</translation>
     </message>
     <message>
         <source>Open Subtitle File</source>

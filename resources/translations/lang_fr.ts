@@ -355,7 +355,7 @@ ou passez en «&#xa0;Mode libre&#xa0;».</translation>
     </message>
     <message>
         <source>Save to:</source>
-        <translation>Enregistrer dans&#xa0;:</translation>
+        <translation>Dossier&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -551,7 +551,7 @@ ou passez en «&#xa0;Mode libre&#xa0;».</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;support&quot;&gt;&lt;span style=&quot; font-size:8pt; text-decoration: underline; color:#0000ff;&quot;&gt;Click here for support!&lt;/span&gt;&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;support&quot;&gt;&lt;span style=&quot; font-size:8pt; text-decoration: underline; color:#0000ff;&quot;&gt;Cliquez ici pour obtenir de l&apos;aide&#xa0;!&lt;/span&gt;&lt;/a&gt;</translation>
+        <translation>&lt;a href=&quot;support&quot;&gt;&lt;span style=&quot; font-size:8pt; text-decoration: underline; color:#0000ff;&quot;&gt;Obtenir de l&apos;aide&lt;/span&gt;&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -854,7 +854,7 @@ ou passez en «&#xa0;Mode libre&#xa0;».</translation>
     </message>
     <message>
         <source>Minimize to Tray</source>
-        <translation>Réduire dans la zone de notification</translation>
+        <translation>Réduire en zone de notification</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -1126,7 +1126,7 @@ ou passez en «&#xa0;Mode libre&#xa0;».</translation>
     </message>
     <message>
         <source>Minimize to Notification Area</source>
-        <translation>Réduire dans la zone de notification</translation>
+        <translation>Réduire en zone de notification</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -1142,7 +1142,7 @@ ou passez en «&#xa0;Mode libre&#xa0;».</translation>
     </message>
     <message>
         <source>Minimize to Tray</source>
-        <translation>Réduire dans la zone de notification</translation>
+        <translation>Réduire en zone de notification</translation>
     </message>
 </context>
 <context>

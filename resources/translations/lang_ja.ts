@@ -409,7 +409,7 @@ or switch to the &quot;Free Mode&quot;.</source>
     </message>
     <message>
         <source>Don&apos;t show this window again</source>
-        <translation>今後このウィンドウを表示しない</translation>
+        <translation>今後は表示しない</translation>
     </message>
     <message>
         <source>The currently selected output mode is High-Speed mode (Lossless). The edited effect won&apos;t be applied to the output file.
@@ -1134,7 +1134,7 @@ or switch to the &quot;Free Mode&quot;.</source>
     </message>
     <message>
         <source>Don&apos;t show this window again</source>
-        <translation>今後このウィンドウを表示しない</translation>
+        <translation>今後は表示しない</translation>
     </message>
     <message>
         <source>OK</source>

@@ -245,7 +245,7 @@ or switch to the &quot;Free Mode&quot;.</source>
     </message>
     <message>
         <source>Track:</source>
-        <translation>音轨：</translation>
+        <translation>轨道：</translation>
     </message>
     <message>
         <source>Volume:</source>

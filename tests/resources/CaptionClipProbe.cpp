@@ -167,7 +167,13 @@ void CaptionClipProbe::record(QPainter *painter, const QPointF &position, const 
     const qreal slack = 1.0;
     const bool cut = run.left() < limit.left() - slack || run.right() > limit.right() + slack
                      || baseline.y() < limit.top() - slack || baseline.y() > limit.bottom() + slack;
-    if (cut)
+    // Many of the program's controls shorten a caption that does not fit with an
+    // ellipsis instead of cutting it; no text of the program holds one itself.
+    if (!cut && item.text().contains(QChar(0x2026)))
+        m_found->append(QStringLiteral("%1: \"%2\" is shortened to fit %3 px")
+                            .arg(describe(m_current), item.text())
+                            .arg(qFloor(limit.width())));
+    else if (cut)
         m_found->append(QStringLiteral("%1: \"%2\" needs %3 px from x %4, has %5 px from x %6")
                             .arg(describe(m_current), item.text())
                             .arg(qCeil(run.width()))

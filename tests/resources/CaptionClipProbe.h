@@ -16,7 +16,8 @@ class CaptionClipEngine;
 // painted on its own into this device, whose engine draws nothing but records each
 // run of text with the painter's clip at that moment; a run reaching past that clip,
 // past the widget or past a parent that holds the widget is a clipped caption,
-// whatever the widget class and however it draws its text.
+// whatever the widget class and however it draws its text. A run shortened with an
+// ellipsis is reported too.
 class CaptionClipProbe : public QPaintDevice
 {
 public:

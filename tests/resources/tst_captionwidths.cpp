@@ -21,6 +21,7 @@
 #include "QShowCloseDlg.h"
 #include "QSubtitleSettingDlg.h"
 #include "QTextImageButton.h"
+#include "QVelComboBox.h"
 #include "QVelMenu.h"
 #include "QVelMessageBox.h"
 #include "QVideoEditTag.h"
@@ -30,11 +31,13 @@
 #include "QWatermartTextSettingDlg.h"
 #include "VEEditConfig.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QDomDocument>
 #include <QFontMetrics>
 #include <QHash>
 #include <QPointer>
+#include <QTimer>
 #include <QTranslator>
 #include <QtTest>
 
@@ -153,6 +156,25 @@ Shown editingDialog(int tab)
             }};
 }
 
+// The editing dialog on a tab whose track box shows the widest of its fixed rows
+// (they only appear with a file's tracks; the box draws whichever is current).
+Shown trackRows(int tab, const char *box, const QStringList &rows)
+{
+    Shown shown = editingDialog(tab);
+    auto *combo = shown.window->findChild<QVelComboBox *>(QLatin1String(box));
+    if (!combo)
+        return shown;
+    const QFontMetrics metrics(combo->font());
+    QString widest;
+    for (const QString &row : rows) {
+        const QString text = QCoreApplication::translate("QObject", qPrintable(row));
+        if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest))
+            widest = text;
+    }
+    combo->QVelComboBox::setShowText(widest);
+    return shown;
+}
+
 template <class Dialog>
 Shown textStyleDialog()
 {
@@ -178,7 +200,10 @@ Shown formatDialog(const std::function<void(FormatWidget *)> &look)
     dlg->retranslateUi();
     dlg->show();
     look(dlg);
-    return {dlg, [dlg] { dlg->hide(); }};
+    return {dlg, [dlg] {
+                dlg->OnClickLosslessHidden();
+                dlg->hide();
+            }};
 }
 
 Shown messageBox(const char *context, const char *text, QVelMessageBox::ButtonStyle buttons)
@@ -189,6 +214,46 @@ Shown messageBox(const char *context, const char *text, QVelMessageBox::ButtonSt
     box->setButtonStyle(buttons);
     return own(box);
 }
+
+// Probes every modal dialog a window brings up while it is built (the format
+// dialog's one-time advice, for one) once it has laid itself out, then dismisses it
+// so the window's own code goes on.
+class ModalProbe : public QObject
+{
+public:
+    ModalProbe()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
+        m_timer.start(30);
+    }
+    QStringList clipped;
+
+private:
+    void poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) {
+            m_seen = nullptr;
+            return;
+        }
+        // One more round after it shows, so its layout has settled.
+        if (modal != m_seen) {
+            m_seen = modal;
+            return;
+        }
+        CaptionClipProbe probe;
+        for (const QString &line : probe.clippedCaptions(modal))
+            clipped.append(QStringLiteral("(modal) ") + line);
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        m_seen = nullptr;
+    }
+
+    QTimer m_timer;
+    QPointer<QWidget> m_seen;
+};
 
 const QHash<QString, std::function<Shown()>> &windows()
 {
@@ -209,6 +274,10 @@ const QHash<QString, std::function<Shown()>> &windows()
         {"edit tip", [] { return own(new QEditTipDlg); }},
         {"close prompt", [] { return own(new QShowCloseDlg); }},
         {"format encoding", [] { return formatDialog([](FormatWidget *d) { d->OnClickCustomizeFormat(); }); }},
+        {"format lossless", [] { return formatDialog([](FormatWidget *) {}); }},
+        {"format lossless list", [] {
+             return formatDialog([](FormatWidget *d) { d->OnClickLosslessShow(); });
+         }},
         {"format advanced", [] {
              return formatDialog([](FormatWidget *d) {
                  d->OnClickCustomizeFormat();
@@ -229,6 +298,13 @@ const QHash<QString, std::function<Shown()>> &windows()
         {"editing watermark", [] { return editingDialog(QVideoEditingDlg::TabWatermark); }},
         {"editing subtitle", [] { return editingDialog(QVideoEditingDlg::TabSubtitle); }},
         {"editing audio", [] { return editingDialog(QVideoEditingDlg::TabAudio); }},
+        {"editing subtitle track rows", [] {
+             return trackRows(QVideoEditingDlg::TabSubtitle, "m_cbbSubtitleList",
+                              {"No Subtitle", "All Subtitle", "Video Internet CC"});
+         }},
+        {"editing audio track rows", [] {
+             return trackRows(QVideoEditingDlg::TabAudio, "m_cbbAudioList", {"No Audio", "All Audio"});
+         }},
         {"snapshot settings", [] { return own(new QCaptureSettingDlg); }},
         {"subtitle style", [] { return textStyleDialog<QSubtitleSettingDlg>(); }},
         {"watermark style", [] { return textStyleDialog<QWatermartTextSettingDlg>(); }},
@@ -346,12 +422,13 @@ void tst_CaptionWidths::windowCaptionsFit()
     QVideoSettingXml::SetItemValue(QStringLiteral("Language_item"), QStringLiteral("Language_Name"), name);
     QConverterOperate::setLanguageType(type);
 
+    ModalProbe modals;
     const Shown shown = windows().value(window)();
     QVERIFY(shown.window);
     QVERIFY(QTest::qWaitForWindowExposed(shown.window));
     settle(shown.window);
     CaptionClipProbe probe;
-    const QStringList clipped = probe.clippedCaptions(shown.window);
+    const QStringList clipped = modals.clipped + probe.clippedCaptions(shown.window);
     shown.close();
     QCoreApplication::removeTranslator(&translator);
     QVERIFY2(clipped.isEmpty(), qPrintable(QStringLiteral("\n") + clipped.join(QLatin1Char('\n'))));

@@ -1,6 +1,7 @@
 // Closing the main window by the saved choice or through the close prompt,
 // and the preferences and about entries of its menu.
 #include "ConvertWidget.h"
+#include "GeneralWidget.h"
 #include "MainWindow.h"
 #include "QAboutDlg.h"
 #include "QCheckButton.h"
@@ -8,11 +9,15 @@
 #include "QImageButton.h"
 #include "QPreferencesDlg.h"
 #include "QShowCloseDlg.h"
+#include "QIAnyUtil.h"
 #include "QTextImageButton.h"
+#include "QVelComboBox.h"
 #include "QVideoSettingXml.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -86,6 +91,8 @@ private slots:
     void preferencesGiveTheTranslatorBack_data();
     void preferencesGiveTheTranslatorBack();
     void preferencesApplyTheOutputFolder();
+    void languageSwitchThroughPreferences_data();
+    void languageSwitchThroughPreferences();
     void aboutRunsCentred();
 
 private:
@@ -278,6 +285,86 @@ void TestClosePrompt::preferencesApplyTheOutputFolder()
     QCOMPARE(m_window->outPath(), root);
     QCOMPARE(QConverterOperate::getConverterPath(), root);
     QCOMPARE(stored("OutPut_path", "path_value"), root);
+}
+
+void TestClosePrompt::languageSwitchThroughPreferences_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("switches");
+    QTest::newRow("OK") << "ok" << true;
+    QTest::newRow("Cancel") << "cancel" << false;
+    QTest::newRow("Escape") << "escape" << false;
+}
+
+// German picked on the General page of the preferences opened from the menu:
+// only OK saves it and turns the window's own captions German; Cancel and
+// Escape leave the saved name and the window's English alone.
+void TestClosePrompt::languageSwitchThroughPreferences()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, switches);
+    QTranslator german;
+    QVERIFY(german.load(QIAnyUtil::getResourcePath() + "/Language/lang_de.qm"));
+    startWindow();
+
+    // Captions the window shows, with their context and English source.
+    struct Caption
+    {
+        const char *context;
+        const char *source;
+        std::function<QString()> shown;
+    };
+    const auto button = [this](const char *name) {
+        auto *found = m_window->findChild<QTextImageButton *>(name);
+        return std::function<QString()>([found] { return found ? found->getBtnText() : QString(); });
+    };
+    const auto drop = m_window->findChild<QLabel *>("m_labDrag");
+    QVERIFY(drop);
+    QAction *preferences = nullptr;
+    QAction *about = nullptr;
+    for (QAction *action : m_window->findChildren<QAction *>()) {
+        if (action->text() == "Preferences")
+            preferences = action;
+        else if (action->text() == "About")
+            about = action;
+    }
+    QVERIFY(preferences && about);
+    const QList<Caption> captions{
+        {"QObject", "Open", button("m_btnAddFile")},
+        {"QObject", "Start", button("m_btnConvert")},
+        {"QObject", "Drag media files here to start", [drop] { return drop->text(); }},
+        {"MainWindow", "Preferences", [preferences] { return preferences->text(); }},
+        {"MainWindow", "About", [about] { return about->text(); }},
+    };
+    for (const Caption &caption : captions)
+        QCOMPARE(caption.shown(), QString(caption.source));
+
+    bool picked = false;
+    ModalAnswer<QPreferencesDlg> answer([&](QPreferencesDlg *dialog) {
+        // The user's pick: the row becomes current and activated() follows.
+        QVelComboBox *list = dialog->generalPage()->m_cmbLan;
+        const int row = list->findText("Deutsch");
+        picked = row >= 0;
+        list->setCurrentIndex(row);
+        emit list->activated(row);
+        if (how == "ok")
+            QTest::mouseClick(dialog->m_btnOk, Qt::LeftButton);
+        else if (how == "cancel")
+            QTest::mouseClick(dialog->m_btnCancel, Qt::LeftButton);
+        else
+            QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    preferences->trigger();
+    QCOMPARE(answer.seen, QStringList{"QPreferencesDlg"});
+    QVERIFY(picked);
+
+    QCOMPARE(stored("Language_item", "Language_Name"), switches ? QString("Deutsch") : QString("English"));
+    QCOMPARE(QConverterOperate::getLanguageType(), switches ? 2 : 0);
+    for (const Caption &caption : captions) {
+        const QString translated = german.translate(caption.context, caption.source);
+        QVERIFY2(!translated.isEmpty() && translated != caption.source, caption.source);
+        QCOMPARE(caption.shown(), switches ? translated : QString(caption.source));
+    }
 }
 
 void TestClosePrompt::aboutRunsCentred()
