@@ -18,7 +18,11 @@ zv_install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-zv_build() {
+zv_configure() {
   cmake -S "$ZV_ROOT" -B "$ZV_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+}
+
+zv_build() {
+  zv_configure "$@"
   cmake --build "$ZV_BUILD" --parallel "$(nproc)"
 }

@@ -1,9 +1,11 @@
 // Draws the main window with three segments into PNG files for a visual check:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" <build>/tests/segment_snapshots <folder>
 // writes segments_list.png (free list), segments_line.png (time line with its
-// film) and segments_converting.png (a run in progress). Settings and outputs
-// go to a throw-away HOME, never to the user's.
+// film), segments_converting.png (a run in progress) and message-question.png
+// (the message box asking whether to stop that run when the window closes).
+// Settings and outputs go to a throw-away HOME, never to the user's.
 #include "MainWindow.h"
+#include "MessageBoxSnapshot.h"
 #include "SnapshotSupport.h"
 #include "QDualSlider.h"
 #include "QFontLoader.h"
@@ -88,6 +90,11 @@ int main(int argc, char** argv)
     window.m_videoCutToolbar->m_btnConvert->click();
     settle(1500);
     ok = save(&window, folder + "/segments_converting.png") && ok;
+    {
+        MessageBoxSnapshot question(folder + "/message-question.png", 1);
+        const bool closes = window.stopConversionBeforeClose();
+        ok = question.saved() && !closes && ok;
+    }
     window.m_videoCutToolbar->m_btnCancel->click();
     settle(300);
     return ok ? 0 : 1;

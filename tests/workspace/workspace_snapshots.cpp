@@ -1,13 +1,16 @@
 // Draws the main window and the loading dialog into PNG files for a visual check:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" <build>/tests/workspace_snapshots <folder>
 // writes empty.png (no file open), opened.png (a clip open and paused on a
-// picture), loading.png (the loading dialog during an add) and close.png
-// (the close prompt). Settings go to
-// a throw-away HOME, never to the user's.
+// picture), loading.png (the loading dialog during an add), close.png (the
+// close prompt), edit-tip.png (the note after an edit in the lossless mode)
+// and message-warning.png (the message box refusing a dropped path that is
+// gone). Settings go to a throw-away HOME, never to the user's.
 #include "MainWindow.h"
 #include "SnapshotSupport.h"
 #include "QFontLoader.h"
 #include "QIAnyUtil.h"
+#include "MessageBoxSnapshot.h"
+#include "QEditTipDlg.h"
 #include "QLoadingDlg.h"
 #include "QShowCloseDlg.h"
 #include "TestMedia.h"
@@ -16,16 +19,44 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QElapsedTimer>
+#include <QMimeData>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
+#include <QUrl>
 
 namespace {
 
 using SnapshotSupport::save;
 using SnapshotSupport::settle;
+
+// A small prompt centred on the window, as the program places it.
+bool savePrompt(QWidget* prompt, const MainWindow& window, const QString& file)
+{
+    prompt->move(window.geometry().center() - prompt->rect().center());
+    prompt->show();
+    settle(300);
+    const bool ok = save(prompt, file);
+    prompt->hide();
+    return ok;
+}
+
+// Dropping a path that is gone is refused with the program's warning box.
+bool saveDropWarning(MainWindow& window, const QString& file)
+{
+    MessageBoxSnapshot snapshot(file, 0);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QDir::temp().filePath(QStringLiteral("zv-gone/clip.mp4")))});
+    const QPoint middle(window.width() / 2, window.height() / 2);
+    QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    QDropEvent drop(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    return snapshot.saved();
+}
 
 } // namespace
 
@@ -68,9 +99,9 @@ int main(int argc, char **argv)
     ok = save(&window, folder + "/opened.png") && ok;
 
     QShowCloseDlg prompt(&window);
-    prompt.move(window.geometry().center() - prompt.rect().center());
-    prompt.show();
-    settle(300);
-    ok = save(&prompt, folder + "/close.png") && ok;
+    ok = savePrompt(&prompt, window, folder + "/close.png") && ok;
+    QEditTipDlg tip(&window);
+    ok = savePrompt(&tip, window, folder + "/edit-tip.png") && ok;
+    ok = saveDropWarning(window, folder + "/message-warning.png") && ok;
     return ok ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 // Contact sheet: every picture of the skin manifest on one labelled PNG, strips and
 // tiles cut into their four states, each shown on the ground it is used on.
 // Usage: skin_contact_sheet <manifest.txt> <Resources folder> <out.png>
+#include "SheetFlow.h"
 #include "SkinManifest.h"
 
 #include <QFont>
@@ -78,39 +79,31 @@ int main(int argc, char *argv[])
         entries.append(entry);
     }
 
-    // Flow layout: rows of entries, each entry a caption above its cells.
+    // Each entry is a caption above its cells, laid out in rows.
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(11);
     const QFontMetrics metrics(font);
-    struct Placed { int index; QPoint at; };
-    QVector<Placed> placed;
-    int x = kGap, y = kGap, rowHeight = 0;
-    for (int i = 0; i < entries.size(); ++i) {
-        const Entry &e = entries.at(i);
+    QVector<QSize> boxes;
+    for (const Entry &e : entries) {
         const int cellsWidth = e.cells.size() * (e.cellSize.width() + 4);
-        const int width = qMax(cellsWidth, metrics.horizontalAdvance(caption(e)) + 4);
-        if (x + width > kSheetWidth - kGap) {
-            x = kGap;
-            y += rowHeight + kGap;
-            rowHeight = 0;
-        }
-        placed.append({i, QPoint(x, y)});
-        x += width + kGap;
-        rowHeight = qMax(rowHeight, kLabelHeight + e.cellSize.height() + 8);
+        boxes.append(QSize(qMax(cellsWidth, metrics.horizontalAdvance(caption(e)) + 4),
+                           kLabelHeight + e.cellSize.height() + 8));
     }
-    const int height = y + rowHeight + kGap;
+    const SheetFlow flow = SheetFlow::place(boxes, kSheetWidth, kGap, kGap);
+    const int height = flow.bottom;
 
     QImage sheet(kSheetWidth, height, QImage::Format_ARGB32_Premultiplied);
     sheet.fill(QColor(24, 24, 24));
     QPainter p(&sheet);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.setFont(font);
-    for (const Placed &pl : placed) {
-        const Entry &e = entries.at(pl.index);
+    for (int i = 0; i < entries.size(); ++i) {
+        const Entry &e = entries.at(i);
+        const QPoint at = flow.positions.at(i);
         p.setPen(QColor(235, 235, 235));
-        p.drawText(QRect(pl.at.x(), pl.at.y(), 2000, kLabelHeight), Qt::AlignLeft | Qt::AlignVCenter, caption(e));
-        int cx = pl.at.x();
-        const int cy = pl.at.y() + kLabelHeight + 2;
+        p.drawText(QRect(at.x(), at.y(), 2000, kLabelHeight), Qt::AlignLeft | Qt::AlignVCenter, caption(e));
+        int cx = at.x();
+        const int cy = at.y() + kLabelHeight + 2;
         for (const QImage &cell : e.cells) {
             const QRect target(QPoint(cx, cy), e.cellSize);
             p.fillRect(target.adjusted(-2, -2, 2, 2), groundFor(e.line));
