@@ -261,7 +261,7 @@ oder wechseln Sie in den „Freien Modus“.</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation>Wiederholen</translation>
+        <translation>Schleife</translation>
     </message>
     <message>
         <source>Weight:</source>
@@ -918,7 +918,7 @@ oder wechseln Sie in den „Freien Modus“.</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation>Wiederholen</translation>
+        <translation>Schleife</translation>
     </message>
     <message>
         <source>File:</source>
