@@ -4,17 +4,20 @@
 //   windows_contact_sheet [--scale N] [--preview <small.png>] <list> <title> <out.png>
 // The list has one picture a line: section, label and file, separated by tabs.
 // --scale enlarges the sheet's own captions and margins to match the pictures;
-// --preview also writes a copy at most 1600 pixels wide in 256 colours, small
-// enough to keep in the repository. A missing picture is drawn as a red box
+// --preview also writes a copy at most 1600 pixels wide in 256 colours and
+// under 600 kB (narrower where it must be), small enough to keep in the
+// repository. A missing picture is drawn as a red box
 // and makes the exit status 1.
 #include "SheetFlow.h"
 #include "SheetPalette.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageWriter>
 #include <QPainter>
 #include <QTextStream>
 
@@ -24,6 +27,7 @@ namespace {
 
 const int kSheetWidth = 1600;   // at scale 1; wider pictures widen the sheet
 const int kPreviewWidth = 1600;
+const qint64 kPreviewBytes = 600 * 1000;
 
 struct Picture
 {
@@ -167,6 +171,35 @@ private:
     QFont m_titleFont;
 };
 
+QByteArray encodedPreview(const QImage& sheet, int width)
+{
+    const QImage small = sheet.width() > width ? sheet.scaledToWidth(width, Qt::SmoothTransformation) : sheet;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    writer.setQuality(0);   // the smallest file
+    writer.write(SheetPalette::reduce(small));
+    return bytes;
+}
+
+// The widest copy that stays under the size budget, in steps of a tenth.
+bool writePreview(const QImage& sheet, const QString& file)
+{
+    QByteArray bytes;
+    for (int width = qMin(kPreviewWidth, sheet.width()); width >= kPreviewWidth / 4; width -= kPreviewWidth / 10) {
+        bytes = encodedPreview(sheet, width);
+        if (bytes.size() < kPreviewBytes)
+            break;
+    }
+    QFile out(file);
+    if (bytes.isEmpty() || !out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    return true;
+}
+
 int usage()
 {
     std::fprintf(stderr, "usage: windows_contact_sheet [--scale N] [--preview <small.png>] <list> <title> "
@@ -210,15 +243,8 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "cannot write %s\n", qPrintable(args.at(2)));
         return 1;
     }
-    if (!preview.isEmpty()) {
-        const QImage small = sheet.width() > kPreviewWidth
-                                 ? sheet.scaledToWidth(kPreviewWidth, Qt::SmoothTransformation)
-                                 : sheet;
-        if (!SheetPalette::reduce(small).save(preview)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(preview));
-            return 1;
-        }
-    }
+    if (!preview.isEmpty() && !writePreview(sheet, preview))
+        return 1;
     int missing = 0;
     for (const Picture& p : pictures) {
         if (p.image.isNull()) {
