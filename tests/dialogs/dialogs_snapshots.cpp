@@ -41,7 +41,9 @@ bool save(QWidget* dlg, const QString& file, bool fromScreen = false)
     QPixmap picture = fromScreen ? dlg->screen()->grabWindow(0, dlg->x(), dlg->y(), dlg->width(), dlg->height())
                                  : dlg->grab();
     if (!fromScreen) {
+        // Same pixel size and ratio, or a picture grabbed at ratio 2 lands in one corner at half size.
         QPixmap framed(picture.size());
+        framed.setDevicePixelRatio(picture.devicePixelRatio());
         framed.fill(QColor(43, 43, 43));
         QPainter(&framed).drawPixmap(0, 0, picture);
         picture = framed;
