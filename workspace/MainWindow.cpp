@@ -101,8 +101,9 @@ void MainWindow::connectPanels()
     connect(cutBar, &QVideoCutDlg::emitStopSelect, this, &MainWindow::OnStopPlayTrim);
     connect(cutBar, &QVideoCutDlg::OnBtnAdd, this, &MainWindow::OnAddFile);
     connect(this, &MainWindow::emitRestoreDlg, this, &MainWindow::RestoreDlg);
-    connect(this, &MainWindow::seedAddComplete, this, &MainWindow::AddFileComplete);
-    connect(this, &MainWindow::seedConvertItem, this, &MainWindow::addConvertItem);
+    // The file-adding worker emits these two; the queue brings them to this thread.
+    connect(this, &MainWindow::seedAddComplete, this, &MainWindow::AddFileComplete, Qt::QueuedConnection);
+    connect(this, &MainWindow::seedConvertItem, this, &MainWindow::addConvertItem, Qt::QueuedConnection);
     connectSegmentManager();
 }
 

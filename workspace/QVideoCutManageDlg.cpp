@@ -132,7 +132,7 @@ void QVideoCutManageDlg::initTimeLine()
     connect(m_timeLine, &QSimpleTimeLine::emitMouseRelease, this, &QVideoCutManageDlg::emitTimeLineMouseRelease);
     connect(m_timeLine, &QSimpleTimeLine::emitDeleteFile, this, &QVideoCutManageDlg::lineDeleteFile);
     // Queued on purpose: the worker emits it.
-    connect(this, &QVideoCutManageDlg::seedLineImage, this, &QVideoCutManageDlg::lineImage);
+    connect(this, &QVideoCutManageDlg::seedLineImage, this, &QVideoCutManageDlg::lineImage, Qt::QueuedConnection);
 }
 
 void QVideoCutManageDlg::initButtons()

@@ -96,7 +96,9 @@ void QVideoEditingDlg::initData()
 {
     m_timer = new QTimer(this);
     connect(m_timer, &QTimer::timeout, this, &QVideoEditingDlg::loadingTimer);
-    connect(this, &QVideoEditingDlg::emitThreadComplete, this, &QVideoEditingDlg::threadComplete);
+    // The loading worker emits it.
+    connect(this, &QVideoEditingDlg::emitThreadComplete, this, &QVideoEditingDlg::threadComplete,
+            Qt::QueuedConnection);
     connect(this, &QVideoEditingDlg::emitPlayer, this, &QVideoEditingDlg::startPlayerCon,
             Qt::BlockingQueuedConnection);
 }

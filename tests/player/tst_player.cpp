@@ -165,6 +165,7 @@ private slots:
     void rotatedClipIsDeliveredUpright();
     void waveBlocksWhileToneplays();
     void completionStopAndReopen();
+    void damagedPacketsAreSkipped();
     void soundPlaysBesideAVideoStreamWithoutPictures();
     void streamWithoutTimestampsKeepsItsFrameRate();
     void seekWhileRunningAndLoop();
@@ -548,6 +549,71 @@ void TestPlayer::waveBlocksWhileToneplays()
     QTest::qWait(60);
     QVERIFY(!ZV_GetAudioWaveData_Player(p, 1)); // nothing played since the last call
     QVERIFY(ZV_FreeAudioWaveData_Player(p, nullptr));
+}
+
+// An MPEG-TS copy of `clean` whose packets between 35 % and 50 % of the file
+// carry scrambled payload (their 4-byte headers kept, so the demuxer still
+// finds them): the decoders get packets they cannot read.
+static bool writeDamagedCopy(const QString &clean, const QString &damaged)
+{
+    QFile in(clean);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray bytes = in.readAll();
+    constexpr int kPacket = 188;
+    const int from = int(bytes.size() * 0.35) / kPacket * kPacket;
+    const int to = int(bytes.size() * 0.50) / kPacket * kPacket;
+    quint32 seed = 12345;
+    for (int at = from; at < to; at += kPacket) {
+        for (int i = 4; i < kPacket; ++i) {
+            seed = seed * 1664525u + 1013904223u;
+            bytes[at + i] = char(seed >> 24);
+        }
+    }
+    QFile out(damaged);
+    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
+}
+
+void TestPlayer::damagedPacketsAreSkipped()
+{
+    const QString clean = TestMedia::make("player_damage_source_4s.ts",
+                                          {"-f", "lavfi", "-i", "testsrc2=size=160x120:rate=25:duration=4", "-f",
+                                           "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=4", "-c:v",
+                                           "libx264", "-preset", "veryfast", "-g", "25", "-pix_fmt", "yuv420p", "-c:a",
+                                           "aac", "-shortest", "-f", "mpegts"});
+    QVERIFY(!clean.isEmpty());
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString damaged = dir.filePath("damaged.ts");
+    QVERIFY(writeDamagedCopy(clean, damaged));
+    // The damage is real: ffmpeg's own decoders complain about it.
+    const auto check = TestMedia::run("ffmpeg", {"-v", "error", "-i", damaged, "-f", "null", "-"});
+    QVERIFY2(!check.err.trimmed().isEmpty(), "the scrambled packets decoded without a complaint");
+
+    PlayerRecorder rec; // outlives the player that calls it
+    PlayerHandle p;
+    QVERIFY(ZV_Open_Player(p, damaged.toUtf8(), 0, 0, 0, 0));
+    QVERIFY(ZV_HasVideo_Player(p) && ZV_HasAudio_Player(p));
+    QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
+    QVERIFY(ZV_EnableAudioWaveData_Player(p, 1));
+    QVERIFY(ZV_Play_Player(p));
+    // Sound keeps coming after the damaged part (which ends near 2 s).
+    int blocksAfter = 0;
+    QElapsedTimer timer;
+    timer.start();
+    while (!ZV_IsCompleted_Player(p) && timer.elapsed() < 60000) {
+        QTest::qWait(50);
+        const uint64_t at = ZV_GetPlayTime_Player(p);
+        if (uint8_t *block = ZV_GetAudioWaveData_Player(p, 1)) {
+            blocksAfter += at > 2600000 ? 1 : 0;
+            ZV_FreeAudioWaveData_Player(p, block);
+        }
+    }
+    QVERIFY2(ZV_IsCompleted_Player(p), qPrintable(QString("stuck at %1 us").arg(ZV_GetPlayTime_Player(p))));
+    QVERIFY2(ZV_GetPlayTime_Player(p) >= 3500000, qPrintable(QString::number(ZV_GetPlayTime_Player(p))));
+    QVERIFY2(blocksAfter >= 3, qPrintable(QString::number(blocksAfter)));
+    // Pictures on both sides of the damage: at least half of the 100 arrive.
+    QVERIFY2(rec.count() >= 50, qPrintable(QString::number(rec.count())));
 }
 
 // A video stream that holds no picture at all cannot be searched: a seek

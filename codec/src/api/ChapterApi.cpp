@@ -86,9 +86,11 @@ int ZV_Abort_Chapter(ZvChapter *c)
 {
     if (!c)
         return 0;
-    std::lock_guard<std::recursive_mutex> lock(libraryLock());
-    c->scope.abort.store(true);
-    return 1;
+    return guarded("ZV_Abort_Chapter", 0, [&] {
+        std::lock_guard<std::recursive_mutex> lock(libraryLock());
+        c->scope.abort.store(true);
+        return 1;
+    });
 }
 
 void ZV_Close_Chapter(ZvChapter *c)

@@ -46,14 +46,9 @@ uint64_t nonNegative(int64_t v)
     return v > 0 ? uint64_t(v) : 0;
 }
 
-const AVStream *sel(ZvInfo *h, StreamKind kind)
-{
-    return h ? h->selected(kind) : nullptr;
-}
-
 uint64_t videoValue(ZvInfo *h, uint32_t n)
 {
-    const AVStream *st = sel(h, StreamKind::Video);
+    const AVStream *st = h->selected(StreamKind::Video);
     if (!st)
         return 0;
     const AVCodecParameters *par = st->codecpar;
@@ -73,7 +68,7 @@ uint64_t videoValue(ZvInfo *h, uint32_t n)
 
 uint64_t audioValue(ZvInfo *h, uint32_t n)
 {
-    const AVStream *st = sel(h, StreamKind::Audio);
+    const AVStream *st = h->selected(StreamKind::Audio);
     if (!st)
         return 0;
     const AVCodecParameters *par = st->codecpar;
@@ -111,6 +106,49 @@ R withInfo(const char *call, ZvInfo *h, R failure, F &&body)
     return guarded(call, failure, [&] { return body(h); });
 }
 
+// Open and picture calls keep why they failed as the handle's error text,
+// a fault inside them included.
+template <typename R, typename F>
+R withInfoText(const char *call, ZvInfo *h, R failure, F &&body)
+{
+    if (!h)
+        return failure;
+    return guardedText(call, failure, h->lastError, [&] { return body(h); });
+}
+
+uint32_t streamCount(const char *call, ZvInfo *h, StreamKind kind)
+{
+    return withInfo(call, h, 0u, [&](ZvInfo *info) { return uint32_t(info->streams(kind).size()); });
+}
+
+int selectStream(const char *call, ZvInfo *h, StreamKind kind, uint32_t index)
+{
+    return withInfo(call, h, 0, [&](ZvInfo *info) { return int(info->selectStream(kind, index)); });
+}
+
+const char *selectedText(const char *call, ZvInfo *h, StreamKind kind, const char *key)
+{
+    return withInfo(call, h, static_cast<const char *>(nullptr),
+                    [&](ZvInfo *info) { return streamText(info->selected(kind), key); });
+}
+
+const char *selectedCodecName(const char *call, ZvInfo *h, StreamKind kind)
+{
+    return withInfo(call, h, static_cast<const char *>(nullptr),
+                    [&](ZvInfo *info) { return codecName(info->selected(kind)); });
+}
+
+const uint8_t *selectedCodecData(const char *call, ZvInfo *h, StreamKind kind)
+{
+    return withInfo(call, h, static_cast<const uint8_t *>(nullptr),
+                    [&](ZvInfo *info) { return codecData(info->selected(kind)); });
+}
+
+uint32_t selectedCodecDataSize(const char *call, ZvInfo *h, StreamKind kind)
+{
+    return withInfo(call, h, 0u, [&](ZvInfo *info) { return codecDataSize(info->selected(kind)); });
+}
+
 } // namespace
 
 extern "C" {
@@ -125,7 +163,7 @@ ZvInfo *ZV_Create_Info(uint32_t flags)
 
 int ZV_Open_Info(ZvInfo *h, const char *path)
 {
-    return withInfo("ZV_Open_Info", h, 0, [&](ZvInfo *info) {
+    return withInfoText("ZV_Open_Info", h, 0, [&](ZvInfo *info) {
         if (!path || !*path)
             return int(info->fail("no path given"));
         MediaLocation where;
@@ -137,7 +175,7 @@ int ZV_Open_Info(ZvInfo *h, const char *path)
 int ZV_OpenDVD_Info(ZvInfo *h, const char *path)
 {
     (void)path;
-    return withInfo("ZV_OpenDVD_Info", h, 0, [&](ZvInfo *info) {
+    return withInfoText("ZV_OpenDVD_Info", h, 0, [&](ZvInfo *info) {
         info->close();
         return int(info->fail("disc sources are not supported"));
     });
@@ -145,7 +183,7 @@ int ZV_OpenDVD_Info(ZvInfo *h, const char *path)
 
 int ZV_OpenStream_Info(ZvInfo *h, ZvSource *s)
 {
-    return withInfo("ZV_OpenStream_Info", h, 0, [&](ZvInfo *info) {
+    return withInfoText("ZV_OpenStream_Info", h, 0, [&](ZvInfo *info) {
         if (!s || !s->data)
             return int(info->fail("no source given"));
         MediaLocation where;
@@ -156,7 +194,7 @@ int ZV_OpenStream_Info(ZvInfo *h, ZvSource *s)
 
 int ZV_OpenWithPlayer_Info(ZvInfo *h, ZvPlayer *p)
 {
-    return withInfo("ZV_OpenWithPlayer_Info", h, 0, [&](ZvInfo *info) {
+    return withInfoText("ZV_OpenWithPlayer_Info", h, 0, [&](ZvInfo *info) {
         MediaLocation where;
         if (!p || !playerMedia(p, where))
             return int(info->fail("the player has no media open"));
@@ -190,68 +228,48 @@ void ZV_Destroy_Info(ZvInfo *h)
 }
 
 // ---- programs and streams ----
+// Every getter runs inside the exception fence too: what it reads is the
+// handle's state, but a fault there must not cross the C surface.
 
 uint32_t ZV_GetProgrCount_Info(ZvInfo *h)
 {
-    return h ? h->programCount() : 0;
+    return withInfo(__func__, h, 0u, [](ZvInfo *info) { return info->programCount(); });
 }
 
 int ZV_SetProgrIndex_Info(ZvInfo *h, uint32_t index)
 {
-    return withInfo("ZV_SetProgrIndex_Info", h, 0, [&](ZvInfo *info) { return int(info->selectProgram(index)); });
+    return withInfo(__func__, h, 0, [&](ZvInfo *info) { return int(info->selectProgram(index)); });
 }
 
 const char *ZV_GetProgrName_Info(ZvInfo *h)
 {
-    return h ? h->programName() : nullptr;
+    return withInfo(__func__, h, static_cast<const char *>(nullptr), [](ZvInfo *info) { return info->programName(); });
 }
 
-uint32_t ZV_GetVideoCount_Info(ZvInfo *h)
-{
-    return h ? uint32_t(h->streams(StreamKind::Video).size()) : 0;
-}
+uint32_t ZV_GetVideoCount_Info(ZvInfo *h) { return streamCount(__func__, h, StreamKind::Video); }
+uint32_t ZV_GetAudioCount_Info(ZvInfo *h) { return streamCount(__func__, h, StreamKind::Audio); }
+uint32_t ZV_GetSubtlCount_Info(ZvInfo *h) { return streamCount(__func__, h, StreamKind::Subtl); }
 
-uint32_t ZV_GetAudioCount_Info(ZvInfo *h)
-{
-    return h ? uint32_t(h->streams(StreamKind::Audio).size()) : 0;
-}
-
-uint32_t ZV_GetSubtlCount_Info(ZvInfo *h)
-{
-    return h ? uint32_t(h->streams(StreamKind::Subtl).size()) : 0;
-}
-
-int ZV_SetVideoIndex_Info(ZvInfo *h, uint32_t index)
-{
-    return h ? int(h->selectStream(StreamKind::Video, index)) : 0;
-}
-
-int ZV_SetAudioIndex_Info(ZvInfo *h, uint32_t index)
-{
-    return h ? int(h->selectStream(StreamKind::Audio, index)) : 0;
-}
-
-int ZV_SetSubtlIndex_Info(ZvInfo *h, uint32_t index)
-{
-    return h ? int(h->selectStream(StreamKind::Subtl, index)) : 0;
-}
+int ZV_SetVideoIndex_Info(ZvInfo *h, uint32_t index) { return selectStream(__func__, h, StreamKind::Video, index); }
+int ZV_SetAudioIndex_Info(ZvInfo *h, uint32_t index) { return selectStream(__func__, h, StreamKind::Audio, index); }
+int ZV_SetSubtlIndex_Info(ZvInfo *h, uint32_t index) { return selectStream(__func__, h, StreamKind::Subtl, index); }
 
 int ZV_EnableClosedCaption_Info(ZvInfo *h, uint32_t on)
 {
-    if (!h)
+    return withInfo(__func__, h, 0, [&](ZvInfo *info) {
+        if (!on)
+            return 1;
+        if (const AVStream *v = info->selected(StreamKind::Video)) {
+            const AVCodecID id = v->codecpar->codec_id;
+            if (id == AV_CODEC_ID_H264 || id == AV_CODEC_ID_HEVC || id == AV_CODEC_ID_MPEG2VIDEO)
+                return 1;
+        }
+        for (int index : info->streams(StreamKind::Subtl)) {
+            if (info->media->format()->streams[index]->codecpar->codec_id == AV_CODEC_ID_EIA_608)
+                return 1;
+        }
         return 0;
-    if (!on)
-        return 1;
-    if (const AVStream *v = h->selected(StreamKind::Video)) {
-        const AVCodecID id = v->codecpar->codec_id;
-        if (id == AV_CODEC_ID_H264 || id == AV_CODEC_ID_HEVC || id == AV_CODEC_ID_MPEG2VIDEO)
-            return 1;
-    }
-    for (int index : h->streams(StreamKind::Subtl)) {
-        if (h->media->format()->streams[index]->codecpar->codec_id == AV_CODEC_ID_EIA_608)
-            return 1;
-    }
-    return 0;
+    });
 }
 
 int ZV_SetSubtlFile_Info(ZvInfo *h, const char *path)
@@ -267,7 +285,7 @@ int ZV_SetSubtlStream_Info(ZvInfo *h, ZvSource *s)
 int ZV_SetSubtlFileEx_Info(ZvInfo *h, const char *path, uint32_t a, uint32_t b)
 {
     (void)a; (void)b;
-    return withInfo("ZV_SetSubtlFileEx_Info", h, 0, [&](ZvInfo *info) {
+    return withInfoText("ZV_SetSubtlFileEx_Info", h, 0, [&](ZvInfo *info) {
         if (!path || !*path)
             return 0;
         MediaLocation where;
@@ -279,7 +297,7 @@ int ZV_SetSubtlFileEx_Info(ZvInfo *h, const char *path, uint32_t a, uint32_t b)
 int ZV_SetSubtlStreamEx_Info(ZvInfo *h, ZvSource *s, uint32_t a, uint32_t b)
 {
     (void)a; (void)b;
-    return withInfo("ZV_SetSubtlStreamEx_Info", h, 0, [&](ZvInfo *info) {
+    return withInfoText("ZV_SetSubtlStreamEx_Info", h, 0, [&](ZvInfo *info) {
         if (!s || !s->data)
             return 0;
         MediaLocation where;
@@ -288,119 +306,129 @@ int ZV_SetSubtlStreamEx_Info(ZvInfo *h, ZvSource *s, uint32_t a, uint32_t b)
     });
 }
 
-int ZV_HasVideo_Info(ZvInfo *h)
-{
-    return h && !h->streams(StreamKind::Video).empty() ? 1 : 0;
-}
-
-int ZV_HasAudio_Info(ZvInfo *h)
-{
-    return h && !h->streams(StreamKind::Audio).empty() ? 1 : 0;
-}
+int ZV_HasVideo_Info(ZvInfo *h) { return streamCount(__func__, h, StreamKind::Video) > 0 ? 1 : 0; }
+int ZV_HasAudio_Info(ZvInfo *h) { return streamCount(__func__, h, StreamKind::Audio) > 0 ? 1 : 0; }
 
 // ---- whole media ----
 
 uint32_t ZV_GetVideoWidth_Info(ZvInfo *h)
 {
-    return h ? h->videoWidth() : 0;
+    return withInfo(__func__, h, 0u, [](ZvInfo *info) { return info->videoWidth(); });
 }
 
 uint32_t ZV_GetVideoHeight_Info(ZvInfo *h)
 {
-    return h ? h->videoHeight() : 0;
+    return withInfo(__func__, h, 0u, [](ZvInfo *info) { return info->videoHeight(); });
 }
 
 uint32_t ZV_GetVideoAspectRatioX_Info(ZvInfo *h)
 {
-    return h ? uint32_t(h->displayAspect().num) : 0;
+    return withInfo(__func__, h, 0u, [](ZvInfo *info) { return uint32_t(info->displayAspect().num); });
 }
 
 uint32_t ZV_GetVideoAspectRatioY_Info(ZvInfo *h)
 {
-    return h && h->displayAspect().num > 0 ? uint32_t(h->displayAspect().den) : 0;
+    return withInfo(__func__, h, 0u, [](ZvInfo *info) {
+        const AVRational aspect = info->displayAspect();
+        return aspect.num > 0 ? uint32_t(aspect.den) : 0u;
+    });
 }
 
 uint64_t ZV_GetDuration_Info(ZvInfo *h)
 {
-    return h && h->media ? h->media->durationUs() : 0;
+    return withInfo(__func__, h, uint64_t(0), [](ZvInfo *info) { return info->media ? info->media->durationUs() : 0; });
 }
 
 int ZV_CanSeek_Info(ZvInfo *h)
 {
-    return h && h->canSeek() ? 1 : 0;
+    return withInfo(__func__, h, 0, [](ZvInfo *info) { return info->canSeek() ? 1 : 0; });
 }
 
 const char *ZV_GetFormatName_Info(ZvInfo *h)
 {
-    return h && h->media ? h->media->format()->iformat->name : nullptr;
+    return withInfo(__func__, h, static_cast<const char *>(nullptr), [](ZvInfo *info) {
+        return info->media ? info->media->format()->iformat->name : nullptr;
+    });
 }
 
 // ---- metadata ----
 
 const void *ZV_GetMetaData_Info(ZvInfo *h, const char *key)
 {
-    return withInfo("ZV_GetMetaData_Info", h, static_cast<const void *>(nullptr),
+    return withInfo(__func__, h, static_cast<const void *>(nullptr),
                     [&](ZvInfo *info) { return info->metaData(key); });
 }
 
 const uint8_t *ZV_GetMetaDataData_Info(ZvInfo *h, const void *value)
 {
-    uint32_t size = 0;
-    return h ? h->metaDataBytes(value, size) : nullptr;
+    return withInfo(__func__, h, static_cast<const uint8_t *>(nullptr), [&](ZvInfo *info) {
+        uint32_t size = 0;
+        return info->metaDataBytes(value, size);
+    });
 }
 
 uint32_t ZV_GetMetaDataSize_Info(ZvInfo *h, const void *value)
 {
-    uint32_t size = 0;
-    if (h)
-        h->metaDataBytes(value, size);
-    return size;
+    return withInfo(__func__, h, 0u, [&](ZvInfo *info) {
+        uint32_t size = 0;
+        info->metaDataBytes(value, size);
+        return size;
+    });
 }
 
 // ---- selected streams ----
 
-const char *ZV_GetVideoTitle_Info(ZvInfo *h) { return h ? streamText(sel(h, StreamKind::Video), "title") : nullptr; }
-const char *ZV_GetVideoCodecName_Info(ZvInfo *h) { return h ? codecName(sel(h, StreamKind::Video)) : nullptr; }
-const char *ZV_GetVideoLanguage_Info(ZvInfo *h) { return h ? streamText(sel(h, StreamKind::Video), "language") : nullptr; }
-const uint8_t *ZV_GetVideoCodecData_Info(ZvInfo *h) { return codecData(sel(h, StreamKind::Video)); }
-uint32_t ZV_GetVideoCodecDataSize_Info(ZvInfo *h) { return codecDataSize(sel(h, StreamKind::Video)); }
-uint64_t ZV_GetVideoValue_Info(ZvInfo *h, uint32_t n) { return videoValue(h, n); }
+const char *ZV_GetVideoTitle_Info(ZvInfo *h) { return selectedText(__func__, h, StreamKind::Video, "title"); }
+const char *ZV_GetVideoCodecName_Info(ZvInfo *h) { return selectedCodecName(__func__, h, StreamKind::Video); }
+const char *ZV_GetVideoLanguage_Info(ZvInfo *h) { return selectedText(__func__, h, StreamKind::Video, "language"); }
+const uint8_t *ZV_GetVideoCodecData_Info(ZvInfo *h) { return selectedCodecData(__func__, h, StreamKind::Video); }
+uint32_t ZV_GetVideoCodecDataSize_Info(ZvInfo *h) { return selectedCodecDataSize(__func__, h, StreamKind::Video); }
+uint64_t ZV_GetVideoValue_Info(ZvInfo *h, uint32_t n)
+{
+    return withInfo(__func__, h, uint64_t(0), [&](ZvInfo *info) { return videoValue(info, n); });
+}
 
-const char *ZV_GetAudioTitle_Info(ZvInfo *h) { return h ? streamText(sel(h, StreamKind::Audio), "title") : nullptr; }
-const char *ZV_GetAudioCodecName_Info(ZvInfo *h) { return h ? codecName(sel(h, StreamKind::Audio)) : nullptr; }
-const char *ZV_GetAudioLanguage_Info(ZvInfo *h) { return h ? streamText(sel(h, StreamKind::Audio), "language") : nullptr; }
-const uint8_t *ZV_GetAudioCodecData_Info(ZvInfo *h) { return codecData(sel(h, StreamKind::Audio)); }
-uint32_t ZV_GetAudioCodecDataSize_Info(ZvInfo *h) { return codecDataSize(sel(h, StreamKind::Audio)); }
-uint64_t ZV_GetAudioValue_Info(ZvInfo *h, uint32_t n) { return audioValue(h, n); }
+const char *ZV_GetAudioTitle_Info(ZvInfo *h) { return selectedText(__func__, h, StreamKind::Audio, "title"); }
+const char *ZV_GetAudioCodecName_Info(ZvInfo *h) { return selectedCodecName(__func__, h, StreamKind::Audio); }
+const char *ZV_GetAudioLanguage_Info(ZvInfo *h) { return selectedText(__func__, h, StreamKind::Audio, "language"); }
+const uint8_t *ZV_GetAudioCodecData_Info(ZvInfo *h) { return selectedCodecData(__func__, h, StreamKind::Audio); }
+uint32_t ZV_GetAudioCodecDataSize_Info(ZvInfo *h) { return selectedCodecDataSize(__func__, h, StreamKind::Audio); }
+uint64_t ZV_GetAudioValue_Info(ZvInfo *h, uint32_t n)
+{
+    return withInfo(__func__, h, uint64_t(0), [&](ZvInfo *info) { return audioValue(info, n); });
+}
 
-const char *ZV_GetSubtlTitle_Info(ZvInfo *h) { return h ? streamText(sel(h, StreamKind::Subtl), "title") : nullptr; }
-const char *ZV_GetSubtlCodecName_Info(ZvInfo *h) { return h ? codecName(sel(h, StreamKind::Subtl)) : nullptr; }
-const char *ZV_GetSubtlLanguage_Info(ZvInfo *h) { return h ? streamText(sel(h, StreamKind::Subtl), "language") : nullptr; }
-const uint8_t *ZV_GetSubtlCodecData_Info(ZvInfo *h) { return codecData(sel(h, StreamKind::Subtl)); }
-uint32_t ZV_GetSubtlCodecDataSize_Info(ZvInfo *h) { return codecDataSize(sel(h, StreamKind::Subtl)); }
+const char *ZV_GetSubtlTitle_Info(ZvInfo *h) { return selectedText(__func__, h, StreamKind::Subtl, "title"); }
+const char *ZV_GetSubtlCodecName_Info(ZvInfo *h) { return selectedCodecName(__func__, h, StreamKind::Subtl); }
+const char *ZV_GetSubtlLanguage_Info(ZvInfo *h) { return selectedText(__func__, h, StreamKind::Subtl, "language"); }
+const uint8_t *ZV_GetSubtlCodecData_Info(ZvInfo *h) { return selectedCodecData(__func__, h, StreamKind::Subtl); }
+uint32_t ZV_GetSubtlCodecDataSize_Info(ZvInfo *h) { return selectedCodecDataSize(__func__, h, StreamKind::Subtl); }
 
 uint64_t ZV_GetSubtlValue_Info(ZvInfo *h, uint32_t n)
 {
-    const AVStream *st = sel(h, StreamKind::Subtl);
-    return st && n == 1 ? legacyIdFromCodec(st->codecpar->codec_id) : 0;
+    return withInfo(__func__, h, uint64_t(0), [&](ZvInfo *info) -> uint64_t {
+        const AVStream *st = info->selected(StreamKind::Subtl);
+        return st && n == 1 ? legacyIdFromCodec(st->codecpar->codec_id) : 0;
+    });
 }
 
 uint32_t ZV_GetSubtlCodecTag_Info(ZvInfo *h)
 {
-    const AVStream *st = sel(h, StreamKind::Subtl);
-    if (!st)
-        return 0;
-    if (st->codecpar->codec_id == AV_CODEC_ID_EIA_608)
-        return 0x43432020u;
-    return st->codecpar->codec_tag;
+    return withInfo(__func__, h, 0u, [](ZvInfo *info) -> uint32_t {
+        const AVStream *st = info->selected(StreamKind::Subtl);
+        if (!st)
+            return 0;
+        if (st->codecpar->codec_id == AV_CODEC_ID_EIA_608)
+            return 0x43432020u;
+        return st->codecpar->codec_tag;
+    });
 }
 
 // ---- chapters ----
 
 uint32_t ZV_GetChapterCount_Info(ZvInfo *h)
 {
-    return withInfo("ZV_GetChapterCount_Info", h, 0u,
-                    [](ZvInfo *info) { return uint32_t(info->chapters().size()); });
+    return withInfo(__func__, h, 0u, [](ZvInfo *info) { return uint32_t(info->chapters().size()); });
 }
 
 uint64_t ZV_GetChapterStartTime_Info(ZvInfo *h, uint32_t i)
@@ -427,7 +455,7 @@ uint8_t *ZV_GetVideoImage_Info(ZvInfo *h, uint64_t time, uint32_t mode, uint32_t
                                uint32_t reserved)
 {
     (void)mode; (void)reserved;
-    return withInfo("ZV_GetVideoImage_Info", h, static_cast<uint8_t *>(nullptr),
+    return withInfoText("ZV_GetVideoImage_Info", h, static_cast<uint8_t *>(nullptr),
                     [&](ZvInfo *info) { return info->picture(time, width, height); });
 }
 

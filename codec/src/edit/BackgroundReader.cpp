@@ -38,6 +38,7 @@ int BackgroundReader::open(const BackgroundAudio &bg, std::string *error)
     for (unsigned i = 0; i < ic->nb_streams; ++i)
         ic->streams[i]->discard = int(i) == m_stream ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
     m_dec.reset(avcodec_alloc_context3(codec));
+    m_decode.setDecoder(m_dec.get());
     m_frame = makeFrame();
     m_packet = makePacket();
     if (!m_dec || !m_frame || !m_packet)
@@ -101,7 +102,7 @@ int BackgroundReader::rewind(int64_t targetUs, std::string *error)
         *error = "cannot seek in the background sound: " + avErrorText(err);
         return err;
     }
-    avcodec_flush_buffers(m_dec.get());
+    m_decode.reset();
     m_targetUs = targetUs;
     return 0;
 }
@@ -110,7 +111,7 @@ int BackgroundReader::decodeNext(std::string *error)
 {
     AVFormatContext *ic = m_media->format();
     for (;;) {
-        int err = avcodec_receive_frame(m_dec.get(), m_frame.get());
+        int err = m_decode.receive(m_frame.get());
         if (err >= 0 || err == AVERROR_EOF)
             return err;
         if (err != AVERROR(EAGAIN)) {
@@ -119,18 +120,16 @@ int BackgroundReader::decodeNext(std::string *error)
         }
         err = av_read_frame(ic, m_packet.get());
         if (err == AVERROR_EOF) {
-            avcodec_send_packet(m_dec.get(), nullptr);
+            m_decode.send(nullptr);
             continue;
         }
         if (err < 0) {
             *error = "cannot read the background sound: " + avErrorText(err);
             return err;
         }
-        if (m_packet->stream_index == m_stream) {
-            err = avcodec_send_packet(m_dec.get(), m_packet.get());
-            if (err < 0 && err != AVERROR(EAGAIN))
-                m_packet->size = 0; // a damaged packet costs its samples, not the sound
-        }
+        // A damaged packet costs its samples, not the sound.
+        if (m_packet->stream_index == m_stream)
+            m_decode.send(m_packet.get());
         av_packet_unref(m_packet.get());
     }
 }

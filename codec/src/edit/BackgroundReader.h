@@ -6,6 +6,7 @@
 #include "core/FfPtr.h"
 #include "core/Global.h"
 #include "core/InputMedia.h"
+#include "core/PacketDecoder.h"
 #include "job/JobConfig.h"
 
 #include <memory>
@@ -38,6 +39,7 @@ private:
     InterruptScope m_scope;
     std::unique_ptr<InputMedia> m_media;
     CodecContextPtr m_dec;
+    PacketDecoder m_decode; // feeds m_dec
     FramePtr m_frame;
     PacketPtr m_packet;
     int m_stream = -1;

@@ -20,10 +20,10 @@ int CaptionDecoder::open(std::string *error)
     m_dec->pkt_timebase = AV_TIME_BASE_Q;
     // Pictures are burned as they are decoded, so a caption must come out
     // when it appears, not once it is erased.
-    AVDictionary *opts = nullptr;
-    av_dict_set(&opts, "real_time", "1", 0);
-    const int err = avcodec_open2(m_dec.get(), codec, &opts);
-    av_dict_free(&opts);
+    Dictionary opts;
+    int err = av_dict_set(opts.slot(), "real_time", "1", 0);
+    if (err >= 0)
+        err = avcodec_open2(m_dec.get(), codec, opts.slot());
     if (err < 0) {
         *error = "the caption decoder refused to start: " + avErrorText(err);
         return err;

@@ -27,6 +27,7 @@ int OverlayReader::open(const std::string &path, std::string *error)
     for (unsigned i = 0; i < raw->nb_streams; ++i)
         raw->streams[i]->discard = int(i) == m_stream ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
     m_decoder.reset(avcodec_alloc_context3(codec));
+    m_decode.setDecoder(m_decoder.get());
     m_packet = makePacket();
     m_first = makeFrame();
     m_current = makeFrame();
@@ -46,7 +47,10 @@ int OverlayReader::open(const std::string &path, std::string *error)
         *error = "overlay '" + path + "' has no picture that decodes: " + avErrorText(err);
         return err;
     }
-    av_frame_ref(m_current.get(), m_first.get());
+    if ((err = av_frame_ref(m_current.get(), m_first.get())) < 0) {
+        *error = "overlay '" + path + "': cannot keep its first picture: " + avErrorText(err);
+        return err;
+    }
     m_clip = decodeNext(m_next.get()) >= 0;
     m_ended = !m_clip;
     if (raw->duration > 0)
@@ -56,19 +60,18 @@ int OverlayReader::open(const std::string &path, std::string *error)
 
 int OverlayReader::decodeNext(AVFrame *into)
 {
-    av_frame_unref(into);
     for (;;) {
-        int err = avcodec_receive_frame(m_decoder.get(), into);
-        if (err >= 0 || err != AVERROR(EAGAIN))
+        int err = m_decode.receive(into);
+        if (err != AVERROR(EAGAIN))
             return err;
         err = av_read_frame(m_format.get(), m_packet.get());
         if (err < 0) {
-            avcodec_send_packet(m_decoder.get(), nullptr); // drain the decoder's last pictures
-            err = avcodec_receive_frame(m_decoder.get(), into);
-            return err;
+            m_decode.send(nullptr); // drain the decoder's last pictures
+            return m_decode.receive(into);
         }
+        // A damaged packet costs its picture; the next one still decodes.
         if (m_packet->stream_index == m_stream)
-            avcodec_send_packet(m_decoder.get(), m_packet.get());
+            m_decode.send(m_packet.get());
         av_packet_unref(m_packet.get());
     }
 }
@@ -100,9 +103,13 @@ bool OverlayReader::rewind()
         m_number = number + 1;
         return true;
     }
-    avcodec_flush_buffers(m_decoder.get());
+    m_decode.reset();
     av_frame_unref(m_current.get());
-    av_frame_ref(m_current.get(), m_first.get());
+    if (const int err = av_frame_ref(m_current.get(), m_first.get()); err < 0) {
+        zvLog("overlay '%s': cannot show its first picture again: %s", m_path.c_str(), avErrorText(err).c_str());
+        m_ended = true;
+        return false;
+    }
     m_ended = decodeNext(m_next.get()) < 0 || decodeNext(m_next.get()) < 0; // past the first again
     m_number++;
     return true;

@@ -4,6 +4,7 @@
 // read again from its start when asked for an earlier time.
 
 #include "core/FfPtr.h"
+#include "core/PacketDecoder.h"
 
 #include <string>
 
@@ -31,6 +32,7 @@ private:
     std::string m_path;
     InputFormatPtr m_format;
     CodecContextPtr m_decoder;
+    PacketDecoder m_decode; // feeds m_decoder
     int m_stream = -1;
     bool m_clip = false;
     bool m_ended = false;

@@ -9,9 +9,10 @@ namespace zv::job {
 
 namespace {
 
-void copyStreamExtras(const AVStream *from, AVStream *to)
+int copyStreamExtras(const AVStream *from, AVStream *to)
 {
-    av_dict_copy(&to->metadata, from->metadata, 0);
+    if (const int err = av_dict_copy(&to->metadata, from->metadata, 0); err < 0)
+        return err;
     to->disposition = from->disposition;
     to->avg_frame_rate = from->avg_frame_rate;
     to->r_frame_rate = from->r_frame_rate;
@@ -19,9 +20,12 @@ void copyStreamExtras(const AVStream *from, AVStream *to)
     // The display matrix among them keeps rotated sources upright.
     for (int i = 0; i < from->nb_side_data; ++i) {
         const AVPacketSideData &sd = from->side_data[i];
-        if (uint8_t *dst = av_stream_new_side_data(to, sd.type, sd.size))
-            std::memcpy(dst, sd.data, sd.size);
+        uint8_t *dst = av_stream_new_side_data(to, sd.type, sd.size);
+        if (!dst)
+            return AVERROR(ENOMEM);
+        std::memcpy(dst, sd.data, sd.size);
     }
+    return 0;
 }
 
 } // namespace
@@ -74,7 +78,10 @@ int CopyPipeline::attach(InputSource &in, OutputFile &out, const JobConfig &cfg,
             return err;
     }
     if (first) {
-        av_dict_copy(&oc->metadata, ic->metadata, 0);
+        if (const int err = av_dict_copy(&oc->metadata, ic->metadata, 0); err < 0) {
+            *error = errorText(err, "cannot copy the source's metadata");
+            return err;
+        }
         // A guard only: the copy rebases its timestamps to start at 0 itself.
         oc->avoid_negative_ts = AVFMT_AVOID_NEG_TS_MAKE_ZERO;
     }
@@ -101,7 +108,10 @@ int CopyPipeline::addOutputStream(const AVStream *is, AVFormatContext *oc, const
     m_flacTotals.emplace_back();
     m_held.emplace_back();
     os->time_base = is->time_base;
-    copyStreamExtras(is, os);
+    if (const int err = copyStreamExtras(is, os); err < 0) {
+        *error = errorText(err, "cannot copy the details of stream " + std::to_string(is->index));
+        return err;
+    }
     if (is->codecpar->codec_type == AVMEDIA_TYPE_SUBTITLE) {
         // Text cues the container cannot carry as they are go out in its own text codec.
         const AVCodecID asked = cfg.subtitleCodec == AV_CODEC_ID_MOV_TEXT || cfg.subtitleCodec == AV_CODEC_ID_TEXT

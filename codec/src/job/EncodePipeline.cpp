@@ -70,7 +70,10 @@ int EncodePipeline::attach(InputSource &in, OutputFile &out, const JobConfig &cf
         m_cfg = cfg;
         if (int err = openEncoders(in, out, error); err < 0)
             return err;
-        av_dict_copy(&out.ctx()->metadata, in.ctx()->metadata, 0);
+        if (int err = av_dict_copy(&out.ctx()->metadata, in.ctx()->metadata, 0); err < 0) {
+            *error = errorText(err, "cannot copy the source's metadata");
+            return err;
+        }
         // An unusable background refuses the job now, not halfway through it.
         if (const BackgroundAudio *bg = m_hasAudio ? edit::activeBackground(m_cfg) : nullptr) {
             edit::BackgroundReader probe;

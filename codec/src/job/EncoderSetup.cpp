@@ -40,18 +40,24 @@ AVPixelFormat pixelFormatFor(const AVCodec *codec)
 }
 
 // Encoder options from bit rate and quality; the caller's text options last.
-void videoOptions(const AVCodec *codec, const JobConfig &cfg, AVCodecContext *enc, AVDictionary **opts)
+int videoOptions(const AVCodec *codec, const JobConfig &cfg, AVCodecContext *enc, AVDictionary **opts)
 {
+    // Only memory can fail here; the first failure is the answer.
+    int err = 0;
+    auto set = [&](const char *key, const char *value) {
+        if (err >= 0)
+            err = av_dict_set(opts, key, value, 0);
+    };
     const bool high = cfg.videoQuality >= 90;
     const bool x26x = isNamed(codec, "libx264") || isNamed(codec, "libx265");
     if (x26x) {
-        av_dict_set(opts, "preset", high ? "medium" : "veryfast", 0);
+        set("preset", high ? "medium" : "veryfast");
         if (isNamed(codec, "libx265"))
-            av_dict_set(opts, "x265-params", "log-level=error", 0);
+            set("x265-params", "log-level=error");
         if (cfg.videoEncoderOption == 2 && cfg.videoProfile == 66 && isNamed(codec, "libx264"))
-            av_dict_set(opts, "profile", "baseline", 0);
+            set("profile", "baseline");
         if (cfg.videoEncoderOption == 2 && cfg.videoProfile == 1 && isNamed(codec, "libx265"))
-            av_dict_set(opts, "profile", "main", 0);
+            set("profile", "main");
     }
     if (cfg.videoBitRate > 0) {
         enc->bit_rate = cfg.videoBitRate;
@@ -60,14 +66,14 @@ void videoOptions(const AVCodec *codec, const JobConfig &cfg, AVCodecContext *en
             enc->rc_buffer_size = int(std::min<int64_t>(INT32_MAX, int64_t(cfg.videoBitRate) * 2));
         }
     } else if (x26x) {
-        av_dict_set(opts, "crf", high ? "20" : "27", 0);
+        set("crf", high ? "20" : "27");
     } else if (isNamed(codec, "libvpx-vp9")) {
-        av_dict_set(opts, "crf", high ? "20" : "31", 0);
+        set("crf", high ? "20" : "31");
         enc->bit_rate = 0;
     } else if (isNamed(codec, "libvpx")) {
         // VP8 needs a bit-rate ceiling beside crf; 8 / 2 Mbit/s keep 1080p sharp
         // and small pictures small.
-        av_dict_set(opts, "crf", high ? "10" : "30", 0);
+        set("crf", high ? "10" : "30");
         enc->bit_rate = high ? 8000000 : 2000000;
     } else if (isNamed(codec, "libtheora")) {
         enc->flags |= AV_CODEC_FLAG_QSCALE;
@@ -76,6 +82,7 @@ void videoOptions(const AVCodec *codec, const JobConfig &cfg, AVCodecContext *en
         enc->flags |= AV_CODEC_FLAG_QSCALE;
         enc->global_quality = FF_QP2LAMBDA * (high ? 3 : 6);
     }
+    return err;
 }
 
 void audioOptions(const AVCodec *codec, const JobConfig &cfg, AVCodecContext *enc)
@@ -123,10 +130,18 @@ void channelLayoutFor(const AVCodec *codec, int channels, AVChannelLayout *out)
                              + " channels: downmixing to stereo");
 }
 
-void mergeTextOptions(const JobConfig &cfg, AVDictionary **opts)
+// The caller's "key=value:key=value" text; a text that does not parse is
+// named in the log and the encoder opens with what did.
+int mergeTextOptions(const JobConfig &cfg, AVDictionary **opts)
 {
-    if (!cfg.textOption.empty())
-        av_dict_parse_string(opts, cfg.textOption.c_str(), "=", ":", 0);
+    if (cfg.textOption.empty())
+        return 0;
+    const int err = av_dict_parse_string(opts, cfg.textOption.c_str(), "=", ":", 0);
+    if (err == AVERROR(ENOMEM))
+        return err;
+    if (err < 0)
+        logLine(errorText(err, "options '" + cfg.textOption + "' do not all parse"));
+    return 0;
 }
 
 int finishOpen(AVFormatContext *oc, const AVCodec *codec, uint32_t tag, AVDictionary **opts,
@@ -252,8 +267,11 @@ int openVideoEncoder(AVFormatContext *oc, const AVCodec *codec, uint32_t tag, co
     if (tag)
         enc->codec_tag = tag;
     Dictionary opts;
-    videoOptions(codec, cfg, enc, opts.slot());
-    mergeTextOptions(cfg, opts.slot());
+    int err = videoOptions(codec, cfg, enc, opts.slot());
+    if (err >= 0)
+        err = mergeTextOptions(cfg, opts.slot());
+    if (err < 0)
+        return err;
     const std::string what = "size " + std::to_string(target.width) + "x" + std::to_string(target.height)
         + " at " + std::to_string(target.rate.num) + "/" + std::to_string(target.rate.den) + " fps";
     return finishOpen(oc, codec, tag, opts.slot(), out, error, what);
@@ -274,7 +292,8 @@ int openAudioEncoder(AVFormatContext *oc, const AVCodec *codec, uint32_t tag, co
         enc->codec_tag = tag;
     audioOptions(codec, cfg, enc);
     Dictionary opts;
-    mergeTextOptions(cfg, opts.slot());
+    if (const int err = mergeTextOptions(cfg, opts.slot()); err < 0)
+        return err;
     const std::string what = std::to_string(enc->ch_layout.nb_channels) + " channels at "
         + std::to_string(enc->sample_rate) + " Hz";
     return finishOpen(oc, codec, tag, opts.slot(), out, error, what);

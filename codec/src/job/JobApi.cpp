@@ -147,10 +147,10 @@ int ZV_Begin_Job(ZvJob* j)
         int err = job.pipeline->findStart(job.in, job.startUs, job.durationUs, &error);
         if (err >= 0)
             err = writeChapters(job.out, job.in, job.cfg, job.pipeline->originUs(), job.pipeline->endUs());
-        if (err >= 0) {
-            applyMetadata(job.out, job.cfg);
+        if (err >= 0 && (err = applyMetadata(job.out, job.cfg)) < 0)
+            error = errorText(err, "cannot set the output's metadata");
+        if (err >= 0)
             err = job.out.writeHeader(job.cfg.textOption, &error);
-        }
         if (err < 0) {
             job.out.discard();
             job.opened = false;

@@ -156,8 +156,10 @@ int ZV_AddTask_Merge(ZvMerge* m, const char* src, uint64_t start, uint64_t durat
         if (err >= 0)
             err = merge.pipeline->findStart(*in, int64_t(start), int64_t(duration), &error);
         if (err >= 0 && !merge.out.headerWritten()) {
-            zv::job::applyMetadata(merge.out, merge.cfg);
-            err = merge.out.writeHeader(merge.cfg.textOption, &error);
+            if ((err = zv::job::applyMetadata(merge.out, merge.cfg)) < 0)
+                error = errorText(err, "cannot set the output's metadata");
+            else
+                err = merge.out.writeHeader(merge.cfg.textOption, &error);
         }
         if (err < 0) {
             // A refused first task leaves the output to be opened again; later

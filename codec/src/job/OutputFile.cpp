@@ -62,8 +62,16 @@ int OutputFile::writeHeader(const std::string &options, std::string *error)
     if (err < 0)
         return err;
     Dictionary opts;
-    if (!options.empty())
-        av_dict_parse_string(opts.slot(), options.c_str(), "=", ":", 0);
+    if (!options.empty()) {
+        // Options that do not parse are named in the log; the muxer takes what did.
+        err = av_dict_parse_string(opts.slot(), options.c_str(), "=", ":", 0);
+        if (err == AVERROR(ENOMEM)) {
+            *error = errorText(err, "cannot keep the muxer options");
+            return err;
+        }
+        if (err < 0)
+            logLine(errorText(err, "muxer options '" + options + "' do not all parse"));
+    }
     err = avformat_write_header(m_ctx.get(), opts.slot());
     if (err < 0) {
         std::string name = m_ctx->oformat->name;

@@ -20,18 +20,20 @@ int addChapter(AVFormatContext *oc, int64_t startUs, int64_t endUs, const char *
     ch->time_base = AVRational{1, 1000000};
     ch->start = startUs;
     ch->end = endUs;
-    if (title && *title)
-        av_dict_set(&ch->metadata, "title", title, 0);
+    // Listed first, so the output context frees it whatever happens next.
     oc->chapters[oc->nb_chapters++] = ch;
-    return 0;
+    return title && *title ? av_dict_set(&ch->metadata, "title", title, 0) : 0;
 }
 
 } // namespace
 
-void applyMetadata(OutputFile &out, const JobConfig &cfg)
+int applyMetadata(OutputFile &out, const JobConfig &cfg)
 {
-    for (const auto &[key, value] : cfg.metadata)
-        av_dict_set(&out.ctx()->metadata, key.c_str(), value.c_str(), 0);
+    for (const auto &[key, value] : cfg.metadata) {
+        if (const int err = av_dict_set(&out.ctx()->metadata, key.c_str(), value.c_str(), 0); err < 0)
+            return err;
+    }
+    return 0;
 }
 
 int writeChapters(OutputFile &out, const InputSource &in, const JobConfig &cfg, int64_t originUs,

@@ -128,8 +128,19 @@ FramePtr FrameConverter::convert(const AVFrame *in, AVPixelFormat target, int wi
     }
     // Full-range sources (JPEG-style YUV) become limited-range output.
     const int *coeffs = sws_getCoefficients(SWS_CS_DEFAULT);
-    sws_setColorspaceDetails(m_sws.get(), coeffs, isFullRange(in) ? 1 : 0, coeffs, 0, 0, 1 << 16, 1 << 16);
-    sws_scale(m_sws.get(), in->data, in->linesize, 0, in->height, out->data, out->linesize);
+    // -1 only for a format whose range cannot be set: those pictures keep their
+    // own, which is worth one log line, not one per picture.
+    if (sws_setColorspaceDetails(m_sws.get(), coeffs, isFullRange(in) ? 1 : 0, coeffs, 0, 0, 1 << 16, 1 << 16) < 0
+        && !m_rangeRefused) {
+        m_rangeRefused = true;
+        zvLog("player: %s keeps its own colour range", av_get_pix_fmt_name(AVPixelFormat(in->format)));
+    }
+    if (const int rows = sws_scale(m_sws.get(), in->data, in->linesize, 0, in->height, out->data, out->linesize);
+        rows <= 0) {
+        zvLog("player: cannot convert a %dx%d picture: %s", in->width, in->height,
+              rows < 0 ? avErrorText(rows).c_str() : "no rows");
+        return nullptr;
+    }
     out->pts = in->pts;
     out->best_effort_timestamp = in->best_effort_timestamp;
     out->key_frame = in->key_frame;

@@ -37,6 +37,7 @@ public:
 
 private:
     SwsPtr m_sws;
+    bool m_rangeRefused = false; // logged once
 };
 
 } // namespace zv

@@ -63,10 +63,12 @@ int ZV_OpenStream_Player(ZvPlayer *p, ZvSource *s, uint32_t width, uint32_t heig
     });
 }
 
-int ZV_OpenDVD_Player(ZvPlayer *, const char *, uint32_t, uint32_t, uint32_t, uint32_t)
+int ZV_OpenDVD_Player(ZvPlayer *p, const char *, uint32_t, uint32_t, uint32_t, uint32_t)
 {
-    zv::zvLog("player: disc sources are not supported");
-    return 0;
+    return onPlayer(p, __func__, 0, [](zv::Player &) {
+        zv::zvLog("player: disc sources are not supported");
+        return 0;
+    });
 }
 
 int ZV_Close_Player(ZvPlayer *p)

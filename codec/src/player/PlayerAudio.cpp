@@ -2,6 +2,7 @@
 #include "player/Player.h"
 
 #include "core/Log.h"
+#include "core/PacketDecoder.h"
 #include "player/AudioTempo.h"
 
 extern "C" {
@@ -122,7 +123,7 @@ void Player::audioFrameDecoded(AVFrame *frame, int serial, const PlayerRequest &
 
 void Player::audioLoop()
 {
-    AVCodecContext *dec = m_audioDec.get();
+    PacketDecoder decoder(m_audioDec.get());
     FramePtr frame = makeFrame();
     AudioRun run;
     int runSerial = -1;
@@ -133,7 +134,7 @@ void Player::audioLoop()
         if (!m_audioPackets.pop(qp, std::chrono::milliseconds(20)))
             continue;
         if (qp.serial != runSerial) {
-            avcodec_flush_buffers(dec);
+            decoder.reset();
             run.tempo.reset();
             run.tempoUs = -1;
             runSerial = qp.serial;
@@ -143,17 +144,16 @@ void Player::audioLoop()
         }
         if (qp.serial != m_latestSerial)
             continue;
+        const int err = decoder.decode(qp.packet.get(), frame.get(), [&](AVFrame *f) {
+            audioFrameDecoded(f, qp.serial, req, run);
+            return 0;
+        });
         // A refused packet is skipped: the decoder carries on with the next one.
-        const int err = avcodec_send_packet(dec, qp.packet.get());
-        if (err < 0 && err != AVERROR(EAGAIN) && err != AVERROR_EOF && errorsLogged++ < 5)
+        if (err < 0 && err != AVERROR_EOF && errorsLogged++ < 5)
             zvLog("player: audio packet refused: %s", avErrorText(err).c_str());
-        while (avcodec_receive_frame(dec, frame.get()) >= 0) {
-            audioFrameDecoded(frame.get(), qp.serial, req, run);
-            av_frame_unref(frame.get());
-        }
         if (!qp.packet) {
             m_audio.markEnd(qp.serial);
-            avcodec_flush_buffers(dec);
+            decoder.reset();
         }
     }
 }

@@ -18,26 +18,28 @@ int ZV_SetWatermarkIndex_Player(ZvPlayer *p, uint32_t layer)
 }
 // A file the preview could not show is refused, rather than stored and then
 // silently left out of the picture.
-static bool decodable(const char *call, const char *path)
+static bool decodable(ZvPlayer *p, const char *call, const char *path)
 {
-    if (!path || !*path)
-        return true;
-    zv::OverlayReader reader;
-    std::string error;
-    if (reader.open(path, &error) >= 0)
-        return true;
-    zv::zvLog("%s: %s", call, error.c_str());
-    return false;
+    return onPlayer(p, call, [&](zv::Player &) {
+        if (!path || !*path)
+            return 1;
+        zv::OverlayReader reader;
+        std::string error;
+        if (reader.open(path, &error) >= 0)
+            return 1;
+        zv::zvLog("%s: %s", call, error.c_str());
+        return 0;
+    }) != 0;
 }
 int ZV_SetWatermarkImageFile_Player(ZvPlayer *p, const char *path)
 {
-    if (!p || !decodable(__func__, path))
+    if (!decodable(p, __func__, path))
         return 0;
     return setting(p, __func__, [&](PlayerSettings &s) { s.edit.layer().image.file = text(path); });
 }
 int ZV_SetWatermarkImageMaskFile_Player(ZvPlayer *p, const char *path)
 {
-    if (!p || !decodable(__func__, path))
+    if (!decodable(p, __func__, path))
         return 0;
     return setting(p, __func__, [&](PlayerSettings &s) { s.edit.layer().image.maskFile = text(path); });
 }

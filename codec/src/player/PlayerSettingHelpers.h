@@ -9,8 +9,26 @@
 
 #include <algorithm>
 #include <string>
+#include <type_traits>
 
 namespace zv::settings {
+
+// Runs work on the player inside the exception fence. Work without a result
+// counts as done (1); the call's failure value is 0 (also for a null handle).
+template <typename F>
+inline int onPlayer(ZvPlayer *p, const char *call, F &&work)
+{
+    if (!p)
+        return 0;
+    return zv::guarded(call, 0, [&] {
+        if constexpr (std::is_void_v<decltype(work(p->player))>) {
+            work(p->player);
+            return 1;
+        } else {
+            return int(work(p->player));
+        }
+    });
+}
 
 template <typename F>
 inline int setting(ZvPlayer *p, const char *call, F &&apply)

@@ -15,18 +15,12 @@ extern "C" {
 
 int ZV_BeginSettings_Player(ZvPlayer *p)
 {
-    if (!p)
-        return 0;
-    p->player.beginSettings();
-    return 1;
+    return onPlayer(p, __func__, [](zv::Player &pl) { pl.beginSettings(); });
 }
 
 int ZV_EndSettings_Player(ZvPlayer *p)
 {
-    if (!p)
-        return 0;
-    p->player.endSettings();
-    return 1;
+    return onPlayer(p, __func__, [](zv::Player &pl) { pl.endSettings(); });
 }
 
 int ZV_EnableShowWhenSetting_Player(ZvPlayer *p, uint32_t on)
@@ -48,9 +42,7 @@ static int setTempo(ZvPlayer *p, const char *call, int rate, int speed)
         r = s.edit.rate;
         s2 = s.edit.speed;
     });
-    if (ok)
-        p->player.applyTempo(int(r), int(s2));
-    return ok;
+    return ok ? onPlayer(p, call, [&](zv::Player &pl) { pl.applyTempo(int(r), int(s2)); }) : 0;
 }
 
 int ZV_ChangeSpeed_Player(ZvPlayer *p, int percent) { return setTempo(p, __func__, 0, std::max(percent, 1)); }
@@ -62,19 +54,17 @@ int ZV_SetAudioRate_Player(ZvPlayer *p, uint64_t percent)
 
 int ZV_SetAudioVolume_Player(ZvPlayer *p, uint64_t percent)
 {
-    if (!p)
-        return 0;
     const int v = int(std::min<uint64_t>(percent, 200));
-    p->player.setVolume(v);
+    if (!onPlayer(p, __func__, [&](zv::Player &pl) { pl.setVolume(v); }))
+        return 0;
     return setting(p, __func__, [&](PlayerSettings &s) { s.edit.volume = uint32_t(v); });
 }
 
 int ZV_SetAudioRendererVolume_Player(ZvPlayer *p, uint64_t percent)
 {
-    if (!p)
-        return 0;
     const int v = int(std::min<uint64_t>(percent, 1000));
-    p->player.setRendererVolume(v);
+    if (!onPlayer(p, __func__, [&](zv::Player &pl) { pl.setRendererVolume(v); }))
+        return 0;
     return setting(p, __func__, [&](PlayerSettings &s) { s.rendererVolume = uint32_t(v); });
 }
 
@@ -284,15 +274,15 @@ int ZV_EnableClosedCaption_Player(ZvPlayer *p, uint32_t on)
 // learns of it instead of seeing the picture without them.
 int ZV_SetSubtlFile_Player(ZvPlayer *p, const char *path)
 {
-    if (!p)
-        return 0;
-    if (path && *path) {
+    const int readable = onPlayer(p, __func__, [&](zv::Player &) {
         std::string error;
-        if (zv::edit::SubtitleBurner::probeFile(path, &error) < 0) {
-            zv::zvLog("player: %s", error.c_str());
-            return 0;
-        }
-    }
+        if (!path || !*path || zv::edit::SubtitleBurner::probeFile(path, &error) >= 0)
+            return 1;
+        zv::zvLog("player: %s", error.c_str());
+        return 0;
+    });
+    if (!readable)
+        return 0;
     return setting(p, __func__, [&](PlayerSettings &s) {
         s.edit.subtitleFile = text(path);
         if (path) {
@@ -336,18 +326,20 @@ int ZV_SetAudioBackgroundReset_Player(ZvPlayer *p, uint32_t value) { return rese
 // instead of hearing the source alone.
 int ZV_SetAudioBackgroundFile_Player(ZvPlayer *p, const char *path)
 {
-    if (!p)
-        return 0;
-    if (path && *path) {
+    const int playable = onPlayer(p, __func__, [&](zv::Player &) {
+        if (!path || !*path)
+            return 1;
         zv::BackgroundAudio probeBg;
         probeBg.file = path;
         zv::edit::BackgroundReader probe;
         std::string error;
-        if (probe.open(probeBg, &error) < 0) {
-            zv::zvLog("player: %s", error.c_str());
-            return 0;
-        }
-    }
+        if (probe.open(probeBg, &error) >= 0)
+            return 1;
+        zv::zvLog("player: %s", error.c_str());
+        return 0;
+    });
+    if (!playable)
+        return 0;
     return setting(p, __func__, [&](PlayerSettings &s) { s.edit.background().file = text(path); });
 }
 int ZV_SetAudioBackgroundStream_Player(ZvPlayer *p, ZvSource *) { return reserve(p, __func__, 0); }

@@ -2,6 +2,7 @@
 #include "player/Player.h"
 
 #include "core/Log.h"
+#include "core/PacketDecoder.h"
 
 namespace zv {
 
@@ -252,7 +253,7 @@ void Player::stampUntimedFrame(AVFrame *frame, VideoRun &run)
 
 void Player::videoLoop()
 {
-    AVCodecContext *dec = m_videoDec.get();
+    PacketDecoder decoder(m_videoDec.get());
     FramePtr frame = makeFrame();
     VideoRun run;
     int errorsLogged = 0;
@@ -261,7 +262,8 @@ void Player::videoLoop()
         if (!m_videoPackets.pop(qp, std::chrono::milliseconds(20)))
             continue;
         if (qp.serial != run.serial) {
-            avcodec_flush_buffers(dec);
+            // A seek: nothing decoded for the old position may come out.
+            decoder.reset();
             run = VideoRun{};
             run.serial = qp.serial;
             if (!requestFor(qp.serial, run.req))
@@ -269,19 +271,20 @@ void Player::videoLoop()
         }
         if (qp.serial != m_latestSerial)
             continue;
-        int err = avcodec_send_packet(dec, qp.packet.get());
-        if (err < 0 && err != AVERROR(EAGAIN) && err != AVERROR_EOF && errorsLogged++ < 5)
-            zvLog("player: video packet refused: %s", avErrorText(err).c_str());
-        while ((err = avcodec_receive_frame(dec, frame.get())) >= 0) {
-            stampUntimedFrame(frame.get(), run);
+        const int err = decoder.decode(qp.packet.get(), frame.get(), [&](AVFrame *f) {
+            stampUntimedFrame(f, run);
             if (qp.serial == m_latestSerial)
-                videoFrameDecoded(frame.get(), qp.serial, run.req, run);
-            av_frame_unref(frame.get());
-        }
+                videoFrameDecoded(f, qp.serial, run.req, run);
+            return 0;
+        });
+        // A damaged packet or picture costs that picture; the next one decodes.
+        if (err < 0 && err != AVERROR_EOF && errorsLogged++ < 5)
+            zvLog("player: video packet refused: %s", avErrorText(err).c_str());
         if (!qp.packet) {
             if (qp.serial == m_latestSerial)
                 videoEndOfStream(qp.serial, run.req, run);
-            avcodec_flush_buffers(dec);
+            // Playing again after the end decodes from a clean decoder.
+            decoder.reset();
         }
     }
 }
