@@ -14,7 +14,8 @@ FormatItemWidget::FormatItemWidget(QWidget* parent)
     m_ui.setupUi(this);
     setAttribute(Qt::WA_TranslucentBackground, true);
     m_ui.m_scrollAreaWidget->setLayout(m_ui.m_Layout);
-    m_ui.m_Layout->setContentsMargins(0, 0, 3, 3);
+    // As much room left of the tiles as right of them, so the grid sits centred.
+    m_ui.m_Layout->setContentsMargins(3, 0, 3, 3);
     m_ui.m_Layout->setHorizontalSpacing(6);
     m_ui.m_Layout->setVerticalSpacing(8);
     setFrameStyle(0);
@@ -80,7 +81,8 @@ void FormatItemWidget::AdjustItemPos(FormatItem* item)
     connect(item, &FormatItem::emitItemPress, this, &FormatItemWidget::ItemPress);
     QVBoxLayout* const columns[] = {m_ui.m_LayoutL1, m_ui.m_LayoutL2, m_ui.m_LayoutM, m_ui.m_LayoutR2,
                                     m_ui.m_LayoutR1};
-    columns[(m_items.size() - 1) % 5]->addWidget(item);
+    // Each column gets its share of the spare width; the tile stands in its middle.
+    columns[(m_items.size() - 1) % 5]->addWidget(item, 0, Qt::AlignHCenter);
 }
 
 void FormatItemWidget::setDefaultItem(QString id)
@@ -93,6 +95,12 @@ void FormatItemWidget::setDefaultItem(QString id)
             item->setItemState(FIS_Normal);
         }
     }
+}
+
+void FormatItemWidget::showSelectedItem()
+{
+    if (m_selItem)
+        ensureWidgetVisible(m_selItem, 0, 0);
 }
 
 QString FormatItemWidget::getSelItemIcon() const

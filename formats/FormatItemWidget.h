@@ -26,6 +26,8 @@ public:
 
     const QList<FormatItem*>& items() const { return m_items; }
     FormatItem* selectedItem() const { return m_selItem; }
+    // Scrolls the selected tile, when there is one, wholly into view.
+    void showSelectedItem();
 
 signals:
     void emitItemPress(QString categories, QString itemName);

@@ -101,6 +101,7 @@ private:
     void initQualityCombo();
     void afterPresetLoaded(bool found, const QString& id);
     void setCompact(bool compact);
+    void fitTilesAbovePanel(int bottom);
     QString qualityText(int quality) const;
 
     QString m_formatCate;

@@ -18,6 +18,7 @@ namespace {
 constexpr int kWidth = 628;
 constexpr int kFullHeight = 488;
 constexpr int kCompactHeight = 175;
+constexpr int kTilesBottom = 155 + 248;
 
 bool bandOpen()
 {
@@ -68,7 +69,7 @@ FormatWidget::~FormatWidget()
 void FormatWidget::InitDlg()
 {
     m_formatItemDlg->move(181, 22);
-    m_formatItemDlg->setGeometry(36, 155, 556, 248);
+    m_formatItemDlg->setGeometry(36, 155, 556, kTilesBottom - 155);
     m_formatItemDlg->setFixedWidth(556);
     m_formatItemLosslessDlg->setGeometry(36, 155, 556, 248);
     m_formatItemLosslessDlg->setFixedWidth(556);
@@ -259,6 +260,16 @@ void FormatWidget::startShowSetDlgAnimtion(bool show)
     }
     m_settingAnimation = animation;
     animation->start(QAbstractAnimation::DeleteWhenStopped);
+    fitTilesAbovePanel(show ? open.top() : kTilesBottom);
+}
+
+void FormatWidget::fitTilesAbovePanel(int bottom)
+{
+    // The open panel lies over the lower part of the tile area: the tiles keep
+    // to the band above it, with the chosen one scrolled into view, so no tile
+    // hides half under the panel.
+    m_formatItemDlg->resize(m_formatItemDlg->width(), bottom - m_formatItemDlg->y());
+    m_formatItemDlg->showSelectedItem();
 }
 
 void FormatWidget::startShowFormatAnimtion(bool compact)
@@ -276,8 +287,11 @@ void FormatWidget::paintEvent(QPaintEvent* event)
     const int h = height();
     painter.setPen(QColor(34, 34, 34));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(QPoint(24, 106), QPoint(w - 25, h - 70)).adjusted(0, 0, -1, -1));
-    painter.fillRect(QRect(QPoint(25, 107), QPoint(w - 25, h - 70)), QColor(45, 45, 45));
+    const QRect frame(QPoint(24, 106), QPoint(w - 25, h - 70));
+    painter.drawRect(frame.adjusted(0, 0, -1, -1));
+    // The ground fills only the inside of the outline, so the right and bottom
+    // edges of the frame stay visible like the left and top ones.
+    painter.fillRect(frame.adjusted(1, 1, -1, -1), QColor(45, 45, 45));
     const QRect strip = m_btnCategoriesWgt->geometry();
     painter.setPen(QColor(38, 38, 38));
     painter.drawLine(strip.left(), strip.bottom(), strip.right(), strip.bottom());

@@ -75,6 +75,8 @@ AUDIO_SETS = {
 FULL_HD = ["1920*1080", "1280*720"]
 SURROUND = ["AAC-2", "AAC-6", "AC3-2", "AC3-6"]
 
+# General Video and General Audio presets take the icon of their container
+# (the icon key is the extension), so the tiles of a category differ.
 # (category, id, title, ext, icon, video codes (default first or marked by
 # `vdefault`), resolutions (default first) or per-code lists, audio sets
 # (default first), frame-rate set)
@@ -83,7 +85,7 @@ def video(cat, pid, title, ext, icon, codes, resolutions, audio, frames=FRAMES_A
                 vdefault=vdefault or codes[0], resolutions=resolutions, audio=audio, frames=frames)
 
 def audio_only(pid, title, ext, sets):
-    return dict(cat="General Audio", id=pid, title=title, ext=ext, icon="audio", codes=[],
+    return dict(cat="General Audio", id=pid, title=title, ext=ext, icon=ext, codes=[],
                 vdefault=None, resolutions=None, audio=sets, frames=None)
 
 ENCODING_CATEGORIES = ["Devices", "HD Video", "Web Video", "General Video", "General Audio"]
@@ -106,24 +108,24 @@ ENCODING = [
     video("Web Video", "4402", "Web 480p", "mp4", "web", ["H264"], ["854*480", "640*480"], ["AAC-2", "AAC-1"]),
     video("Web Video", "4403", "WebM 720p", "webm", "web", ["VP9", "VP8"], ["1280*720", "854*480"], ["OGG-2"]),
     video("Web Video", "4404", "FLV 360p", "flv", "web", ["flv1", "H264"], ["640*360", "854*480"], ["MP3-2", "AAC-2"]),
-    video("General Video", "4000", "MP4", "mp4", "video", ["H264", "H265", "MP4V"],
+    video("General Video", "4000", "MP4", "mp4", "mp4", ["H264", "H265", "MP4V"],
           ["Original", "1920*1080", "1280*720", "854*480", "640*480"],
           ["AAC-2", "AAC-1", "AAC-6", "MP3-2", "MP3-1", "AC3-2", "AC3-6"]),
-    video("General Video", "4001", "MOV", "mov", "video", ["H264", "MP4V"],
+    video("General Video", "4001", "MOV", "mov", "mov", ["H264", "MP4V"],
           ["Original", "1920*1080", "1280*720", "640*480"], ["AAC-2", "AAC-1", "MP3-2"]),
-    video("General Video", "4002", "MKV", "mkv", "video", ["H264", "H265", "MP4V", "VP9"],
+    video("General Video", "4002", "MKV", "mkv", "mkv", ["H264", "H265", "MP4V", "VP9"],
           ["Original", "1920*1080", "1280*720", "854*480"],
           ["AAC-2", "AAC-6", "MP3-2", "AC3-2", "AC3-6", "OGG-2"]),
-    video("General Video", "4003", "AVI", "avi", "video", ["MP4V", "H264"],
+    video("General Video", "4003", "AVI", "avi", "avi", ["MP4V", "H264"],
           ["Original", "1280*720", "640*480"], ["MP3-2", "MP3-1", "AC3-2", "MP2A-2"]),
-    video("General Video", "4004", "WMV", "wmv", "video", ["WMV2", "WMV1"],
+    video("General Video", "4004", "WMV", "wmv", "wmv", ["WMV2", "WMV1"],
           ["Original", "1280*720", "640*480"], ["WMA2-2", "WMA1-2"]),
-    video("General Video", "4005", "WebM", "webm", "video", ["VP9", "VP8"],
+    video("General Video", "4005", "WebM", "webm", "webm", ["VP9", "VP8"],
           ["Original", "1920*1080", "1280*720", "854*480"], ["OGG-2"]),
-    video("General Video", "4006", "MPEG-2", "mpg", "video", ["mp2v", "mpg1"],
+    video("General Video", "4006", "MPEG-2", "mpg", "mpg", ["mp2v", "mpg1"],
           {"mp2v": ["Original", "1920*1080", "1280*720", "640*480"],
            "mpg1": ["Original", "640*480", "352*288"]}, ["MP2A-2", "AC3-2"]),
-    video("General Video", "4007", "TS", "ts", "video", ["H264", "H265", "mp2v"],
+    video("General Video", "4007", "TS", "ts", "ts", ["H264", "H265", "mp2v"],
           ["Original", "1920*1080", "1280*720"], ["AAC-2", "AC3-2", "AC3-6", "MP2A-2"]),
     audio_only("4100", "MP3", "mp3", ["MP3-2", "MP3-1"]),
     audio_only("4101", "M4A", "m4a", ["AAC-2", "AAC-1"]),
@@ -145,12 +147,12 @@ ENCODING_CODECS = [
 LOSSLESS_CATEGORIES = ["General Video", "General Audio"]
 LOSSLESS = [
     ("General Video", "3000", "Original", "", "original", True),
-    ("General Video", "3001", "MP4", "mp4", "video", True),
-    ("General Video", "3002", "MKV", "mkv", "video", True),
-    ("General Video", "3003", "MOV", "mov", "video", True),
-    ("General Video", "3004", "TS", "ts", "video", True),
-    ("General Audio", "3100", "MKA", "mka", "audio", False),
-    ("General Audio", "3101", "M4A", "m4a", "audio", False),
+    ("General Video", "3001", "MP4", "mp4", "mp4", True),
+    ("General Video", "3002", "MKV", "mkv", "mkv", True),
+    ("General Video", "3003", "MOV", "mov", "mov", True),
+    ("General Video", "3004", "TS", "ts", "ts", True),
+    ("General Audio", "3100", "MKA", "mka", "mka", False),
+    ("General Audio", "3101", "M4A", "m4a", "m4a", False),
 ]
 
 

@@ -67,6 +67,24 @@ FormatWidget* startUp()
     return dlg;
 }
 
+// A preset list with one category, "Vid\u00e9o", of `count` presets 5000, 5001, ...
+bool writePresetList(const QString& path, int count)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray body = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+                      "<key>Categories</key><array><string>Vid\xc3\xa9o</string></array>"
+                      "<key>Vid\xc3\xa9o</key><array>";
+    for (int i = 0; i < count; ++i)
+        body += QByteArray("<dict><key>baseinfo</key><dict><key>title</key><string>T\xc3\xa9l\xc3\xa9phone ")
+                + QByteArray::number(i) + "</string><key>id</key><string>" + QByteArray::number(5000 + i)
+                + "</string><key>ext</key><string>mp4</string><key>icon</key><string>video</string>"
+                  "</dict></dict>";
+    body += "</array></dict></plist>\n";
+    return f.write(body) == body.size();
+}
+
 QStringList captions(const QList<QTextImageButton*>& tabs)
 {
     QStringList out;
@@ -99,6 +117,9 @@ private slots:
     void tileStates();
     void commonMessageDialog();
     void tileViewColumnsAndUtf8Texts();
+    void tileGridIsCentred_data();
+    void tileGridIsCentred();
+    void openPanelLeavesTilesAboveIt();
     void okAfterAPanelPickSavesCustomized();
     void okOnAFreshSettingsFile();
     void languagePlacement();
@@ -431,19 +452,7 @@ void tst_FormatDialog::tileViewColumnsAndUtf8Texts()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("presets.plist");
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QByteArray body = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
-                      "<key>Categories</key><array><string>Vid\xc3\xa9o</string></array>"
-                      "<key>Vid\xc3\xa9o</key><array>";
-    for (int i = 0; i < 11; ++i)
-        body += QByteArray("<dict><key>baseinfo</key><dict><key>title</key><string>T\xc3\xa9l\xc3\xa9phone ")
-                + QByteArray::number(i) + "</string><key>id</key><string>" + QByteArray::number(5000 + i)
-                + "</string><key>ext</key><string>mp4</string><key>icon</key><string>video</string>"
-                  "</dict></dict>";
-    body += "</array></dict></plist>\n";
-    f.write(body);
-    f.close();
+    QVERIFY(writePresetList(path, 11));
     QPlistRead reader(path.toStdString());
 
     FormatItemWidget view;
@@ -492,6 +501,77 @@ void tst_FormatDialog::tileViewColumnsAndUtf8Texts()
     lossless.setDefaultItem("5000");
     for (FormatItem* item : lossless.items())
         QVERIFY(item->settingsButton()->isHidden());
+}
+
+void tst_FormatDialog::tileGridIsCentred_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::newRow("one full row") << 5;
+    QTest::newRow("three rows") << 11;
+    QTest::newRow("more rows than fit, with a scroll bar") << 23;
+}
+
+// The columns share the spare width: the space left of the first column's
+// tiles equals the space right of the last column's, also with a scroll bar.
+void tst_FormatDialog::tileGridIsCentred()
+{
+    QFETCH(int, count);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("presets.plist");
+    QVERIFY(writePresetList(path, count));
+    QPlistRead reader(path.toStdString());
+    FormatItemWidget view;
+    view.RefreshItem(QString::fromUtf8("Vid\xc3\xa9o"), &reader, false);
+    view.resize(556, 248);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const QList<FormatItem*>& tiles = view.items();
+    const int inside = view.viewport()->width();
+    QTRY_VERIFY_WITH_TIMEOUT(tiles.at(4)->geometry().right() < inside, 5000);
+    const int left = tiles.at(0)->x();
+    const int right = inside - 1 - tiles.at(4)->geometry().right();
+    QVERIFY2(qAbs(left - right) <= 1, qPrintable(QString("left %1, right %2").arg(left).arg(right)));
+    QVERIFY(left >= 0);
+    // The columns stand evenly: the gaps between neighbours are equal too.
+    const int gap = tiles.at(1)->x() - tiles.at(0)->geometry().right();
+    for (int i = 2; i < 5; ++i)
+        QVERIFY(qAbs(tiles.at(i)->x() - tiles.at(i - 1)->geometry().right() - gap) <= 1);
+}
+
+// The open advanced panel and the tiles share the tile area without hiding
+// each other: no visible tile lies under the panel, the chosen tile shows
+// whole above it, and the tiles take the whole area again once it closes.
+void tst_FormatDialog::openPanelLeavesTilesAboveIt()
+{
+    m_dlg->OnClickCustomizeFormat();
+    m_dlg->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_dlg));
+    for (QTextImageButton* tab : m_dlg->categoryButtons()) {
+        if (tab->getBtnText() == "General Video")
+            QTest::mouseClick(tab, Qt::LeftButton);
+    }
+    FormatItemWidget* view = m_dlg->m_formatItemDlg;
+    const QRect fullArea = view->geometry();
+    QVERIFY(view->items().size() > 5);
+    FormatItem* lowRow = view->items().last();
+    QVERIFY(lowRow->y() > view->items().first()->geometry().bottom());
+    QTest::mouseClick(lowRow, Qt::LeftButton);
+    QCOMPARE(view->selectedItem(), lowRow);
+
+    m_dlg->OnClickBtnSet(lowRow->getItemID());
+    QPointer<QPropertyAnimation> slide = m_dlg->settingAnimation();
+    QTRY_VERIFY_WITH_TIMEOUT(slide.isNull(), 5000);
+    const QRect panel = m_dlg->m_settingDlg->geometry();
+    QCOMPARE(panel, QRect(36, 275, 556, 130));
+    QVERIFY(!view->geometry().intersects(panel));
+    QCOMPARE(view->geometry().top(), fullArea.top());
+    const QRect shown(view->viewport()->mapTo(m_dlg, QPoint(0, 0)), view->viewport()->size());
+    QTRY_VERIFY_WITH_TIMEOUT(shown.contains(QRect(lowRow->mapTo(m_dlg, QPoint(0, 0)), lowRow->size())), 5000);
+
+    m_dlg->OnClickFormatWgt();
+    QTRY_VERIFY_WITH_TIMEOUT(m_dlg->m_settingDlg->isHidden(), 5000);
+    QCOMPARE(view->geometry(), fullArea);
+    m_dlg->hide();
 }
 
 // The store writes only into groups that exist; OK must not lose the choice

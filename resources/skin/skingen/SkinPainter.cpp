@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -69,6 +70,7 @@ SkinPainter::SkinPainter(BreezeIcons &icons)
         {QStringLiteral("cover"), &SkinPainter::cover},
         {QStringLiteral("badge"), &SkinPainter::badge},
         {QStringLiteral("textbadge"), &SkinPainter::textBadge},
+        {QStringLiteral("formatcard"), &SkinPainter::formatCard},
         {QStringLiteral("dot"), &SkinPainter::dot},
         {QStringLiteral("glyph"), &SkinPainter::glyph},
         {QStringLiteral("icon"), &SkinPainter::icon},
@@ -231,14 +233,32 @@ void SkinPainter::button(QPainter &p, const QRectF &r, int state, const Manifest
     p.drawPath(shape);
 }
 
-void SkinPainter::field(QPainter &p, const QRectF &r, int state, const ManifestLine &)
+void SkinPainter::field(QPainter &p, const QRectF &r, int state, const ManifestLine &line)
 {
-    const QColor fills[] = {groundField, groundField, groundField, groundWindow};
-    const QColor borders[] = {SkinTheme::line, selectRow, accent, QColor(58, 58, 58)};
+    // disabled=light: for fields whose users paint the disabled caption in a dark
+    // grey, which only a light ground keeps readable.
+    const bool lightDisabled = line.option(QStringLiteral("disabled")) == QLatin1String("light");
+    const QColor fills[] = {groundField, groundField, groundField,
+                            lightDisabled ? QColor(160, 160, 160) : groundWindow};
+    const QColor borders[] = {SkinTheme::line, selectRow, accent,
+                              lightDisabled ? QColor(120, 120, 120) : QColor(58, 58, 58)};
     const QRectF box = r.adjusted(px() / 2, px() / 2, -px() / 2, -px() / 2);
     p.setPen(QPen(borders[state], px()));
     p.setBrush(fills[state]);
     p.drawRoundedRect(box, 3, 3);
+    // arrow=down: a choice field whose widget draws no arrow of its own carries
+    // it in its picture, at the right end.
+    if (line.option(QStringLiteral("arrow")) == QLatin1String("down")) {
+        const QColor arrows[] = {textOnDark, textOnDark, accent, SkinTheme::line};
+        const double w = 7, h = 4;
+        const QPointF c(r.right() - 9, std::floor((r.height() - h) / 2) + h / 2);
+        QPainterPath arrow;
+        arrow.moveTo(c.x() - w / 2, c.y() - h / 2);
+        arrow.lineTo(c.x() + w / 2, c.y() - h / 2);
+        arrow.lineTo(c.x(), c.y() + h / 2);
+        arrow.closeSubpath();
+        p.fillPath(arrow, arrows[state]);
+    }
 }
 
 void SkinPainter::check(QPainter &p, const QRectF &r, int, const ManifestLine &line)
@@ -389,4 +409,48 @@ void SkinPainter::textBadge(QPainter &p, const QRectF &r, int, const ManifestLin
     p.setFont(font);
     p.setPen(accent);
     p.drawText(frame, Qt::AlignCenter, line.option(QStringLiteral("text")));
+}
+
+// A container format's tile icon: a film frame (family=video) or a card with a
+// sound wave (family=audio), the format's name across it, so that the tiles of
+// one category tell their formats apart at a glance.
+void SkinPainter::formatCard(QPainter &p, const QRectF &r, int, const ManifestLine &line)
+{
+    const bool video = line.option(QStringLiteral("family")) == QLatin1String("video");
+    if (!video && line.option(QStringLiteral("family")) != QLatin1String("audio"))
+        fail(line, QStringLiteral("family must be video or audio"));
+    const QColor ink = video ? textOnDark : accent;
+    const QRectF card(r.center().x() - 16, r.center().y() - 12, 32, 24);
+    p.setPen(QPen(ink, 1));
+    p.setBrush(groundRaised);
+    p.drawRoundedRect(card.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    if (video) {
+        // Sprocket holes along the top and the bottom edge.
+        for (double x = card.left() + 3; x + 2 <= card.right() - 2; x += 4) {
+            p.drawRect(QRectF(x, card.top() + 2, 2, 2));
+            p.drawRect(QRectF(x, card.bottom() - 4, 2, 2));
+        }
+    } else {
+        // A row of level bars over the name.
+        const double heights[] = {2, 4, 3, 5, 2, 4, 3};
+        for (int i = 0; i < 7; ++i)
+            p.drawRect(QRectF(card.left() + 6 + i * 3, card.top() + 7 - heights[i], 2, heights[i]));
+    }
+    QFont font(QStringLiteral("Tahoma"));
+    font.setBold(true);
+    if (QFontInfo(font).family() != QLatin1String("Tahoma"))
+        fail(line, QStringLiteral("Tahoma is not registered (pass the shipped fonts with --font)"));
+    const QString text = line.option(QStringLiteral("text"));
+    const QRectF band(card.left() + 2, card.top() + (video ? 5 : 8), card.width() - 4, card.height() - (video ? 10 : 10));
+    // The largest size whose name fits the band.
+    for (int size = 10; size >= 6; --size) {
+        font.setPixelSize(size);
+        if (QFontMetricsF(font).horizontalAdvance(text) <= band.width())
+            break;
+    }
+    p.setFont(font);
+    p.setPen(ink);
+    p.drawText(band, Qt::AlignCenter, text);
 }

@@ -41,6 +41,7 @@ private:
     void cover(QPainter &p, const QRectF &r, int state, const ManifestLine &line);
     void badge(QPainter &p, const QRectF &r, int state, const ManifestLine &line);
     void textBadge(QPainter &p, const QRectF &r, int state, const ManifestLine &line);
+    void formatCard(QPainter &p, const QRectF &r, int state, const ManifestLine &line);
 
     // Glyphs, icons and drawn symbols (SkinPainterGlyphs.cpp)
     void dot(QPainter &p, const QRectF &r, int state, const ManifestLine &line);
