@@ -17,6 +17,9 @@ void (*s_pMessageBoxOptionCallback)(QVelMessageBoxOption*) = nullptr;
 const int kWrapWidth = 500;
 const int kMinButtonWidth = 80;
 const int kCloseValue = 0x200000;
+// Space added below every message line: the message font's line spacing is less
+// than its height, so lines drawn at that spacing touched each other.
+const int kLineGap = 3;
 } // namespace
 
 class QVelMessageBoxPrivate
@@ -176,7 +179,7 @@ void QVelMessageBox::setMessage(QString message)
     for (const QString& line : d->displayText.split('\n')) {
         const QRect bounds = metrics.boundingRect(QRect(0, 0, 0, 0), Qt::TextSingleLine, line);
         width = std::max(width, bounds.width());
-        height += bounds.height();
+        height += bounds.height() + kLineGap;
     }
     d->textSize = QSize(width, height);
 }
@@ -389,16 +392,34 @@ void QVelMessageBox::drawIcon(QPainter* painter)
     painter->restore();
 }
 
+QVector<QRect> QVelMessageBox::messageLineRects() const
+{
+    QVector<QRect> rects;
+    if (d->displayText.isEmpty())
+        return rects;
+    const QFontMetrics metrics(d->option.messageFont);
+    int y = d->textRect.top() + (d->textRect.height() - d->textSize.height()) / 2;
+    for (const QString& line : d->displayText.split('\n')) {
+        const int height = metrics.boundingRect(QRect(0, 0, 0, 0), Qt::TextSingleLine, line).height();
+        rects << QRect(d->textRect.x() + d->textOffsetX, y, d->textSize.width(), height);
+        y += height + kLineGap;
+    }
+    return rects;
+}
+
+// Line by line at the measured heights: one wrapped block would be drawn at the
+// font's tighter line spacing and no longer match the measured text size.
 void QVelMessageBox::drawMessage(QPainter* painter)
 {
     if (d->displayText.isEmpty())
         return;
     painter->save();
-    const QRect rect(d->textRect.x() + d->textOffsetX, d->textRect.top() + (d->textRect.height() - d->textSize.height()) / 2,
-                     d->textSize.width(), d->textSize.height());
     painter->setRenderHint(QPainter::TextAntialiasing, true);
     painter->setFont(d->option.messageFont);
     painter->setPen(palette().color(QPalette::Text));
-    painter->drawText(rect, Qt::TextWrapAnywhere, d->displayText);
+    const QStringList lines = d->displayText.split('\n');
+    const QVector<QRect> rects = messageLineRects();
+    for (int i = 0; i < lines.size() && i < rects.size(); ++i)
+        painter->drawText(rects.at(i), Qt::TextSingleLine, lines.at(i));
     painter->restore();
 }

@@ -4,6 +4,7 @@
 #include "QVelMessageBoxOption.h"
 
 #include <QList>
+#include <QVector>
 
 class QVelBaseButton;
 class QVelMessageBoxPrivate;
@@ -45,6 +46,8 @@ public:
     QVelMessageBoxOption getMessageBoxOption() const;
     QRect getIconRect() const;
     QRect getTextRect() const;
+    // Where each line of the wrapped message is drawn, top to bottom.
+    QVector<QRect> messageLineRects() const;
     QRect getBtnRect() const;
     void InitMinSize();
     void releaseBtnList();

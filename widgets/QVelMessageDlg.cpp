@@ -12,15 +12,27 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTextLayout>
 
 #include <algorithm>
+
+namespace {
+// Height of the picture's title band (logical pixels): the close button, the
+// title icon and the title line up on its middle, as in the other dialogs.
+constexpr int kTitleBand = 26;
+// Space between the title icon and the title.
+constexpr int kTitleIconGap = 6;
+// Extra space between message lines: the font's own line spacing here is less
+// than its height, which let descenders touch the next line.
+constexpr int kLineGap = 3;
+} // namespace
 
 QVelMessageDlg::QVelMessageDlg(QWidget* parent) : QDialog(parent), ui(new Ui::QVelMessageDlg)
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
-    m_bgImage = QSkinPicture::image(QIAnyUtil::getResourcePath() + "/pic/bg_msg.png", 1.0);
+    setBackgroundImage(QIAnyUtil::getResourcePath() + "/pic/bg_msg.png");
     m_titleIcon = QSkinPicture::pixmap(QIAnyUtil::getResourcePath() + "/pic/msg_title_icon.png");
     InitConnects();
 }
@@ -135,7 +147,8 @@ void QVelMessageDlg::layoutMessage()
     } else {
         x = std::max(icon ? left : 0, (m_dialogRect.width() - width) / 2);
     }
-    const int textHeight = metrics.boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, m_message).height();
+    m_messageLines = wrapMessage(width);
+    const int textHeight = m_messageLines.size() * lineHeight();
     int top = (m_baseSize.height() - textHeight) / 2 - 5;
     if (!(m_baseSize.height() > textHeight && top > 35)) {
         top = 36;
@@ -145,6 +158,48 @@ void QVelMessageDlg::layoutMessage()
     }
     m_messageRect = QRect(x, top, width, textHeight);
 }
+
+int QVelMessageDlg::lineHeight() const
+{
+    return QFontMetrics(m_messageFont).height() + kLineGap;
+}
+
+// The message as the lines it shows in `width`: broken at its own line breaks,
+// then at word boundaries (inside a word only when one word is wider).
+QStringList QVelMessageDlg::wrapMessage(int width) const
+{
+    QStringList lines;
+    if (m_message.isEmpty())
+        return lines;
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    for (const QString& paragraph : m_message.split('\n')) {
+        QTextLayout layout(paragraph, m_messageFont);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        int count = 0;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            lines << paragraph.mid(line.textStart(), line.textLength());
+            ++count;
+        }
+        layout.endLayout();
+        if (count == 0)
+            lines << QString();
+    }
+    return lines;
+}
+
+QVector<QRect> QVelMessageDlg::messageLineRects() const
+{
+    QVector<QRect> rects;
+    const int pitch = lineHeight();
+    for (int i = 0; i < m_messageLines.size(); ++i)
+        rects << QRect(m_messageRect.left(), m_messageRect.top() + i * pitch, m_messageRect.width(), pitch);
+    return rects;
+}
+
+QRect QVelMessageDlg::closeButtonRect() const { return ui->close->geometry(); }
 
 void QVelMessageDlg::setupButtons()
 {
@@ -180,7 +235,8 @@ void QVelMessageDlg::placeButtons()
 {
     const int w = width();
     const int h = height();
-    ui->close->move(w - 8 - ui->close->width(), 8);
+    // At the left of the title band like the close button of every other dialog.
+    ui->close->move(12, (kTitleBand - ui->close->height()) / 2);
     const int y = h - 20 - 24;
     if (ui->cancel->isVisibleTo(this)) {
         int cancelX = w - 20 - 80;
@@ -196,9 +252,17 @@ void QVelMessageDlg::placeButtons()
     }
 }
 
+// The title and its icon stand side by side, centred in the title band, so the
+// close button at the left stays clear of them.
 void QVelMessageDlg::SetTitleImageRect()
 {
-    m_titleIconRect = QRect(QPoint(18, 13), m_titleIcon.size() / m_titleIcon.devicePixelRatio());
+    const QSize icon = m_titleIcon.isNull() ? QSize() : m_titleIcon.size() / m_titleIcon.devicePixelRatio();
+    const int iconRoom = icon.isEmpty() ? 0 : icon.width() + kTitleIconGap;
+    const QFontMetrics metrics(m_titleFont);
+    const int textWidth = std::min(metrics.horizontalAdvance(m_title), width() - 2 * 40 - iconRoom);
+    const int left = (width() - iconRoom - textWidth) / 2;
+    m_titleRect = QRect(left + iconRoom, 0, textWidth, kTitleBand);
+    m_titleIconRect = QRect(QPoint(left, (kTitleBand - icon.height()) / 2), icon);
 }
 
 void QVelMessageDlg::SetIconRect()
@@ -221,7 +285,6 @@ void QVelMessageDlg::showEvent(QShowEvent* event)
     setGeometry(m_dialogRect);
     if (m_moveX != -1)
         move(m_moveX, m_moveY);
-    m_titleRect = QRect(QPoint(47, 16), QPoint(339, 38));
     placeButtons();
     SetTitleImageRect();
     SetIconRect();
@@ -231,21 +294,48 @@ void QVelMessageDlg::showEvent(QShowEvent* event)
 void QVelMessageDlg::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (!m_bgImage.isNull()) {
-        const auto pieces = QImagaeRatioDraw::ninePieces(width(), height(), m_bgImage.width(), m_bgImage.height(),
-                                                         m_grid[0], m_grid[1], m_grid[2], m_grid[3]);
-        for (const auto& piece : pieces)
-            painter.drawImage(piece.target, m_bgImage, piece.source);
-    }
+    drawBackground(painter);
     painter.setPen(QColor(245, 245, 245));
     painter.setFont(m_titleFont);
-    painter.drawText(m_titleRect, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignVCenter, m_title);
+    const QString title = QFontMetrics(m_titleFont).elidedText(m_title, Qt::ElideRight, m_titleRect.width());
+    painter.drawText(m_titleRect, Qt::AlignLeft | Qt::AlignVCenter, title);
     painter.setFont(m_messageFont);
-    painter.drawText(m_messageRect, Qt::TextWordWrap, m_message);
+    const QVector<QRect> lines = messageLineRects();
+    for (int i = 0; i < lines.size(); ++i)
+        painter.drawText(lines.at(i), Qt::AlignLeft | Qt::AlignVCenter, m_messageLines.at(i));
     if (!m_titleIcon.isNull())
         painter.drawPixmap(m_titleIconRect, m_titleIcon);
     if ((m_style & ShowIcon) && !m_statusIcon.isNull())
         painter.drawPixmap(m_iconRect, m_statusIcon);
+}
+
+// The skin's pictures are double resolution: the grid is cut in picture pixels
+// over twice the window's size and drawn at half scale, so the band, the rounded
+// corners and the hairline border keep the sizes they were drawn at. Corner cells
+// never pass the middle of the window: overlapping cells painted one corner
+// square and cut the bottom edge short.
+void QVelMessageDlg::drawBackground(QPainter& painter)
+{
+    if (m_bgImage.isNull())
+        return;
+    const int W = width() * 2;
+    const int H = height() * 2;
+    rectSize cells[4];
+    for (int i = 0; i < 4; ++i) {
+        cells[i].width = std::min({m_grid[i].width, W / 2, m_bgImage.width() / 2});
+        cells[i].height = std::min({m_grid[i].height, H / 2, m_bgImage.height() / 2});
+    }
+    const auto pieces = QImagaeRatioDraw::ninePieces(W, H, m_bgImage.width(), m_bgImage.height(), cells[0], cells[1],
+                                                     cells[2], cells[3]);
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.scale(0.5, 0.5);
+    for (const auto& piece : pieces) {
+        if (piece.target.width() > 0 && piece.target.height() > 0 && piece.source.width() > 0
+            && piece.source.height() > 0)
+            painter.drawImage(piece.target, m_bgImage, piece.source);
+    }
+    painter.restore();
 }
 
 void QVelMessageDlg::DrawTop(QPainter& painter) { painter.drawPixmap(0, 0, m_borders[0]); }

@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
+#include <QStringList>
+#include <QVector>
 
 namespace Ui {
 class QVelMessageDlg;
@@ -44,6 +46,11 @@ public:
     // The status icon's file name for a style, empty when it shows none.
     static QString iconName(unsigned int style);
     QRect messageRect() const { return m_messageRect; }
+    // Where each shown message line is drawn, top to bottom.
+    QVector<QRect> messageLineRects() const;
+    QRect titleRect() const { return m_titleRect; }
+    QRect titleIconRect() const { return m_titleIconRect; }
+    QRect closeButtonRect() const;
     QPushButton* okButton() const;
     QPushButton* cancelButton() const;
 
@@ -63,6 +70,7 @@ protected:
     void DrawLeft(QPainter& painter);
     void DrawRight(QPainter& painter);
     void DrawBorder(QPainter& painter);
+    void drawBackground(QPainter& painter);
 
 private:
     Q_DISABLE_COPY(QVelMessageDlg)
@@ -70,11 +78,14 @@ private:
     void layoutMessage();
     void setupButtons();
     void placeButtons();
+    int lineHeight() const;
+    QStringList wrapMessage(int width) const;
 
     Ui::QVelMessageDlg* ui;
     QString m_picPrefix;
     QString m_title = QStringLiteral("Zededera Raziz Azodor");
     QString m_message;
+    QStringList m_messageLines;
     QRect m_titleRect;
     QRect m_messageRect;
     QFont m_titleFont;

@@ -168,6 +168,41 @@ private slots:
         }
     }
 
+    // Wrapped lines, a long word cut up and a message with its own breaks: every
+    // line gets the full height of the font and no two lines share a pixel row.
+    void messageLinesStayApart_data()
+    {
+        QTest::addColumn<QString>("message");
+        QStringList words;
+        for (int i = 0; i < 30; ++i)
+            words << "jumping" << "quirky";
+        QTest::newRow("wrapped words") << words.join(' ');
+        QTest::newRow("one long word") << QString(120, QChar('W'));
+        QTest::newRow("own breaks") << QString("gjpqy\nÉÀÖ gjpqy\n\nÉÀÖ");
+    }
+
+    void messageLinesStayApart()
+    {
+        QFETCH(QString, message);
+        QVelMessageBox box;
+        box.setMessageIcon(QVelMessageBox::Warning);
+        box.setMessage(message);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        const QVector<QRect> lines = box.messageLineRects();
+        QCOMPARE(lines.size(), box.displayText().count('\n') + 1);
+        QVERIFY(lines.size() > 1);
+        const int fontHeight = QFontMetrics(box.messageFont()).height();
+        for (int i = 0; i < lines.size(); ++i) {
+            QVERIFY(lines.at(i).height() >= fontHeight);
+            QVERIFY(box.getTextRect().contains(lines.at(i).topLeft()));
+            QVERIFY(lines.at(i).bottom() < box.getBtnRect().top());
+            if (i > 0)
+                QVERIFY2(!lines.at(i).intersects(lines.at(i - 1)) && lines.at(i).top() > lines.at(i - 1).bottom(),
+                         qPrintable(QString("line %1 meets line %2").arg(i).arg(i - 1)));
+        }
+    }
+
     void emptyLineKeepsItsHeight()
     {
         QVelMessageBox box;

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QPainter>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestUtilities : public QObject
@@ -47,6 +49,10 @@ private slots:
     void messageDlgResults_data();
     void messageDlgResults();
     void showMessageReturnsOk();
+    void messageDlgLinesStayApart();
+    void messageDlgTitleBand();
+    void messageDlgBackgroundKeepsItsFrame_data();
+    void messageDlgBackgroundKeepsItsFrame();
 };
 
 void TestUtilities::converSize_data()
@@ -373,6 +379,99 @@ void TestUtilities::showMessageReturnsOk()
             box->button(QMessageBox::Ok)->click();
     });
     QCOMPARE(ShowMessage(QString("Invalid path"), QString(), 0), int(QMessageBox::Ok));
+}
+
+void TestUtilities::messageDlgLinesStayApart()
+{
+    QVelMessageDlg dialog;
+    QStringList words;
+    for (int i = 0; i < 40; ++i)
+        words << "jumping" << "quirky";
+    dialog.SetMessage(words.join(' ') + "\ngjpqy");
+    dialog.SetMessageStyle(QVelMessageDlg::ShowIcon | QVelMessageDlg::WarningBit);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QVector<QRect> lines = dialog.messageLineRects();
+    QVERIFY(lines.size() > 2);
+    QFont font("Tahoma");
+    font.setPixelSize(12);
+    const int fontHeight = QFontMetrics(font).height();
+    for (int i = 0; i < lines.size(); ++i) {
+        QVERIFY(lines.at(i).height() >= fontHeight);
+        QVERIFY(dialog.messageRect().contains(lines.at(i)));
+        if (i > 0)
+            QVERIFY(lines.at(i).top() > lines.at(i - 1).bottom());
+    }
+    // The buttons stay below the text.
+    QVERIFY(dialog.okButton()->y() > lines.last().bottom());
+}
+
+// Close button, title icon and title share one middle line in the title band;
+// the close button stands at the left, clear of the icon and the title.
+void TestUtilities::messageDlgTitleBand()
+{
+    QVelMessageDlg dialog;
+    dialog.SetTitle("Zededera Raziz Azodor");
+    dialog.SetMessage("Message");
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QRect close = dialog.closeButtonRect();
+    const QRect icon = dialog.titleIconRect();
+    const QRect title = dialog.titleRect();
+    QVERIFY(!icon.isEmpty());
+    QVERIFY(close.right() < dialog.width() / 4);
+    QVERIFY(close.right() < icon.left());
+    QVERIFY(icon.right() < title.left());
+    QVERIFY(qAbs(icon.center().y() - title.center().y()) <= 1);
+    QVERIFY(qAbs(close.center().y() - title.center().y()) <= 1);
+    QVERIFY(title.bottom() < dialog.messageRect().top());
+}
+
+void TestUtilities::messageDlgBackgroundKeepsItsFrame_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("picture size") << QSize(60, 40);
+    QTest::newRow("lower than two corner cells") << QSize(300, 30);
+    QTest::newRow("larger") << QSize(420, 200);
+}
+
+// A double-resolution background with transparent corners and a border line:
+// drawn into the dialog, all four corners stay transparent and the border
+// runs along every edge, whatever the dialog's size.
+void TestUtilities::messageDlgBackgroundKeepsItsFrame()
+{
+    QFETCH(QSize, size);
+    QTemporaryDir dir;
+    QImage picture(120, 80, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    {
+        QPainter p(&picture);
+        p.fillRect(picture.rect().adjusted(8, 0, -8, 0), Qt::red);
+        p.fillRect(picture.rect().adjusted(0, 8, 0, -8), Qt::red);
+        p.fillRect(picture.rect().adjusted(8, 2, -8, -2), Qt::gray);
+        p.fillRect(picture.rect().adjusted(2, 8, -2, -8), Qt::gray);
+    }
+    const QString path = dir.filePath("bg.png");
+    QVERIFY(picture.save(path));
+    QVelMessageDlg dialog;
+    dialog.setBackgroundImage(path);
+    dialog.setGridViewInfo({30, 30}, {30, 30}, {30, 30}, {30, 30});
+    dialog.SetMessage("x");
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.setFixedSize(size);
+    // Only the background is judged here.
+    dialog.okButton()->hide();
+    dialog.cancelButton()->hide();
+    const QImage shot = dialog.grab().toImage().scaled(size);
+    const int w = size.width();
+    const int h = size.height();
+    for (const QPoint& corner : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
+        QVERIFY2(qAlpha(shot.pixel(corner)) == 0, qPrintable(QString("corner %1,%2").arg(corner.x()).arg(corner.y())));
+    for (const QPoint& edge : {QPoint(w / 2, 0), QPoint(w / 2, h - 1), QPoint(0, h / 2), QPoint(w - 1, h / 2)}) {
+        const QRgb pixel = shot.pixel(edge);
+        QVERIFY2(qRed(pixel) > 200 && qGreen(pixel) < 60, qPrintable(QString("edge %1,%2").arg(edge.x()).arg(edge.y())));
+    }
 }
 
 QTEST_MAIN(TestUtilities)

@@ -160,7 +160,10 @@ void SkinPainter::icon(QPainter &p, const QRectF &r, int, const ManifestLine &li
         throw std::runtime_error(QStringLiteral("%1: unknown icon mode \"%2\"").arg(line.path, mode).toStdString());
     const double size = line.options.contains(QStringLiteral("px"))
         ? line.number(QStringLiteral("px"), 0) / m_dpr : qMin(r.width(), r.height());
-    drawIcon(p, line.option(QStringLiteral("src")), size, r.center(), tint);
+    // dy: the glyph sits off the picture's centre, for a user that offsets the
+    // whole picture by a fixed amount.
+    drawIcon(p, line.option(QStringLiteral("src")), size, r.center() + QPointF(0, line.number(QStringLiteral("dy"), 0)),
+             tint);
 }
 
 void SkinPainter::mark(QPainter &p, const QRectF &r, int, const ManifestLine &)
