@@ -1,5 +1,6 @@
 #include "QBaseImageDraw.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
@@ -86,4 +87,15 @@ QPainterPath QBaseImageDraw::GetRoundedRectanglePath(QRectF rect, double radius)
     path.lineTo(X, y + k);
     path.quadTo(X, y, X - k, y);
     return path;
+}
+
+QFont QBaseImageDraw::fontFittingWidth(QFont font, const QString& text, qreal width)
+{
+    // Stretch steps until it fits: a font engine may round a stretch to what it can draw.
+    for (int stretch = 100; stretch >= 50; stretch -= 5) {
+        font.setStretch(stretch);
+        if (QFontMetricsF(font).horizontalAdvance(text) <= width)
+            break;
+    }
+    return font;
 }

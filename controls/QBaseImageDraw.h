@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QPainterPath>
 #include <QPixmap>
@@ -26,6 +27,10 @@ public:
     static void drawPixmap(QPainter& painter, QRect target, QRect source, QPixmap& pixmap);
     static void drawBtnImageBg(QPainter& painter, QRect target, QImage& image, bool grid);
     static QPainterPath GetRoundedRectanglePath(QRectF rect, double radius);
+
+    // Narrows the font (never below half width) until the text is at most `width`
+    // wide, keeping its pixel size: a count like "99+" then stays inside its round tag.
+    static QFont fontFittingWidth(QFont font, const QString& text, qreal width);
 
     // The cells drawBtnImageBg draws in grid mode, in drawing order.
     static QVector<NineCell> ninePartCells(const QRect& target, const QSize& imagePixels);

@@ -157,20 +157,27 @@ void QVelBaseBoxDraw::DrawCheckImage(QPainter& painter)
     QImage* image = state == Qt::Checked ? d->checked : state == Qt::Unchecked ? d->unchecked : d->partially;
     if (!image || image->isNull())
         return;
+    const bool disabled = d->owner->testAttribute(Qt::WA_Disabled);
     QImage part = *image;
     if (d->twoFrames) {
         const int half = image->width() / 2;
-        part = image->copy(d->owner->testAttribute(Qt::WA_Disabled) ? half : 0, 0, half, image->height());
+        part = image->copy(disabled ? half : 0, 0, half, image->height());
         part.setDevicePixelRatio(2.0);
     }
+    painter.save();
+    // A one-frame image has no disabled look of its own: a disabled box is drawn faded,
+    // so it never passes for an enabled one.
+    if (disabled && !d->twoFrames)
+        painter.setOpacity(0.4);
     if (d->bgFill) {
         QBaseImageDraw::drawBtnImageBg(painter, d->owner->rect(), part, true);
-        return;
+    } else {
+        QRect target = d->checkRect;
+        if (target.top() <= 0)
+            target.moveTop((d->owner->height() - d->checkRect.height()) / 2);
+        painter.drawImage(QRectF(target), part, QRectF(0, 0, part.width(), part.height()));
     }
-    QRect target = d->checkRect;
-    if (target.top() <= 0)
-        target.moveTop((d->owner->height() - d->checkRect.height()) / 2);
-    painter.drawImage(QRectF(target), part, QRectF(0, 0, part.width(), part.height()));
+    painter.restore();
 }
 
 void QVelBaseBoxDraw::DrawIconImage(QPainter& painter)

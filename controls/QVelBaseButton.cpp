@@ -1,6 +1,10 @@
 #include "QVelBaseButton.h"
 
+#include "QVelFallbackLook.h"
+
 #include <QMouseEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 QVelBaseButton::QVelBaseButton(QWidget* parent) : QPushButton(parent), QVelBaseButtonDraw(this) {}
 
@@ -61,10 +65,15 @@ void QVelBaseButton::changeEvent(QEvent* event)
 
 void QVelBaseButton::paintEvent(QPaintEvent* event)
 {
-    if (isCustomDraw())
+    if (isCustomDraw()) {
         paintEventDraw(event);
-    else
-        QPushButton::paintEvent(event);
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.palette = QVelFallbackLook::palette(option.palette);
+    painter.drawControl(QStyle::CE_PushButton, option);
 }
 
 void QVelBaseButton::focusInEvent(QFocusEvent* event)

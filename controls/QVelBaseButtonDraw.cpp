@@ -468,7 +468,9 @@ void QVelBaseButtonDraw::DrawDigitalTag(QPainter& painter)
         const QColor fill = alternate ? d->tagColorAlternate : d->tagColor;
         painter.setPen(QPen(fill, 1));
         painter.setBrush(fill);
-        painter.drawEllipse(rect);
+        // The 1-pixel pen straddles the outline; inset by half of it, so the whole circle
+        // stays inside the tag rectangle and is not cut at the button's edges.
+        painter.drawEllipse(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5));
     } else {
         QImage image(alternate ? d->tagImageAlternate : d->tagImage);
         if (!image.isNull()) {
@@ -486,7 +488,8 @@ void QVelBaseButtonDraw::DrawDigitalTag(QPainter& painter)
         font.setPixelSize(d->tagPixelSize - 2);
         text = "99+";
     }
-    painter.setFont(font);
+    // Narrow enough that a ring of the tag shows all round the text, "99+" included.
+    painter.setFont(QBaseImageDraw::fontFittingWidth(font, text, rect.width() - 6));
     painter.setPen(alternate ? d->tagTextColorAlternate : d->tagTextColor);
     painter.drawText(rect, Qt::AlignHCenter | Qt::AlignVCenter, text);
     painter.restore();

@@ -2,6 +2,7 @@
 
 #include "QVelBaseButton.h"
 #include "QVelComboBoxItem.h"
+#include "QVelFallbackLook.h"
 
 #include <QFile>
 #include <QFrame>
@@ -599,6 +600,7 @@ void QVelComboBox::paintPlainWithoutEdit()
     initStyleOption(&option);
     option.editable = false;
     option.currentText = currentText();
+    option.palette = QVelFallbackLook::palette(option.palette);
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }

@@ -37,7 +37,16 @@ bool QVelDateTimeEdit::setBackgroundImage(QString path)
     if (!QVelBaseRectImageDraw::setBackgroundImage(path))
         return false;
     setStyleSheet("QDateTimeEdit {background-color:transparent;border:none}");
+    QVelSpinButtons::styleFieldEdit(lineEdit());
+    QVelSpinButtons::fadeFieldEdit(lineEdit(), !isEnabled());
     return true;
+}
+
+void QVelDateTimeEdit::changeEvent(QEvent* event)
+{
+    QDateTimeEdit::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && isCustomDraw())
+        QVelSpinButtons::fadeFieldEdit(lineEdit(), !isEnabled());
 }
 
 void QVelDateTimeEdit::setUpAndDownBtnImage(QString up, QString down, bool keepSize)

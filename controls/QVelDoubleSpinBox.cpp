@@ -24,7 +24,16 @@ bool QVelDoubleSpinBox::setBackgroundImage(QString path)
     if (!QVelBaseRectImageDraw::setBackgroundImage(path))
         return false;
     setStyleSheet("QDoubleSpinBox {background-color:transparent;border:none}");
+    QVelSpinButtons::styleFieldEdit(lineEdit());
+    QVelSpinButtons::fadeFieldEdit(lineEdit(), !isEnabled());
     return true;
+}
+
+void QVelDoubleSpinBox::changeEvent(QEvent* event)
+{
+    QDoubleSpinBox::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && isCustomDraw())
+        QVelSpinButtons::fadeFieldEdit(lineEdit(), !isEnabled());
 }
 
 void QVelDoubleSpinBox::setUpAndDownBtnImage(QString up, QString down, bool keepSize)

@@ -135,7 +135,7 @@ void QVelMenuStyle::drawSeparator(const QStyleOptionMenuItem* item, QPainter* pa
     painter->drawLine(left, y, right, y);
 }
 
-void QVelMenuStyle::drawCheckState(const QStyleOptionMenuItem* item, QPainter* painter, const QWidget* widget) const
+void QVelMenuStyle::drawCheckState(const QStyleOptionMenuItem* item, QPainter* painter, const QWidget*) const
 {
     if (item->checkType == QStyleOptionMenuItem::NotCheckable)
         return;
@@ -166,11 +166,24 @@ void QVelMenuStyle::drawCheckState(const QStyleOptionMenuItem* item, QPainter* p
         drawFitted(painter, mark, image);
         return;
     }
-    QStyleOptionButton box;
-    box.QStyleOption::operator=(*item);
-    box.rect = mark;
-    box.state = item->state | (item->checked ? State_On : State_Off);
-    QProxyStyle::drawPrimitive(PE_IndicatorCheckBox, &box, painter, widget);
+    // Without pictures the mark is a tick in the text's colour, as the radio dot is: the
+    // platform's check box would be a light square in the middle of the dark menu.
+    if (!item->checked)
+        return;
+    const QColor color = active ? m_attribute->itemTextSelectColor : m_attribute->itemTextColor;
+    const QRectF box = QRectF(mark).adjusted(2, 2, -2, -2);
+    QPen pen(color, 1.6);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    painter->setPen(pen);
+    painter->setBrush(Qt::NoBrush);
+    const QPointF tick[] = {{box.left() + box.width() * 0.1, box.top() + box.height() * 0.55},
+                            {box.left() + box.width() * 0.4, box.top() + box.height() * 0.85},
+                            {box.left() + box.width() * 0.9, box.top() + box.height() * 0.2}};
+    painter->drawPolyline(tick, 3);
+    painter->restore();
 }
 
 void QVelMenuStyle::drawIconTextArrow(const QStyleOptionMenuItem* item, QPainter* painter, const QWidget* widget) const
@@ -225,23 +238,14 @@ void QVelMenuStyle::drawIconTextArrow(const QStyleOptionMenuItem* item, QPainter
     painter->setFont(font);
     QString text = item->text;
     const int tab = text.indexOf('\t');
-    const bool etch = !enabled && !(item->state & State_Selected) && styleHint(SH_EtchDisabledText, item, widget);
+    // A disabled item is drawn once, in the disabled colour: an etched copy offset
+    // beneath it would be lighter than the enabled items on a dark menu.
     if (tab >= 0) {
         const QString shortcut = text.mid(tab + 1);
         QRect shortcutRect(QPoint(textRect.right(), textRect.top()), QPoint(r.right(), textRect.bottom()));
         shortcutRect = visualRect(item->direction, r, shortcutRect);
-        if (etch) {
-            painter->setPen(m_attribute->itemTextColor);
-            painter->drawText(shortcutRect.translated(1, 1), flags, shortcut);
-            painter->setPen(textColor);
-        }
         painter->drawText(shortcutRect, flags, shortcut);
         text = text.left(tab);
-    }
-    if (etch) {
-        painter->setPen(item->palette.color(QPalette::Light));
-        painter->drawText(textRect.translated(1, 1), flags, text);
-        painter->setPen(textColor);
     }
     painter->drawText(textRect, flags, text);
 

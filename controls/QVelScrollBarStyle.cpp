@@ -24,10 +24,11 @@ int QVelScrollBarStyle::pixelMetric(PixelMetric metric, const QStyleOption* opti
 
 namespace {
 
-QRect insetAcross(const QRect& rect, Qt::Orientation orientation, int margin, bool always)
+// A handle thinner across than two margins keeps its full thickness.
+QRect insetAcross(const QRect& rect, Qt::Orientation orientation, int margin)
 {
     const int across = orientation == Qt::Horizontal ? rect.height() : rect.width();
-    if (!always && across < 2 * margin)
+    if (across < 2 * margin)
         return rect;
     return orientation == Qt::Horizontal ? rect.adjusted(0, margin, 0, -margin) : rect.adjusted(margin, 0, -margin, 0);
 }
@@ -66,15 +67,19 @@ void QVelScrollBarStyle::drawComplexControl(ComplexControl control, const QStyle
         return;
     }
     const QRect handle = subControlRect(CC_ScrollBar, &bar, SC_ScrollBarSlider, widget);
+    // The handle keeps one shape in every look: only its colour and the groove's follow
+    // the mouse.
+    const QRectF handleShape(insetAcross(handle, bar.orientation, a.handleMargin));
     const bool hoverLook = (bar.state & State_MouseOver) || a.hoverAlways;
     if (!hoverLook) {
         painter->setBrush(a.handleColor);
-        painter->drawPath(QBaseImageDraw::GetRoundedRectanglePath(QRectF(insetAcross(handle, bar.orientation, a.handleMargin, false)), radius));
+        painter->drawPath(QBaseImageDraw::GetRoundedRectanglePath(handleShape, radius));
         painter->restore();
         return;
     }
-    painter->setBrush(a.hoverGrooveColor);
-    painter->drawPath(QBaseImageDraw::GetRoundedRectanglePath(QRectF(groove), radius));
+    // The groove changes colour, not shape: a rounded groove over the flat one would read
+    // as a second, longer handle.
+    painter->fillRect(groove, a.hoverGrooveColor);
     if (bar.subControls & SC_ScrollBarSlider) {
         QColor color = a.handleColor;
         const bool handleActive = bar.activeSubControls & SC_ScrollBarSlider;
@@ -85,7 +90,7 @@ void QVelScrollBarStyle::drawComplexControl(ComplexControl control, const QStyle
                 color = a.handleHoverColor;
         }
         painter->setBrush(color);
-        painter->drawPath(QBaseImageDraw::GetRoundedRectanglePath(QRectF(insetAcross(handle, bar.orientation, a.handleMargin, true)), radius));
+        painter->drawPath(QBaseImageDraw::GetRoundedRectanglePath(handleShape, radius));
     }
     painter->restore();
 }

@@ -4,6 +4,8 @@
 
 #include <QAbstractSpinBox>
 #include <QFile>
+#include <QGraphicsOpacityEffect>
+#include <QLineEdit>
 
 QVelSpinButtons::QVelSpinButtons(QAbstractSpinBox* owner) : m_owner(owner) {}
 
@@ -40,6 +42,7 @@ bool QVelSpinButtons::create(const QString& upPath, const QString& downPath, boo
 void QVelSpinButtons::setMargins(int left, int top, int right, int bottom)
 {
     m_left = qint16(left);
+    m_leftProvisional = false;
     m_top = qint16(top);
     m_right = qint16(right);
     m_bottom = qint16(bottom);
@@ -57,9 +60,13 @@ void QVelSpinButtons::place()
     const int W = m_owner->width();
     const int H = m_owner->height();
     QVelBaseButton* up = m_up ? m_up : m_down;
-    // A computed left margin is kept, so later resizes leave the buttons where they were.
-    if (m_left < 0)
+    // A computed left margin is kept, so later resizes leave the buttons where they were;
+    // until the owner is shown it is recomputed, as forms size their fields after setting
+    // the pictures and the buttons would otherwise sit outside a narrower field.
+    if (m_left < 0 || m_leftProvisional) {
         m_left = qint16(W - up->width() - m_right);
+        m_leftProvisional = !m_owner->isVisible();
+    }
     if (m_keepSize) {
         if (m_up)
             m_up->move(m_left, m_top);
@@ -100,4 +107,26 @@ int QVelSpinButtons::tick(int timerId)
     const int step = m_ticks >= 6 ? (m_repeatUp ? 1 : -1) : 0;
     ++m_ticks;
     return step;
+}
+
+void QVelSpinButtons::styleFieldEdit(QLineEdit* edit)
+{
+    // The same inset as a skinned line edit's text.
+    if (edit)
+        edit->setTextMargins(1, 0, 2, 0);
+}
+
+void QVelSpinButtons::fadeFieldEdit(QLineEdit* edit, bool disabled)
+{
+    if (!edit)
+        return;
+    if (!disabled) {
+        edit->setGraphicsEffect(nullptr);
+        return;
+    }
+    if (edit->graphicsEffect())
+        return;
+    auto* fade = new QGraphicsOpacityEffect(edit);
+    fade->setOpacity(0.4);
+    edit->setGraphicsEffect(fade);
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QAbstractSpinBox;
+class QLineEdit;
 class QObject;
 class QVelBaseButton;
 
@@ -27,6 +28,12 @@ public:
     // Returns +1 or -1 when the repeat timer asks for a step, 0 otherwise.
     int tick(int timerId);
 
+    // The edit line of a field drawn on a picture: the inner margin the skinned line
+    // edits keep, and its text faded while the field is disabled (the picture has no
+    // disabled look of its own).
+    static void styleFieldEdit(QLineEdit* edit);
+    static void fadeFieldEdit(QLineEdit* edit, bool disabled);
+
     QVelBaseButton* up() const { return m_up; }
     QVelBaseButton* down() const { return m_down; }
 
@@ -35,6 +42,8 @@ private:
     QVelBaseButton* m_up = nullptr;
     QVelBaseButton* m_down = nullptr;
     qint16 m_left = -1;
+    // A left margin computed before the owner is first shown follows its size until then.
+    bool m_leftProvisional = false;
     qint16 m_top = 0;
     qint16 m_right = 0;
     qint16 m_bottom = 0;

@@ -1,5 +1,6 @@
 #include "QImageButtonEx.h"
 
+#include "QBaseImageDraw.h"
 #include "QIAnyUtil.h"
 #include "QSkinPicture.h"
 
@@ -46,7 +47,8 @@ void QImageButtonEx::paintEvent(QPaintEvent* event)
     QFont font = painter.font();
     font.setFamily("Tahoma");
     font.setPixelSize(pixelSize);
-    painter.setFont(font);
+    // Narrow enough that a ring of the badge shows all round the text, "99+" included.
+    painter.setFont(QBaseImageDraw::fontFittingWidth(font, text, 14));
     painter.setPen(Qt::white);
     painter.drawText(QRect(w - 22, 5, 20, 20), Qt::AlignCenter, text);
 }

@@ -96,7 +96,7 @@ QVelCheckBox* checkBox(const QString& text, Qt::CheckState state, bool enabled)
     box->setText(text);
     box->setStyleSheet("color: rgb(228,228,228);");
     box->setCheckImage(res("VEditSource/btn_check_on.png"), res("VEditSource/btn_check_off.png"),
-                       res("VEditSource/btn_check_off.png"), false);
+                       res("VEditSource/btn_check_partial.png"), false);
     box->setCheckState(state);
     box->setEnabled(enabled);
     box->adjustSize();
@@ -265,7 +265,7 @@ int main(int argc, char** argv)
     spin->setValue(42.5);
     auto* time = new QVelTimeEdit(QTime(1, 23, 45));
     time->setDisplayFormat("HH:mm:ss");
-    time->resize(100, 24);
+    time->resize(100, 22);
     time->setBackgroundImage(res("image/Common_bg/spin_rect.png"));
     time->setUpAndDownBtnImage(res("image/Common_bg/btn_up.png"), res("image/Common_bg/btn_down.png"));
     auto* disabledSpin = new QVelDoubleSpinBox;
@@ -291,9 +291,10 @@ int main(int argc, char** argv)
     auto* checkCombo = new QCheckboxCombobox;
     checkCombo->resize(140, 24);
     checkCombo->setBackgroundImage(res("VEditSource/edit_background.png"));
+    checkCombo->setButtonImage(res("image/Common_bg/btn_arrow.png"), true);
     checkCombo->setCheckImage(res("VEditSource/btn_check_on.png"), res("VEditSource/btn_check_off.png"));
     checkCombo->setTextColor(QColor(228, 228, 228), QColor(228, 228, 228), QColor(228, 228, 228), QColor(120, 120, 120));
-    checkCombo->setDrawTextMargins(6, 0, 0, 0);
+    checkCombo->setDrawTextMargins(6, 0, 22, 0);
     checkCombo->addItems({"Track 1", "Track 2", "Track 3"});
     checkCombo->setCheckState(0, true);
     checkCombo->setCheckState(2, true);
@@ -360,6 +361,7 @@ int main(int argc, char** argv)
     hoverBar->resize(10, 80);
     QVelScrollBarStyleAttribute hover = dark;
     hover.hoverAlways = true;
+    hover.hoverGrooveColor = QColor(74, 74, 74);
     hoverBar->setStyleAttribute(hover);
     auto* emptyBar = new QVelScrollBar(Qt::Vertical);
     emptyBar->setStyleAttribute(dark);

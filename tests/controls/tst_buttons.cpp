@@ -159,6 +159,81 @@ private slots:
         QCOMPARE(button.itmeCount(), 0);
     }
 
+    // The tag is a whole circle inside the 20 x 20 square at the button's top-right
+    // corner (nothing of it cut off by the button's edges), and its count, "99+" too,
+    // stays inside the circle.
+    void countTagFitsItsCircle_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::newRow("one digit") << 7;
+        QTest::newRow("two digits") << 88;
+        QTest::newRow("99+") << 100;
+    }
+
+    void countTagFitsItsCircle()
+    {
+        QFETCH(int, count);
+        QVelBaseButton button;
+        button.setButtonImage(TestPictures::flat(m_dir, "dark.png", 320, 64, QColor(40, 40, 40)), false);
+        button.resize(90, 24);
+        for (int i = 0; i < count; ++i)
+            button.addItemCount();
+        const QImage image = button.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(image.size(), button.size());
+        const QRect square(button.width() - 20, 0, 20, 20);
+        const QPointF centre = QRectF(square).center();
+        int textPixels = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                // The orange tag over the grey button shows as red above blue.
+                const bool tag = c.red() - c.blue() > 24;
+                // White count text, and its smoothed edges over orange, carry blue.
+                const bool text = c.blue() > 70;
+                const double distance = QLineF(centre, QPointF(x + 0.5, y + 0.5)).length();
+                if (tag)
+                    QVERIFY2(square.contains(x, y), qPrintable(QString("tag at %1,%2").arg(x).arg(y)));
+                if (text) {
+                    ++textPixels;
+                    // A ring of the tag shows round the text.
+                    QVERIFY2(distance < 8.5, qPrintable(QString("count at %1,%2").arg(x).arg(y)));
+                }
+            }
+        }
+        QVERIFY(textPixels > 5);
+    }
+
+    // Pictures with one frame carry no disabled look: a disabled box must still not
+    // pass for an enabled one.
+    void checkBoxDisabledDiffers_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::newRow("checked") << int(Qt::Checked);
+        QTest::newRow("unchecked") << int(Qt::Unchecked);
+    }
+
+    void checkBoxDisabledDiffers()
+    {
+        QFETCH(int, state);
+        const QString on = TestPictures::flat(m_dir, "on1.png", 40, 40, QColor(240, 220, 120));
+        const QString off = TestPictures::flat(m_dir, "off1.png", 40, 40, QColor(90, 90, 90));
+        QWidget window;
+        QPalette palette = window.palette();
+        palette.setColor(QPalette::Window, QColor(20, 20, 20));
+        window.setPalette(palette);
+        window.setAutoFillBackground(true);
+        auto* box = new QVelCheckBox(&window);
+        box->setCheckImage(on, off, QString(), false);
+        box->resize(20, 20);
+        box->setCheckState(Qt::CheckState(state));
+        window.resize(40, 40);
+        const QColor enabled = window.grab().toImage().pixelColor(10, 10);
+        box->setEnabled(false);
+        const QColor disabled = window.grab().toImage().pixelColor(10, 10);
+        QVERIFY2(disabled.lightness() < enabled.lightness() - 20,
+                 qPrintable(QString("%1 vs %2").arg(disabled.name(), enabled.name())));
+    }
+
     void checkBoxTwoFrames()
     {
         const QString on = TestPictures::strip(m_dir, "on.png", 80, 40, 2);

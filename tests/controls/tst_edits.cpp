@@ -34,6 +34,75 @@ private:
         return int(held - start);
     }
 
+    // Column of the leftmost light (text) pixel, -1 when there is none.
+    static int firstTextColumn(const QImage& image)
+    {
+        for (int x = 0; x < image.width(); ++x)
+            for (int y = 0; y < image.height(); ++y)
+                if (qGray(image.pixel(x, y)) > 128)
+                    return x;
+        return -1;
+    }
+
+    // Light pixels in the left half of a grabbed field, where its text is: white text
+    // gives dozens, faded text none.
+    static int lightPixels(QWidget* field)
+    {
+        const QImage image = field->grab().toImage();
+        int light = 0;
+        for (int x = 0; x < image.width() / 2; ++x)
+            for (int y = 0; y < image.height(); ++y)
+                light += qGray(image.pixel(x, y)) > 150;
+        return light;
+    }
+
+    // White text in every colour group, set on the control as the forms do.
+    static void lightText(QWidget* widget)
+    {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::Text, Qt::white);
+        widget->setPalette(palette);
+    }
+
+    // A spin box or a time edit on the dark test picture, with the test buttons.
+    QAbstractSpinBox* field(QWidget* parent, bool timeEdit, const QString& ground)
+    {
+        if (timeEdit) {
+            auto* edit = new QVelTimeEdit(QTime(8, 8, 8), parent);
+            edit->setDisplayFormat("HH:mm:ss");
+            edit->setBackgroundImage(ground);
+            edit->setUpAndDownBtnImage(m_up, m_down, true);
+            return edit;
+        }
+        auto* spin = new QVelDoubleSpinBox(parent);
+        spin->setDecimals(0);
+        spin->setValue(88);
+        spin->setBackgroundImage(ground);
+        spin->setUpAndDownBtnImage(m_up, m_down, true);
+        return spin;
+    }
+
+    static void addFieldKinds()
+    {
+        QTest::addColumn<bool>("timeEdit");
+        QTest::newRow("spin box") << false;
+        QTest::newRow("time edit") << true;
+    }
+
+    static QVelBaseButton* upButtonOf(QAbstractSpinBox* field)
+    {
+        if (auto* spin = qobject_cast<QVelDoubleSpinBox*>(field))
+            return spin->upButton();
+        return static_cast<QVelDateTimeEdit*>(field)->upButton();
+    }
+
+    static QVelBaseButton* downButtonOf(QAbstractSpinBox* field)
+    {
+        if (auto* spin = qobject_cast<QVelDoubleSpinBox*>(field))
+            return spin->downButton();
+        return static_cast<QVelDateTimeEdit*>(field)->downButton();
+    }
+
 private slots:
     void initTestCase()
     {
@@ -213,6 +282,64 @@ private slots:
         QVelTimeEdit bare;
         bare.setUpAndDownBtnImage(m_dir.filePath("missing.png"), m_down, true);
         QVERIFY(!bare.upButton());
+    }
+
+    // Forms set the pictures first and size the field afterwards: the buttons still end
+    // up inside the field, flush with its right edge.
+    void buttonsFollowTheFormsSize_data() { addFieldKinds(); }
+    void buttonsFollowTheFormsSize()
+    {
+        QFETCH(bool, timeEdit);
+        QWidget window;
+        QAbstractSpinBox* edit = field(&window, timeEdit, TestPictures::flat(m_dir, "ground.png", 156, 44, QColor(30, 30, 30)));
+        edit->resize(78, 22);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(upButtonOf(edit)->geometry(), QRect(62, 0, 16, 10));
+        QCOMPARE(downButtonOf(edit)->geometry(), QRect(62, 12, 16, 10));
+    }
+
+    // The text of a field keeps the inner margin of a line edit's text.
+    void fieldTextInsetLikeLineEdit_data() { addFieldKinds(); }
+    void fieldTextInsetLikeLineEdit()
+    {
+        QFETCH(bool, timeEdit);
+        const QString ground = TestPictures::flat(m_dir, "ground.png", 156, 44, QColor(30, 30, 30));
+        QWidget window;
+        auto* line = new QVelLineEdit(&window);
+        line->setGeometry(0, 0, 100, 22);
+        line->setBackgroundImage(ground);
+        // The same first glyph as the field's, so both start at the same place.
+        line->setText(timeEdit ? "08:08:08" : "88");
+        lightText(line);
+        QAbstractSpinBox* edit = field(&window, timeEdit, ground);
+        edit->setGeometry(0, 30, 100, 22);
+        lightText(edit);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const int lineText = firstTextColumn(line->grab().toImage());
+        const int fieldText = firstTextColumn(edit->grab().toImage());
+        QVERIFY(lineText > 1);
+        QVERIFY2(fieldText == lineText, qPrintable(QString("%1 vs %2").arg(fieldText).arg(lineText)));
+    }
+
+    // A field's picture has no disabled look: its text fades instead, whatever colour
+    // the palette gives disabled text.
+    void disabledFieldFadesItsText_data() { addFieldKinds(); }
+    void disabledFieldFadesItsText()
+    {
+        QFETCH(bool, timeEdit);
+        QWidget window;
+        QAbstractSpinBox* edit = field(&window, timeEdit, TestPictures::flat(m_dir, "ground.png", 156, 44, QColor(30, 30, 30)));
+        edit->setGeometry(0, 0, 100, 22);
+        lightText(edit);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(lightPixels(edit) > 20);
+        edit->setEnabled(false);
+        QTRY_COMPARE(lightPixels(edit), 0);
+        edit->setEnabled(true);
+        QTRY_VERIFY(lightPixels(edit) > 20);
     }
 
     void timeEditRepeatsWhileHeld()

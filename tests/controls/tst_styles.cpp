@@ -39,6 +39,16 @@ private:
 
     static QImage paintBar(QVelScrollBar& bar, QStyle::State extra, QStyle::SubControls active)
     {
+        const QStyleOptionSlider option = barOption(bar, extra, active);
+        QImage image(bar.size(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        bar.style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, &bar);
+        return image;
+    }
+
+    static QStyleOptionSlider barOption(QVelScrollBar& bar, QStyle::State extra, QStyle::SubControls active)
+    {
         QStyleOptionSlider option;
         option.initFrom(&bar);
         option.rect = QRect(0, 0, bar.width(), bar.height());
@@ -52,11 +62,29 @@ private:
         option.subControls = QStyle::SC_All;
         option.activeSubControls = active;
         option.state |= extra;
-        QImage image(bar.size(), QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        bar.style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, &bar);
-        return image;
+        return option;
+    }
+
+    // A menu in the dark colours the program gives its menus.
+    static void darkColours(QVelMenu& menu)
+    {
+        menu.setItemColor(QColor(51, 51, 51));
+        menu.setItemTextColor(QColor(228, 228, 228));
+        menu.setItemSelectColor(QColor(105, 105, 105));
+        menu.setItemTextSelectColor(QColor(255, 255, 255));
+        menu.setItemEabledColor(QColor(51, 51, 51));
+        menu.setItemTextEabledColor(QColor(120, 120, 120));
+    }
+
+    static int lightestIn(const QImage& image, const QRect& area)
+    {
+        int lightest = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                lightest = qMax(lightest, qMax(c.red(), qMax(c.green(), c.blue())));
+            }
+        return lightest;
     }
 
 private slots:
@@ -146,6 +174,41 @@ private slots:
             expected = QColor(144, 200, 246);
         QCOMPARE(image.pixelColor(14, 12), expected);
         QCOMPARE(image.pixelColor(10, 12), selected ? QColor(144, 200, 246) : QColor(225, 225, 225));
+    }
+
+    // On a dark menu nothing of an item is lighter than its text colour: a disabled item
+    // is drawn once in its dim colour (no lighter etched copy), and a check mark without
+    // pictures is drawn in the text's colour (no light platform box).
+    void darkMenuItems_data()
+    {
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<bool>("checkable");
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<int>("lightest");
+        QTest::newRow("disabled item") << false << false << QRect(0, 0, 200, 24) << 120;
+        QTest::newRow("checked item's mark") << true << true << QRect(7, 5, 14, 14) << 228;
+    }
+
+    void darkMenuItems()
+    {
+        QFETCH(bool, enabled);
+        QFETCH(bool, checkable);
+        QFETCH(QRect, area);
+        QFETCH(int, lightest);
+        QVelMenu menu;
+        darkColours(menu);
+        QStyleOptionMenuItem option = itemOption(menu, "Item text\tCtrl+D");
+        option.state = enabled ? QStyle::State_Enabled : QStyle::State_None;
+        if (checkable) {
+            option.checkType = QStyleOptionMenuItem::NonExclusive;
+            option.checked = true;
+            option.menuHasCheckableItems = true;
+        }
+        const QImage image = paintItem(menu, option);
+        const int found = lightestIn(image, area);
+        QVERIFY2(found <= lightest + 2, qPrintable(QString::number(found)));
+        // Something is drawn there: text or mark, well above the item's ground.
+        QVERIFY2(found >= lightest - 30, qPrintable(QString::number(found)));
     }
 
     void separatorLine()
@@ -307,6 +370,41 @@ private slots:
                                       handleActive ? QStyle::SC_ScrollBarSlider : QStyle::SC_None);
         QCOMPARE(image.pixelColor(5, 40), handle);
         QCOMPARE(image.pixelColor(5, 170), groove);
+    }
+
+    // The hover look changes colours only: the handle covers the same pixels as in the
+    // plain look, and the groove stays one flat rectangle in the hover groove colour.
+    void scrollBarHandleKeepsItsShape()
+    {
+        QVelScrollBar bar(Qt::Vertical);
+        bar.resize(10, 200);
+        bar.setRange(0, 100);
+        bar.setPageStep(50);
+        bar.setValue(40);
+        QVelScrollBarStyleAttribute attribute = bar.styleAttribute();
+        attribute.grooveColor = QColor(0, 0, 200);
+        attribute.hoverGrooveColor = QColor(200, 0, 0);
+        attribute.handleColor = attribute.handleHoverColor = attribute.handlePressedColor = QColor(1, 1, 1);
+        attribute.handleMargin = 2;
+        bar.setStyleAttribute(attribute);
+        const QImage plain = paintBar(bar, QStyle::State_None, QStyle::SC_None);
+        attribute.hoverAlways = true;
+        bar.setStyleAttribute(attribute);
+        const QImage hover = paintBar(bar, QStyle::State_None, QStyle::SC_None);
+        const QImage hovered = paintBar(bar, QStyle::State_MouseOver, QStyle::SC_ScrollBarSlider);
+        int handlePixels = 0;
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x) {
+                const bool inPlain = plain.pixelColor(x, y) == QColor(1, 1, 1);
+                handlePixels += inPlain;
+                QCOMPARE(hover.pixelColor(x, y) == QColor(1, 1, 1), inPlain);
+                QCOMPARE(hovered.pixelColor(x, y) == QColor(1, 1, 1), inPlain);
+            }
+        QVERIFY(handlePixels > 0);
+        const QStyleOptionSlider option = barOption(bar, QStyle::State_None, QStyle::SC_None);
+        const QRect groove = bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, &bar);
+        for (const QPoint& corner : {groove.topLeft(), groove.topRight(), groove.bottomLeft(), groove.bottomRight()})
+            QCOMPARE(hover.pixelColor(corner), QColor(200, 0, 0));
     }
 
     void arrowImage()

@@ -22,9 +22,10 @@ void tst_Skingen::manifestLine_data()
     QTest::newRow("glyph strip") << "a/btn.png strip4 144x36 glyph src=breeze:actions/22/go-next.svg size=14 tone=dark"
                                  << true;
     QTest::newRow("text badge") << "a/hd.png icon 74x74 textbadge text=HD" << true;
-    QTest::newRow("overlay then thumbnail")
-        << "p/01_x/snow_16x9.png single 192x108 overlay:snow dpr=1\np/01_x/thumb.png single 96x96 thumb:video over=snow_16x9.png"
+    QTest::newRow("overlay and its thumbnail")
+        << "p/01_x/snow_16x9.png single 192x108 overlay:snow dpr=1\np/01_x/thumb.png single 96x96 thumb:effect of=snow"
         << true;
+    QTest::newRow("frame thumbnail") << "p/02_x/thumb.png single 96x96 thumb:frame of=film" << true;
     QTest::newRow("unknown style") << "a/x.png single 20x20 sparkle" << false;
     QTest::newRow("missing icon") << "a/x.png icon 64x64 icon src=breeze:actions/22/no-such-icon.svg mode=colour"
                                   << false;
@@ -34,8 +35,7 @@ void tst_Skingen::manifestLine_data()
                                   << false;
     QTest::newRow("bad colour") << "a/x.png icon 48x48 icon src=breeze:actions/22/globe.svg mode=tint color=300,0,0"
                                 << false;
-    QTest::newRow("thumbnail before its picture") << "p/01_x/thumb.png single 96x96 thumb:video over=snow_16x9.png"
-                                                  << false;
+    QTest::newRow("thumbnail of an unknown look") << "p/01_x/thumb.png single 96x96 thumb:frame of=snow" << false;
     QTest::newRow("listed twice") << "a/m.png icon 32x32 mark\na/m.png icon 32x32 mark" << false;
     QTest::newRow("badge text without its font") << "a/hd.png icon 74x74 textbadge text=HD nofont=1" << false;
     QTest::newRow("malformed line") << "a/x.png strip4 144x36" << false;

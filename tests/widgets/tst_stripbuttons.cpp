@@ -239,6 +239,21 @@ void TestStripButtons::badge()
     for (int i = 0; i < count && i < 120; ++i)
         button.addItemCount();
     QCOMPARE(button.count(), std::min(count, 120));
+    // The white count stays inside its round badge (20 x 20 at (W - 22, 5)) with a ring
+    // of the badge showing round it; only the text carries blue here.
+    const QImage image = button.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QPointF centre(button.width() - 12, 15);
+    int textPixels = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y).blue() <= 70)
+                continue;
+            ++textPixels;
+            QVERIFY2(QLineF(centre, QPointF(x + 0.5, y + 0.5)).length() < 8.5,
+                     qPrintable(QString("count at %1,%2").arg(x).arg(y)));
+        }
+    }
+    QVERIFY(textPixels > 5);
     button.resetCount();
     QCOMPARE(button.count(), 0);
 }

@@ -163,7 +163,8 @@ private:
 
         auto* spin = place(new QCustomSpinBox(this), 220, 170);
         spin->setBtnMode(false);
-        spin->setImageForRect(res("/VEditSource/spinBox_bg.png"), QRect(0, 0, 78, 22));
+        // As tall as the time fields beside it.
+        spin->setImageForRect(res("/VEditSource/spinBox_bg.png"), QRect(0, 0, 78, 24));
         spin->setUpAndDownBtnImage(res("/VEditSource/spinBox_up.png"), res("/VEditSource/spinBox_down.png"));
         spin->setEditColor(kText, QColor(120, 120, 120));
         spin->setRange(0, 100);

@@ -4,6 +4,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -51,14 +53,14 @@ bool PackPainter::handles(const QString &style) const
         || style.startsWith(QLatin1String("thumb:"));
 }
 
-QImage PackPainter::draw(const ManifestLine &line, const QHash<QString, QImage> &drawn) const
+QImage PackPainter::draw(const ManifestLine &line) const
 {
     const int dpr = line.devicePixelRatio();
     QImage image(line.width, line.height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
 
-    using Draw = void (*)(QImage &);
-    static const QHash<QString, Draw> full = {
+    using Draw = void (*)(QImage &, bool);
+    static const QHash<QString, Draw> looks = {
         {QStringLiteral("overlay:snow"), &PackPainter::snow},
         {QStringLiteral("overlay:light_leak"), &PackPainter::lightLeak},
         {QStringLiteral("overlay:vignette"), &PackPainter::vignette},
@@ -66,10 +68,28 @@ QImage PackPainter::draw(const ManifestLine &line, const QHash<QString, QImage> 
         {QStringLiteral("frame:rounded"), &PackPainter::roundedFrame},
         {QStringLiteral("frame:film"), &PackPainter::filmFrame},
     };
-    if (const Draw f = full.value(line.style)) {
+    if (const Draw f = looks.value(line.style)) {
         if (dpr != 1)
             fail(line, QStringLiteral("overlay and frame pictures are drawn at 1:1 (dpr=1)"));
-        f(image);
+        f(image, false);
+        return image;
+    }
+
+    const bool effect = line.style == QLatin1String("thumb:effect");
+    if (effect || line.style == QLatin1String("thumb:frame")) {
+        const QString look = (effect ? QStringLiteral("overlay:") : QStringLiteral("frame:")) + line.option(QStringLiteral("of"));
+        const Draw f = looks.value(look);
+        if (!f)
+            fail(line, QStringLiteral("no look \"%1\" to show").arg(look));
+        // Drawn in pixels, over a small landscape.
+        QImage layer = image;
+        f(layer, true);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        scene(p, QRectF(image.rect()));
+        p.drawImage(0, 0, layer);
+        p.end();
+        image.setDevicePixelRatio(dpr);
         return image;
     }
 
@@ -78,32 +98,29 @@ QImage PackPainter::draw(const ManifestLine &line, const QHash<QString, QImage> 
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const double side = double(line.width) / dpr;
-    if (line.style == QLatin1String("thumb:video")) {
-        const QString over = QFileInfo(line.path).path() + QLatin1Char('/') + line.option(QStringLiteral("over"));
-        if (!drawn.contains(over))
-            fail(line, QStringLiteral("%1 must be drawn before its thumbnail").arg(over));
-        videoThumbnail(p, side, drawn.value(over));
-    } else if (line.style == QLatin1String("thumb:eq")) {
+    if (line.style == QLatin1String("thumb:eq"))
         eqThumbnail(p, side, readBands(line));
-    } else if (line.style == QLatin1String("thumb:none")) {
+    else if (line.style == QLatin1String("thumb:none"))
         noneThumbnail(p, side);
-    } else {
+    else
         fail(line, QStringLiteral("unknown style \"%1\"").arg(line.style));
-    }
     return image;
 }
 
 // Flakes from a fixed seed and the generator's raw output, so every build draws the same.
-void PackPainter::snow(QImage &image)
+void PackPainter::snow(QImage &image, bool thumbnail)
 {
     std::mt19937 random(20240611u);
     auto uniform = [&random](double lo, double hi) { return lo + (hi - lo) * (random() / 4294967296.0); };
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    for (int i = 0; i < 600; ++i) {
+    const double h = image.height();
+    const int flakes = thumbnail ? 40 : 600;
+    const double smallest = thumbnail ? h * 0.02 : 2, largest = thumbnail ? h * 0.05 : 7;
+    for (int i = 0; i < flakes; ++i) {
         const QPointF centre(uniform(0, image.width()), uniform(0, image.height()));
-        const double radius = uniform(2, 7);
+        const double radius = uniform(smallest, largest);
         const double alpha = uniform(0.5, 0.9);
         QRadialGradient g(centre, radius);
         g.setColorAt(0, QColor(255, 255, 255, int(alpha * 255)));
@@ -114,46 +131,50 @@ void PackPainter::snow(QImage &image)
     }
 }
 
-void PackPainter::lightLeak(QImage &image)
+void PackPainter::lightLeak(QImage &image, bool thumbnail)
 {
     const double h = image.height();
+    const double alpha = thumbnail ? 0.75 : 0.55;
     QPainter p(&image);
     p.setPen(Qt::NoPen);
-    glow(p, QPointF(0, 0), h * 0.8, QColor(255, 170, 60), 0.55);
-    glow(p, QPointF(image.width(), h * 0.55), h * 0.6, QColor(255, 90, 40), 0.55);
+    glow(p, QPointF(0, 0), h * 0.8, QColor(255, 170, 60), alpha);
+    glow(p, QPointF(image.width(), h * 0.55), h * 0.6, QColor(255, 90, 40), alpha);
 }
 
-void PackPainter::vignette(QImage &image)
+void PackPainter::vignette(QImage &image, bool thumbnail)
 {
     const double cx = image.width() / 2.0, cy = image.height() / 2.0;
     const double corner = std::sqrt(2.0);
+    const double start = thumbnail ? 0.45 : 0.7, strength = thumbnail ? 0.9 : 0.75;
     for (int y = 0; y < image.height(); ++y) {
         QRgb *row = reinterpret_cast<QRgb *>(image.scanLine(y));
         const double dy = (y + 0.5 - cy) / cy;
         for (int x = 0; x < image.width(); ++x) {
             const double dx = (x + 0.5 - cx) / cx;
             const double d = std::sqrt(dx * dx + dy * dy);
-            const int alpha = int(std::lround(255 * 0.75 * smoothstep(0.7, corner, d)));
+            const int alpha = int(std::lround(255 * strength * smoothstep(start, corner, d)));
             row[x] = qRgba(0, 0, 0, alpha); // black premultiplied is black
         }
     }
 }
 
-void PackPainter::classicFrame(QImage &image)
+void PackPainter::classicFrame(QImage &image, bool thumbnail)
 {
-    const int border = int(std::lround(image.height() * 0.04));
+    const int h = image.height();
+    const int border = int(std::lround(h * (thumbnail ? 0.12 : 0.04)));
+    const int line = thumbnail ? qMax(2, int(std::lround(h * 0.02))) : 2;
     const QRect window = image.rect().adjusted(border, border, -border, -border);
     QPainter p(&image);
     p.fillRect(image.rect(), Qt::white);
-    p.fillRect(window.adjusted(-2, -2, 2, 2), QColor(40, 40, 40));
+    p.fillRect(window.adjusted(-line, -line, line, line), QColor(40, 40, 40));
     p.setCompositionMode(QPainter::CompositionMode_Clear);
     p.fillRect(window, Qt::transparent);
 }
 
-void PackPainter::roundedFrame(QImage &image)
+void PackPainter::roundedFrame(QImage &image, bool thumbnail)
 {
     const double h = image.height();
-    const double inset = h * 0.03, radius = h * 0.08;
+    const double inset = h * (thumbnail ? 0.1 : 0.03), radius = h * (thumbnail ? 0.2 : 0.08);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(image.rect(), Qt::black);
@@ -163,11 +184,12 @@ void PackPainter::roundedFrame(QImage &image)
     p.drawRoundedRect(QRectF(image.rect()).adjusted(inset, inset, -inset, -inset), radius, radius);
 }
 
-void PackPainter::filmFrame(QImage &image)
+void PackPainter::filmFrame(QImage &image, bool thumbnail)
 {
     const double w = image.width(), h = image.height();
-    const double band = std::round(h * 0.09);
-    const double holeW = w * 0.03, holeH = h * 0.045, step = w * 0.06;
+    const double band = std::round(h * (thumbnail ? 0.18 : 0.09));
+    const double holeW = w * (thumbnail ? 0.07 : 0.03), holeH = h * (thumbnail ? 0.08 : 0.045);
+    const double step = w * (thumbnail ? 0.14 : 0.06);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(QRectF(0, 0, w, band), Qt::black);
@@ -181,25 +203,19 @@ void PackPainter::filmFrame(QImage &image)
     }
 }
 
-void PackPainter::videoThumbnail(QPainter &p, double side, const QImage &overlay)
+// Sky, sun and meadow: the picture every effect and frame thumbnail is shown on.
+void PackPainter::scene(QPainter &p, const QRectF &area)
 {
-    QLinearGradient sky(0, 0, 0, side);
+    QLinearGradient sky(area.topLeft(), area.bottomLeft());
     sky.setColorAt(0, QColor(120, 180, 235));
     sky.setColorAt(0.62, QColor(175, 215, 240));
     sky.setColorAt(0.64, QColor(110, 170, 90));
     sky.setColorAt(1, QColor(70, 130, 60));
-    p.fillRect(QRectF(0, 0, side, side), sky);
+    p.fillRect(area, sky);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 245, 200));
-    p.drawEllipse(QPointF(side * 0.7, side * 0.3), side * 0.12, side * 0.12);
-    // Scaled to the thumbnail's height, its middle cut out.
-    const qreal dpr = p.device()->devicePixelRatioF();
-    const int pixelsHigh = int(std::lround(side * dpr));
-    const QImage scaled = overlay.scaledToHeight(pixelsHigh, Qt::SmoothTransformation);
-    const int cropX = (scaled.width() - pixelsHigh) / 2;
-    QImage cut = scaled.copy(cropX, 0, pixelsHigh, pixelsHigh);
-    cut.setDevicePixelRatio(dpr);
-    p.drawImage(QPointF(0, 0), cut);
+    const double side = qMin(area.width(), area.height());
+    p.drawEllipse(QPointF(area.left() + area.width() * 0.7, area.top() + area.height() * 0.3), side * 0.12, side * 0.12);
 }
 
 void PackPainter::eqThumbnail(QPainter &p, double side, const QMap<double, double> &bands)

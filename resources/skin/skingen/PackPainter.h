@@ -2,8 +2,8 @@
 
 #include "SkinManifest.h"
 
-#include <QHash>
 #include <QImage>
+#include <QRectF>
 #include <QMap>
 
 class QPainter;
@@ -17,18 +17,20 @@ public:
     explicit PackPainter(const QString &packSourceDir);
 
     bool handles(const QString &style) const;
-    // `drawn` holds the pictures drawn so far, by path; a video thumbnail shows its
-    // pack's 16:9 picture. Throws std::runtime_error on an unknown style or bad input.
-    QImage draw(const ManifestLine &line, const QHash<QString, QImage> &drawn) const;
+    // Throws std::runtime_error on an unknown style or bad input.
+    QImage draw(const ManifestLine &line) const;
 
 private:
-    static void snow(QImage &image);
-    static void lightLeak(QImage &image);
-    static void vignette(QImage &image);
-    static void classicFrame(QImage &image);
-    static void roundedFrame(QImage &image);
-    static void filmFrame(QImage &image);
-    static void videoThumbnail(QPainter &p, double side, const QImage &overlay);
+    // Each look is drawn for the picture it fills. A thumbnail is the same look drawn
+    // bolder for its 48 logical pixels, so effects and frames read at a glance: frames
+    // as a border around the picture, effects over the whole of it.
+    static void snow(QImage &image, bool thumbnail);
+    static void lightLeak(QImage &image, bool thumbnail);
+    static void vignette(QImage &image, bool thumbnail);
+    static void classicFrame(QImage &image, bool thumbnail);
+    static void roundedFrame(QImage &image, bool thumbnail);
+    static void filmFrame(QImage &image, bool thumbnail);
+    static void scene(QPainter &p, const QRectF &area);
     static void eqThumbnail(QPainter &p, double side, const QMap<double, double> &bands);
     static void noneThumbnail(QPainter &p, double side);
     QMap<double, double> readBands(const ManifestLine &line) const;

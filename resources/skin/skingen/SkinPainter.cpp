@@ -83,6 +83,7 @@ SkinPainter::SkinPainter(BreezeIcons &icons)
         {QStringLiteral("borderline"), &SkinPainter::borderLine},
         {QStringLiteral("addimage"), &SkinPainter::addImage},
         {QStringLiteral("trimplay"), &SkinPainter::trimPlay},
+        {QStringLiteral("keystep"), &SkinPainter::keyStep},
     };
 }
 
@@ -263,12 +264,15 @@ void SkinPainter::field(QPainter &p, const QRectF &r, int state, const ManifestL
 
 void SkinPainter::check(QPainter &p, const QRectF &r, int, const ManifestLine &line)
 {
-    const bool on = line.option(QStringLiteral("state")) == QLatin1String("on");
+    const QString state = line.option(QStringLiteral("state"));
+    const bool on = state == QLatin1String("on");
+    // Partly checked: the filled box of "on" with a dash for a mark, never the empty box.
+    const bool partial = state == QLatin1String("partial");
     const bool dark = line.option(QStringLiteral("ground")) == QLatin1String("dark");
     QColor fill, border;
     if (dark) {
-        fill = on ? accent : groundField;
-        border = on ? accentEdge : QColor(140, 140, 140);
+        fill = (on || partial) ? accent : groundField;
+        border = (on || partial) ? accentEdge : QColor(140, 140, 140);
     } else {
         fill = QColor(250, 250, 250);
         border = QColor(110, 110, 110);
@@ -284,6 +288,11 @@ void SkinPainter::check(QPainter &p, const QRectF &r, int, const ManifestLine &l
         p.setPen(tick);
         const QPointF points[] = {{w * 0.26, h * 0.52}, {w * 0.43, h * 0.69}, {w * 0.75, h * 0.33}};
         p.drawPolyline(points, 3);
+    } else if (partial) {
+        QPen dash(textOnLight, qMax(1.5, r.width() / 9));
+        dash.setCapStyle(Qt::RoundCap);
+        p.setPen(dash);
+        p.drawLine(QPointF(r.width() * 0.28, r.height() / 2), QPointF(r.width() * 0.72, r.height() / 2));
     }
 }
 
@@ -313,7 +322,9 @@ void SkinPainter::bar(QPainter &p, const QRectF &r, int, const ManifestLine &lin
         fill = QColor(168, 168, 168);
         border = QColor(140, 140, 140);
     } else if (track) {
-        fill = SkinTheme::line;
+        // A sunken groove without a rim: darker than every panel it is laid on (the
+        // editing forms' panels are as light as the rim colour).
+        fill = groundField;
     }
     border = colourOption(line, QStringLiteral("border"), border);
     const QRectF pill = border.isValid() ? r.adjusted(px() / 2, px() / 2, -px() / 2, -px() / 2) : r;
@@ -385,13 +396,12 @@ void SkinPainter::cover(QPainter &p, const QRectF &r, int state, const ManifestL
     p.drawRoundedRect(r.adjusted(width / 2, width / 2, -width / 2, -width / 2), 3, 3);
 }
 
+// A plain disc edge to edge: no ring, so the whole circle is room for "99+".
 void SkinPainter::badge(QPainter &p, const QRectF &r, int, const ManifestLine &)
 {
     p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
+    p.setBrush(countTag);
     p.drawEllipse(r);
-    p.setBrush(alert);
-    p.drawEllipse(r.adjusted(1, 1, -1, -1));
 }
 
 void SkinPainter::textBadge(QPainter &p, const QRectF &r, int, const ManifestLine &line)

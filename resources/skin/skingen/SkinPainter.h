@@ -56,6 +56,7 @@ private:
     void borderLine(QPainter &p, const QRectF &r, int state, const ManifestLine &line);
     void addImage(QPainter &p, const QRectF &r, int state, const ManifestLine &line);
     void trimPlay(QPainter &p, const QRectF &r, int state, const ManifestLine &line);
+    void keyStep(QPainter &p, const QRectF &r, int state, const ManifestLine &line);
 
     // Glyph colour of the "dark" tone (on dark ground) for a state.
     static QColor darkTone(int state);

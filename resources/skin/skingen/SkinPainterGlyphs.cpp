@@ -272,3 +272,36 @@ void SkinPainter::trimPlay(QPainter &p, const QRectF &r, int state, const Manife
     drawBracket(p, r.right() - 3.5, top, 12, 2.5, false, colour);
     drawIcon(p, line.option(QStringLiteral("src")), line.number(QStringLiteral("size"), 12), r.center(), colour);
 }
+
+// Key-frame stepping: a solid arrow pointing at a diamond, the usual key-frame mark, so
+// the buttons read apart from the single-frame steps' chevrons.
+void SkinPainter::keyStep(QPainter &p, const QRectF &r, int state, const ManifestLine &line)
+{
+    const QString direction = line.option(QStringLiteral("dir"));
+    if (direction != QLatin1String("previous") && direction != QLatin1String("next"))
+        throw std::runtime_error(QStringLiteral("%1: dir must be previous or next").arg(line.path).toStdString());
+    const bool previous = direction == QLatin1String("previous");
+    const double size = line.number(QStringLiteral("size"), 14);
+    const QPointF c = r.center();
+    const double side = previous ? -1 : 1;
+    // The diamond sits on the side the step goes to, the arrow behind it points at it.
+    const QPointF key(c.x() + side * size * 0.25, c.y());
+    const double kw = size * 0.24, kh = size * 0.34;
+    QPainterPath diamond;
+    diamond.moveTo(key.x(), key.y() - kh);
+    diamond.lineTo(key.x() + kw, key.y());
+    diamond.lineTo(key.x(), key.y() + kh);
+    diamond.lineTo(key.x() - kw, key.y());
+    diamond.closeSubpath();
+    const double tip = key.x() - side * (kw + size * 0.08);
+    const double base = tip - side * size * 0.42;
+    const double half = size * 0.3;
+    QPainterPath arrow;
+    arrow.moveTo(tip, c.y());
+    arrow.lineTo(base, c.y() - half);
+    arrow.lineTo(base, c.y() + half);
+    arrow.closeSubpath();
+    const QColor colour = darkTone(state);
+    p.fillPath(arrow, colour);
+    p.fillPath(diamond, colour);
+}

@@ -24,6 +24,9 @@ inline const QColor alert(194, 0, 0);
 inline const QColor alertHover(226, 40, 40);
 inline const QColor alertPressed(150, 0, 0);
 inline const QColor disabled(120, 120, 120);
+// The count tag of the buttons: the drawn tag and the tag picture share it, so a count
+// looks the same on every button.
+inline const QColor countTag(255, 120, 0);
 // Disabled captions are painted in `disabled` by the code, so a disabled button must
 // stay darker than its caption to keep it readable.
 inline const QColor disabledFill(62, 62, 62);

@@ -13,6 +13,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QSaveFile>
+#include <QSet>
 
 #include <cstdio>
 #include <stdexcept>
@@ -66,11 +67,11 @@ int main(int argc, char *argv[])
         SkinPainter skin(icons);
         PackPainter packs(parser.value(packsOption));
         const QString out = parser.value(outOption);
-        QHash<QString, QImage> drawn;
+        QSet<QString> drawn;
         for (const ManifestLine &line : lines) {
             QImage image;
             if (packs.handles(line.style))
-                image = packs.draw(line, drawn);
+                image = packs.draw(line);
             else
                 image = skin.draw(line);
             if (image.width() != line.width || image.height() != line.height)
@@ -80,7 +81,7 @@ int main(int argc, char *argv[])
             if (drawn.contains(line.path))
                 throw std::runtime_error(QStringLiteral("%1 is listed twice").arg(line.path).toStdString());
             save(image, out + QLatin1Char('/') + line.path);
-            drawn.insert(line.path, image);
+            drawn.insert(line.path);
         }
         if (parser.isSet(stampOption)) {
             QSaveFile stamp(parser.value(stampOption));
