@@ -23,6 +23,7 @@
 #include "QShowCloseDlg.h"
 #include "QSubtitleSettingDlg.h"
 #include "QTextImageButton.h"
+#include "QVideoConvertItem.h"
 #include "QVelComboBox.h"
 #include "QVelMenu.h"
 #include "QVelMessageBox.h"
@@ -39,6 +40,7 @@
 #include <QDir>
 #include <QDomDocument>
 #include <QFontMetrics>
+#include <QMessageBox>
 #include <QHash>
 #include <QPointer>
 #include <QTimer>
@@ -235,9 +237,9 @@ Shown messageBox(const char *context, const char *text, QVelMessageBox::ButtonSt
     return own(box);
 }
 
-// Probes every modal dialog a window brings up while it is built (the format
-// dialog's one-time advice, for one) once it has laid itself out, then dismisses it
-// so the window's own code goes on.
+// Probes every message box a window brings up modally while it is built (the
+// format dialog's one-time advice, for one) once it has laid itself out, then
+// dismisses it so the window's own code goes on.
 class ModalProbe : public QObject
 {
 public:
@@ -251,7 +253,11 @@ public:
 private:
     void poll()
     {
+        // Only messages: a progress dialog such as the loading one has its own row
+        // and must be left to finish its work.
         QWidget *modal = QApplication::activeModalWidget();
+        if (!qobject_cast<QMessageBox *>(modal) && !qobject_cast<QVelMessageBox *>(modal))
+            modal = nullptr;
         if (!modal || !modal->isVisible()) {
             m_seen = nullptr;
             return;
@@ -279,6 +285,18 @@ const QHash<QString, std::function<Shown()>> &windows()
 {
     static const QHash<QString, std::function<Shown()>> all{
         {"main window", [] { return own(new MainWindow); }},
+        {"main window with a clip", [] {
+             // The segment row and the cut tool bar's times only show with a file open.
+             auto *window = new MainWindow;
+             Shown shown = own(window);
+             window->addImportFile(QStringList{TestMedia::h264AacMp4()});
+             const QDeadlineTimer deadline(120000);
+             while (!deadline.hasExpired() && window->findChildren<QVideoConvertItem *>().isEmpty())
+                 QTest::qWait(50);
+             if (window->findChildren<QVideoConvertItem *>().isEmpty())
+                 shown.problem = QStringLiteral("opening the clip gave no segment row");
+             return shown;
+         }},
         {"main menu", [] {
              auto *window = new MainWindow;
              window->show();
