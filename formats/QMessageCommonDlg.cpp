@@ -28,7 +28,10 @@ QMessageCommonDlg::~QMessageCommonDlg() = default;
 
 QString QMessageCommonDlg::siteAddress()
 {
-    return "https://www.zededera-raziz-azodor.example/";
+    // No trailing slash: the link's markup leaves the address unquoted, and a
+    // final "/" would close the anchor before its text, leaving an unstyled,
+    // dark address on the dark ground.
+    return "https://www.zededera-raziz-azodor.example";
 }
 
 void QMessageCommonDlg::InitCtrl()

@@ -1,8 +1,10 @@
 // Draws the format dialog in its three looks into PNG files for a visual check:
 //   xvfb-run -a <build>/tests/formats_snapshots <folder>
-// writes encoding.png, advanced.png and compact.png. Settings go to a
+// writes encoding.png, advanced.png, compact.png and the common message dialog,
+// common-message.png. Settings go to a
 // throw-away HOME, never to the user's.
 #include "FormatWidget.h"
+#include "QMessageCommonDlg.h"
 #include "QFontLoader.h"
 #include "QIAnyUtil.h"
 #include "QSettingDlg.h"
@@ -68,5 +70,12 @@ int main(int argc, char** argv)
 
     dlg->OnClickLossless();
     ok = save(dlg, folder + "/compact.png") && ok;
+
+    QMessageCommonDlg message;
+    message.setMsgText("The conversion has finished.");
+    message.move(40, 560);
+    message.show();
+    settle(400);
+    ok = message.grab().save(folder + "/common-message.png") && ok;
     return ok ? 0 : 1;
 }
