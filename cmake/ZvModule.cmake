@@ -61,5 +61,5 @@ function(zv_add_test name)
   set_tests_properties(${name} PROPERTIES
     WORKING_DIRECTORY ${ZV_BUNDLE_DIR}/tests
     TIMEOUT ${ARG_TIMEOUT}
-    ENVIRONMENT "QT_QPA_PLATFORM=${platform};ZV_AUDIO=null;HOME=${home};XDG_DATA_HOME=${home}/.local/share;XDG_CONFIG_HOME=${home}/.config;XDG_CACHE_HOME=${home}/.cache;ZV_TEST_MEDIA_DIR=${CMAKE_BINARY_DIR}/testmedia")
+    ENVIRONMENT "QT_QPA_PLATFORM=${platform};ZV_AUDIO=null;HOME=${home};XDG_DATA_HOME=${home}/.local/share;XDG_CONFIG_HOME=${home}/.config;XDG_CACHE_HOME=${home}/.cache;ZV_TEST_MEDIA_DIR=${CMAKE_BINARY_DIR}/testmedia;ZV_TEST_TIMEOUT_FACTOR=${ZV_TEST_TIMEOUT_FACTOR}")
 endfunction()

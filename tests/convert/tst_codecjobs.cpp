@@ -2,6 +2,7 @@
 // surface and judged by ffprobe and ffmpeg.
 #include "ConvertFixtures.h"
 #include "TestMedia.h"
+#include "TestTiming.h"
 
 #include "zovAruzIvivu.h"
 
@@ -771,8 +772,8 @@ void TestCodecJobs::stopEndsQuicklyAndDeletesOutput()
         QElapsedTimer t;
         t.start();
         QCOMPARE(ZV_Stop_Job(job.get()), 1);
-        QVERIFY(waitJob(job.get(), 1000));
-        QVERIFY2(t.elapsed() < 500, qPrintable(QString::number(t.elapsed())));
+        QVERIFY(waitJob(job.get(), TestTiming::scaled(1000)));
+        QVERIFY2(t.elapsed() < TestTiming::scaled(500), qPrintable(QString::number(t.elapsed())));
         if (ZV_GetDone_Job(job.get()) < ZV_GetTotal_Job(job.get())) {
             QCOMPARE(ZV_IsStopped_Job(job.get()), 1);
             QCOMPARE(ZV_GetError_Job(job.get()), kStoppedError);

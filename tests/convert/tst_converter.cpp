@@ -2,6 +2,7 @@
 // over the real codec library.
 #include "ConvertFixtures.h"
 #include "TestMedia.h"
+#include "TestTiming.h"
 
 #include "CAVEncodeParam.h"
 #include "CAVConverter.h"
@@ -279,7 +280,7 @@ void TestConverter::stopReportsStoppedAndRemovesOutput()
     QElapsedTimer t;
     t.start();
     c->StopConvert();   // returns after the worker ended
-    QVERIFY2(t.elapsed() < 3000, qPrintable(QString::number(t.elapsed())));
+    QVERIFY2(t.elapsed() < TestTiming::scaled(3000), qPrintable(QString::number(t.elapsed())));
     const Report last = reports.last();
     QCOMPARE(int(last.state), int(convertStopped));
     QCOMPARE(last.progress, 0u);

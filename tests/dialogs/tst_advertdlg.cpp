@@ -16,6 +16,8 @@
 #include <QWebEngineView>
 #include <QtTest>
 
+#include <memory>
+
 namespace {
 
 constexpr int kLoadMs = 60000;
@@ -38,6 +40,33 @@ QUrl page(const QTemporaryDir& dir, const QString& name, const QByteArray& body)
     file.write("<!DOCTYPE html><html><head><meta charset='utf-8'></head><body style='margin:0'>" + body
                + "</body></html>");
     return QUrl::fromLocalFile(file.fileName());
+}
+
+// Runs a script in the page and waits for its result; invalid when none came.
+QVariant evaluate(QWebEnginePage* page, const QString& script)
+{
+    // The answer may come after a timed-out wait, so it is kept in shared state.
+    struct Answer {
+        bool done = false;
+        QVariant value;
+    };
+    const auto answer = std::make_shared<Answer>();
+    page->runJavaScript(script, [answer](const QVariant& value) {
+        answer->value = value;
+        answer->done = true;
+    });
+    if (!QTest::qWaitFor([&] { return answer->done; }, kLoadMs))
+        return QVariant();
+    return answer->value;
+}
+
+// Waits until the page has laid out and drawn frames on the screen: input sent
+// to the view before that may be dropped by the web engine.
+bool waitUntilDrawn(QWebEnginePage* page)
+{
+    evaluate(page, "window.zvFrames = 0;"
+                   "requestAnimationFrame(function tick() { ++window.zvFrames; requestAnimationFrame(tick); });");
+    return QTest::qWaitFor([&] { return evaluate(page, "window.zvFrames").toInt() >= 3; }, kLoadMs);
 }
 
 } // namespace
@@ -101,7 +130,7 @@ void tst_AdvertDlg::loadsOnlyOnceShown()
 
     dlg.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-    QVERIFY(started.wait(kLoadMs) || started.count() > 0);
+    QTRY_VERIFY_WITH_TIMEOUT(started.count() > 0, kLoadMs);
     QVERIFY(!dlg.closeButton()->isEnabled() || finished.count() > 0);
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kLoadMs);
     QCOMPARE(finished.at(0).at(0).toBool(), true);
@@ -185,6 +214,8 @@ void tst_AdvertDlg::onlyClickedWebLinksLeave()
     QCOMPARE(m_opened, QList<QUrl>());
 
     // The user's click on the web link goes to the browser; the view stays.
+    QVERIFY(waitUntilDrawn(webPage));
+    QCOMPARE(evaluate(webPage, "document.elementFromPoint(60, 40).id").toString(), QString("out"));
     QWidget* surface = dlg.webView()->view()->focusProxy();
     QVERIFY(surface);
     QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(60, 40));

@@ -1,5 +1,6 @@
 #include "ListTiles.h"
 #include "TestMedia.h"
+#include "TestTiming.h"
 #include "TestProfiles.h"
 #include "../workspace/MessageBoxAnswerer.h"
 
@@ -540,7 +541,7 @@ void TestEditingDlg::neverShownAndReleasedPreview()
     QElapsedTimer clock;
     clock.start();
     delete new QVideoEditingDlg;
-    QVERIFY(clock.elapsed() < 10000);
+    QVERIFY2(clock.elapsed() < TestTiming::scaled(10000), qPrintable(QString::number(clock.elapsed())));
     QVideoEditingDlg dlg;
     dlg.hideMediaForm();
     QVERIFY(!dlg.playerManager());

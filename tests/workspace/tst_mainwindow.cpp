@@ -1,6 +1,7 @@
 // Start-up of the main window: the settings it writes, the output folder it
 // makes, its first look, and the single-instance entry of the program.
 #include "MainWindow.h"
+#include "TestTiming.h"
 #include "QConverterOperate.h"
 #include "QIAnyUtil.h"
 #include "QVideoSettingXml.h"
@@ -92,10 +93,11 @@ void TestMainWindow::secondStartHandsOverAndExits()
     QElapsedTimer clock;
     clock.start();
     second.start(program, QStringList());
-    QVERIFY(second.waitForFinished(15000));
+    QVERIFY(second.waitForFinished(TestTiming::scaled(15000)));
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.exitCode(), 0);
-    QVERIFY2(clock.elapsed() < 5000 + 3000, qPrintable(QString::number(clock.elapsed())));
+    // Its own hand-over limit (5 s) plus a start-up that a busy machine slows.
+    QVERIFY2(clock.elapsed() < 5000 + TestTiming::scaled(3000), qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(first.state(), QProcess::Running);
 
     first.terminate();

@@ -2,6 +2,7 @@
 #include "SegmentFixtures.h"
 #include "TestMedia.h"
 #include "TestProfiles.h"
+#include "TestTiming.h"
 
 #include "QConverterOperate.h"
 #include "QIAnyUtil.h"
@@ -173,7 +174,7 @@ void TestSegmentMedia::destroyedWhileFillingTheFilm()
         QElapsedTimer clock;
         clock.start();
         delete panel; // joins the worker, whose picture read gives up
-        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(clock.elapsed() < TestTiming::scaled(5000), qPrintable(QString::number(clock.elapsed())));
     }
     QTest::qWait(50); // nothing queued for the dead panels may arrive
 }
