@@ -1,5 +1,6 @@
 #include "QtLocalPeer.h"
 #include "QtSingleApplication.h"
+#include "TestTiming.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -41,7 +42,7 @@ public:
         return m_lines.last().mid(8);
     }
 
-    bool waitForLine(const QString& line, int timeoutMs = 5000)
+    bool waitForLine(const QString& line, int timeoutMs = TestTiming::scaled(5000))
     {
         QElapsedTimer clock;
         clock.start();
@@ -187,7 +188,9 @@ private slots:
         QVERIFY(silent.waitForConnected(2000));
         qint64 elapsed = 0;
         QCOMPARE(runSecond("after the silent one", &elapsed), 0);
-        QVERIFY2(elapsed < 3000, qPrintable(QString::number(elapsed)));
+        // Answered within its own limits (exit code 0); the start-up of the
+        // helper on a busy machine only adds to the time.
+        QVERIFY2(elapsed < TestTiming::scaled(3000), qPrintable(QString::number(elapsed)));
         QVERIFY(primary.waitForLine("message:after the silent one"));
         // The silent connection is closed once its time is up.
         QVERIFY(silent.state() == QLocalSocket::UnconnectedState || silent.waitForDisconnected(4000));

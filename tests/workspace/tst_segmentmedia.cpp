@@ -140,7 +140,9 @@ void TestSegmentMedia::secondFileDropsTheFirstFilesPictures()
     QTimeContainer* strip = m_panel->timeLine()->strip();
     QTRY_COMPARE_WITH_TIMEOUT(strip->filledSlots(), 10, 60000);
     QTRY_VERIFY(m_panel->isThumbnailWorkerIdle());
-    QTest::qWait(100); // anything still queued from the first file is delivered now
+    // The worker posts its pictures before it goes idle: whatever is still
+    // queued, from either file, is delivered now.
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(strip->filledSlots(), 10);
     const int slot = strip->slotWidth();
     for (int i = 0; i < 10; ++i) {
@@ -156,7 +158,7 @@ void TestSegmentMedia::audioOnlyKeepsEmptySlots()
     QVERIFY(item);
     m_panel->setLineBgImage(item);
     QTRY_VERIFY(m_panel->isThumbnailWorkerIdle());
-    QTest::qWait(50);
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(m_panel->timeLine()->strip()->filledSlots(), 0);
 }
 
@@ -176,7 +178,7 @@ void TestSegmentMedia::destroyedWhileFillingTheFilm()
         delete panel; // joins the worker, whose picture read gives up
         QVERIFY2(clock.elapsed() < TestTiming::scaled(5000), qPrintable(QString::number(clock.elapsed())));
     }
-    QTest::qWait(50); // nothing queued for the dead panels may arrive
+    QCoreApplication::sendPostedEvents(); // nothing queued for the dead panels may arrive
 }
 
 void TestSegmentMedia::losslessRunWritesOneFilePerSegment()
