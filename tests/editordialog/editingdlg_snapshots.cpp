@@ -7,6 +7,7 @@
 
 #include "../workspace/SnapshotSupport.h"
 #include "TestMedia.h"
+#include "EditConfigFixtures.h"
 #include "SnapshotLanguage.h"
 
 #include "ListTiles.h"
@@ -46,14 +47,7 @@ int main(int argc, char** argv)
         return 1;
 
     QVideoEditingDlg dlg;
-    // The clip's one sound track, as the file's probe lists it for the Audio tab.
-    VEEditConfig cfg;
-    EVAudioTrack track;
-    track.m_bSelected = 1;
-    track.m_trackInfo.m_trackIndex = 1;
-    track.m_trackInfo.m_displayText = "1: AAC, 44100 Hz, mono";
-    cfg.m_audioTracks.append(track);
-    cfg.m_programValue.m_audioIndex = 0;
+    VEEditConfig cfg = EditConfigFixtures::withOneAudioTrack("1: AAC, 44100 Hz, mono");
     dlg.setVideoFile(clip, 0, 0);
     dlg.setEditConfig(cfg);
     dlg.setIsWatermarkAudioStartTime(true);

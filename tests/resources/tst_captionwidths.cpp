@@ -8,7 +8,7 @@
 #include "QFontLoader.h"
 #include "ResourceRoot.h"
 
-#include "EVAudioTrack.h"
+#include "EditConfigFixtures.h"
 #include "FormatWidget.h"
 #include "MainWindow.h"
 #include "QAboutDlg.h"
@@ -154,13 +154,7 @@ Shown editingDialog(int tab)
     // A clip with its sound track, handed over as the segment list hands it: the
     // dialog keeps its picture tabs only for a file with pictures, and its end of
     // loading goes back to the Trim tab, so the tab is chosen after that.
-    VEEditConfig model;
-    EVAudioTrack track;
-    track.m_bSelected = 1;
-    track.m_trackInfo.m_trackIndex = 1;
-    track.m_trackInfo.m_displayText = "1: AAC, 44100 Hz, stereo";
-    model.m_audioTracks.append(track);
-    model.m_programValue.m_audioIndex = 0;
+    VEEditConfig model = EditConfigFixtures::withOneAudioTrack("1: AAC, 44100 Hz, stereo");
     auto *dlg = new QVideoEditingDlg;
     dlg->setVideoFile(TestMedia::h264AacMp4(), 0, 0);
     dlg->setEditConfig(model);
