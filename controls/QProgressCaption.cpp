@@ -8,8 +8,10 @@ namespace {
 
 QColor halo(const QColor& text)
 {
+    // Only a thin rim: the caption's colour already suits its ground, the rim
+    // keeps the edge of the fill from cutting through a glyph.
     QColor colour = QProgressCaption::readableOn(text);
-    colour.setAlpha(170);
+    colour.setAlpha(110);
     return colour;
 }
 
@@ -19,7 +21,7 @@ void drawPart(QPainter& painter, const QPainterPath& path, const QRegion& clip, 
         return;
     painter.save();
     painter.setClipRegion(clip);
-    painter.strokePath(path, QPen(halo(text), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.strokePath(path, QPen(halo(text), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.fillPath(path, text);
     painter.restore();
 }

@@ -22,6 +22,7 @@ public:
     QImage* top = nullptr;
     int bottomWidth = 0;
     int bottomHeight = 0;
+    QColor bottomTone; // the track picture's mean colour, which its caption must read on
     int policy = QVelBaseProgress::HorizontalBar;
     double minimum = 0;
     double maximum = 100;
@@ -101,6 +102,26 @@ QImage* loadDoubleResolution(const QString& path)
     return image;
 }
 
+// Skins give light and dark tracks alike; transparent corners say nothing.
+QColor meanOpaqueColour(const QImage& picture)
+{
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    qint64 red = 0, green = 0, blue = 0, count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qAlpha(pixel) < 128)
+                continue;
+            red += qRed(pixel);
+            green += qGreen(pixel);
+            blue += qBlue(pixel);
+            ++count;
+        }
+    if (count == 0)
+        return QColor(40, 40, 40);
+    return QColor(int(red / count), int(green / count), int(blue / count));
+}
+
 } // namespace
 
 bool QVelBaseProgress::setBottomImage(QString path)
@@ -111,6 +132,7 @@ bool QVelBaseProgress::setBottomImage(QString path)
         return false;
     d->bottomWidth = d->bottom->width() / 2;
     d->bottomHeight = d->bottom->height() / 2;
+    d->bottomTone = meanOpaqueColour(*d->bottom);
     update();
     return true;
 }
@@ -564,7 +586,7 @@ void QVelBaseProgress::DrawProgressText(QPainter& painter)
     const double y = height() * double(d->textOffsetY);
     const QRectF rect(x, y, int(width() - x), int(height() - y));
     // The caption sits over the fill and over the track: it takes a colour that
-    // reads on each (a picture track is dark in the skin; a plain one is read).
+    // reads on each, judged from the track picture or the plain track's colour.
     const double range = d->maximum - d->minimum;
     const double fraction = range > 0 ? std::clamp((d->value - d->minimum) / range, 0.0, 1.0) : 0.0;
     const QRectF track(getBgRect());
@@ -574,7 +596,7 @@ void QVelBaseProgress::DrawProgressText(QPainter& painter)
     else if (d->policy == VerticalBar)
         filled = QRectF(0, track.bottom() - track.height() * fraction, width(), track.height() * fraction);
     const QColor plain = palette().color(d->policy == Ring ? QPalette::AlternateBase : QPalette::Window);
-    const QColor onTrack = d->bottom && d->policy != Ring ? QColor(228, 228, 228) : QProgressCaption::readableOn(plain);
+    const QColor onTrack = QProgressCaption::readableOn(d->bottom && d->policy != Ring ? d->bottomTone : plain);
     QProgressCaption::draw(painter, rect, d->textAlignment, valueToText(d->value), filled,
                            palette().color(QPalette::WindowText), onTrack);
     painter.restore();

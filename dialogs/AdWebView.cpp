@@ -2,6 +2,7 @@
 
 #include "AdWebPage.h"
 
+#include <QColor>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -11,6 +12,9 @@ AdWebView::AdWebView(QWidget* parent) : QWidget(parent)
     m_view = new QWebEngineView(this);
     m_page = new AdWebPage(m_view);
     m_view->setPage(m_page);
+    // The skin's ground until the page paints its own: a white page while it
+    // loads, or when it never can, is a light island in the dark dialog.
+    m_page->setBackgroundColor(QColor(0x33, 0x33, 0x33));
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     connect(m_page, &QWebEnginePage::loadStarted, this, &AdWebView::OnPageLoadStarted);
     connect(m_page, &QWebEnginePage::loadProgress, this, &AdWebView::OnPageLoadProgress);

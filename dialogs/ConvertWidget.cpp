@@ -9,8 +9,10 @@
 
 namespace {
 
+// The groups paint the page's own ground: the page's rule at y 80 would
+// otherwise run through the Output box, behind its path and buttons.
 const char kGroupStyle[] =
-    "QGroupBox{border:1px solid gray; border-radius:5px;margin-top:2ex;} "
+    "QGroupBox{border:1px solid gray; border-radius:5px;margin-top:2ex;background-color:rgb(51,51,51);} "
     "QGroupBox::title {subcontrol-origin: margin;subcontrol-position: top left;left:5px;padding:0px;}";
 
 const char kPathStyle[] = "QTextEdit{background-color: rgb(45,45, 45);  border-radius:5px;}"

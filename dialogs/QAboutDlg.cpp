@@ -56,7 +56,10 @@ QAboutDlg::~QAboutDlg() = default;
 
 QString QAboutDlg::homeAddress()
 {
-    return QStringLiteral("https://www.zededera-raziz-azodor.example/");
+    // No trailing slash: the link's markup leaves the address unquoted, and a
+    // final "/" would close the anchor before its text, drawing the address
+    // near-black on the dark ground.
+    return QStringLiteral("https://www.zededera-raziz-azodor.example");
 }
 
 QString QAboutDlg::versionText()

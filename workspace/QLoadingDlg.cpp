@@ -3,6 +3,8 @@
 #include "QIAnyUtil.h"
 #include "QImageButton.h"
 
+#include <QFontMetrics>
+
 namespace {
 QString res(const char *name) { return QIAnyUtil::getResourcePath() + QLatin1String(name); }
 }
@@ -63,7 +65,20 @@ QLoadingDlg::QLoadingDlg(QWidget *parent) : QNinePointsImageDialog(parent)
 
 QLoadingDlg::~QLoadingDlg() = default;
 
-void QLoadingDlg::setAddFilePath(QString path) { m_labAddingPath_2->setText(path); }
+void QLoadingDlg::setAddFilePath(QString path)
+{
+    m_addingPath = path;
+    showAddingPath();
+}
+
+// A long path loses its middle, not its end: the file name is what tells the
+// user which file is being added. The whole path stays in the tool tip.
+void QLoadingDlg::showAddingPath()
+{
+    const QFontMetrics metrics(m_labAddingPath_2->font());
+    m_labAddingPath_2->setText(metrics.elidedText(m_addingPath, Qt::ElideMiddle, m_labAddingPath_2->width()));
+    m_labAddingPath_2->setToolTip(m_addingPath);
+}
 
 void QLoadingDlg::setAddCount(QString count) { m_labAdded_2->setText(count); }
 
@@ -83,6 +98,8 @@ void QLoadingDlg::resizeEvent(QResizeEvent *event)
     m_labAddingPath->move(30, 45);
     const int pathLeft = m_labAddingPath->x() + m_labAddingPath->width() - 1 + 5;
     m_labAddingPath_2->setGeometry(QRect(QPoint(pathLeft, 45), QPoint(W - 26, 59)));
+    if (!m_addingPath.isEmpty())
+        showAddingPath();
     m_labAdded->move(30, 70);
     const int addedRight = m_labAdded->x() + m_labAdded->width() - 1;
     m_labAdded_2->setGeometry(QRect(QPoint(addedRight + 5, 70), QPoint(addedRight + 54, 84)));

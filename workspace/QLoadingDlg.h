@@ -25,4 +25,9 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void showAddingPath();
+
+    QString m_addingPath;
 };

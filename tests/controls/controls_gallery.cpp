@@ -74,7 +74,7 @@ QVelBaseButton* button(const QString& text, int state, bool checked = false, int
     b->setButtonImage(res("image/Common_bg/btn_common.png"), true);
     b->resize(90, 24);
     b->setText(text);
-    b->setTextColor(QColor(55, 55, 55), QColor(55, 55, 55), QColor(55, 55, 55), QColor(120, 120, 120));
+    b->setTextColor(QColor(55, 55, 55), QColor(55, 55, 55), QColor(55, 55, 55), QColor(55, 55, 55));
     b->setCheckable(checked);
     b->setChecked(checked);
     if (state == 3)
@@ -146,6 +146,8 @@ QVelBaseProgress* progress(double value, QVelBaseProgress::ProgressPolicy policy
         p->setBottomImage(res("VEditSource/slider_play_bottom.png"));
         p->setTopImage(res("VEditSource/slider_play_top.png"));
         p->setCircleLenght(3);
+        // As the program uses these thin tracks: a position without a caption.
+        p->setFormat(QString());
     }
     p->setValue(value);
     return p;

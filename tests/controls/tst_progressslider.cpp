@@ -52,6 +52,37 @@ private slots:
         QVERIFY(lightnessRange(image, 0, mid - 2).first < 80);
     }
 
+    // Skins give light and dark track pictures: the caption over an empty bar
+    // takes the colour that reads on the picture, not a fixed light one.
+    void captionReadsOnPictureTrack_data()
+    {
+        QTest::addColumn<QColor>("track");
+        QTest::addColumn<bool>("darkCaption");
+        QTest::newRow("light track") << QColor(200, 200, 200) << true;
+        QTest::newRow("dark track") << QColor(50, 50, 50) << false;
+    }
+
+    void captionReadsOnPictureTrack()
+    {
+        QFETCH(QColor, track);
+        QFETCH(bool, darkCaption);
+        QVelBaseProgress bar;
+        bar.resize(200, 30);
+        QVERIFY(bar.setBottomImage(TestPictures::flat(m_dir, "caption-track.png", 400, 60, track)));
+        bar.setFormat("%p%");
+        bar.setValue(0.0);
+        // Laid on the track's own colour, so only the caption differs from it.
+        const QImage grabbed = bar.grab().toImage();
+        QImage image(grabbed.size(), QImage::Format_RGB32);
+        image.fill(track);
+        QPainter(&image).drawImage(0, 0, grabbed);
+        const QPair<int, int> range = lightnessRange(image, 0, image.width());
+        if (darkCaption)
+            QVERIFY2(range.first < 60, qPrintable(QString("darkest %1").arg(range.first)));
+        else
+            QVERIFY2(range.second > 180, qPrintable(QString("lightest %1").arg(range.second)));
+    }
+
     void reversedRangeIsSwapped()
     {
         QVelBaseProgress bar;

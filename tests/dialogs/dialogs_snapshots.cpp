@@ -99,8 +99,9 @@ int main(int argc, char** argv)
         dlg.show();
         QElapsedTimer t;
         t.start();
-        while (!dlg.closeButton()->isEnabled() && t.elapsed() < 30000)
+        while (!dlg.closeButton()->isEnabled() && t.elapsed() < 90000)
             settle(100);
+        settle(3000);
         ok = save(&dlg, folder + "/advert.png", true) && ok;
     }
     return ok ? 0 : 1;

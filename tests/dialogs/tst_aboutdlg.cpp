@@ -3,6 +3,7 @@
 #include "QAboutDlg.h"
 #include "QConverterOperate.h"
 #include "QImageButton.h"
+#include "ShownLink.h"
 #include "VelSystemActions.h"
 
 #include <QtTest>
@@ -46,6 +47,11 @@ void tst_AboutDlg::texts()
     QCOMPARE(dlg.m_labVersion->text(), QString("Version 2.3.2"));
     QCOMPARE(dlg.m_labVisit->text(), QString("Visit:"));
     QVERIFY(dlg.m_labHome->text().contains("href = " + QAboutDlg::homeAddress()));
+    // The shown address is one white link to the home page, readable on the dark ground.
+    const ShownLink link = shownLink(dlg.m_labHome->text());
+    QCOMPARE(link.text, QAboutDlg::homeAddress());
+    QCOMPARE(link.href, QAboutDlg::homeAddress());
+    QCOMPARE(link.colour, QColor(Qt::white));
     QVERIFY(dlg.m_labProjectVersion->text().isEmpty());
     QCOMPARE(dlg.size(), QSize(400, 250));
     QTRY_COMPARE(dlg.m_labProject->pos(), QPoint(120, 82));

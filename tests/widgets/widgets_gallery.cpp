@@ -61,7 +61,7 @@ QTextImageButton* textButton(QWidget* parent, const QString& picture, const QStr
     auto* b = new QTextImageButton(parent);
     b->setBtnImageForRect(picture, rect);
     b->setBtnText(text);
-    b->setTextColor(QColor(55, 55, 55), QColor(55, 55, 55), QColor(55, 55, 55), QColor(165, 165, 165));
+    b->setTextColor(QColor(55, 55, 55), QColor(55, 55, 55), QColor(55, 55, 55), QColor(55, 55, 55));
     return b;
 }
 

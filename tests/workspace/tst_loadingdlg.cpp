@@ -3,6 +3,7 @@
 #include "QImageButton.h"
 #include "QLoadingDlg.h"
 
+#include <QLabel>
 #include <QtTest>
 
 class TestLoadingDlg : public QObject
@@ -20,7 +21,8 @@ void TestLoadingDlg::showsWhatIsAdded()
     QLoadingDlg dialog;
     dialog.show();
     QCOMPARE(dialog.size(), QSize(440, 170));
-    dialog.setAddFilePath("/a/very/long/path/that/does/not/fit/in/the/label/at/all/clip.mp4");
+    const QString path("/a/very/long/path/that/does/not/fit/in/the/label/at/all/nor/in/the/dialog/clip.mp4");
+    dialog.setAddFilePath(path);
     dialog.setAddCount("1/1");
     dialog.setProgressVale(100);
     QCOMPARE(dialog.m_labAdded_2->text(), QString("1/1"));
@@ -29,6 +31,15 @@ void TestLoadingDlg::showsWhatIsAdded()
     QCOMPARE(dialog.m_labAddingPath->text(), QString("Adding File:"));
     QCOMPARE(dialog.m_btnCancel->geometry().right(), dialog.width() - 30 - 1);
     QVERIFY(dialog.m_labAddingPath_2->geometry().left() > dialog.m_labAddingPath->geometry().right());
+    // The path is shortened in its middle to what the label shows: the file name stays readable.
+    const QLabel *shown = dialog.m_labAddingPath_2;
+    QVERIFY(shown->text().endsWith("clip.mp4"));
+    QVERIFY(shown->text().startsWith("/a/very"));
+    QVERIFY(shown->text().contains(QChar(0x2026)));
+    QVERIFY(QFontMetrics(shown->font()).horizontalAdvance(shown->text()) <= shown->width());
+    QCOMPARE(shown->toolTip(), path);
+    dialog.setAddFilePath("/tmp/clip.mp4");
+    QCOMPARE(shown->text(), QString("/tmp/clip.mp4"));
 }
 
 void TestLoadingDlg::stopClosesBeforeAskingToStop_data()

@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QMimeData>
@@ -84,7 +85,9 @@ int main(int argc, char **argv)
     // The loading dialog is modal: grab it from inside its own loop.
     QTimer::singleShot(0, &window, [&] {
         if (QLoadingDlg *dialog = window.loadingDlg()) {
-            dialog->setAddFilePath(clip);
+            // A path as long as real ones get, to show how the dialog shortens it.
+            dialog->setAddFilePath(QStringLiteral("/home/user/Videos/Family/2026 Summer by the sea/Day 3 - boat trip/")
+                                   + QFileInfo(clip).fileName());
             dialog->setAddCount(QStringLiteral("1/1"));
             dialog->setProgressVale(100);
             ok = save(dialog, folder + "/loading.png") && ok;

@@ -191,8 +191,9 @@ void SkinPainter::button(QPainter &p, const QRectF &r, int state, const Manifest
         border = borders[state];
     } else if (fill == QLatin1String("accent")) {
         radius = line.number(QStringLiteral("radius"), 6);
+        const bool lightDisabled = line.option(QStringLiteral("disabled")) == QLatin1String("light");
         const QBrush fills[] = {vertical(box, accent, accentDeep), vertical(box, accentHover, accent),
-                                accentPressed, disabledFill};
+                                accentPressed, lightDisabled ? disabledLightFill : disabledFill};
         const QColor borders[] = {accentEdge, accentEdge, QColor(170, 150, 60), QColor(100, 100, 100)};
         brush = fills[state];
         border = borders[state];
