@@ -12,7 +12,9 @@ class QBaseItem : public QWidget
     Q_DISABLE_COPY(QBaseItem)
 
 public:
-    enum QMouseState { NormalState = 0, HoverState = 1, SelectedState = 2, FourthState = 3 };
+    // A fixed underlying type: callers may store any int, and every value other
+    // than the first three must paint the fourth colour, not be undefined.
+    enum QMouseState : int { NormalState = 0, HoverState = 1, SelectedState = 2, FourthState = 3 };
 
     explicit QBaseItem(QWidget* parent = nullptr);
     ~QBaseItem() override;
