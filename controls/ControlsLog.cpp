@@ -1,3 +1,3 @@
 #include "ControlsLog.h"
 
-Q_LOGGING_CATEGORY(lcControls, "zv.controls")
+Q_LOGGING_CATEGORY(lcControls, "zv.controls", QtInfoMsg)

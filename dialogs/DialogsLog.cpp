@@ -1,3 +1,3 @@
 #include "DialogsLog.h"
 
-Q_LOGGING_CATEGORY(lcDialogs, "zv.dialogs")
+Q_LOGGING_CATEGORY(lcDialogs, "zv.dialogs", QtInfoMsg)

@@ -1,3 +1,3 @@
 #include "EngineLog.h"
 
-Q_LOGGING_CATEGORY(lcEngine, "zv.engine")
+Q_LOGGING_CATEGORY(lcEngine, "zv.engine", QtInfoMsg)

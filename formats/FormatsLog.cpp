@@ -1,3 +1,3 @@
 #include "FormatsLog.h"
 
-Q_LOGGING_CATEGORY(lcFormats, "zv.formats")
+Q_LOGGING_CATEGORY(lcFormats, "zv.formats", QtInfoMsg)

@@ -1,3 +1,3 @@
 #include "SettingsLog.h"
 
-Q_LOGGING_CATEGORY(lcSettings, "zv.settings")
+Q_LOGGING_CATEGORY(lcSettings, "zv.settings", QtInfoMsg)

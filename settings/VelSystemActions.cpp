@@ -6,8 +6,12 @@
 #include <QDBusPendingCallWatcher>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QProcess>
 #include <QUrl>
+
+#include <memory>
 
 namespace {
 
@@ -40,7 +44,17 @@ VelSystemActions::UrlHandler &urlHandler()
     return handler;
 }
 
-void openFolder(const QString &folder)
+VelSystemActions::FolderHandler &folderHandler()
+{
+    static VelSystemActions::FolderHandler handler;
+    return handler;
+}
+
+// An opener that is still running after this long has shown something; a late
+// failure exit (the user closing a program it waited for) is no failure to open.
+const qint64 kOpenerVerdictMs = 10000;
+
+void openFolderQuietly(const QString &folder)
 {
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
         qCWarning(lcSettings).noquote() << "Cannot open the folder" << folder << "in a file manager";
@@ -84,6 +98,13 @@ VelSystemActions::UrlHandler VelSystemActions::setUrlHandler(UrlHandler handler)
     return previous;
 }
 
+VelSystemActions::FolderHandler VelSystemActions::setFolderHandler(FolderHandler handler)
+{
+    FolderHandler previous = std::move(folderHandler());
+    folderHandler() = std::move(handler);
+    return previous;
+}
+
 void VelSystemActions::reveal(const QString &filePath)
 {
     if (revealHandler())
@@ -108,6 +129,76 @@ void VelSystemActions::openUrl(const QUrl &url)
         openUrlInBrowser(url);
 }
 
+void VelSystemActions::openFolder(const QString &folder, std::function<void()> nothingOpened)
+{
+    if (folderHandler())
+        folderHandler()(folder, std::move(nothingOpened));
+    else
+        openFolderOnDesktop(folder, std::move(nothingOpened));
+}
+
+// The file manager's own service first; without one, the desktop's opener for
+// folders (xdg-open, or Qt's choice where xdg-open is missing). Qt's opener only
+// reports whether a launcher started, so xdg-open is run here to learn its verdict.
+void VelSystemActions::openFolderOnDesktop(const QString &folder, std::function<void()> nothingOpened)
+{
+    if (underTestHarness("open a folder"))
+        return;
+    const QUrl url = QUrl::fromLocalFile(folder);
+    auto withOpener = [folder, url, nothingOpened]() {
+        runOpener(QStringLiteral("xdg-open"), {folder}, [folder, url, nothingOpened](bool started) {
+            if (started || !QDesktopServices::openUrl(url)) {
+                qCWarning(lcSettings).noquote() << "Nothing on this desktop opened the folder" << folder;
+                nothingOpened();
+            }
+        });
+    };
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        withOpener();
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowFolders"));
+    call << QStringList{url.toString()} << QString();
+    callAsync(bus, call, [withOpener](const QString &error) {
+        qCInfo(lcSettings).noquote() << "No file manager service (" << error << "); trying the desktop's opener";
+        withOpener();
+    });
+}
+
+QObject *VelSystemActions::runOpener(const QString &program, const QStringList &arguments, OpenerFailure failed)
+{
+    auto *process = new QProcess;
+    // The opened program may inherit these channels and outlive the opener:
+    // pipes closed under it would end it at its first line of output.
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    auto clock = std::make_shared<QElapsedTimer>();
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, failed](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        qCInfo(lcSettings).noquote() << "Cannot start" << process->program() << ":" << process->errorString();
+        failed(false);
+        process->deleteLater();
+    });
+    QObject::connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), process,
+                     [process, failed, clock](int code, QProcess::ExitStatus status) {
+                         const bool failure = status != QProcess::NormalExit || code != 0;
+                         if (failure && clock->elapsed() < kOpenerVerdictMs) {
+                             qCWarning(lcSettings).noquote() << process->program() << process->arguments()
+                                                             << "failed with exit code" << code;
+                             failed(true);
+                         }
+                         process->deleteLater();
+                     });
+    clock->start();
+    process->start(program, arguments);
+    return process;
+}
+
 void VelSystemActions::openUrlInBrowser(const QUrl &url)
 {
     if (underTestHarness("open a web page"))
@@ -124,12 +215,12 @@ void VelSystemActions::revealWithFileManager(const QString &filePath)
     const QString folder = info.absolutePath();
     if (!info.exists()) {
         qCWarning(lcSettings).noquote() << "Cannot show" << filePath << "- it does not exist; opening its folder";
-        openFolder(folder);
+        openFolderQuietly(folder);
         return;
     }
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        openFolder(folder);
+        openFolderQuietly(folder);
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(
@@ -139,7 +230,7 @@ void VelSystemActions::revealWithFileManager(const QString &filePath)
     callAsync(bus, call, [folder](const QString &error) {
         qCWarning(lcSettings).noquote() << "The file manager cannot show the file (" << error
                              << "); opening its folder instead";
-        openFolder(folder);
+        openFolderQuietly(folder);
     });
 }
 

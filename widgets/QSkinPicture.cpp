@@ -3,10 +3,13 @@
 
 #include <QDebug>
 
-// An empty path is a caller asking for no picture, not a failure worth logging.
+// An empty path is a caller asking for no picture: it is neither loaded (Qt
+// would warn about opening a file without a name) nor a failure worth logging.
 
 QImage QSkinPicture::image(const QString& path, qreal ratio)
 {
+    if (path.isEmpty())
+        return QImage();
     QImage picture(path);
     if (picture.isNull() && !path.isEmpty())
         qCWarning(lcWidgets).noquote() << "Skin picture failed to load:" << path;
@@ -17,6 +20,8 @@ QImage QSkinPicture::image(const QString& path, qreal ratio)
 
 QPixmap QSkinPicture::pixmap(const QString& path, qreal ratio)
 {
+    if (path.isEmpty())
+        return QPixmap();
     QPixmap picture(path);
     if (picture.isNull() && !path.isEmpty())
         qCWarning(lcWidgets).noquote() << "Skin picture failed to load:" << path;

@@ -1,3 +1,3 @@
 #include "WidgetsLog.h"
 
-Q_LOGGING_CATEGORY(lcWidgets, "zv.widgets")
+Q_LOGGING_CATEGORY(lcWidgets, "zv.widgets", QtInfoMsg)

@@ -6,24 +6,25 @@
 #include "QIAnyUtil.h"
 #include "QVelMenu.h"
 #include "QVelProjectPlatform.h"
+#include "QVelMessageBox.h"
 #include "QVideoSettingXml.h"
+#include "UserGuide.h"
+#include "VelSystemActions.h"
+#include "VelUpdater.h"
 
 #include <QApplication>
 #include <QCursor>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QTranslator>
 #include <QUrl>
 
 namespace {
-const char *const kProductService = "https://www.zededera-raziz-azodor.example";
-const char *const kRedirect = "/api/product/redirect?pid=%1&page_type=%2";
-
-void openProductPage(const char *pageType)
+// There is no product web service: Home and Help both open the guide shipped
+// in the bundle, in the interface language.
+void openUserGuide()
 {
-    const QString address = QLatin1String(kProductService) + QString::fromLatin1(kRedirect).arg("500", pageType);
-    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+    VelSystemActions::openUrl(QUrl::fromLocalFile(UserGuide::page()));
 }
 } // namespace
 
@@ -73,13 +74,18 @@ void MainWindow::CreatMenu()
     connect(m_actAbout, &QAction::triggered, this, &MainWindow::ActOnAbout);
     connect(m_actPreferences, &QAction::triggered, this, &MainWindow::ActOnPreferDlg);
     connect(m_actUpdates, &QAction::triggered, this, &MainWindow::ActOnUpdates);
+    // The updater's answer is for the user who asked, in their language.
+    connect(VelUpdater::sharedUpdater(), &VelUpdater::checkFinished, this, [this](const QString &answer) {
+        QVelMessageBox::ShowMessage(this, answer, tr("Check for Updates"), QVelMessageBox::Information,
+                                    QVelMessageBox::OkButton);
+    });
 }
 
 void MainWindow::OnMenu() { m_menu->popup(QCursor::pos() - QPoint(50, 0)); }
 
-void MainWindow::ActOnHome() { openProductPage("home"); }
+void MainWindow::ActOnHome() { openUserGuide(); }
 
-void MainWindow::ActOnHelp() { openProductPage("help"); }
+void MainWindow::ActOnHelp() { openUserGuide(); }
 
 void MainWindow::ActOnUpdates() { QVelProjectPlatform::checkForUpdate(); }
 

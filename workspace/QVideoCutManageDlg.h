@@ -145,6 +145,7 @@ protected:
 private:
     Q_DISABLE_COPY(QVideoCutManageDlg)
     void setupUi();
+    void showOutputFolderPath(const QString& folder);
     void initButtons();
     void initTimeLine();
     void initListArea();

@@ -9,13 +9,14 @@
 #include "QImageButtonEx.h"
 #include "QVelMessageBox.h"
 #include "ShowMessage.h"
+#include "VelSystemActions.h"
 #include "qSliderCtrl.h"
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QDesktopServices>
 #include <QDir>
-#include <QUrl>
+#include <QMessageBox>
+#include <QPointer>
 
 void QVideoCutManageDlg::OnConvert()
 {
@@ -95,6 +96,20 @@ void QVideoCutManageDlg::OnBtnOpen()
         ShowMessage(tr("Invalid path"), QString(), 0);
         return;
     }
-    // A local path as a URL: characters such as '#' or '%' stay part of the name.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::fromNativeSeparators(root)));
+    QPointer<QVideoCutManageDlg> self(this);
+    VelSystemActions::openFolder(QDir::fromNativeSeparators(root), [self, root] {
+        if (self)
+            self->showOutputFolderPath(root);
+    });
+}
+
+// Where no program opens folders, the user can still copy the path into one.
+void QVideoCutManageDlg::showOutputFolderPath(const QString& folder)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Zededera Raziz Azodor"),
+                    tr("No program on this desktop could open the output folder. You can find it here:") + "\n\n"
+                        + QDir::toNativeSeparators(folder),
+                    QMessageBox::Ok, window());
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
 }

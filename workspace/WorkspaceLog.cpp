@@ -1,3 +1,3 @@
 #include "WorkspaceLog.h"
 
-Q_LOGGING_CATEGORY(lcWorkspace, "zv.workspace")
+Q_LOGGING_CATEGORY(lcWorkspace, "zv.workspace", QtInfoMsg)

@@ -1,3 +1,3 @@
 #include "EditorModelLog.h"
 
-Q_LOGGING_CATEGORY(lcEditorModel, "zv.editor")
+Q_LOGGING_CATEGORY(lcEditorModel, "zv.editor", QtInfoMsg)

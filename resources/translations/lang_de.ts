@@ -1431,6 +1431,10 @@ und der Ausgabeordner richtig eingestellt sind.</translation>
         <source>Switching to the Simple Mode shortens or removes overlapping segments!</source>
         <translation>Beim Wechsel in den einfachen Modus werden überlappende Segmente gekürzt oder entfernt!</translation>
     </message>
+    <message>
+        <source>No program on this desktop could open the output folder. You can find it here:</source>
+        <translation>Kein Programm auf diesem Desktop konnte den Ausgabeordner öffnen. Sie finden ihn hier:</translation>
+    </message>
 </context>
 <context>
     <name>QVideoEditTag</name>

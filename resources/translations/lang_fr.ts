@@ -1431,6 +1431,10 @@ et le dossier de sortie sont correctement définis.</translation>
         <source>Switching to the Simple Mode shortens or removes overlapping segments!</source>
         <translation>Le passage en mode simple raccourcit ou supprime les segments qui se chevauchent&#xa0;!</translation>
     </message>
+    <message>
+        <source>No program on this desktop could open the output folder. You can find it here:</source>
+        <translation>Aucun programme de ce bureau n'a pu ouvrir le dossier de sortie. Vous le trouverez ici :</translation>
+    </message>
 </context>
 <context>
     <name>QVideoEditTag</name>

@@ -1431,6 +1431,10 @@ and output file directory are set correctly.</source>
         <source>Switching to the Simple Mode shortens or removes overlapping segments!</source>
         <translation>シンプルモードに切り替えると、重なっているセグメントは短縮または削除されます！</translation>
     </message>
+    <message>
+        <source>No program on this desktop could open the output folder. You can find it here:</source>
+        <translation>このデスクトップには出力フォルダーを開けるプログラムがありません。フォルダーの場所：</translation>
+    </message>
 </context>
 <context>
     <name>QVideoEditTag</name>

@@ -1431,6 +1431,10 @@ and output file directory are set correctly.</source>
         <source>Switching to the Simple Mode shortens or removes overlapping segments!</source>
         <translation>切换到简易模式会缩短或删除相互重叠的片段！</translation>
     </message>
+    <message>
+        <source>No program on this desktop could open the output folder. You can find it here:</source>
+        <translation>此桌面上没有程序能打开输出文件夹。它位于：</translation>
+    </message>
 </context>
 <context>
     <name>QVideoEditTag</name>

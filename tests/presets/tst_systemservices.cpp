@@ -3,6 +3,7 @@
 // anything off, suspends or opens a file manager), the version text, the
 // writable-folder probe, clocks, texts and the updater layer.
 #include "PlistDocument.h"
+#include "TestTiming.h"
 #include "QVelProjectPlatform.h"
 #include "VelCommonInterface.h"
 #include "VelSystemActions.h"
@@ -80,6 +81,8 @@ private slots:
     void utf32Text();
     void windowTopHint();
     void updaterAnswersWithoutNetwork();
+    void openerVerdict_data();
+    void openerVerdict();
 
 private:
     QTemporaryDir m_dir;
@@ -385,6 +388,33 @@ void TstSystemServices::updaterAnswersWithoutNetwork()
     QCOMPARE(answered.size(), 1);
     QVERIFY(answered.at(0).at(0).toString().contains("no update service is configured"));
     QVERIFY(VelUpdater::feedUrl().startsWith("https://updates.velmarin.example/"));
+}
+
+void TstSystemServices::openerVerdict_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("verdict"); // "" for success, else "started" or "not started"
+    QTest::newRow("opened") << "sh" << QStringList{"-c", "exit 0"} << "";
+    // xdg-open's answer when no program handles folders.
+    QTest::newRow("no handler") << "sh" << QStringList{"-c", "exit 3"} << "started";
+    QTest::newRow("killed") << "sh" << QStringList{"-c", "kill -9 $$"} << "started";
+    QTest::newRow("missing opener") << "/nonexistent/xdg-open" << QStringList{"/tmp"} << "not started";
+}
+
+void TstSystemServices::openerVerdict()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, verdict);
+    QStringList failures;
+    QObject *opener = VelSystemActions::runOpener(program, arguments, [&failures](bool started) {
+        failures << (started ? "started" : "not started");
+    });
+    QVERIFY(opener);
+    QSignalSpy ended(opener, &QObject::destroyed);
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, TestTiming::scaled(10000));
+    QCOMPARE(failures, verdict.isEmpty() ? QStringList() : QStringList{verdict});
 }
 
 QTEST_MAIN(TstSystemServices)

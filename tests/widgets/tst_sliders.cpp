@@ -5,6 +5,7 @@
 #include "QSliderCtrlBtn.h"
 #include "qSliderCtrl.h"
 
+#include <QLoggingCategory>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -54,6 +55,8 @@ private:
 
 void TestSliders::initTestCase()
 {
+    // The sliders' diagnostic lines are checked below; they are off by default.
+    QLoggingCategory::setFilterRules(QStringLiteral("zv.widgets.debug=true"));
     qRegisterMetaType<QMouseEvent*>();
     m_track = WidgetPictures::flat(m_dir, "track.png", 160, 16, Qt::darkGray);
     m_range = WidgetPictures::flat(m_dir, "range.png", 160, 16, Qt::yellow);

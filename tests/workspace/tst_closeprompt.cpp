@@ -1,5 +1,6 @@
 // Closing the main window by the saved choice or through the close prompt,
-// and the preferences and about entries of its menu.
+// and the entries of its menu: preferences, about, the user guide and the
+// update check.
 #include "ConvertWidget.h"
 #include "GeneralWidget.h"
 #include "MainWindow.h"
@@ -13,10 +14,18 @@
 #include "QTextImageButton.h"
 #include "QVelComboBox.h"
 #include "QVideoSettingXml.h"
+#include "QVelBaseButton.h"
+#include "QVelMessageBox.h"
+#include "UserGuide.h"
+#include "VelSystemActions.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTextStream>
 #include <QLabel>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -94,8 +103,14 @@ private slots:
     void languageSwitchThroughPreferences_data();
     void languageSwitchThroughPreferences();
     void aboutRunsCentred();
+    void helpAndHomeOpenTheGuide_data();
+    void helpAndHomeOpenTheGuide();
+    void guideFallsBackToEnglish();
+    void updateCheckAnswersInABox_data();
+    void updateCheckAnswersInABox();
 
 private:
+    QList<QAction *> helpMenuEntries() const;
     void startWindow();
     std::unique_ptr<MainWindow> m_window;
 };
@@ -381,6 +396,122 @@ void TestClosePrompt::aboutRunsCentred()
     const int x = origin.x() + (m_window->width() - size.width()) / 2;
     const int y = origin.y() + (m_window->height() - size.height()) / 2;
     QCOMPARE(answer.position, QPoint(x < 1 ? 50 : x, y < 1 ? 50 : y));
+}
+
+// Preferences, About, Help, Home, Check for Updates, as the Help menu holds them.
+QList<QAction *> TestClosePrompt::helpMenuEntries() const
+{
+    const QList<QAction *> menus = m_window->menuBar()->actions();
+    return menus.isEmpty() || !menus.first()->menu() ? QList<QAction *>() : menus.first()->menu()->actions();
+}
+
+namespace {
+QString readText(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+QStringList sectionIds(const QString &html)
+{
+    QStringList ids;
+    QRegularExpressionMatchIterator it = QRegularExpression("<section id=\"([a-z]+)\"").globalMatch(html);
+    while (it.hasNext())
+        ids << it.next().captured(1);
+    return ids;
+}
+} // namespace
+
+void TestClosePrompt::helpAndHomeOpenTheGuide_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("title"); // part of the page's own title
+    QTest::newRow("English") << "English" << "en" << "User Guide";
+    QTest::newRow("Chinese") << "简体中文" << "zh_CN" << "用户指南";
+    QTest::newRow("German") << "Deutsch" << "de" << "Benutzerhandbuch";
+    QTest::newRow("French") << "Français" << "fr" << "Guide de l'utilisateur";
+    QTest::newRow("Japanese") << "日本語" << "ja" << "ユーザーガイド";
+}
+
+// Each language's guide is in the built bundle, whole (the sections of the
+// English page, the dark style sheet), and Help and Home open that page.
+void TestClosePrompt::helpAndHomeOpenTheGuide()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, code);
+    QFETCH(QString, title);
+    const QString folder = QIAnyUtil::getResourcePath() + "/Help";
+    const QString page = folder + "/guide_" + code + ".html";
+    const QString html = readText(page);
+    QVERIFY2(!html.isEmpty(), qPrintable(page));
+    QVERIFY(html.contains("<title>Zededera Raziz Azodor – " + title + "</title>"));
+    QCOMPARE(sectionIds(html), (QStringList{"open", "segments", "formats", "editing", "output", "languages"}));
+    QVERIFY(html.contains("href=\"guide.css\""));
+    QVERIFY(readText(folder + "/guide.css").contains("background: #2b2b2b"));
+
+    store("Language_item", "Language_Name", language);
+    startWindow();
+    QList<QUrl> opened;
+    VelSystemActions::setUrlHandler([&opened](const QUrl &url) { opened << url; });
+    const QList<QAction *> entries = helpMenuEntries();
+    QCOMPARE(entries.size(), 5);
+    entries.at(2)->trigger(); // Help
+    entries.at(3)->trigger(); // Home
+    VelSystemActions::setUrlHandler(nullptr);
+    const QUrl expected = QUrl::fromLocalFile(page);
+    QCOMPARE(opened, (QList<QUrl>{expected, expected}));
+}
+
+void TestClosePrompt::guideFallsBackToEnglish()
+{
+    QTemporaryDir dir;
+    QFile english(dir.path() + "/guide_en.html");
+    QVERIFY(english.open(QIODevice::WriteOnly));
+    english.close();
+    QCOMPARE(UserGuide::pageFor(dir.path(), 2), dir.path() + "/guide_en.html");
+    QCOMPARE(UserGuide::pageFor(dir.path(), 7), dir.path() + "/guide_en.html");
+    QCOMPARE(UserGuide::pageFor(dir.path(), -1), dir.path() + "/guide_en.html");
+    QFile german(dir.path() + "/guide_de.html");
+    QVERIFY(german.open(QIODevice::WriteOnly));
+    german.close();
+    QCOMPARE(UserGuide::pageFor(dir.path(), 2), dir.path() + "/guide_de.html");
+}
+
+void TestClosePrompt::updateCheckAnswersInABox_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("English") << "English" << "Cannot check for updates: no update service is configured.";
+    QTest::newRow("German") << "Deutsch" << "Suche nach Updates nicht möglich: Es ist kein Update-Dienst eingerichtet.";
+    QTest::newRow("Japanese") << "日本語" << QString();
+}
+
+void TestClosePrompt::updateCheckAnswersInABox()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, answer);
+    store("Language_item", "Language_Name", language);
+    startWindow();
+    if (answer.isEmpty()) {
+        answer = QApplication::translate("QObject", "Cannot check for updates: no update service is configured.");
+        QVERIFY(!answer.startsWith("Cannot"));
+    }
+    QString shown;
+    QString title;
+    ModalAnswer<QVelMessageBox> box([&](QVelMessageBox *dialog) {
+        shown = dialog->getMessage();
+        title = dialog->getTitle();
+        QTest::mouseClick(dialog->buttons().first(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    });
+    const QList<QAction *> entries = helpMenuEntries();
+    QCOMPARE(entries.size(), 5);
+    entries.at(4)->trigger(); // Check for Updates
+    QCOMPARE(box.seen, QStringList{"QVelMessageBox"});
+    QCOMPARE(shown, answer);
+    QCOMPARE(title, entries.at(4)->text());
 }
 
 QTEST_MAIN(TestClosePrompt)

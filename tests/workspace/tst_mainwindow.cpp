@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
 
@@ -20,6 +22,7 @@ private slots:
     void startUpWritesDefaultsAndOutputRoot();
     void startsAtItsFirstSize();
     void secondStartHandsOverAndExits();
+    void startPrintsNoDebugLinesNorWarnings();
     void languageMissingFromTheListKeepsTheTranslator();
 };
 
@@ -105,6 +108,45 @@ void TestMainWindow::secondStartHandsOverAndExits()
         first.kill();
         first.waitForFinished(5000);
     }
+}
+
+// The program as a user starts it, its debug lines not switched on: the terminal
+// gets no debug line and no warning of Qt about a file opened without a name.
+void TestMainWindow::startPrintsNoDebugLinesNorWarnings()
+{
+    const QString program = QCoreApplication::applicationDirPath() + "/../bin/zededera-raziz-azodor";
+    QTemporaryDir home;
+    QVERIFY(QFile::setPermissions(home.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("QT_LOGGING_RULES");
+    env.insert("QT_MESSAGE_PATTERN", "%{type} %{category}: %{message}");
+    env.insert("HOME", home.path());
+    env.insert("XDG_DATA_HOME", home.path() + "/.local/share");
+    env.insert("XDG_CONFIG_HOME", home.path() + "/.config");
+    env.insert("XDG_RUNTIME_DIR", home.path());
+    env.insert("TMPDIR", home.path());
+
+    QProcess first;
+    first.setProcessEnvironment(env);
+    first.start(program, QStringList());
+    QVERIFY(first.waitForStarted(10000));
+    const QString root = home.path() + "/Documents/Zededera Raziz Azodor/Converted";
+    QTRY_VERIFY_WITH_TIMEOUT(QDir(root).exists(), 60000);
+    // A second start is answered only once the first runs its event loop, so
+    // its window has been built and shown by then.
+    QProcess second;
+    second.setProcessEnvironment(env);
+    second.start(program, QStringList());
+    QVERIFY(second.waitForFinished(TestTiming::scaled(15000)));
+    QCOMPARE(second.exitCode(), 0);
+    first.terminate();
+    if (!first.waitForFinished(10000)) {
+        first.kill();
+        first.waitForFinished(5000);
+    }
+    const QString printed = QString::fromLocal8Bit(first.readAllStandardError() + second.readAllStandardError());
+    QVERIFY2(!printed.contains("QFSFileEngine"), qPrintable(printed));
+    QVERIFY2(!printed.contains(QRegularExpression("(^|\\n)debug ")), qPrintable(printed));
 }
 
 void TestMainWindow::languageMissingFromTheListKeepsTheTranslator()

@@ -4,12 +4,16 @@
 // a 4:2:2 10-bit picture and the time text.
 #include "MainWindow.h"
 #include "ModalWatcher.h"
+#include "QDualSlider.h"
 #include "QAudioDataWidget.h"
 #include "TestMedia.h"
 #include "VelPlayerClass.h"
 #include "VideoImageWindow.h"
 
 #include <QJsonArray>
+#include <QLoggingCategory>
+#include <QMap>
+#include <QMutex>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QOpenGLWidget>
@@ -44,6 +48,32 @@ uint64_t nearest(const QList<uint64_t> &times, uint64_t t)
             best = v;
     return best;
 }
+// Collects the lines of the program's own logging categories, from any thread.
+class ProgramLines
+{
+public:
+    ProgramLines() { s_self = this; m_previous = qInstallMessageHandler(&ProgramLines::handle); }
+    ~ProgramLines() { qInstallMessageHandler(m_previous); s_self = nullptr; }
+    QStringList of(QtMsgType type) const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_lines.value(type);
+    }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        if (s_self && context.category && QByteArray(context.category).startsWith("zv.")) {
+            QMutexLocker lock(&s_self->m_mutex);
+            s_self->m_lines[type] << QString::fromLatin1(context.category) + ": " + text;
+        }
+    }
+    static ProgramLines *s_self;
+    QtMessageHandler m_previous = nullptr;
+    mutable QMutex m_mutex;
+    QMap<QtMsgType, QStringList> m_lines;
+};
+ProgramLines *ProgramLines::s_self = nullptr;
 } // namespace
 
 class TestPlayerPanel : public QObject
@@ -88,6 +118,7 @@ private slots:
     void surfaceFitsThePicture_data();
     void surfaceFitsThePicture();
     void volumeAndMute();
+    void playingPrintsNoDebugLines();
 };
 
 void TestPlayerPanel::initTestCase()
@@ -309,6 +340,31 @@ void TestPlayerPanel::volumeAndMute()
     QVERIFY(panel()->m_soundSlider->getValue() > 99.0f);
     panel()->SoundValueChange(0.5);
     QCOMPARE(panel()->m_btnSoundOpen->toolTip(), QString("100%"));
+}
+
+// Playing to the end, stepping and pressing the time-line slider print no debug
+// lines unless they are switched on; switched on, the same press prints one.
+void TestPlayerPanel::playingPrintsNoDebugLines()
+{
+    QDualSlider *slider = m_window->m_videoCutToolbar->m_TrimDSlider;
+    const QPoint onTrack(slider->width() / 2, slider->height() / 2);
+    {
+        ProgramLines lines;
+        open(m_clip);
+        pauseAt(0.8);
+        panel()->OnBtnNext();
+        panel()->OnBtnPlay();
+        QTRY_VERIFY_WITH_TIMEOUT(panel()->m_btnPlay->isVisible(), 30000); // played to the end
+        QTest::mousePress(slider, Qt::LeftButton, Qt::NoModifier, onTrack);
+        QTest::mouseRelease(slider, Qt::LeftButton, Qt::NoModifier, onTrack);
+        QCOMPARE(lines.of(QtDebugMsg), QStringList());
+    }
+    ProgramLines lines;
+    QLoggingCategory::setFilterRules(QStringLiteral("zv.*.debug=true"));
+    QTest::mousePress(slider, Qt::LeftButton, Qt::NoModifier, onTrack);
+    QTest::mouseRelease(slider, Qt::LeftButton, Qt::NoModifier, onTrack);
+    QLoggingCategory::setFilterRules(QString());
+    QVERIFY2(!lines.of(QtDebugMsg).filter("zv.widgets: ").isEmpty(), qPrintable(lines.of(QtDebugMsg).join('\n')));
 }
 
 QTEST_MAIN(TestPlayerPanel)

@@ -4,14 +4,20 @@
 #include "QButtonListDlg.h"
 #include "QConverterOperate.h"
 #include "QImageButton.h"
+#include "QImageButtonEx.h"
 #include "QSimpleTimeLine.h"
 #include "QTimeContainer.h"
 #include "QVideoConvertItem.h"
 #include "QVideoCutManageDlg.h"
 #include "QVideoSettingXml.h"
+#include "VelSystemActions.h"
 #include "qSliderCtrl.h"
 
+#include <QClipboard>
+#include <QLabel>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -74,6 +80,8 @@ private slots:
     void timesOnlyFromTheSelectedRow();
     void invalidOutputRootStartsNothing();
     void listHeightAndButtons();
+    void openingTheOutputFolder_data();
+    void openingTheOutputFolder();
 
 private:
     void addSegments(const Ranges& ranges, int selected = 0);
@@ -390,6 +398,65 @@ void TestSegmentManager::listHeightAndButtons()
     QCOMPARE(heights.last().at(0).toInt(), 235);
     QCOMPARE(heights.last().at(1).toBool(), false);
     QVERIFY(!m_panel->lineModeButton()->isEnabled());
+}
+
+void TestSegmentManager::openingTheOutputFolder_data()
+{
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("a program opens it") << true;
+    QTest::newRow("nothing opens it") << false;
+}
+
+// Where nothing opens folders, the path is shown in a box whose text the user
+// can select and copy.
+void TestSegmentManager::openingTheOutputFolder()
+{
+    QFETCH(bool, opens);
+    QTemporaryDir base;
+    const QString root = base.path() + "/Out #1 (copy)/";
+    QVERIFY(QDir().mkpath(root));
+    QConverterOperate::setConverterPath(root);
+    QStringList asked;
+    const auto previous = VelSystemActions::setFolderHandler(
+        [&asked, opens](const QString& folder, std::function<void()> nothingOpened) {
+            asked << folder;
+            if (!opens)
+                nothingOpened();
+        });
+    QString shown;
+    Qt::TextInteractionFlags flags;
+    QString copied;
+    // Answers the box once it is up; a box that never comes leaves shown empty.
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        answer.stop();
+        shown = box->text();
+        auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+        QVERIFY(label);
+        flags = label->textInteractionFlags();
+        label->setFocus();
+        QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
+        copied = QApplication::clipboard()->text();
+        box->accept();
+    });
+    answer.start(20);
+    QApplication::clipboard()->clear();
+    QTest::mouseClick(m_panel->openButton(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    VelSystemActions::setFolderHandler(previous);
+    QCOMPARE(asked, QStringList{root});
+    if (opens) {
+        QTest::qWait(100);
+        QCOMPARE(shown, QString());
+        QCOMPARE(m_panel->openButton()->count(), 0);
+        return;
+    }
+    QVERIFY2(shown.endsWith("\n" + QDir::toNativeSeparators(root)), qPrintable(shown));
+    QVERIFY(flags & Qt::TextSelectableByMouse);
+    QVERIFY(copied.contains(QDir::toNativeSeparators(root)));
 }
 
 QTEST_MAIN(TestSegmentManager)
