@@ -66,23 +66,25 @@ int linkGraph(AVFilterGraph *graph, AVFilterContext *src, AVFilterContext *sink,
 int EncodePipeline::attach(InputSource &in, OutputFile &out, const JobConfig &cfg, std::string *error)
 {
     m_in = &in;
+    // Each task of a merge brings its own edits; the encoders keep the format
+    // the first one opened them with.
+    m_cfg = cfg;
     if (!m_encodersOpen) {
-        m_cfg = cfg;
         if (int err = openEncoders(in, out, error); err < 0)
             return err;
         if (int err = av_dict_copy(&out.ctx()->metadata, in.ctx()->metadata, 0); err < 0) {
             *error = errorText(err, "cannot copy the source's metadata");
             return err;
         }
-        // An unusable background refuses the job now, not halfway through it.
-        if (const BackgroundAudio *bg = m_hasAudio ? edit::activeBackground(m_cfg) : nullptr) {
-            edit::BackgroundReader probe;
-            if (int err = probe.open(*bg, error); err < 0)
-                return err;
-        }
     } else if (m_hasVideo && in.videoStream < 0) {
         *error = std::string(in.ctx()->url) + " has no video stream for the merge";
         return AVERROR_STREAM_NOT_FOUND;
+    }
+    // An unusable background refuses the task now, not halfway through it.
+    if (const BackgroundAudio *bg = m_hasAudio ? edit::activeBackground(m_cfg) : nullptr) {
+        edit::BackgroundReader probe;
+        if (int err = probe.open(*bg, error); err < 0)
+            return err;
     }
     m_vdecoding.setDecoder(nullptr);
     m_adecoding.setDecoder(nullptr);
