@@ -173,6 +173,33 @@ int videoFrames(const QString &file)
     return streams.isEmpty() ? 0 : streams.first().toObject().value("nb_read_frames").toString().toInt();
 }
 
+QJsonObject firstStream(const QJsonObject &probe, const QString &type)
+{
+    for (const QJsonValue &s : probe.value("streams").toArray()) {
+        if (s.toObject().value("codec_type").toString() == type)
+            return s.toObject();
+    }
+    return QJsonObject();
+}
+
+// 3 s of 320x240 H.264 starting 1.2 s after its 4.2 s of sound.
+QString lateVideoClip()
+{
+    return TestMedia::make("encodemerge_latevideo_320x240.mp4",
+                           {"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25:duration=3", "-f", "lavfi", "-i",
+                            "sine=frequency=440:sample_rate=44100:duration=4.2", "-filter_complex",
+                            "[0:v]setpts=PTS+1.2/TB[v]", "-map", "[v]", "-map", "1:a", "-fps_mode", "passthrough",
+                            "-c:v", "libx264", "-preset", "veryfast", "-pix_fmt", "yuv420p", "-c:a", "aac", "-ac", "2"});
+}
+
+// One second of black at 320x240, the picture a range before any shows.
+QString blackClip()
+{
+    return TestMedia::make("encodemerge_black_320x240.mp4",
+                           {"-f", "lavfi", "-i", "color=black:size=320x240:rate=25:duration=1", "-c:v", "libx264",
+                            "-preset", "veryfast", "-pix_fmt", "yuv420p"});
+}
+
 } // namespace
 
 class TestEncodeMerge : public QObject {
@@ -182,6 +209,10 @@ private slots:
     void initTestCase();
     void eachPartKeepsItsOwnEdits_data();
     void eachPartKeepsItsOwnEdits();
+    void partsAcrossATimestampHoleKeepTheirLength_data();
+    void partsAcrossATimestampHoleKeepTheirLength();
+    void rangeWithoutPicturesHoldsOne_data();
+    void rangeWithoutPicturesHoldsOne();
 
 private:
     QTemporaryDir m_dir;
@@ -238,6 +269,112 @@ void TestEncodeMerge::eachPartKeepsItsOwnEdits()
         QVERIFY2(qAbs(loudness) <= 1.0, qPrintable(QStringLiteral("part %1: %2 dB louder").arg(i).arg(loudness)));
         at += length;
     }
+}
+
+void TestEncodeMerge::partsAcrossATimestampHoleKeepTheirLength_data()
+{
+    // The source's timestamps jump from 2.0 s to 3.1 s in both streams.
+    QTest::addColumn<QList<qint64>>("startsMs");
+    QTest::newRow("middle part spans the hole") << QList<qint64>{500, 1500, 3500};
+    QTest::newRow("hole at the first join") << QList<qint64>{1200, 2200, 3300};
+    QTest::newRow("last part runs past the end") << QList<qint64>{1000, 2500, 4000};
+}
+
+// Every part lasts what the range encoded alone lasts (its length on the
+// source's timeline, up to the media's end), and the merge is their sum with
+// each part's pictures and sound where the part alone has them.
+void TestEncodeMerge::partsAcrossATimestampHoleKeepTheirLength()
+{
+    QFETCH(QList<qint64>, startsMs);
+    const QString source = timestampHoleClip();
+    QVERIFY(!source.isEmpty());
+    const double mediaEnd = formatDuration(source);
+    const qint64 lengthMs = 1289;
+    // A quieter middle part shows where each part's sound landed.
+    const uint32_t volumes[] = {100, 50, 100};
+    std::vector<Range> ranges;
+    std::vector<Config> owned;
+    std::vector<ZvConfig *> cfgs;
+    for (int i = 0; i < startsMs.size(); ++i) {
+        ranges.push_back(Range{uint64_t(startsMs[i]) * kMs, uint64_t(lengthMs) * kMs});
+        owned.push_back(outputFormat());
+        ZV_SetAudioVolume_Config(owned.back().get(), volumes[i]);
+        cfgs.push_back(owned.back().get());
+    }
+    const QString tag = QString::number(startsMs.first());
+    QStringList alone;
+    double sum = 0;
+    for (int i = 0; i < startsMs.size(); ++i) {
+        alone << out(QStringLiteral("hole_%1_%2.mp4").arg(tag).arg(i));
+        const QString failure = encodeAlone(source, ranges[i], cfgs[i], alone.last());
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        const double wanted = qMin(startsMs[i] + lengthMs, qint64(mediaEnd * 1000)) / 1000.0 - startsMs[i] / 1000.0;
+        for (const QString kind : {"v", "a"}) {
+            const double end = streamEnd(alone.last(), kind);
+            QVERIFY2(qAbs(end - wanted) <= kFrame + 0.005,
+                     qPrintable(QStringLiteral("part %1 alone: %2 ends at %3 for %4").arg(i).arg(kind).arg(end).arg(wanted)));
+        }
+        sum += formatDuration(alone.last());
+    }
+    const QString merged = out("hole_merged_" + tag + ".mp4");
+    const QString failure = mergeOf(source, ranges, cfgs, merged);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    const double total = formatDuration(merged);
+    QVERIFY2(qAbs(total - sum) <= kFrame + 0.005, qPrintable(QStringLiteral("merged %1 for %2").arg(total).arg(sum)));
+    const double videoEnd = streamEnd(merged, "v"), audioEnd = streamEnd(merged, "a");
+    QVERIFY2(qAbs(videoEnd - audioEnd) <= kFrame,
+             qPrintable(QStringLiteral("video ends at %1, sound at %2").arg(videoEnd).arg(audioEnd)));
+    double at = 0;
+    for (int i = 0; i < alone.size(); ++i) {
+        const double length = formatDuration(alone[i]);
+        const double db = psnrOfPart(merged, at + kFrame / 2, alone[i], kFrame / 2, length - 2 * kFrame);
+        QVERIFY2(db >= 35.0, qPrintable(QStringLiteral("part %1: PSNR %2 dB").arg(i).arg(db)));
+        const double loudness = meanVolume(merged, at + 0.1, length - 0.2) - meanVolume(alone[i], 0.1, length - 0.2);
+        QVERIFY2(qAbs(loudness) <= 1.0, qPrintable(QStringLiteral("part %1: %2 dB louder").arg(i).arg(loudness)));
+        at += length;
+    }
+}
+
+void TestEncodeMerge::rangeWithoutPicturesHoldsOne_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<qint64>("startMs");
+    QTest::addColumn<qint64>("lengthMs");
+    // The picture shown: the source's from this time on, or black (-1).
+    QTest::addColumn<double>("shownAt");
+    QTest::addColumn<bool>("merge");
+    // The video jumps from 1.96 s to 3.1 s; the sound runs on.
+    QTest::newRow("inside a hole") << timestampHoleClip(true) << qint64(2200) << qint64(600) << 1.96 << false;
+    QTest::newRow("inside a hole, merged") << timestampHoleClip(true) << qint64(2200) << qint64(600) << 1.96 << true;
+    // The video starts 1.2 s after the sound.
+    QTest::newRow("before the first picture") << lateVideoClip() << qint64(200) << qint64(600) << -1.0 << false;
+}
+
+// A range with sound but no picture of its own still gives a video stream of
+// its length: the picture before the range stands, or black.
+void TestEncodeMerge::rangeWithoutPicturesHoldsOne()
+{
+    QFETCH(QString, source);
+    QFETCH(qint64, startMs);
+    QFETCH(qint64, lengthMs);
+    QFETCH(double, shownAt);
+    QFETCH(bool, merge);
+    QVERIFY(!source.isEmpty());
+    const QString target = out(QStringLiteral("held_%1.mp4").arg(QString(QTest::currentDataTag()).replace(' ', '_')));
+    Config cfg = outputFormat();
+    const Range range{uint64_t(startMs) * kMs, uint64_t(lengthMs) * kMs};
+    const QString failure = merge ? mergeOf(source, {range}, {cfg.get()}, target) : encodeAlone(source, range, cfg.get(), target);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+
+    QCOMPARE(firstStream(probe(target), "video").value("codec_name").toString(), QString("h264"));
+    const double length = lengthMs / 1000.0;
+    QVERIFY2(qAbs(videoFrames(target) - length / kFrame) <= 1.0, qPrintable(QString::number(videoFrames(target))));
+    const double videoEnd = streamEnd(target, "v"), audioEnd = streamEnd(target, "a");
+    QVERIFY2(qAbs(videoEnd - length) <= kFrame && qAbs(audioEnd - length) <= kFrame,
+             qPrintable(QStringLiteral("video ends at %1, sound at %2").arg(videoEnd).arg(audioEnd)));
+    const double db = shownAt >= 0 ? psnrOfPart(target, 0, source, shownAt, length - kFrame)
+                                   : psnrOfPart(target, 0, blackClip(), 0, length - kFrame);
+    QVERIFY2(db >= 35.0, qPrintable(QStringLiteral("PSNR %1 dB").arg(db)));
 }
 
 QTEST_GUILESS_MAIN(TestEncodeMerge)

@@ -52,6 +52,9 @@ private:
     int drainGraph(AVFilterContext *sink, bool video, OutputFile &out, std::string *error);
     int encode(EncodedStream &s, AVFrame *frame, OutputFile &out, std::string *error);
     int burnSubtitles(AVFrame *picture, int64_t outputUs, std::string *error);
+    int pushPicture(AVFrame *frame, int64_t tUs, OutputFile &out, std::string *error);
+    int holdPicture(OutputFile &out, std::string *error);
+    FramePtr blackPicture() const;
     int64_t taskLengthUs() const;
 
     JobConfig m_cfg;
@@ -77,6 +80,10 @@ private:
     int64_t m_startUs = 0, m_rangeEndUs = 0;
     int64_t m_offsetUs = 0;
     int64_t m_lastVideoPts = 0;
+    // The last picture before the range, shown where the range starts in a
+    // hole of the video; black when there is none.
+    FramePtr m_held;
+    bool m_pictureSent = false;
     int64_t m_outputEndUs = 0;
     Worker *m_worker = nullptr;
 };
