@@ -15,7 +15,8 @@ namespace zv::job {
 // tasks; decoders and graphs belong to the current source.
 class EncodePipeline : public Pipeline {
 public:
-    // A merge pads or trims each task's audio to its video length, so the
+    // Every range's sound is padded to the range's length; a merge also cuts
+    // a task's sound there when the range runs to the media's end, so the
     // streams stay in sync across the joins.
     explicit EncodePipeline(bool padAudioToVideo = false) : m_padAudio(padAudioToVideo) {}
 
