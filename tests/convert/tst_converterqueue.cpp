@@ -25,6 +25,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,6 +59,33 @@ struct Range {
     uint64_t start, end;
 };
 
+// Average PSNR (dB) of `length` s of `a` from `fromA` against `b` from `fromB`
+// with `filters` (ending in a comma) applied to b.
+double psnrAgainst(const QString &a, double fromA, const QString &b, double fromB, double length, const QString &filters)
+{
+    const QString graph = QStringLiteral("[0:v]trim=start=%1:duration=%3,setpts=PTS-STARTPTS[a];"
+                                         "[1:v]trim=start=%2:duration=%3,setpts=PTS-STARTPTS,%4format=yuv420p[b];"
+                                         "[a][b]psnr")
+                              .arg(fromA, 0, 'f', 3)
+                              .arg(fromB, 0, 'f', 3)
+                              .arg(length, 0, 'f', 3)
+                              .arg(filters);
+    const TestMedia::ToolResult r =
+        TestMedia::run("ffmpeg", {"-nostdin", "-i", a, "-i", b, "-filter_complex", graph, "-f", "null", "-"});
+    const QRegularExpressionMatch m = QRegularExpression("PSNR y:\\S+ u:\\S+ v:\\S+ average:(\\S+)").match(r.err);
+    return !m.hasMatch() ? -1 : m.captured(1) == "inf" ? 100.0 : m.captured(1).toDouble();
+}
+
+// Mean volume (dB) of `length` s of the sound from `from`.
+double meanVolume(const QString &file, double from, double length)
+{
+    const QString filter =
+        QStringLiteral("atrim=start=%1:duration=%2,volumedetect").arg(from, 0, 'f', 3).arg(length, 0, 'f', 3);
+    const TestMedia::ToolResult r = TestMedia::run("ffmpeg", {"-nostdin", "-i", file, "-af", filter, "-f", "null", "-"});
+    const QRegularExpressionMatch m = QRegularExpression("mean_volume: (\\S+) dB").match(r.err);
+    return m.hasMatch() ? m.captured(1).toDouble() : 1000.0;
+}
+
 } // namespace
 
 class TestConverterQueue : public QObject {
@@ -71,6 +99,7 @@ private slots:
     void threeLosslessSegments();
     void threeEncodedSegments();
     void mergeOfThree();
+    void mergeKeepsEachItemsEdits();
     void losslessMergeOfDifferentItemsEncodes();
     void sourceDeletedBeforeItsTurn();
     void mergeWhoseFolderVanishesFails();
@@ -256,6 +285,36 @@ void TestConverterQueue::mergeOfThree()
     }
     const double gap = qAbs(streamEnd(file, "v") - streamEnd(file, "a"));
     QVERIFY2(gap <= 0.05, qPrintable(QString::number(gap)));
+}
+
+// Only the middle item is edited (turned over, sound at 40 %): only the middle
+// part of the merged file is.
+void TestConverterQueue::mergeKeepsEachItemsEdits()
+{
+    usePreset("General Video", "4000");
+    QAttributeSettingHolder::attributeSetting()->VBitRate = 1500;
+    const QList<Range> ranges{{1 * kSecond, 3 * kSecond}, {5 * kSecond, 7 * kSecond}, {9 * kSecond, 11 * kSecond}};
+    addItems(gopClip(), ranges);
+    VelVideoConvertItem *edited = VelVideoConvertManager::getConvertManagerObject()->GetItem(1);
+    QVERIFY(edited);
+    edited->m_editConfig.m_cropSettings.m_rotation = 180;
+    edited->m_editConfig.m_audioSettings.m_effect.m_volume = 40;
+    QConverterObject queue;
+    QVERIFY(run(queue, true));
+    const QDir dir(outputDir(gopClip()));
+    const QStringList files = dir.entryList(QDir::Files);
+    QCOMPARE(files.size(), 1);
+    const QString file = dir.filePath(files.first());
+
+    for (int i = 0; i < ranges.size(); ++i) {
+        const double at = 2.0 * i, from = ranges[i].start / 1e6;
+        const QString picture = i == 1 ? "hflip,vflip," : "";
+        const double db = psnrAgainst(file, at + 0.1, gopClip(), from + 0.1, 1.8, picture);
+        QVERIFY2(db >= 30.0, qPrintable(QStringLiteral("part %1: PSNR %2 dB").arg(i + 1).arg(db)));
+        const double quieter = meanVolume(gopClip(), from + 0.1, 1.8) - meanVolume(file, at + 0.1, 1.8);
+        const double wanted = i == 1 ? 7.96 : 0.0;   // 40 % is 7.96 dB down
+        QVERIFY2(qAbs(quieter - wanted) <= 1.0, qPrintable(QStringLiteral("part %1: %2 dB quieter").arg(i + 1).arg(quieter)));
+    }
 }
 
 void TestConverterQueue::losslessMergeOfDifferentItemsEncodes()

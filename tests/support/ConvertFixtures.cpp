@@ -57,6 +57,19 @@ QString subtitledMkv()
                            {"-i", gopClip(), "-i", srt, "-map", "0", "-map", "1", "-c", "copy", "-c:s", "srt"});
 }
 
+QString timestampHoleClip(bool videoOnly)
+{
+    const QString jump = QStringLiteral("PTS+gte(T,2)*1.1/TB");
+    const QString audio = videoOnly ? QStringLiteral("[1:a]anull[a]") : "[1:a]asetpts='" + jump + "'[a]";
+    const int audioSeconds = videoOnly ? 5 : 4;
+    return TestMedia::make(videoOnly ? "convert_videohole_320x240.mp4" : "convert_timestamphole_320x240.mp4",
+                           {"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25:duration=4", "-f", "lavfi", "-i",
+                            QStringLiteral("sine=frequency=440:sample_rate=44100:duration=%1").arg(audioSeconds),
+                            "-filter_complex", "[0:v]setpts='" + jump + "'[v];" + audio, "-map", "[v]", "-map", "[a]",
+                            "-fps_mode", "passthrough", "-c:v", "libx264", "-preset", "veryfast", "-g", "25",
+                            "-pix_fmt", "yuv420p", "-c:a", "aac", "-ac", "2"});
+}
+
 QString openGopClip()
 {
     return TestMedia::make("convert_opengop_320x240_6s.mp4",

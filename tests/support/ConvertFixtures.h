@@ -33,6 +33,10 @@ QString h264Avi();
 // 6 s MPEG-2 video with B-frames and open GOPs, MP2 sound, as an MPEG program
 // stream ("mpg") or VOB ("vob"): key frames carry a dts and no pts.
 QString programStream(const QString &suffix);
+// 4 s of 320x240 25 fps H.264 + AAC whose timestamps jump by 1.1 s at 2 s: a
+// hole in both streams (mp4). With `videoOnly`, only the video has the hole and
+// the sound runs on through it.
+QString timestampHoleClip(bool videoOnly = false);
 // A short tone in the given container (mp3, m4a, mp4, flac, ogg, wav, mkv).
 QString toneFile(const QString &suffix);
 

@@ -6,6 +6,7 @@ extern "C" {
 #include <libavfilter/buffersink.h>
 #include <libavfilter/buffersrc.h>
 #include <libavutil/channel_layout.h>
+#include <libavutil/imgutils.h>
 #include <libavutil/pixdesc.h>
 }
 
@@ -66,23 +67,25 @@ int linkGraph(AVFilterGraph *graph, AVFilterContext *src, AVFilterContext *sink,
 int EncodePipeline::attach(InputSource &in, OutputFile &out, const JobConfig &cfg, std::string *error)
 {
     m_in = &in;
+    // Each task of a merge brings its own edits; the encoders keep the format
+    // the first one opened them with.
+    m_cfg = cfg;
     if (!m_encodersOpen) {
-        m_cfg = cfg;
         if (int err = openEncoders(in, out, error); err < 0)
             return err;
         if (int err = av_dict_copy(&out.ctx()->metadata, in.ctx()->metadata, 0); err < 0) {
             *error = errorText(err, "cannot copy the source's metadata");
             return err;
         }
-        // An unusable background refuses the job now, not halfway through it.
-        if (const BackgroundAudio *bg = m_hasAudio ? edit::activeBackground(m_cfg) : nullptr) {
-            edit::BackgroundReader probe;
-            if (int err = probe.open(*bg, error); err < 0)
-                return err;
-        }
     } else if (m_hasVideo && in.videoStream < 0) {
         *error = std::string(in.ctx()->url) + " has no video stream for the merge";
         return AVERROR_STREAM_NOT_FOUND;
+    }
+    // An unusable background refuses the task now, not halfway through it.
+    if (const BackgroundAudio *bg = m_hasAudio ? edit::activeBackground(m_cfg) : nullptr) {
+        edit::BackgroundReader probe;
+        if (int err = probe.open(*bg, error); err < 0)
+            return err;
     }
     m_vdecoding.setDecoder(nullptr);
     m_adecoding.setDecoder(nullptr);
@@ -178,9 +181,14 @@ int EncodePipeline::openDecoder(const AVStream *s, CodecContextPtr *dec, std::st
     return err;
 }
 
+// The range's length on the source's timeline, holes included, up to the end
+// of the media: what the output lasts (before rate and speed).
 int64_t EncodePipeline::taskLengthUs() const
 {
-    const int64_t end = m_rangeEndUs > 0 ? m_rangeEndUs : (m_in ? m_in->durationUs() : 0);
+    const int64_t mediaUs = m_in ? m_in->durationUs() : 0;
+    int64_t end = m_rangeEndUs > 0 ? m_rangeEndUs : mediaUs;
+    if (mediaUs > 0)
+        end = std::min(end, mediaUs);
     return std::max<int64_t>(0, end - m_startUs);
 }
 
@@ -210,6 +218,10 @@ int EncodePipeline::findStart(InputSource &in, int64_t startUs, int64_t duration
     m_agraph = Graph();
     m_audioEdit.close();
     m_tempo = edit::audioTempoFactor(m_cfg);
+    m_lastVideoPts = 0;
+    m_pictureSent = false;
+    if (m_held)
+        av_frame_unref(m_held.get());
     m_videoDone = !m_hasVideo;
     m_audioDone = !m_hasAudio || !m_adec;
     return 0;
@@ -272,7 +284,8 @@ int EncodePipeline::buildAudioGraph(const AVFrame *first, std::string *error)
     const std::string layout = layoutText(enc->ch_layout);
     const int frameSize =
         enc->frame_size > 0 && !(enc->codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE) ? enc->frame_size : 0;
-    const std::string pad = m_padAudio && lengthUs > 0 ? "apad=whole_dur=" + std::to_string(lengthUs) + "us" : "";
+    // The sound fills the range, holes in its timestamps with silence.
+    const std::string pad = lengthUs > 0 ? "apad=whole_dur=" + std::to_string(lengthUs) + "us" : "";
     if (first) {
         edit::AudioGraphSpec spec;
         spec.format = enc->sample_fmt;
@@ -283,6 +296,7 @@ int EncodePipeline::buildAudioGraph(const AVFrame *first, std::string *error)
         spec.head = "atrim=start=0";
         if (sourceUs > 0 && (m_rangeEndUs > 0 || m_padAudio))
             spec.head += ":end=" + std::to_string(sourceUs) + "us";
+        spec.head += ",aresample=async=1:first_pts=0";
         spec.tail = pad;
         return m_audioEdit.open(m_cfg, first, spec, error);
     }
@@ -381,23 +395,63 @@ int EncodePipeline::drainDecoders(OutputFile &out, std::string *error)
 
 int EncodePipeline::drainVideoGraph(OutputFile &out, std::string *error)
 {
+    // A range inside a hole of the video still shows a picture for its length.
+    if (m_hasVideo && m_vdec && !m_pictureSent) {
+        if (int err = holdPicture(out, error); err < 0)
+            return err;
+    }
     if (!m_vgraph.src)
         return 0;
     // Closing at the end of the last frame (not at its start) lets the rate
-    // filter emit that frame too.
+    // filter emit that frame too; closing at the range's end repeats it over
+    // a hole at the end of the range.
     const int64_t frameUs = av_rescale_q(1, av_inv_q(m_video.enc->framerate), AV_TIME_BASE_Q);
+    const int64_t lengthUs = int64_t(taskLengthUs() / m_tempo);
     int64_t endPts = m_lastVideoPts + frameUs;
-    if (m_rangeEndUs > 0)
-        endPts = std::min(endPts, int64_t((m_rangeEndUs - m_startUs) / m_tempo));
+    if (lengthUs > 0)
+        endPts = m_rangeEndUs > 0 || lengthUs > endPts ? lengthUs : endPts;
     const int err = av_buffersrc_close(m_vgraph.src, endPts, 0);
     return err < 0 ? err : drainGraph(m_vgraph.sink, true, out, error);
+}
+
+// Shows the picture before the range (or black) from the range's start.
+int EncodePipeline::holdPicture(OutputFile &out, std::string *error)
+{
+    FramePtr picture(m_held && m_held->data[0] ? av_frame_clone(m_held.get()) : blackPicture().release());
+    if (!picture) {
+        *error = "cannot make a picture for a range without one";
+        return AVERROR(ENOMEM);
+    }
+    return pushPicture(picture.get(), m_startUs, out, error);
+}
+
+FramePtr EncodePipeline::blackPicture() const
+{
+    const AVCodecParameters *par = m_in->ctx()->streams[m_in->videoStream]->codecpar;
+    FramePtr f = makeFrame();
+    if (!f)
+        return f;
+    f->format = m_vdec->pix_fmt != AV_PIX_FMT_NONE ? m_vdec->pix_fmt : AV_PIX_FMT_YUV420P;
+    f->width = par->width > 0 ? par->width : m_video.enc->width;
+    f->height = par->height > 0 ? par->height : m_video.enc->height;
+    f->sample_aspect_ratio = par->sample_aspect_ratio;
+    if (av_frame_get_buffer(f.get(), 0) < 0)
+        return FramePtr();
+    ptrdiff_t lines[4];
+    for (int i = 0; i < 4; ++i)
+        lines[i] = f->linesize[i];
+    const AVPixFmtDescriptor *desc = av_pix_fmt_desc_get(AVPixelFormat(f->format));
+    const AVColorRange range = desc && (desc->flags & AV_PIX_FMT_FLAG_RGB) ? AVCOL_RANGE_JPEG : AVCOL_RANGE_MPEG;
+    if (av_image_fill_black(f->data, lines, AVPixelFormat(f->format), range, f->width, f->height) < 0)
+        return FramePtr();
+    return f;
 }
 
 int EncodePipeline::drainAudioGraphs(OutputFile &out, std::string *error)
 {
     int err = 0;
-    if (m_hasAudio && !m_audioEdit.isOpen() && (m_padAudio || !m_adec))
-        err = buildAudioGraph(nullptr, error);   // silence for a task without sound
+    if (m_hasAudio && !m_audioEdit.isOpen())
+        err = buildAudioGraph(nullptr, error);   // silence for a range without sound
     if (err >= 0 && m_agraph.graph)
         err = drainGraph(m_agraph.sink, false, out, error);
     if (err >= 0 && m_audioEdit.isOpen() && (err = m_audioEdit.push(nullptr, error)) >= 0)
@@ -433,23 +487,23 @@ int EncodePipeline::handleFrame(AVFrame *frame, bool video, OutputFile &out, std
         return 0;
     }
     if (video) {
-        if (tUs < m_startUs)
-            return 0;
-        if (!m_vgraph.graph) {
-            if (int err = buildVideoGraph(frame, error); err < 0)
-                return err;
+        if (tUs < m_startUs) {
+            if (!m_held && !(m_held = makeFrame()))
+                return AVERROR(ENOMEM);
+            av_frame_unref(m_held.get());
+            return av_frame_ref(m_held.get(), frame);
         }
         m_subtitles.feedCaptions(frame, tUs);
-        // The pictures follow the sound's rate and speed.
-        frame->pts = int64_t((tUs - m_startUs) / m_tempo);
-        m_lastVideoPts = frame->pts;
+        // The range starts in a hole of the video: the picture before it
+        // stands until this one.
+        const int64_t frameUs = av_rescale_q(1, av_inv_q(m_video.enc->framerate), AV_TIME_BASE_Q);
+        if (!m_pictureSent && tUs - m_startUs >= frameUs) {
+            if (int err = holdPicture(out, error); err < 0)
+                return err;
+        }
         if (m_worker)
             m_worker->doneUs = std::clamp<int64_t>(tUs - m_startUs, m_worker->doneUs, m_worker->totalUs);
-        FramePtr edited = m_edit.process(frame, frame->pts, error);
-        if (!edited)
-            return AVERROR(EINVAL);
-        // The edited picture, at the output size: later picture steps go here.
-        return pushToGraph(m_vgraph, edited.get(), true, out, error);
+        return pushPicture(frame, tUs, out, error);
     }
     if (!m_audioEdit.isOpen()) {
         if (int err = buildAudioGraph(frame, error); err < 0)
@@ -461,6 +515,24 @@ int EncodePipeline::handleFrame(AVFrame *frame, bool video, OutputFile &out, std
     if (int err = m_audioEdit.push(frame, error); err < 0)
         return err;
     return drainGraph(m_audioEdit.sink(), false, out, error);
+}
+
+// Edits a source picture shown from media time `tUs` and sends it on.
+int EncodePipeline::pushPicture(AVFrame *frame, int64_t tUs, OutputFile &out, std::string *error)
+{
+    if (!m_vgraph.graph) {
+        if (int err = buildVideoGraph(frame, error); err < 0)
+            return err;
+    }
+    // The pictures follow the sound's rate and speed.
+    frame->pts = int64_t((tUs - m_startUs) / m_tempo);
+    m_lastVideoPts = frame->pts;
+    m_pictureSent = true;
+    FramePtr edited = m_edit.process(frame, frame->pts, error);
+    if (!edited)
+        return AVERROR(EINVAL);
+    // The edited picture, at the output size: later picture steps go here.
+    return pushToGraph(m_vgraph, edited.get(), true, out, error);
 }
 
 int EncodePipeline::pushToGraph(Graph &g, AVFrame *frame, bool video, OutputFile &out, std::string *error)

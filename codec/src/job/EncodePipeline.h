@@ -15,7 +15,8 @@ namespace zv::job {
 // tasks; decoders and graphs belong to the current source.
 class EncodePipeline : public Pipeline {
 public:
-    // A merge pads or trims each task's audio to its video length, so the
+    // Every range's sound is padded to the range's length; a merge also cuts
+    // a task's sound there when the range runs to the media's end, so the
     // streams stay in sync across the joins.
     explicit EncodePipeline(bool padAudioToVideo = false) : m_padAudio(padAudioToVideo) {}
 
@@ -52,6 +53,9 @@ private:
     int drainGraph(AVFilterContext *sink, bool video, OutputFile &out, std::string *error);
     int encode(EncodedStream &s, AVFrame *frame, OutputFile &out, std::string *error);
     int burnSubtitles(AVFrame *picture, int64_t outputUs, std::string *error);
+    int pushPicture(AVFrame *frame, int64_t tUs, OutputFile &out, std::string *error);
+    int holdPicture(OutputFile &out, std::string *error);
+    FramePtr blackPicture() const;
     int64_t taskLengthUs() const;
 
     JobConfig m_cfg;
@@ -77,6 +81,10 @@ private:
     int64_t m_startUs = 0, m_rangeEndUs = 0;
     int64_t m_offsetUs = 0;
     int64_t m_lastVideoPts = 0;
+    // The last picture before the range, shown where the range starts in a
+    // hole of the video; black when there is none.
+    FramePtr m_held;
+    bool m_pictureSent = false;
     int64_t m_outputEndUs = 0;
     Worker *m_worker = nullptr;
 };

@@ -2,6 +2,7 @@
 #include "job/CopyPipeline.h"
 #include "job/EncodePipeline.h"
 #include "job/OutputMetadata.h"
+#include "job/TaskConfig.h"
 
 #include "core/Guard.h"
 #include "zovAruzIvivu.h"
@@ -152,7 +153,8 @@ int ZV_AddTask_Merge(ZvMerge* m, const char* src, uint64_t start, uint64_t durat
         std::string error;
         int err = in->open(src, taskCfg, merge.copy, &merge.worker.scope, &error);
         if (err >= 0)
-            err = merge.pipeline->attach(*in, merge.out, merge.cfg, &error);
+            err = merge.pipeline->attach(*in, merge.out, merge.copy ? merge.cfg : taskConfig(taskCfg, merge.cfg),
+                                         &error);
         if (err >= 0)
             err = merge.pipeline->findStart(*in, int64_t(start), int64_t(duration), &error);
         if (err >= 0 && !merge.out.headerWritten()) {
