@@ -7,6 +7,7 @@
 #include "edit/VideoEditChain.h"
 #include "edit/SubtitleBurner.h"
 #include "job/Pipeline.h"
+#include "job/SourceReach.h"
 
 namespace zv::job {
 
@@ -53,12 +54,17 @@ private:
     int encode(EncodedStream &s, AVFrame *frame, OutputFile &out, std::string *error);
     int burnSubtitles(AVFrame *picture, int64_t outputUs, std::string *error);
     int64_t taskLengthUs() const;
+    // One picture at the encoder's nominal rate, in its time base.
+    static int64_t frameTicks(const EncodedStream &s);
+    // A range with pictures (sound) that gave the encoder none fails its task.
+    int checkSomethingEncoded(std::string *error) const;
 
     JobConfig m_cfg;
     bool m_padAudio;
     bool m_encodersOpen = false;
     EncodedStream m_video, m_audio;
     bool m_hasVideo = false, m_hasAudio = false;
+    bool m_keepTimes = false;   // the pictures keep the source's times: no constant rate
 
     // Per source.
     InputSource *m_in = nullptr;
@@ -78,6 +84,8 @@ private:
     int64_t m_offsetUs = 0;
     int64_t m_lastVideoPts = 0;
     int64_t m_outputEndUs = 0;
+    SourceReach m_reach;
+    int64_t m_taskPictures = 0, m_taskSoundFrames = 0;   // given to the encoders in this run
     Worker *m_worker = nullptr;
 };
 
