@@ -363,6 +363,7 @@ int EncodePipeline::run(InputSource &in, OutputFile &out, int64_t offsetUs, Work
     worker.totalUs = taskLengthUs();
     m_reach.reset();
     m_taskPictures = m_taskSoundFrames = 0;
+    m_rangePictures = m_rangeSound = false;
     int err = allocateBuffers();
     if (err >= 0)
         err = decodeRange(out, error);
@@ -382,10 +383,23 @@ int EncodePipeline::run(InputSource &in, OutputFile &out, int64_t offsetUs, Work
     return 0;
 }
 
+void EncodePipeline::notePacket(const AVPacket &pkt)
+{
+    m_reach.note(*m_in, pkt);
+    const AVRational tb = m_in->ctx()->streams[pkt.stream_index]->time_base;
+    const int64_t us = packetUs(pkt, tb);
+    if (us == AV_NOPTS_VALUE)
+        return;
+    const int64_t startUs = us - m_in->originUs();
+    const int64_t endUs = startUs + std::max<int64_t>(1, toUs(pkt.duration, tb));
+    if (endUs > m_startUs && (m_rangeEndUs <= 0 || startUs < m_rangeEndUs))
+        (pkt.stream_index == m_in->videoStream ? m_rangePictures : m_rangeSound) = true;
+}
+
 int EncodePipeline::checkSomethingEncoded(std::string *error) const
 {
-    const char *missing = m_hasVideo && m_vdec && m_taskPictures == 0 ? "picture"
-                        : m_hasAudio && m_adec && m_taskSoundFrames == 0 ? "sound" : nullptr;
+    const char *missing = m_rangePictures && m_vdec && m_taskPictures == 0 ? "picture"
+                        : m_rangeSound && m_adec && m_taskSoundFrames == 0 ? "sound" : nullptr;
     if (!missing)
         return 0;
     *error = std::string("no ") + missing + " of " + m_in->ctx()->url + " could be decoded from "
@@ -420,7 +434,7 @@ int EncodePipeline::decodeRange(OutputFile &out, std::string *error)
             return err;
         }
         if (pkt->stream_index == m_in->videoStream || pkt->stream_index == audioStream)
-            m_reach.note(*m_in, *pkt);
+            notePacket(*pkt);
         if (pkt->stream_index == m_in->videoStream && m_vdec && !m_videoDone)
             err = decodePacket(m_vdecoding, pkt, true, out, error);
         else if (pkt->stream_index == audioStream && !m_audioDone)

@@ -56,6 +56,8 @@ private:
     int64_t taskLengthUs() const;
     // One picture at the encoder's nominal rate, in its time base.
     static int64_t frameTicks(const EncodedStream &s);
+    // Where the input reached, and whether the range holds packets of each stream.
+    void notePacket(const AVPacket &pkt);
     // A range with pictures (sound) that gave the encoder none fails its task.
     int checkSomethingEncoded(std::string *error) const;
 
@@ -86,6 +88,7 @@ private:
     int64_t m_outputEndUs = 0;
     SourceReach m_reach;
     int64_t m_taskPictures = 0, m_taskSoundFrames = 0;   // given to the encoders in this run
+    bool m_rangePictures = false, m_rangeSound = false;  // the source has packets inside the range
     Worker *m_worker = nullptr;
 };
 
