@@ -369,14 +369,26 @@ void TestOddSources::sourceCutShortFails_data()
     QTest::addColumn<QString>("suffix");
     QTest::addColumn<bool>("copy");
     QTest::addColumn<QString>("cutWhen");   // "before": before the job opens it; "open": once it is open; "run": while it runs
+    QTest::addColumn<uint64_t>("start");
     QTest::addColumn<uint64_t>("length");
-    // A partial download: the index at the front states 12 s, the data ends at 4 s.
-    QTest::newRow("copy, mp4 with its index first") << "mp4" << true << "before" << uint64_t(0);
-    QTest::newRow("encode, mp4 with its index first") << "mp4" << false << "before" << 10 * kSecond;
-    QTest::newRow("copy, mkv cut once open") << "mkv" << true << "open" << 10 * kSecond;
-    QTest::newRow("encode, mkv cut once open") << "mkv" << false << "open" << uint64_t(0);
-    QTest::newRow("copy, ts cut once open") << "ts" << true << "open" << 10 * kSecond;
-    QTest::newRow("encode, mkv cut while it runs") << "mkv" << false << "run" << 10 * kSecond;
+    QTest::addColumn<QString>("reason");
+    // A partial download: the index at the front states 12 s, the data ends near 4 s.
+    QTest::newRow("copy, mp4 with its index first") << "mp4" << true << "before" << uint64_t(0) << uint64_t(0)
+        << QString("ends at");
+    QTest::newRow("encode, mp4 with its index first") << "mp4" << false << "before" << uint64_t(0) << 10 * kSecond
+        << QString("ends at");
+    QTest::newRow("copy, mp4, range past the data") << "mp4" << true << "before" << 6 * kSecond << 4 * kSecond
+        << QString("starts after the end");
+    QTest::newRow("encode, mp4, range past the data") << "mp4" << false << "before" << 6 * kSecond << 4 * kSecond
+        << QString("ends at");
+    QTest::newRow("copy, mkv cut once open") << "mkv" << true << "open" << uint64_t(0) << 10 * kSecond
+        << QString("ends at");
+    QTest::newRow("encode, mkv cut once open") << "mkv" << false << "open" << uint64_t(0) << uint64_t(0)
+        << QString("ends at");
+    QTest::newRow("copy, ts cut once open") << "ts" << true << "open" << uint64_t(0) << 10 * kSecond
+        << QString("ends at");
+    QTest::newRow("encode, mkv cut while it runs") << "mkv" << false << "run" << uint64_t(0) << 10 * kSecond
+        << QString("ends at");
 }
 
 void TestOddSources::sourceCutShortFails()
@@ -384,19 +396,23 @@ void TestOddSources::sourceCutShortFails()
     QFETCH(QString, suffix);
     QFETCH(bool, copy);
     QFETCH(QString, cutWhen);
+    QFETCH(uint64_t, start);
     QFETCH(uint64_t, length);
+    QFETCH(QString, reason);
     QStringList remux{"-i", gopClip(), "-c", "copy"};
     if (suffix == "mp4")
         remux << "-movflags" << "+faststart";
     const QString whole = TestMedia::make("odd_whole_12s." + suffix, remux);
     QVERIFY(!whole.isEmpty());
-    const QString source = out(QStringLiteral("cut_%1_%2_%3.%4").arg(copy).arg(cutWhen).arg(length).arg(suffix));
+    const QString source =
+        out(QStringLiteral("cut_%1_%2_%3_%4.%5").arg(copy).arg(cutWhen).arg(start).arg(length).arg(suffix));
     QVERIFY(QFile::copy(whole, source));
     const qint64 cutAt = QFileInfo(whole).size() / 3;
     if (cutWhen == "before")
         QVERIFY(QFile::resize(source, cutAt));
 
-    const QString target = out(QStringLiteral("short_%1_%2_%3.%4").arg(copy).arg(cutWhen).arg(length).arg(suffix));
+    const QString target =
+        out(QStringLiteral("short_%1_%2_%3_%4.%5").arg(copy).arg(cutWhen).arg(start).arg(length).arg(suffix));
     Config cfg = copy ? copyConfig() : encodeConfig(kH264, kAac, 320, 240);
     Job job(copy ? ZV_CreateCopy_Job(-1) : ZV_CreateEncode_Job(-1));
     QVERIFY2(ZV_Open_Job(job.get(), source.toUtf8(), target.toUtf8(), suffix == "ts" ? "mpegts" : suffix.toUtf8(),
@@ -404,7 +420,7 @@ void TestOddSources::sourceCutShortFails()
              ZV_GetErrorText_Job(job.get()));
     if (cutWhen == "open")
         QVERIFY(QFile::resize(source, cutAt));
-    ZV_SetRange_Job(job.get(), 0, length);
+    ZV_SetRange_Job(job.get(), start, length);
     const int begun = ZV_Begin_Job(job.get());
     if (cutWhen == "run")
         QVERIFY(QFile::resize(source, cutAt));
@@ -413,7 +429,7 @@ void TestOddSources::sourceCutShortFails()
         QVERIFY(ZV_GetError_Job(job.get()) < 0);
     }
     const QString error = ZV_GetErrorText_Job(job.get());
-    QVERIFY2(error.contains("ends at") && error.contains(QFileInfo(source).fileName()), qPrintable(error));
+    QVERIFY2(error.contains(reason) && error.contains(QFileInfo(source).fileName()), qPrintable(error));
     ZV_Close_Job(job.get());
     QVERIFY2(!QFileInfo::exists(target), "a source cut short leaves no output");
 }
