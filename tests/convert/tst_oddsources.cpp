@@ -368,7 +368,9 @@ void TestOddSources::sourceCutShortFails_data()
 {
     QTest::addColumn<QString>("suffix");
     QTest::addColumn<bool>("copy");
-    QTest::addColumn<QString>("cutWhen");   // "before": before the job opens it; "open": once it is open; "run": while it runs
+    // "before": before the job opens it; "open": once it is open; "run": while
+    // it runs; "merge": before a merge task opens it.
+    QTest::addColumn<QString>("cutWhen");
     QTest::addColumn<uint64_t>("start");
     QTest::addColumn<uint64_t>("length");
     QTest::addColumn<QString>("reason");
@@ -389,6 +391,8 @@ void TestOddSources::sourceCutShortFails_data()
         << QString("ends at");
     QTest::newRow("encode, mkv cut while it runs") << "mkv" << false << "run" << uint64_t(0) << 10 * kSecond
         << QString("ends at");
+    QTest::newRow("encode merge, mp4 with its index first") << "mp4" << false << "merge" << 2 * kSecond
+        << 6 * kSecond << QString("ends at");
 }
 
 void TestOddSources::sourceCutShortFails()
@@ -408,7 +412,7 @@ void TestOddSources::sourceCutShortFails()
         out(QStringLiteral("cut_%1_%2_%3_%4.%5").arg(copy).arg(cutWhen).arg(start).arg(length).arg(suffix));
     QVERIFY(QFile::copy(whole, source));
     const qint64 cutAt = QFileInfo(whole).size() / 3;
-    if (cutWhen == "before")
+    if (cutWhen == "before" || cutWhen == "merge")
         QVERIFY(QFile::resize(source, cutAt));
 
     const QString target =
@@ -417,6 +421,13 @@ void TestOddSources::sourceCutShortFails()
     // The slower encoder preset keeps the job reading well after the cut.
     if (!copy)
         ZV_SetVideoQuality_Config(cfg.get(), 90);
+    if (cutWhen == "merge") {
+        QString error;
+        QVERIFY(encode(source, target, suffix, cfg.get(), start, length, true, &error) < 0);
+        QVERIFY2(error.contains(reason) && error.contains(QFileInfo(source).fileName()), qPrintable(error));
+        QVERIFY2(!QFileInfo::exists(target), "a source cut short leaves no output");
+        return;
+    }
     Job job(copy ? ZV_CreateCopy_Job(-1) : ZV_CreateEncode_Job(-1));
     QVERIFY2(ZV_Open_Job(job.get(), source.toUtf8(), target.toUtf8(), suffix == "ts" ? "mpegts" : suffix.toUtf8(),
                          cfg.get()),
