@@ -2,6 +2,7 @@
 
 #include "job/FlacTotals.h"
 #include "job/Pipeline.h"
+#include "job/SourceReach.h"
 #include "job/SubtitleConverter.h"
 
 #include <memory>
@@ -110,6 +111,7 @@ private:
     int64_t m_keyDtsUs = 0;                   // the same in media time
     int64_t m_rangeEndUs = 0;                 // media time of E, 0 = to the end
     int64_t m_outputEndUs = 0;
+    SourceReach m_reach;                      // of the current run
 };
 
 } // namespace zv::job

@@ -16,6 +16,7 @@ constexpr int64_t kSecondUs = 1000000;
 int CopyPipeline::run(InputSource &in, OutputFile &out, int64_t offsetUs, Worker &worker, std::string *error)
 {
     RunState run = beginRun(in, offsetUs);
+    m_reach.reset();
     int err = startRun(in, out, offsetUs, worker, error);
     PacketPtr pkt = makePacket();
     if (err >= 0 && !pkt)
@@ -25,9 +26,11 @@ int CopyPipeline::run(InputSource &in, OutputFile &out, int64_t offsetUs, Worker
             return AVERROR_EXIT;
         err = nextPacket(in, run, pkt.get(), error);
         if (err == AVERROR_EOF) {
-            err = 0;
+            err = m_reach.checkEnd(in, m_rangeEndUs, error);
             break;
         }
+        if (err >= 0 && pkt->stream_index < int(m_map.size()) && m_map[pkt->stream_index] >= 0)
+            m_reach.note(in, *pkt);
         if (err >= 0 && place(in, out.ctx(), run, pkt.get()))
             err = copyPacket(in, run, pkt.get(), out, worker, error);
         av_packet_unref(pkt.get());

@@ -1,6 +1,7 @@
 #include "job/EncodePipeline.h"
 
 #include "core/FilterChain.h"
+#include "job/PacketTime.h"
 
 extern "C" {
 #include <libavfilter/buffersink.h>
@@ -18,31 +19,48 @@ namespace zv::job {
 
 namespace {
 
-int64_t toUs(int64_t ts, AVRational tb)
-{
-    return av_rescale_q(ts, tb, AV_TIME_BASE_Q);
-}
+// What a seek to `seekUs` gives: where the decoding really starts (the first
+// key packet of the video, else the first packet of the audio; media µs,
+// INT64_MIN when none was read) and whether it lands anywhere useful: a
+// packet of that stream at or before `endUs` comes first.
+struct Landing {
+    int64_t startUs = INT64_MIN;
+    bool read = false;      // a packet of that stream came at all
+    bool useful = false;
+};
 
-// Where the decoding really starts after a seek to `seekUs`: the first key
-// packet of the video, else the first packet of the audio (media µs).
-// INT64_MIN when nothing could be read.
-int64_t landingUs(InputSource &in, int64_t seekUs)
+Landing land(InputSource &in, int64_t seekUs, int64_t endUs)
 {
     AVFormatContext *ic = in.ctx();
     const int anchor = in.videoStream >= 0 ? in.videoStream
                      : !in.audioStreams.empty() ? in.audioStreams.front() : -1;
+    Landing landing;
     if (anchor < 0 || avformat_seek_file(ic, -1, INT64_MIN, seekUs + in.originUs(), seekUs + in.originUs(), 0) < 0)
-        return INT64_MIN;
+        return landing;
+    const AVRational tb = ic->streams[anchor]->time_base;
     PacketPtr pkt(av_packet_alloc());
     while (pkt && av_read_frame(ic, pkt.get()) >= 0) {
-        const bool usable = pkt->stream_index == anchor && pkt->pts != AV_NOPTS_VALUE
+        const bool timed = pkt->stream_index == anchor && (pkt->pts != AV_NOPTS_VALUE || pkt->dts != AV_NOPTS_VALUE);
+        const int64_t us = timed ? packetUs(*pkt, tb) - in.originUs() : 0;
+        const bool key = timed && pkt->pts != AV_NOPTS_VALUE
             && (anchor != in.videoStream || (pkt->flags & AV_PKT_FLAG_KEY));
-        const int64_t us = usable ? toUs(pkt->pts, ic->streams[anchor]->time_base) - in.originUs() : 0;
         av_packet_unref(pkt.get());
-        if (usable)
-            return us;
+        if (!timed)
+            continue;
+        if (!landing.read) {
+            landing.read = true;
+            landing.useful = us <= endUs;
+            if (!landing.useful)
+                return landing;
+        }
+        // Past the range without a key packet (a source that flags none): the
+        // decoding starts at the seek's landing all the same.
+        if (key || us > endUs) {
+            landing.startUs = key ? us : INT64_MIN;
+            return landing;
+        }
     }
-    return INT64_MIN;
+    return landing;
 }
 
 std::string layoutText(const AVChannelLayout &layout)
@@ -140,7 +158,8 @@ int EncodePipeline::openEncoders(InputSource &in, OutputFile &out, std::string *
             sized.width = uint32_t(plan.outWidth);
             sized.height = uint32_t(plan.outHeight);
         }
-        const VideoTarget target = videoTarget(sized, vs, in.rotation(in.videoStream), vcodec);
+        const VideoTarget target = videoTarget(sized, vs, in.rotation(in.videoStream), vcodec, format);
+        m_keepTimes = target.keepTimes;
         if (int err = openVideoEncoder(out.ctx(), vcodec, vtag, m_cfg, target, &m_video, error); err < 0)
             return err;
         m_hasVideo = true;
@@ -181,6 +200,12 @@ int EncodePipeline::openDecoder(const AVStream *s, CodecContextPtr *dec, std::st
     return err;
 }
 
+int64_t EncodePipeline::frameTicks(const EncodedStream &s)
+{
+    const AVCodecContext *enc = s.enc.get();
+    return std::max<int64_t>(1, av_rescale_q(1, av_inv_q(enc->framerate), enc->time_base));
+}
+
 // The range's length on the source's timeline, holes included, up to the end
 // of the media: what the output lasts (before rate and speed).
 int64_t EncodePipeline::taskLengthUs() const
@@ -205,13 +230,31 @@ int EncodePipeline::findStart(InputSource &in, int64_t startUs, int64_t duration
     // that may land past the key frame before the start: the decoder would then
     // begin at the next key frame and lose the pictures up to it. Look further
     // back until decoding starts at or before the start.
+    const int64_t endUs = m_rangeEndUs > 0 ? m_rangeEndUs : INT64_MAX;
     int64_t seekUs = startUs;
-    for (int64_t backUs = 1000000; seekUs > 0 && landingUs(in, seekUs) > startUs; backUs *= 2)
+    Landing landing = land(in, seekUs, endUs);
+    // A seek that reads nothing at all is not tried again from further back.
+    for (int64_t backUs = 1000000; seekUs > 0 && landing.read && (!landing.useful || landing.startUs > startUs);
+         backUs *= 2) {
         seekUs = std::max<int64_t>(0, startUs - backUs);
+        landing = land(in, seekUs, endUs);
+    }
     const int64_t target = seekUs + in.originUs();
-    int err = avformat_seek_file(in.ctx(), -1, INT64_MIN, target, target, 0);
-    if (err < 0)
-        logLine(errorText(err, "seek failed, decoding from the current position"));
+    if (landing.useful) {
+        if (int err = avformat_seek_file(in.ctx(), -1, INT64_MIN, target, target, 0); err < 0) {
+            logLine(errorText(err, "seek failed in " + std::string(in.ctx()->url)));
+            landing.useful = false;
+        }
+    }
+    if (!landing.useful) {
+        // A seek that fails or lands past the range (Matroska without an index
+        // or key frames) may leave the reader anywhere, at worst at the end:
+        // decode from the first packet instead; handleFrame() drops what lies
+        // before the start.
+        logLine("the seek in " + std::string(in.ctx()->url) + " lands nowhere useful: decoding from the start");
+        if (int err = in.reopen(error); err < 0)
+            return err;
+    }
     m_vdecoding.reset();
     m_adecoding.reset();
     m_vgraph = Graph();
@@ -240,7 +283,8 @@ int EncodePipeline::configureEdit(const SourcePicture &src, std::string *error)
 }
 
 // The edit chain gives pictures at the encoder's size; this graph only turns
-// them into the encoder's pixel format and constant rate.
+// them into the encoder's pixel format and, unless they keep their own times,
+// its constant rate.
 int EncodePipeline::buildVideoGraph(const AVFrame *first, std::string *error)
 {
     const SourcePicture src = sourcePicture(first);
@@ -267,8 +311,11 @@ int EncodePipeline::buildVideoGraph(const AVFrame *first, std::string *error)
         return err;
     }
     char desc[256];
-    std::snprintf(desc, sizeof desc, "format=%s,fps=%d/%d", av_get_pix_fmt_name(enc->pix_fmt), enc->framerate.num,
-                  enc->framerate.den);
+    if (m_keepTimes)
+        std::snprintf(desc, sizeof desc, "format=%s", av_get_pix_fmt_name(enc->pix_fmt));
+    else
+        std::snprintf(desc, sizeof desc, "format=%s,fps=%d/%d", av_get_pix_fmt_name(enc->pix_fmt),
+                      enc->framerate.num, enc->framerate.den);
     return linkGraph(g, m_vgraph.src, m_vgraph.sink, desc, error);
 }
 
@@ -328,6 +375,9 @@ int EncodePipeline::run(InputSource &in, OutputFile &out, int64_t offsetUs, Work
     m_worker = &worker;
     m_offsetUs = offsetUs;
     worker.totalUs = taskLengthUs();
+    m_reach.reset();
+    m_taskPictures = m_taskSoundFrames = 0;
+    m_rangePictures = m_rangeSound = false;
     int err = allocateBuffers();
     if (err >= 0)
         err = decodeRange(out, error);
@@ -337,12 +387,38 @@ int EncodePipeline::run(InputSource &in, OutputFile &out, int64_t offsetUs, Work
         err = drainVideoGraph(out, error);
     if (err >= 0 && !worker.abort)
         err = drainAudioGraphs(out, error);
+    if (err >= 0 && !worker.abort)
+        err = checkSomethingEncoded(error);
     if (err < 0)
         return err;
     if (worker.abort)
         return AVERROR_EXIT;
     worker.doneUs = worker.totalUs.load();
     return 0;
+}
+
+void EncodePipeline::notePacket(const AVPacket &pkt)
+{
+    m_reach.note(*m_in, pkt);
+    const AVRational tb = m_in->ctx()->streams[pkt.stream_index]->time_base;
+    const int64_t us = packetUs(pkt, tb);
+    if (us == AV_NOPTS_VALUE)
+        return;
+    const int64_t startUs = us - m_in->originUs();
+    const int64_t endUs = startUs + std::max<int64_t>(1, toUs(pkt.duration, tb));
+    if (endUs > m_startUs && (m_rangeEndUs <= 0 || startUs < m_rangeEndUs))
+        (pkt.stream_index == m_in->videoStream ? m_rangePictures : m_rangeSound) = true;
+}
+
+int EncodePipeline::checkSomethingEncoded(std::string *error) const
+{
+    const char *missing = m_rangePictures && m_vdec && m_taskPictures == 0 ? "picture"
+                        : m_rangeSound && m_adec && m_taskSoundFrames == 0 ? "sound" : nullptr;
+    if (!missing)
+        return 0;
+    *error = std::string("no ") + missing + " of " + m_in->ctx()->url + " could be decoded from "
+        + timeText(m_startUs) + (m_rangeEndUs > 0 ? " to " + timeText(m_rangeEndUs) : std::string(" on"));
+    return AVERROR_INVALIDDATA;
 }
 
 int EncodePipeline::allocateBuffers()
@@ -366,11 +442,13 @@ int EncodePipeline::decodeRange(OutputFile &out, std::string *error)
             return AVERROR_EXIT;
         int err = av_read_frame(m_in->ctx(), pkt);
         if (err == AVERROR_EOF)
-            return 0;
+            return m_reach.checkEnd(*m_in, m_rangeEndUs, error);
         if (err < 0) {
             *error = errorText(err, "cannot read " + std::string(m_in->ctx()->url));
             return err;
         }
+        if (pkt->stream_index == m_in->videoStream || pkt->stream_index == audioStream)
+            notePacket(*pkt);
         if (pkt->stream_index == m_in->videoStream && m_vdec && !m_videoDone)
             err = decodePacket(m_vdecoding, pkt, true, out, error);
         else if (pkt->stream_index == audioStream && !m_audioDone)
@@ -493,6 +571,7 @@ int EncodePipeline::handleFrame(AVFrame *frame, bool video, OutputFile &out, std
             av_frame_unref(m_held.get());
             return av_frame_ref(m_held.get(), frame);
         }
+        ++m_taskPictures;
         m_subtitles.feedCaptions(frame, tUs);
         // The range starts in a hole of the video: the picture before it
         // stands until this one.
@@ -509,6 +588,8 @@ int EncodePipeline::handleFrame(AVFrame *frame, bool video, OutputFile &out, std
         if (int err = buildAudioGraph(frame, error); err < 0)
             return err;
     }
+    if (tUs + av_rescale(frame->nb_samples, AV_TIME_BASE, frame->sample_rate) > m_startUs)
+        ++m_taskSoundFrames;
     frame->pts = av_rescale_q(tUs - m_startUs, AV_TIME_BASE_Q, AVRational{1, frame->sample_rate});
     if (m_worker && !m_hasVideo && tUs >= m_startUs)
         m_worker->doneUs = std::clamp<int64_t>(tUs - m_startUs, m_worker->doneUs, m_worker->totalUs);
@@ -570,7 +651,8 @@ int EncodePipeline::drainGraph(AVFilterContext *sink, bool video, OutputFile &ou
         s.nextPts = pts + (video ? 1 : f->nb_samples);
         if (video)
             f->pict_type = AV_PICTURE_TYPE_NONE;
-        m_outputEndUs = std::max(m_outputEndUs, av_rescale_q(s.nextPts, encTb, AV_TIME_BASE_Q));
+        const int64_t endPts = video ? pts + frameTicks(s) : s.nextPts;
+        m_outputEndUs = std::max(m_outputEndUs, av_rescale_q(endPts, encTb, AV_TIME_BASE_Q));
         err = encode(s, f, out, error);
         av_frame_unref(f);
         if (err < 0)
@@ -599,7 +681,7 @@ int EncodePipeline::encode(EncodedStream &s, AVFrame *frame, OutputFile &out, st
         }
         pkt->stream_index = s.stream->index;
         if (pkt->duration == 0 && enc->codec_type == AVMEDIA_TYPE_VIDEO)
-            pkt->duration = 1;   // one frame in the encoder's 1/rate time base
+            pkt->duration = frameTicks(s);   // one frame at the nominal rate
         av_packet_rescale_ts(pkt, enc->time_base, s.stream->time_base);
         err = av_interleaved_write_frame(out.ctx(), pkt);
         if (err < 0) {

@@ -7,6 +7,7 @@
 #include "edit/VideoEditChain.h"
 #include "edit/SubtitleBurner.h"
 #include "job/Pipeline.h"
+#include "job/SourceReach.h"
 
 namespace zv::job {
 
@@ -57,12 +58,19 @@ private:
     int holdPicture(OutputFile &out, std::string *error);
     FramePtr blackPicture() const;
     int64_t taskLengthUs() const;
+    // One picture at the encoder's nominal rate, in its time base.
+    static int64_t frameTicks(const EncodedStream &s);
+    // Where the input reached, and whether the range holds packets of each stream.
+    void notePacket(const AVPacket &pkt);
+    // A range with pictures (sound) that gave the encoder none fails its task.
+    int checkSomethingEncoded(std::string *error) const;
 
     JobConfig m_cfg;
     bool m_padAudio;
     bool m_encodersOpen = false;
     EncodedStream m_video, m_audio;
     bool m_hasVideo = false, m_hasAudio = false;
+    bool m_keepTimes = false;   // the pictures keep the source's times: no constant rate
 
     // Per source.
     InputSource *m_in = nullptr;
@@ -86,6 +94,9 @@ private:
     FramePtr m_held;
     bool m_pictureSent = false;
     int64_t m_outputEndUs = 0;
+    SourceReach m_reach;
+    int64_t m_taskPictures = 0, m_taskSoundFrames = 0;   // decoded inside the range in this run; held pictures and filled silence do not count
+    bool m_rangePictures = false, m_rangeSound = false;  // the source has packets inside the range
     Worker *m_worker = nullptr;
 };
 

@@ -205,26 +205,95 @@ int findEncoder(uint32_t id, AVMediaType type, const AVOutputFormat *format, con
     return 0;
 }
 
-VideoTarget videoTarget(const JobConfig &cfg, const AVStream *source, int rotation, const AVCodec *codec)
+namespace {
+
+bool sideways(int rotation)
+{
+    return rotation == 90 || rotation == 270;
+}
+
+// Containers that store each picture's own time.
+bool takesAnyTimes(const AVOutputFormat *format)
+{
+    if (format->flags & AVFMT_VARIABLE_FPS)
+        return true;
+    static const char *const iso[] = {"mp4", "mov", "3gp", "3g2", "ipod", "psp", "ismv", "f4v"};
+    for (const char *name : iso) {
+        if (std::strcmp(format->name, name) == 0)
+            return true;
+    }
+    return false;
+}
+
+// Encoders that take pictures at any time in a fine time base.
+bool encodesAnyTimes(const AVCodec *codec)
+{
+    switch (codec->id) {
+    case AV_CODEC_ID_H264:
+    case AV_CODEC_ID_HEVC:
+    case AV_CODEC_ID_VP8:
+    case AV_CODEC_ID_VP9:
+    case AV_CODEC_ID_AV1:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The rate the source's pictures are laid out on. A variable-rate source
+// (a phone's) states its nominal rate beside a lower average; the average
+// would drop pictures. A nominal rate far above the average (field rates of
+// interlaced video) is not one.
+AVRational nominalRate(const AVStream *source)
+{
+    const AVRational avg = source->avg_frame_rate, nominal = source->r_frame_rate;
+    const bool avgValid = avg.num > 0 && avg.den > 0;
+    const bool nominalValid = nominal.num > 0 && nominal.den > 0;
+    if (avgValid && nominalValid && av_cmp_q(nominal, avg) > 0 && av_q2d(nominal) <= 1.5 * av_q2d(avg))
+        return nominal;
+    if (avgValid)
+        return avg;
+    if (nominalValid)
+        return nominal;
+    return AVRational{25, 1};
+}
+
+} // namespace
+
+VideoTarget videoTarget(const JobConfig &cfg, const AVStream *source, int rotation, const AVCodec *codec,
+                        const AVOutputFormat *format)
 {
     VideoTarget t;
     const AVCodecParameters *p = source->codecpar;
+    const AVRational sar = p->sample_aspect_ratio.num > 0 && p->sample_aspect_ratio.den > 0 ? p->sample_aspect_ratio
+                                                                                           : AVRational{1, 1};
+    const AVRational uprightSar = sideways(rotation) ? AVRational{sar.den, sar.num} : sar;
+    const int uprightWidth = sideways(rotation) ? p->height : p->width;
+    const int uprightHeight = sideways(rotation) ? p->width : p->height;
     if (cfg.width > 0 && cfg.height > 0) {
         t.width = int(cfg.width);
         t.height = int(cfg.height);
+        // The source's own size ("Original"), whose pixels are not square: the
+        // output keeps the picture's display aspect in square pixels.
+        const bool ownSize = (t.width == uprightWidth && t.height == uprightHeight)
+            || (t.width == p->width && t.height == p->height);
+        if (ownSize && uprightSar.num != uprightSar.den) {
+            t.width = uprightWidth;
+            t.height = uprightHeight;
+            t.width = int(av_rescale(t.width, uprightSar.num, uprightSar.den));
+        }
     } else {
-        AVRational sar = p->sample_aspect_ratio.num > 0 ? p->sample_aspect_ratio : AVRational{1, 1};
         t.width = int(av_rescale(p->width, sar.num, sar.den));
         t.height = p->height;
-        if (rotation == 90 || rotation == 270)
+        if (sideways(rotation))
             std::swap(t.width, t.height);
     }
-    if (cfg.rateNum > 0 && cfg.rateDen > 0)
+    if (cfg.rateNum > 0 && cfg.rateDen > 0) {
         t.rate = AVRational{int(cfg.rateNum), int(cfg.rateDen)};
-    else if (source->avg_frame_rate.num > 0 && source->avg_frame_rate.den > 0)
-        t.rate = source->avg_frame_rate;
-    else if (source->r_frame_rate.num > 0 && source->r_frame_rate.den > 0)
-        t.rate = source->r_frame_rate;
+    } else {
+        t.rate = nominalRate(source);
+        t.keepTimes = takesAnyTimes(format) && encodesAnyTimes(codec);
+    }
     t.rate = av_d2q(av_q2d(t.rate), 1001000);
 
     if (codec->supported_framerates)
@@ -245,6 +314,8 @@ VideoTarget videoTarget(const JobConfig &cfg, const AVStream *source, int rotati
         t.height = pal ? 576 : 480;
         t.rate = pal ? AVRational{25, 1} : AVRational{30000, 1001};
     }
+    if (codec->supported_framerates || codec->id == AV_CODEC_ID_H263 || codec->id == AV_CODEC_ID_DVVIDEO)
+        t.keepTimes = false;
     t.width &= ~1;
     t.height &= ~1;
     return t;
@@ -262,7 +333,8 @@ int openVideoEncoder(AVFormatContext *oc, const AVCodec *codec, uint32_t tag, co
     enc->sample_aspect_ratio = AVRational{1, 1};
     enc->pix_fmt = pixelFormatFor(codec);
     enc->framerate = target.rate;
-    enc->time_base = av_inv_q(target.rate);
+    // Pictures at their own times need a time base finer than any frame rate.
+    enc->time_base = target.keepTimes ? AVRational{1, 90000} : av_inv_q(target.rate);
     enc->thread_count = 0;   // the encoder's own threading, as many threads as it likes
     if (tag)
         enc->codec_tag = tag;
