@@ -18,6 +18,8 @@ QCustomTimeEdit::QCustomTimeEdit(QWidget* parent) : QCustomImageWidget(parent)
         "QTimeEdit::up-button {background:transparent;border:0px solid red;margin-bottom:0px sloid blue;height:0px;}"
         "QTimeEdit::down-button {background:transparent;border:0px solid red;width: 0px;height:0px;}");
     m_edit->setDisplayFormat("hh:mm:ss.zzz");
+    m_edit->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    m_edit->installEventFilter(this);
     m_edit->setAttribute(Qt::WA_MacShowFocusRect, false);
     QFont font = m_edit->font();
     font.setFamily("Tahoma");
@@ -32,8 +34,10 @@ QCustomTimeEdit::QCustomTimeEdit(QWidget* parent) : QCustomImageWidget(parent)
     connect(m_edit, &QTimeEdit::timeChanged, this, &QCustomTimeEdit::onTimeChanged);
     connect(m_edit, &QTimeEditEx::emitStepUp, this, &QCustomTimeEdit::OnBtnUp);
     connect(m_edit, &QTimeEditEx::emitStepDown, this, &QCustomTimeEdit::OnBtnDown);
-    connect(m_edit->getLindEdit(), &QLineEdit::textEdited, this, &QCustomTimeEdit::timeTextEdited);
-    connect(m_edit->getLindEdit(), &QLineEdit::editingFinished, this, &QCustomTimeEdit::timeEditingFinished);
+    // Typed text is reported once it is confirmed (Enter, Tab or leaving the field),
+    // not per keystroke: the owner answers a report by setting the time back, which
+    // would otherwise overwrite the half-typed text.
+    connect(m_edit, &QAbstractSpinBox::editingFinished, this, &QCustomTimeEdit::timeEditingFinished);
     m_edit->show();
 }
 
@@ -66,13 +70,28 @@ void QCustomTimeEdit::setEditColor(QColor enabled, QColor disabled)
 
 void QCustomTimeEdit::setTimeRange(quint64 minimum, quint64 maximum)
 {
-    m_edit->setTimeRange(QTimeText::fromMicros(minimum), QTimeText::fromMicros(maximum));
+    m_minimum = QTimeText::fromMicros(minimum);
+    m_maximum = QTimeText::fromMicros(maximum);
+    if (!m_edit->hasFocus())
+        m_edit->setTimeRange(m_minimum, m_maximum);
 }
 
 void QCustomTimeEdit::clearRange()
 {
     m_edit->clearMaximumTime();
     m_edit->clearMinimumTime();
+    m_minimum = m_edit->minimumTime();
+    m_maximum = m_edit->maximumTime();
+}
+
+// While the user types, the editor takes any time of the day: a range check per
+// keystroke would turn a time past the end (say 9 s of a 6 s file) into another
+// one. The confirmed time is brought into the range instead.
+bool QCustomTimeEdit::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_edit && event->type() == QEvent::FocusIn)
+        m_edit->setTimeRange(QTime(0, 0), QTime(23, 59, 59, 999));
+    return QCustomImageWidget::eventFilter(watched, event);
 }
 
 void QCustomTimeEdit::setCurrentTime(quint64 micros)
@@ -86,8 +105,27 @@ void QCustomTimeEdit::setCurrentTime(quint64 micros)
 quint64 QCustomTimeEdit::getCurrentTime() { return m_currentMicros; }
 void QCustomTimeEdit::setTimeEidtTextColor(QColor) {}
 void QCustomTimeEdit::onTimeChanged(QTime) {}
-void QCustomTimeEdit::timeEditingFinished() {}
 void QCustomTimeEdit::timeTextChanged(QString) {}
+
+// Leaving the field unchanged reports nothing; a confirmed text the editor could
+// not take puts the last good time back.
+void QCustomTimeEdit::timeEditingFinished()
+{
+    QTime typed = QTimeText::parse(m_edit->getLindEdit()->text());
+    if (typed.isValid())
+        typed = qBound(m_minimum, typed, m_maximum);
+    if (!m_edit->hasFocus())
+        m_edit->setTimeRange(m_minimum, m_maximum);
+    if (!typed.isValid()) {
+        setCurrentTime(m_currentMicros);
+        return;
+    }
+    if (QTimeText::toMicros(typed) == m_currentMicros / 1000 * 1000) {
+        setCurrentTime(m_currentMicros);
+        return;
+    }
+    timeTextEdited(typed.toString("hh:mm:ss.zzz"));
+}
 quint64 QCustomTimeEdit::TimeConvertToInt(QTime time) { return QTimeText::toMicros(time); }
 QTime QCustomTimeEdit::IntConvertToTime(quint64 micros) { return QTimeText::fromMicros(micros); }
 
@@ -175,7 +213,8 @@ QTime QCustomTimeEdit::borrowedDown(QTime current, QTime stepped, QDateTimeEdit:
 
 void QCustomTimeEdit::OnBtnUp()
 {
-    const QTime taken = carriedUp(m_currentTime, m_edit->time(), m_edit->currentSection(), m_edit->maximumTime());
+    const QTime taken = qBound(m_minimum, carriedUp(m_currentTime, m_edit->time(), m_edit->currentSection(), m_maximum),
+                               m_maximum);
     qCDebug(lcWidgets) << "QCustomTimeEdit up" << m_currentTime << m_edit->time() << m_edit->currentSection()
              << m_edit->minimumTime() << m_edit->maximumTime() << taken;
     emit emitTimeChange(QTimeText::toMicros(taken));
@@ -183,8 +222,9 @@ void QCustomTimeEdit::OnBtnUp()
 
 void QCustomTimeEdit::OnBtnDown()
 {
-    const QTime taken = borrowedDown(m_currentTime, m_edit->time(), m_edit->currentSection(), m_edit->minimumTime(),
-                                     m_edit->maximumTime());
+    const QTime taken = qBound(m_minimum,
+                               borrowedDown(m_currentTime, m_edit->time(), m_edit->currentSection(), m_minimum, m_maximum),
+                               m_maximum);
     qCDebug(lcWidgets) << "QCustomTimeEdit down" << m_currentTime << m_edit->time() << m_edit->currentSection()
              << m_edit->minimumTime() << m_edit->maximumTime() << taken;
     emit emitTimeChange(QTimeText::toMicros(taken));

@@ -9,8 +9,8 @@ class QTextImageButton;
 class QTimeEditEx;
 
 // The skinned time field of the segment rows: an image frame holding a time editor
-// and up and down picture buttons. Every typed change and every button step is
-// reported in microseconds; the owner answers by setting the time back.
+// and up and down picture buttons. Every confirmed typed time and every button step
+// is reported in microseconds; the owner answers by setting the time back.
 class QCustomTimeEdit : public QCustomImageWidget
 {
     Q_OBJECT
@@ -50,6 +50,7 @@ public slots:
     void timeTextChanged(QString text);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -64,4 +65,7 @@ private:
     quint64 m_currentMicros = 0;
     QTime m_currentTime;
     QString m_lastValidText;
+    // The range the owner set; the editor holds it except while it has the focus.
+    QTime m_minimum = QTime(0, 0);
+    QTime m_maximum = QTime(23, 59, 59, 999);
 };

@@ -6,6 +6,7 @@
 #include "FormatWidget.h"
 #include "QAttributeSettingHolder.h"
 #include "QConverterOperate.h"
+#include "QDualSlider.h"
 #include "QIAnyUtil.h"
 #include "QInitProject.h"
 #include "QLoadingDlg.h"
@@ -100,6 +101,14 @@ void MainWindow::connectPanels()
     connect(cutBar, &QVideoCutDlg::emitPauseSelect, this, &MainWindow::OnPauseTrim);
     connect(cutBar, &QVideoCutDlg::emitStopSelect, this, &MainWindow::OnStopPlayTrim);
     connect(cutBar, &QVideoCutDlg::OnBtnAdd, this, &MainWindow::OnAddFile);
+    // Left and Right on the slider step the picture. A click on the player panel
+    // (the picture lets clicks through to it) hands the slider the keyboard, so the
+    // arrows work right after it.
+    QDualSlider *slider = cutBar->m_TrimDSlider;
+    connect(slider, &QDualSlider::emitPreviousFrame, player, &QVideoPlayDlg::OnBtnPrevious);
+    connect(slider, &QDualSlider::emitNextFrame, player, &QVideoPlayDlg::OnBtnNext);
+    player->setFocusPolicy(Qt::ClickFocus);
+    player->setFocusProxy(slider);
     connect(this, &MainWindow::emitRestoreDlg, this, &MainWindow::RestoreDlg);
     // The file-adding worker emits these two; the queue brings them to this thread.
     connect(this, &MainWindow::seedAddComplete, this, &MainWindow::AddFileComplete, Qt::QueuedConnection);

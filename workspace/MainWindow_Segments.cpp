@@ -120,6 +120,9 @@ void MainWindow::StartTimeChange(uint64_t time)
 {
     QVideoConvertItem *row = m_videoItemDlg->getSelectItem();
     VelVideoConvertItem *item = row ? row->getItemInfo() : nullptr;
+    // A typed start never passes the segment's end, in the row as in the bar.
+    if (item)
+        time = qMin<uint64_t>(time, item->m_trimEnd);
     if (lineMode() && item && item->m_duration > 0) {
         const TimeItemInfo info = m_videoItemDlg->getCurrentTimelineInfo();
         const float length = float(item->m_duration);
@@ -143,6 +146,9 @@ void MainWindow::EndTimeChange(uint64_t time)
 {
     QVideoConvertItem *row = m_videoItemDlg->getSelectItem();
     VelVideoConvertItem *item = row ? row->getItemInfo() : nullptr;
+    // A typed end stays between the segment's start and the end of the file.
+    if (item)
+        time = qBound<uint64_t>(item->m_trimStart, time, qMax<uint64_t>(item->m_trimStart, item->m_duration));
     if (lineMode() && item && item->m_duration > 0) {
         const TimeItemInfo info = m_videoItemDlg->getCurrentTimelineInfo();
         const float length = float(item->m_duration);

@@ -1,9 +1,11 @@
 #include "QTimeContainer.h"
+#include "VideoImageWindow.h"
 
 #include "QTimeItem.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 QTimeContainer::QTimeContainer(QWidget* parent) : QWidget(parent)
 {
@@ -241,7 +243,11 @@ void QTimeContainer::setImageCount(int count)
 {
     count = qMax(1, count);
     m_slotWidth = width() / count;
-    m_image = QImage(qMax(1, width()), 120, QImage::Format_ARGB32);
+    // The film is kept at the screen's pixel density, so its pictures stay sharp
+    // on a high-density screen.
+    const qreal ratio = qMax<qreal>(1.0, devicePixelRatioF());
+    m_image = QImage(qMax(1, qCeil(width() * ratio)), qCeil(120 * ratio), QImage::Format_ARGB32);
+    m_image.setDevicePixelRatio(ratio);
     m_image.fill(Qt::transparent);
     m_nextPos = QPoint(0, 0);
     update();
@@ -252,20 +258,14 @@ void QTimeContainer::setImageList(const QImage& frame)
     if (m_slotWidth <= 0 || m_image.isNull())
         return;
     if (!frame.isNull()) {
-        // Crop about the centre to the slot's aspect, then scale into the slot.
-        const qint64 fw = frame.width();
-        const qint64 fh = frame.height();
-        QRect crop;
-        if (fh * m_slotWidth <= fw * 120) {
-            const int cw = int(fh * m_slotWidth / 120);
-            crop = QRect(int((fw - cw) / 2), 0, cw, int(fh));
-        } else {
-            const int ch = int(fw * 120 / m_slotWidth);
-            crop = QRect(0, int((fh - ch) / 2), int(fw), ch);
-        }
+        // The whole picture, fitted into the slot and centred: a crop to the tall
+        // slot would leave a wide frame only a magnified middle column.
+        const QRect slot(m_nextPos, QSize(m_slotWidth, 120));
+        const QRect target = VideoImageWindow::fittedRect(slot.size(), frame.width(), frame.height())
+                                 .translated(slot.topLeft());
         QPainter painter(&m_image);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        painter.drawImage(QRect(m_nextPos, QSize(m_slotWidth, 120)), frame, crop);
+        painter.drawImage(target, frame);
     }
     m_nextPos.rx() += m_slotWidth;
     update();

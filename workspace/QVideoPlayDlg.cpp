@@ -308,11 +308,10 @@ void QVideoPlayDlg::step(bool keyFrame, int direction)
         m_hPlayer->KeyFrameStep_Player(direction);
     else
         m_hPlayer->FrameStep_Player(direction);
+    // The first picture is at time 0 too: the text and the handle follow every step.
     const uint64_t t = m_hPlayer->GetPlayTime_Player();
-    if (t != 0) {
-        emit emitPlayProValue(percentOf(t, duration()));
-        ShowTime(t);
-    }
+    emit emitPlayProValue(percentOf(t, duration()));
+    ShowTime(t);
 }
 
 void QVideoPlayDlg::OnBtnPrevious() { step(false, -1); }

@@ -112,7 +112,8 @@ private:
     void layoutChildren();
     bool playerShowsFrames();
     void releaseInfo();
-    QImage *thumbnailAt(quint64 time, uint32_t width, uint32_t height);
+    QImage *thumbnailAt(quint64 time, QSize size);
+    QSize displaySize() const;
     uint64_t duration();
 
     QString m_strVideoPath;

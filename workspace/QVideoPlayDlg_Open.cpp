@@ -150,8 +150,9 @@ bool QVideoPlayDlg::hasVideo(QString path)
     return m_hInfo->Open_Info(path.toUtf8().constData()) && m_hInfo->HasVideo_Info();
 }
 
-QImage *QVideoPlayDlg::thumbnailAt(quint64 time, uint32_t width, uint32_t height)
+QImage *QVideoPlayDlg::thumbnailAt(quint64 time, QSize size)
 {
+    const uint32_t width = uint32_t(size.width()), height = uint32_t(size.height());
     // Where the source cannot seek, its first picture stands for the segment.
     const uint64_t at = ZV_CanSeek_Info(m_hInfo->handle()) ? time : 0;
     uint8_t *buffer = m_hInfo->GetVideoImage_Info(at, 1, width, height, 0);
@@ -159,8 +160,9 @@ QImage *QVideoPlayDlg::thumbnailAt(quint64 time, uint32_t width, uint32_t height
     if (buffer) {
         QImage picture;
         picture.loadFromData(buffer, int(m_hInfo->GetVideoImageSize_Info(buffer)));
+        // Large and smooth enough for a row thumbnail on a high-density screen.
         if (!picture.isNull())
-            result = new QImage(picture.scaled(120, 120, Qt::KeepAspectRatio, Qt::FastTransformation));
+            result = new QImage(picture.scaled(240, 240, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
     m_hInfo->FreeVideoImage_Info(buffer);
     return result;
@@ -173,9 +175,7 @@ QImage *QVideoPlayDlg::getVideoImage(quint64 time)
         m_hInfo->Create_Info();
         m_hInfo->Open_Info(m_strVideoPath.toUtf8().constData());
     }
-    const uint32_t w = m_hInfo->GetVideoWidth_Info();
-    const uint32_t h = m_hInfo->GetVideoHeight_Info();
-    return thumbnailAt(time, w, h);
+    return thumbnailAt(time, displaySize());
 }
 
 QImage *QVideoPlayDlg::getVideoImage(quint64 time, QString path)
@@ -185,6 +185,13 @@ QImage *QVideoPlayDlg::getVideoImage(quint64 time, QString path)
     m_hInfo->Create_Info();
     if (!m_hInfo->Open_Info(path.toUtf8().constData()))
         return nullptr;
+    return thumbnailAt(time, displaySize());
+}
+
+// The coded size with one side shrunk to the display aspect, so a picture with
+// non-square samples is not drawn squeezed.
+QSize QVideoPlayDlg::displaySize() const
+{
     uint32_t w = m_hInfo->GetVideoWidth_Info();
     uint32_t h = m_hInfo->GetVideoHeight_Info();
     const uint32_t x = m_hInfo->GetVideoAspectRatioX_Info();
@@ -195,5 +202,5 @@ QImage *QVideoPlayDlg::getVideoImage(quint64 time, QString path)
         else
             h = uint32_t(uint64_t(w) * y / x);
     }
-    return thumbnailAt(time, w, h);
+    return QSize(int(w), int(h));
 }

@@ -416,6 +416,8 @@ void QTrimOperationForm::updateLocation()
     const auto rowY = [top](const QWidget* widget) { return top + (26 - widget->height()) / 2; };
     QWidget* const row[] = {m_btnSnapshot, m_btnSnapshotMenu, m_btnPrevious, m_btnNext,
                             m_btnTrimPause, m_btnTrimStop, m_btnTrim, m_btnReset};
+    // The chooser's own width again, in case a narrower form shrank it before.
+    m_cbbChater->resize(164, m_cbbChater->height());
     int total = 0;
     for (QWidget* widget : row)
         total += widget->width();
@@ -430,9 +432,11 @@ void QTrimOperationForm::updateLocation()
             m_btnTrimPlay->move(widget->x(), rowY(m_btnTrimPlay));
         previous = widget;
     }
-    if (!m_cbbChater->isHidden())
-        m_cbbChater->move(right(m_btnReset) + 20, rowY(m_cbbChater));
     m_lblTime->move(w - m_lblTime->width() - 22, rowY(m_lblTime));
+    if (!m_cbbChater->isHidden()) {
+        m_cbbChater->move(right(m_btnReset) + 20, rowY(m_cbbChater));
+        keepRowClearOfReadout();
+    }
 
     const auto secondY = [top](const QWidget* widget) { return top + 20 + (40 - widget->height()) / 2; };
     m_btnPlay->move(22, secondY(m_btnPlay));
@@ -443,6 +447,23 @@ void QTrimOperationForm::updateLocation()
     const int labelY = m_TrimDSlider->y() + m_TrimDSlider->height() - 1 - 4;
     m_lblStartTime->move(m_TrimDSlider->x(), labelY);
     m_lblEndTime->move(m_TrimDSlider->x() + m_TrimDSlider->width() - m_lblEndTime->width() - 1, labelY);
+}
+
+// The centred row with the chooser can reach the position readout at the right:
+// the row then moves left as far as it can, and only then does the chooser narrow.
+void QTrimOperationForm::keepRowClearOfReadout()
+{
+    const int limit = m_lblTime->x() - 12;
+    const int overlap = right(m_cbbChater) - limit;
+    if (overlap <= 0)
+        return;
+    const int shift = qMin(overlap, qMax(0, m_btnSnapshot->x() - 10));
+    QWidget* const row[] = {m_btnSnapshot, m_btnSnapshotMenu, m_btnPrevious, m_btnNext, m_btnTrimPause,
+                            m_btnTrimPlay,  m_btnTrimStop,     m_btnTrim,    m_btnReset, m_cbbChater};
+    for (QWidget* widget : row)
+        widget->move(widget->x() - shift, widget->y());
+    if (right(m_cbbChater) > limit)
+        m_cbbChater->resize(qMax(60, limit - m_cbbChater->x() + 1), m_cbbChater->height());
 }
 
 void QTrimOperationForm::resizeEvent(QResizeEvent*) { updateLocation(); }

@@ -80,6 +80,7 @@ private:
     void initControls();
     void initSlider();
     void updateLocation();
+    void keepRowClearOfReadout();
     void resetSlider();
     void showRange(uint64_t start, uint64_t end);
     // Entry 0 of the model's own chapter list takes the range; returns false

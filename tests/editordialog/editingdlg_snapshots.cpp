@@ -1,4 +1,5 @@
-// Not a test: draws the editing dialog with a picture loaded on its Trim tab, on
+// Not a test: draws the editing dialog with a picture loaded on its Trim tab (with
+// the chapter chooser beside the position readout), on
 // its Adjust tab (turned and cropped), on its Effect tab (brighter, with a
 // frame and a video effect), on its Subtitle tab (an added file at the top), on
 // its Watermark tab (a picture and a text laid over the preview) and on its
@@ -29,6 +30,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QTextStream>
+#include <QTime>
 
 int main(int argc, char** argv)
 {
@@ -48,6 +50,23 @@ int main(int argc, char** argv)
 
     QVideoEditingDlg dlg;
     VEEditConfig cfg = EditConfigFixtures::withOneAudioTrack("1: AAC, 44100 Hz, mono");
+    // Chapters as a real file brings them, so the Trim tab shows its chooser
+    // beside the position readout.
+    const auto chapter = [](int index, uint64_t start, uint64_t end, const QString& name) {
+        VEChapterInfo c;
+        c.m_index = index;
+        c.m_startTime = start;
+        c.m_endTime = end;
+        c.m_length = end - start;
+        c.m_name = name.toUtf8();
+        c.m_text = QString("%1, %2-%3")
+                       .arg(name, QTime(0, 0).addMSecs(int(start / 1000)).toString("hh:mm:ss"),
+                            QTime(0, 0).addMSecs(int(end / 1000)).toString("hh:mm:ss"))
+                       .toUtf8();
+        return c;
+    };
+    cfg.m_chapterList = {chapter(0, 0, 8000000, "Current"), chapter(1, 0, 4000000, "Chapter 1"),
+                         chapter(2, 4000000, 8000000, "Chapter 2")};
     dlg.setVideoFile(clip, 0, 0);
     dlg.setEditConfig(cfg);
     dlg.setIsWatermarkAudioStartTime(true);

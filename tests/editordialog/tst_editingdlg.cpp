@@ -78,6 +78,7 @@ private slots:
     void loadsBehindTheWaitAndPlays();
     void trimToTheHandles();
     void chapterPickAndFrameSteps();
+    void chooserLeavesTheReadoutWhole();
     void adjustAppliedToAll();
     void okWithinTheTypingDelayKeepsTheSize();
     void cancelKeepsOnlyApplyToAll();
@@ -286,6 +287,30 @@ void TestEditingDlg::chapterPickAndFrameSteps()
             }
             previous = percent;
             QVERIFY(qAbs(trim->m_TrimDSlider->getStartValue() * 100.0 - percent) < 0.5);
+        }
+        QTest::mouseClick(dlg->m_btnCancel, Qt::LeftButton);
+    }));
+}
+
+// With a file's chapters the chooser joins the top row of the Trim tab; it used
+// to run into the position readout at the right and hide its first digit.
+void TestEditingDlg::chooserLeavesTheReadoutWhole()
+{
+    addSegments({{0, 0}});
+    QVERIFY(edit(0, [&](QVideoEditingDlg* dlg) {
+        QTrimOperationForm* trim = dlg->trimForm();
+        QVERIFY(trim->m_cbbChater->isVisible());
+        for (int width : {trim->width(), 820, 760}) {
+            trim->resize(width, trim->height());
+            const QRect readout = trim->m_lblTime->geometry();
+            const QRect chooser = trim->m_cbbChater->geometry();
+            QVERIFY2(!chooser.intersects(readout), qPrintable(QString("width %1: chooser %2..%3, readout from %4")
+                                                                 .arg(width).arg(chooser.left()).arg(chooser.right())
+                                                                 .arg(readout.left())));
+            QVERIFY(trim->rect().contains(readout));
+            QVERIFY(trim->m_lblTime->fontMetrics().horizontalAdvance(trim->m_lblTime->text()) <= readout.width());
+            QVERIFY(trim->m_btnSnapshot->x() >= 0);
+            QVERIFY(!trim->m_btnReset->geometry().intersects(chooser));
         }
         QTest::mouseClick(dlg->m_btnCancel, Qt::LeftButton);
     }));

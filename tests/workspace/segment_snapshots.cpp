@@ -1,8 +1,10 @@
 // Draws the main window with three segments into PNG files for a visual check:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" <build>/tests/segment_snapshots <folder>
 // writes segments_list.png (free list), segments_line.png (time line with its
-// film), segments_converting.png (a run in progress) and message-question.png
-// (the message box asking whether to stop that run when the window closes).
+// film), segments_converting.png (a run in progress), message-question.png
+// (the message box asking whether to stop that run when the window closes) and
+// film_1080p.png / film_portrait.png (the time line's film of a 1080p landscape
+// and of a portrait clip).
 // Settings and outputs go to a throw-away HOME, never to the user's.
 #include "MainWindow.h"
 #include "MessageBoxSnapshot.h"
@@ -42,6 +44,32 @@ void mark(MainWindow& window, double start, double end, bool add)
     slider->setPlayValue(float(start * 1e6 / length * 100), true);
     window.m_videoCutToolbar->m_btnStartSet->click();
     settle(100);
+}
+
+// A window of its own on the clip, on the time line once its film is complete.
+bool saveFilm(const QString& clip, const QString& file)
+{
+    MainWindow window;
+    window.move(20, 20);
+    window.show();
+    settle(300);
+    window.addImportFile(QStringList{clip});
+    settle(1000);
+    if (!window.m_videoItemDlg->timeLine()->isVisible())
+        window.m_videoItemDlg->lineModeButton()->click();
+    QTimeContainer* strip = window.m_videoItemDlg->timeLine()->strip();
+    QElapsedTimer wait;
+    wait.start();
+    while (strip->filledSlots() < 10 && wait.elapsed() < 30000)
+        settle(50);
+    settle(300);
+    return save(&window, file);
+}
+
+QString testCard(const QString& name, const QString& size)
+{
+    return TestMedia::make(name, {"-f", "lavfi", "-i", "testsrc2=size=" + size + ":rate=25:duration=10", "-c:v",
+                                  "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p"});
 }
 
 } // namespace
@@ -97,5 +125,9 @@ int main(int argc, char** argv)
     }
     window.m_videoCutToolbar->m_btnCancel->click();
     settle(300);
+    window.hide();
+
+    ok = saveFilm(testCard("snapshot_1080p.mp4", "1920x1080"), folder + "/film_1080p.png") && ok;
+    ok = saveFilm(testCard("snapshot_portrait.mp4", "1080x1920"), folder + "/film_portrait.png") && ok;
     return ok ? 0 : 1;
 }

@@ -31,7 +31,8 @@ private slots:
     void narrowBoxFollowsTheMouse();
     void deleteSelectsNeighbour();
     void recordsFromOutside();
-    void filmCropsToSlots();
+    void filmFitsWholeFrames_data();
+    void filmFitsWholeFrames();
     void positionFromOutsideEmitsNothing();
 
 private:
@@ -323,23 +324,45 @@ void TestTimeLine::recordsFromOutside()
     QCOMPARE(changes.count(), 0);
 }
 
-void TestTimeLine::filmCropsToSlots()
+void TestTimeLine::filmFitsWholeFrames_data()
 {
+    QTest::addColumn<QSize>("frameSize");
+    QTest::addColumn<QRect>("picture"); // where the frame lands in a 70 x 120 slot
+    QTest::newRow("wide frame: full slot width, centred vertically") << QSize(320, 120) << QRect(0, 47, 70, 26);
+    QTest::newRow("tall frame: full slot height, centred across") << QSize(90, 160) << QRect(1, 0, 67, 120);
+}
+
+// Each slot shows the whole frame at its own aspect, not a magnified middle column.
+void TestTimeLine::filmFitsWholeFrames()
+{
+    QFETCH(QSize, frameSize);
+    QFETCH(QRect, picture);
     m_line->setImageCount(10);
     QCOMPARE(m_line->strip()->slotWidth(), 70);
-    // A wide frame: red in the middle, blue strips at the sides that the crop drops.
-    QImage frame(320, 120, QImage::Format_RGB32);
+    // Red inside, a blue rim of a tenth of each side that a crop would drop.
+    QImage frame(frameSize, QImage::Format_RGB32);
     frame.fill(Qt::blue);
-    for (int y = 0; y < 120; ++y)
-        for (int x = 125; x < 195; ++x)
+    const int rx = frameSize.width() / 10, ry = frameSize.height() / 10;
+    for (int y = ry; y < frameSize.height() - ry; ++y)
+        for (int x = rx; x < frameSize.width() - rx; ++x)
             frame.setPixel(x, y, qRgb(255, 0, 0));
     for (int i = 0; i < 10; ++i)
         m_line->setImageList(frame);
     const QImage& film = m_line->strip()->filmImage();
     QCOMPARE(film.size(), QSize(700, 120));
+    const int cy = picture.center().y();
     for (int slot : {0, 9}) {
-        QCOMPARE(QColor(film.pixel(slot * 70 + 2, 60)).red(), 255);
-        QCOMPARE(QColor(film.pixel(slot * 70 + 67, 60)).red(), 255);
+        const QRect p = picture.translated(slot * 70, 0);
+        QCOMPARE(QColor(film.pixel(p.left(), cy)).blue(), 255);
+        QCOMPARE(QColor(film.pixel(p.right(), cy)).blue(), 255);
+        QCOMPARE(QColor(film.pixel(p.center())).red(), 255);
+        QCOMPARE(QColor(film.pixel(p.center().x(), p.top())).blue(), 255);
+        QCOMPARE(QColor(film.pixel(p.center().x(), p.bottom())).blue(), 255);
+        // Outside the picture the slot stays clear.
+        if (p.top() > 0)
+            QCOMPARE(qAlpha(film.pixel(p.center().x(), p.top() - 2)), 0);
+        if (p.left() > slot * 70)
+            QCOMPARE(qAlpha(film.pixel(p.left() - 1, cy)), 0);
     }
     // A null picture leaves its slot empty and the next one goes to the next slot.
     m_line->setImageCount(10);
