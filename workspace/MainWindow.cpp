@@ -13,6 +13,7 @@
 #include "QWorkspaceMessage.h"
 #include "QVideoSettingXml.h"
 #include "VelCommonInterface.h"
+#include "VelOutputLeftovers.h"
 #include "VelVideoConvertItem.h"
 #include "zovAruzIvivu.h"
 
@@ -152,7 +153,10 @@ void MainWindow::OnInitBtn()
         QDir().mkdir(root);
     QString fallback = root;
     fallback.replace(QLatin1String("\\"), QLatin1String("/"));
-    SetOutPath(QVideoSettingXml::GetItemValue("OutPut_path", "path_value", fallback));
+    const QString outPath = QVideoSettingXml::GetItemValue("OutPut_path", "path_value", fallback);
+    // Before any source picks its folder, so a killed run's leftovers do not push it to a numbered one.
+    VelOutputLeftovers::sweep(outPath);
+    SetOutPath(outPath);
 }
 
 void MainWindow::SetOutPath(QString path)

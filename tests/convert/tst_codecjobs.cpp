@@ -14,6 +14,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,7 +23,11 @@
 #include <thread>
 #include <vector>
 
+#include <csignal>
+
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace ConvertFixtures;
 
@@ -185,6 +190,7 @@ private slots:
     void trackMuxFailsCleanly();
     void fullDiskFailsWithoutLeavingFile();
     void stopEndsQuicklyAndDeletesOutput();
+    void killedJobLeavesOnlyItsPartialFile();
     void copyMerge();
     void copyMergeRefusesDifferentStreams();
     void encodeMerge();
@@ -773,7 +779,10 @@ void TestCodecJobs::stopEndsQuicklyAndDeletesOutput()
         QCOMPARE(ZV_Stop_Job(job.get()), 0);   // nothing begun yet
         ZV_SetRange_Job(job.get(), 0, 0);
         QCOMPARE(ZV_Begin_Job(job.get()), 1);
-        QVERIFY(QFile::exists(target));
+        // Written under its partial name until complete.
+        QVERIFY(!QFile::exists(target));
+        QCOMPARE(QDir(m_dir.path()).entryList({"." + QFileInfo(target).fileName() + ".zvpart-*"},
+                                              QDir::Files | QDir::Hidden).size(), 1);
         QElapsedTimer t;
         t.start();
         QCOMPARE(ZV_Stop_Job(job.get()), 1);
@@ -785,7 +794,60 @@ void TestCodecJobs::stopEndsQuicklyAndDeletesOutput()
             QVERIFY(!QFile::exists(target));
         }
         ZV_Close_Job(job.get());
+        QVERIFY(QDir(m_dir.path()).entryList({"." + QFileInfo(target).fileName() + ".zvpart-*"},
+                                             QDir::Files | QDir::Hidden).isEmpty());
     }
+}
+
+void TestCodecJobs::killedJobLeavesOnlyItsPartialFile()
+{
+    const QString folder = out("killed");
+    QVERIFY(QDir().mkpath(folder));
+    const QString target = folder + "/kept_1.mp4";
+    // Files of a user that only look like partial outputs.
+    const QStringList userFiles = {".kept_1.mp4.part", "kept_1.mp4.zvpart-0123abcd", ".kept_1.mp4.zvpart-0123ABCD",
+                                   ".kept_1.mp4.zvpart-0123abc", ".kept_1.mp4.zvpart-0123abcde"};
+    for (const QString &name : userFiles) {
+        QFile f(folder + "/" + name);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("mine");
+    }
+
+    // A helper process runs the job and halts itself mid-run, to be killed there.
+    const QByteArray source = gopClip().toUtf8();
+    const QByteArray dst = target.toUtf8();
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        Config cfg = encodeConfig(kH264, kAac, 0);
+        ZvJob *job = ZV_CreateEncode_Job(-1);
+        if (ZV_Open_Job(job, source.constData(), dst.constData(), "mp4", cfg.get()) != 1
+            || ZV_SetRange_Job(job, 0, 0) != 1 || ZV_Begin_Job(job) != 1)
+            ::_exit(2);
+        while (ZV_GetDone_Job(job) == 0) {
+            if (ZV_IsFinished_Job(job))
+                ::_exit(3);
+        }
+        ::raise(SIGSTOP);
+        ::_exit(0);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, WUNTRACED), child);
+    const bool halted = WIFSTOPPED(status);
+    ::kill(child, SIGKILL);
+    ::waitpid(child, &status, 0);
+    QVERIFY2(halted, qPrintable(QStringLiteral("the helper ended with %1").arg(status)));
+
+    QVERIFY2(!QFileInfo::exists(target), "a killed job must leave nothing under the final name");
+    const QStringList partial = QDir(folder).entryList(QDir::Files | QDir::Hidden)
+                                    .filter(QRegularExpression("^\\.kept_1\\.mp4\\.zvpart-[0-9a-f]{8}$"));
+    QCOMPARE(partial.size(), 1);
+    QVERIFY(QFileInfo(folder + "/" + partial.first()).size() > 0);
+
+    QCOMPARE(ZV_RemovePartials_Output(folder.toUtf8().constData()), 1);
+    QVERIFY(!QFileInfo::exists(folder + "/" + partial.first()));
+    for (const QString &name : userFiles)
+        QVERIFY2(QFileInfo::exists(folder + "/" + name), qPrintable(name + " is a user's file"));
 }
 
 void TestCodecJobs::copyMerge()

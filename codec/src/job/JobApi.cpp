@@ -2,6 +2,7 @@
 #include "job/CopyPipeline.h"
 #include "job/EncodePipeline.h"
 #include "job/OutputMetadata.h"
+#include "job/PartialFiles.h"
 
 #include "core/Guard.h"
 #include "zovAruzIvivu.h"
@@ -233,6 +234,13 @@ void ZV_Destroy_Job(ZvJob* j)
         return;
     ZV_Close_Job(j);
     zv::guardedVoid("ZV_Destroy_Job", [j] { delete j; });
+}
+
+int ZV_RemovePartials_Output(const char* folder)
+{
+    if (!folder)
+        return 0;
+    return zv::guarded("ZV_RemovePartials_Output", 0, [folder] { return removePartials(folder); });
 }
 
 void* ZV_CreateTrack_Job(ZvJob* j, uint32_t type, uint32_t format, const uint32_t* params, uint32_t count,

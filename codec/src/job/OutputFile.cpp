@@ -1,8 +1,13 @@
 #include "job/OutputFile.h"
 
+#include "job/PartialFiles.h"
+
 extern "C" {
 #include <libavutil/opt.h>
 }
+
+#include <cerrno>
+#include <cstdio>
 
 #include <sys/stat.h>
 
@@ -36,15 +41,23 @@ int OutputFile::create(std::string *error)
         return AVERROR(EINVAL);
     if (m_created || (m_ctx->oformat->flags & AVFMT_NOFILE))
         return 0;
-    int err = avio_open2(&m_ctx->pb, m_path.c_str(), AVIO_FLAG_WRITE, &m_ctx->interrupt_callback,
+    // A device or pipe as the target is written as it is; it cannot be renamed onto.
+    struct stat st;
+    const bool special = ::stat(m_path.c_str(), &st) == 0 && !S_ISREG(st.st_mode);
+    m_workPath = special ? m_path : partialPathFor(m_path);
+    int err = avio_open2(&m_ctx->pb, m_workPath.c_str(), AVIO_FLAG_WRITE, &m_ctx->interrupt_callback,
                          nullptr);
     if (err < 0) {
         *error = errorText(err, "cannot create " + m_path);
         return err;
     }
     m_created = true;
-    struct stat st;
-    m_identified = ::stat(m_path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    // Muxers that reopen their output (a moved index) go by the URL.
+    if (char *url = av_strdup(m_workPath.c_str())) {
+        av_free(m_ctx->url);
+        m_ctx->url = url;
+    }
+    m_identified = ::stat(m_workPath.c_str(), &st) == 0 && S_ISREG(st.st_mode);
     m_device = m_identified ? st.st_dev : 0;
     m_inode = m_identified ? st.st_ino : 0;
     return 0;
@@ -53,7 +66,7 @@ int OutputFile::create(std::string *error)
 bool OutputFile::stillOurs() const
 {
     struct stat st;
-    return ::stat(m_path.c_str(), &st) == 0 && st.st_dev == m_device && st.st_ino == m_inode;
+    return ::stat(m_workPath.c_str(), &st) == 0 && st.st_dev == m_device && st.st_ino == m_inode;
 }
 
 int OutputFile::writeHeader(const std::string &options, std::string *error)
@@ -109,14 +122,37 @@ int OutputFile::writeTrailer(std::string *error)
         *error = errorText(err, "cannot close " + m_path);
         return err;
     }
+    err = publish(error);
+    if (err < 0)
+        return err;
+    m_finished = true;
+    return 0;
+}
+
+int OutputFile::publish(std::string *error)
+{
+    if (!m_identified)
+        return 0;
     // Writes into a file whose folder was removed meanwhile all succeed, yet
     // nothing is left on disk.
     struct stat st;
-    if (m_identified && ::stat(m_path.c_str(), &st) != 0) {
+    if (::stat(m_workPath.c_str(), &st) != 0) {
         *error = errorText(AVERROR(ENOENT), m_path + " disappeared while it was written");
         return AVERROR(ENOENT);
     }
-    m_finished = true;
+    if (!syncFile(m_workPath)) {
+        const int err = AVERROR(errno);
+        *error = errorText(err, "cannot write " + m_path + " to the disk");
+        return err;
+    }
+    if (m_workPath == m_path)
+        return 0;
+    if (std::rename(m_workPath.c_str(), m_path.c_str()) != 0) {
+        const int err = AVERROR(errno);
+        *error = errorText(err, "cannot give " + m_path + " its name");
+        return err;
+    }
+    syncFolder(m_path);
     return 0;
 }
 
@@ -137,7 +173,8 @@ void OutputFile::discard()
     bool remove = m_created && !m_finished && (!m_identified || stillOurs());
     close();
     if (remove)
-        removeFile(m_path);
+        removeFile(m_workPath);
+    m_workPath.clear();
     m_created = m_headerWritten = m_finished = m_identified = false;
 }
 

@@ -8,9 +8,11 @@
 
 namespace zv::job {
 
-// The output container of a job or merge. The file exists from create() on;
-// anything but a finished trailer ends with discard(), which deletes it, so a
-// failed or stopped run never leaves a file that looks good.
+// The output container of a job or merge. From create() on it is written
+// under a partial name beside the final one (see PartialFiles.h) and takes
+// the final name only when the trailer is written and the file is on disk;
+// anything else ends with discard(), which deletes it, so a failed, stopped
+// or killed run never leaves a file that looks good.
 class OutputFile {
 public:
     ~OutputFile();
@@ -19,7 +21,10 @@ public:
     int prepare(const std::string &path, const AVOutputFormat *format,
                 const InterruptScope *scope, std::string *error);
     AVFormatContext *ctx() const { return m_ctx.get(); }
+    // The final name.
     const std::string &path() const { return m_path; }
+    // The name written while the output is not complete.
+    const std::string &workPath() const { return m_workPath; }
 
     // Creates the file (before the header, so an unwritable folder is refused early).
     int create(std::string *error);
@@ -27,18 +32,21 @@ public:
     // Writes the header; options are muxer AVOptions ("key=value:...").
     int writeHeader(const std::string &options, std::string *error);
     bool headerWritten() const { return m_headerWritten; }
-    // Writes the trailer and closes the file; only then is the output final.
+    // Writes the trailer, closes and syncs the file and gives it its final name.
     int writeTrailer(std::string *error);
     // Closes and deletes the file unless the trailer was written.
     void discard();
     int close();
 
 private:
-    // Whether `m_path` still names the file this output created.
+    // Whether `m_workPath` still names the file this output created.
     bool stillOurs() const;
+    // Syncs the written file and moves it to the final name.
+    int publish(std::string *error);
 
     OutputFormatPtr m_ctx;
     std::string m_path;
+    std::string m_workPath;
     bool m_created = false;
     bool m_headerWritten = false;
     bool m_finished = false;
