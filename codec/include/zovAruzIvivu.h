@@ -436,6 +436,9 @@ ZV_API int ZV_SetAudioEqualize_Config(ZvConfig* c, const double* hz, const doubl
 /* Config: metadata */
 ZV_API int ZV_SetMetaData_Config(ZvConfig* c, const char* key, const char* value);
 ZV_API int ZV_SetMetaDataPicture_Config(ZvConfig* c, const char* key, ZvPicture* picture);
+/* Config: tags written into a job's output before it takes its final name (field numbers as the tag writer's) */
+ZV_API int ZV_SetTag_Config(ZvConfig* c, uint32_t field, const char* utf8);
+ZV_API int ZV_SetTagPicture_Config(ZvConfig* c, const void* data, uint32_t size);
 
 /* ---- Job ---- */
 ZV_API ZvJob*      ZV_CreateCopy_Job(int32_t flags);

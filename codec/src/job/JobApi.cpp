@@ -110,6 +110,7 @@ int ZV_Open_Job(ZvJob* j, const char* src, const char* dst, const char* containe
             return job.refuse(error);
         if (job.out.prepare(dst, format, &job.worker.scope, &error) < 0)
             return job.refuse(error);
+        job.out.setTags(job.cfg.tags, job.cfg.tagPicture);
         job.pipeline = job.copy ? std::unique_ptr<Pipeline>(new CopyPipeline)
                                 : std::unique_ptr<Pipeline>(new EncodePipeline);
         if (job.pipeline->attach(job.in, job.out, job.cfg, &error) < 0) {

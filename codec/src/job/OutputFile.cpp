@@ -1,6 +1,7 @@
 #include "job/OutputFile.h"
 
 #include "job/PartialFiles.h"
+#include "job/TagWriter.h"
 
 extern "C" {
 #include <libavutil/opt.h>
@@ -22,6 +23,8 @@ int OutputFile::prepare(const std::string &path, const AVOutputFormat *format,
                         const InterruptScope *scope, std::string *error)
 {
     discard();
+    m_tags.clear();
+    m_tagPicture.clear();
     m_path = path;
     AVFormatContext *ctx = nullptr;
     int err = avformat_alloc_output_context2(&ctx, format, nullptr, path.c_str());
@@ -122,11 +125,41 @@ int OutputFile::writeTrailer(std::string *error)
         *error = errorText(err, "cannot close " + m_path);
         return err;
     }
+    err = writeTags(error);
+    if (err < 0)
+        return err;
     err = publish(error);
     if (err < 0)
         return err;
     m_finished = true;
     return 0;
+}
+
+void OutputFile::setTags(const std::map<std::string, std::string> &texts, const std::vector<uint8_t> &picture)
+{
+    m_tags = texts;
+    m_tagPicture = picture;
+}
+
+int OutputFile::writeTags(std::string *error)
+{
+    if ((m_tags.empty() && m_tagPicture.empty()) || !m_identified)
+        return 0;
+    TagWriter writer;
+    if (!writer.open(m_workPath, m_workPath == m_path ? TagWriter::OnCopy : TagWriter::InPlace, m_path)) {
+        logLine("no tags written into " + m_path + ": not a format the tag writer knows");
+        return 0;
+    }
+    for (const auto &[key, value] : m_tags)
+        writer.setText(key, value);
+    if (!m_tagPicture.empty())
+        writer.setPicture(m_tagPicture.data(), uint32_t(m_tagPicture.size()));
+    std::string why;
+    if (writer.save(&why))
+        return 0;
+    *error = "cannot write the tags into " + m_path;
+    logLine(why);
+    return AVERROR(EIO);
 }
 
 int OutputFile::publish(std::string *error)

@@ -4,7 +4,9 @@
 #include "job/JobSupport.h"
 
 #include <atomic>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace zv::job {
 
@@ -32,7 +34,9 @@ public:
     // Writes the header; options are muxer AVOptions ("key=value:...").
     int writeHeader(const std::string &options, std::string *error);
     bool headerWritten() const { return m_headerWritten; }
-    // Writes the trailer, closes and syncs the file and gives it its final name.
+    // Tags to write into the file after its trailer, before it takes its final name.
+    void setTags(const std::map<std::string, std::string> &texts, const std::vector<uint8_t> &picture);
+    // Writes the trailer, closes, tags and syncs the file and gives it its final name.
     int writeTrailer(std::string *error);
     // Closes and deletes the file unless the trailer was written.
     void discard();
@@ -41,12 +45,15 @@ public:
 private:
     // Whether `m_workPath` still names the file this output created.
     bool stillOurs() const;
+    int writeTags(std::string *error);
     // Syncs the written file and moves it to the final name.
     int publish(std::string *error);
 
     OutputFormatPtr m_ctx;
     std::string m_path;
     std::string m_workPath;
+    std::map<std::string, std::string> m_tags;
+    std::vector<uint8_t> m_tagPicture;
     bool m_created = false;
     bool m_headerWritten = false;
     bool m_finished = false;
