@@ -15,9 +15,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
+#include <atomic>
 #include <future>
 #include <memory>
 #include <thread>
@@ -176,6 +179,8 @@ private slots:
     void losslessCutOfOddSources();
     void flacCopyStatesItsLengthAndChecksum();
     void vanishedOutputFolderFails();
+    void removedFolderEndsTheRunAtOnce_data();
+    void removedFolderEndsTheRunAtOnce();
     void losslessChaptersMeetTheirPictures();
     void losslessSubtitleRefusalAndRetry();
     void losslessMuxesSubtitleFile();
@@ -493,6 +498,67 @@ void TestCodecJobs::vanishedOutputFolderFails()
         }
         QVERIFY(!QFileInfo::exists(target));
     }
+}
+
+void TestCodecJobs::removedFolderEndsTheRunAtOnce_data()
+{
+    QTest::addColumn<bool>("copy");
+    QTest::newRow("copy") << true;
+    QTest::newRow("encode") << false;
+}
+
+void TestCodecJobs::removedFolderEndsTheRunAtOnce()
+{
+    QFETCH(bool, copy);
+    ::signal(SIGPIPE, SIG_IGN);   // the feeder writes on after the job let go of the pipe
+    const QString folder = out(copy ? "removed_copy" : "removed_encode");
+    QVERIFY(QDir().mkpath(folder));
+    const QString target = folder + "/out.mkv";
+    QFile ts(tsClip());
+    QVERIFY(ts.open(QIODevice::ReadOnly));
+    const QByteArray bytes = ts.readAll();
+    const QString fifo = folder + ".ts";
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    // The source arrives at a steady pace, so the run lasts many seconds.
+    std::atomic<bool> quit{false};
+    std::atomic<int> fed{0};
+    std::thread feeder([&] {
+        QFile f(fifo);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return;
+        for (int at = 0; at < bytes.size() && !quit; at += 4096) {
+            if (f.write(bytes.constData() + at, qMin(4096, bytes.size() - at)) < 0)
+                return;
+            fed = at + 4096;
+            QThread::msleep(20);
+        }
+    });
+    auto stopFeeder = qScopeGuard([&] {
+        quit = true;
+        feeder.join();
+    });
+    Config cfg = copy ? copyConfig() : encodeConfig(kH264, kAac, 0, 320, 240);
+    Job job(copy ? ZV_CreateCopy_Job(-1) : ZV_CreateEncode_Job(-1));
+    QCOMPARE(ZV_Open_Job(job.get(), fifo.toUtf8(), target.toUtf8(), "matroska", cfg.get()), 1);
+    ZV_SetRange_Job(job.get(), 0, 0);
+    QCOMPARE(ZV_Begin_Job(job.get()), 1);
+    // A quarter of the source taken in: the run is well under way.
+    QTRY_VERIFY_WITH_TIMEOUT(fed >= bytes.size() / 4, TestTiming::scaled(10000));
+    QVERIFY(!ZV_IsFinished_Job(job.get()));
+
+    QVERIFY(QDir(folder).removeRecursively());
+    QElapsedTimer t;
+    t.start();
+    QVERIFY(waitJob(job.get(), TestTiming::scaled(5000)));
+    const qint64 took = t.elapsed();
+    const int left = bytes.size() - fed;
+    QVERIFY2(took < TestTiming::scaled(1500), qPrintable(QStringLiteral("noticed after %1 ms").arg(took)));
+    QVERIFY2(left > 0, "the source had been read whole: the run was not cut short");
+    QVERIFY(ZV_GetError_Job(job.get()) < 0);
+    QCOMPARE(ZV_IsStopped_Job(job.get()), 0);
+    QVERIFY2(QString(ZV_GetErrorText_Job(job.get())).contains("disappeared"), ZV_GetErrorText_Job(job.get()));
+    ZV_Close_Job(job.get());
+    QVERIFY(!QFileInfo::exists(folder));
 }
 
 void TestCodecJobs::losslessSubtitleRefusalAndRetry()

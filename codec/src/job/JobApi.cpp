@@ -57,10 +57,16 @@ int runJob(ZvJob *j)
     if (err == 0)
         err = j->out.writeTrailer(&error);
     if (err < 0) {
-        if (j->worker.abort)
-            err = AVERROR_EXIT;
-        else
+        // A vanished output raises the abort flag too, to end the run at once.
+        if (j->out.vanished()) {
+            err = AVERROR(ENOENT);
+            error = j->out.vanishedText();
             logLine(error);
+        } else if (j->worker.abort) {
+            err = AVERROR_EXIT;
+        } else {
+            logLine(error);
+        }
         j->worker.setErrorText(error);
         j->out.discard();
     }

@@ -8,6 +8,7 @@ extern "C" {
 }
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 
 #include <sys/stat.h>
@@ -20,7 +21,7 @@ OutputFile::~OutputFile()
 }
 
 int OutputFile::prepare(const std::string &path, const AVOutputFormat *format,
-                        const InterruptScope *scope, std::string *error)
+                        InterruptScope *scope, std::string *error)
 {
     discard();
     m_tags.clear();
@@ -34,7 +35,8 @@ int OutputFile::prepare(const std::string &path, const AVOutputFormat *format,
         return err < 0 ? err : AVERROR(ENOMEM);
     }
     m_ctx->interrupt_callback.callback = zv::interruptCallback;
-    m_ctx->interrupt_callback.opaque = const_cast<InterruptScope *>(scope);
+    m_ctx->interrupt_callback.opaque = scope;
+    m_scope = scope;
     return 0;
 }
 
@@ -63,6 +65,9 @@ int OutputFile::create(std::string *error)
     m_identified = ::stat(m_workPath.c_str(), &st) == 0 && S_ISREG(st.st_mode);
     m_device = m_identified ? st.st_dev : 0;
     m_inode = m_identified ? st.st_ino : 0;
+    // A removed folder takes the file with it, yet writes into it go on
+    // succeeding: the run looks for its file while it reads and writes.
+    startWatching();
     return 0;
 }
 
@@ -189,8 +194,45 @@ int OutputFile::publish(std::string *error)
     return 0;
 }
 
+void OutputFile::startWatching()
+{
+    m_vanished = false;
+    if (!m_scope || !m_identified)
+        return;
+    m_watching = true;
+    m_watcher = std::thread([this] {
+        std::unique_lock<std::mutex> lock(m_watchMutex);
+        while (!m_watchWake.wait_for(lock, std::chrono::milliseconds(kWatchIntervalMs),
+                                     [this] { return !m_watching; })) {
+            if (stillOurs())
+                continue;
+            m_vanished = true;
+            m_scope->lost = true;
+            m_scope->abort = true;
+            return;
+        }
+    });
+}
+
+void OutputFile::stopWatching()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_watchMutex);
+        m_watching = false;
+    }
+    m_watchWake.notify_all();
+    if (m_watcher.joinable())
+        m_watcher.join();
+}
+
+std::string OutputFile::vanishedText() const
+{
+    return "the folder of " + m_path + " or the file itself disappeared while it was written";
+}
+
 int OutputFile::close()
 {
+    stopWatching();
     if (!m_ctx)
         return 0;
     int err = 0;

@@ -4,8 +4,11 @@
 #include "job/JobSupport.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <map>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace zv::job {
@@ -20,8 +23,9 @@ public:
     ~OutputFile();
 
     // Allocates the muxer context for `path`; the file is not touched yet.
+    // The scope's watch follows the file while it is written (see vanished()).
     int prepare(const std::string &path, const AVOutputFormat *format,
-                const InterruptScope *scope, std::string *error);
+                InterruptScope *scope, std::string *error);
     AVFormatContext *ctx() const { return m_ctx.get(); }
     // The final name.
     const std::string &path() const { return m_path; }
@@ -41,6 +45,12 @@ public:
     // Closes and deletes the file unless the trailer was written.
     void discard();
     int close();
+    // Whether the file (or its folder) was removed while it was written: a
+    // watcher looks every kWatchIntervalMs and then ends the run (through
+    // the scope's abort and lost flags) as a failure.
+    bool vanished() const { return m_vanished.load(); }
+    static constexpr int kWatchIntervalMs = 250;
+    std::string vanishedText() const;
 
 private:
     // Whether `m_workPath` still names the file this output created.
@@ -49,7 +59,16 @@ private:
     // Syncs the written file and moves it to the final name.
     int publish(std::string *error);
 
+    void startWatching();
+    void stopWatching();
+
     OutputFormatPtr m_ctx;
+    InterruptScope *m_scope = nullptr;
+    std::thread m_watcher;
+    std::mutex m_watchMutex;
+    std::condition_variable m_watchWake;
+    bool m_watching = false;
+    std::atomic<bool> m_vanished{false};
     std::string m_path;
     std::string m_workPath;
     std::map<std::string, std::string> m_tags;
