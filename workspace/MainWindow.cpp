@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTimer>
 #include <QTranslator>
 
@@ -171,7 +172,7 @@ void MainWindow::setGlobalFunction()
 {
     static const int32_t kFrameFormats[2] = {0, 30};
     ZV_Initialize_Library(1, 1);
-    ZV_SetDataPath_Library(QIAnyUtil::getAppDataPath().toUtf8().constData());
+    ZV_SetDataPath_Library(QFile::encodeName(QIAnyUtil::getAppDataPath()).constData());
     ZV_SetFrameFormats_Library(kFrameFormats, 2);
 }
 

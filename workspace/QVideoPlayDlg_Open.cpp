@@ -6,6 +6,7 @@
 #include "VelPlayerClass.h"
 #include "VideoImageWindow.h"
 
+#include <QFile>
 #include <QImage>
 #include <QTimer>
 
@@ -56,7 +57,7 @@ bool QVideoPlayDlg::SetVideoFile(QString path, unsigned int width, unsigned int 
     if (!m_hPlayer->IsCompleted_Player())
         m_hPlayer->Stop_Player();
     emit emitTrimDSliderEnable(true);
-    if (!m_hPlayer->OpenEx_Player(path.toUtf8().constData(), width, height, 0, 0, 0)) {
+    if (!m_hPlayer->OpenEx_Player(QFile::encodeName(path).constData(), width, height, 0, 0, 0)) {
         emptySteps();
         return false;
     }
@@ -147,7 +148,7 @@ bool QVideoPlayDlg::hasVideo(QString path)
     if (!m_hInfo)
         m_hInfo = new VelInfoClass(this);
     m_hInfo->Create_Info();
-    return m_hInfo->Open_Info(path.toUtf8().constData()) && m_hInfo->HasVideo_Info();
+    return m_hInfo->Open_Info(QFile::encodeName(path).constData()) && m_hInfo->HasVideo_Info();
 }
 
 QImage *QVideoPlayDlg::thumbnailAt(quint64 time, uint32_t width, uint32_t height)
@@ -171,7 +172,7 @@ QImage *QVideoPlayDlg::getVideoImage(quint64 time)
     if (!m_hInfo) {
         m_hInfo = new VelInfoClass(this);
         m_hInfo->Create_Info();
-        m_hInfo->Open_Info(m_strVideoPath.toUtf8().constData());
+        m_hInfo->Open_Info(QFile::encodeName(m_strVideoPath).constData());
     }
     const uint32_t w = m_hInfo->GetVideoWidth_Info();
     const uint32_t h = m_hInfo->GetVideoHeight_Info();
@@ -183,7 +184,7 @@ QImage *QVideoPlayDlg::getVideoImage(quint64 time, QString path)
     releaseInfo();
     m_hInfo = new VelInfoClass(this);
     m_hInfo->Create_Info();
-    if (!m_hInfo->Open_Info(path.toUtf8().constData()))
+    if (!m_hInfo->Open_Info(QFile::encodeName(path).constData()))
         return nullptr;
     uint32_t w = m_hInfo->GetVideoWidth_Info();
     uint32_t h = m_hInfo->GetVideoHeight_Info();
