@@ -66,7 +66,7 @@ int OutputFile::create(std::string *error)
     m_device = m_identified ? st.st_dev : 0;
     m_inode = m_identified ? st.st_ino : 0;
     // A removed folder takes the file with it, yet writes into it go on
-    // succeeding: the run looks for its file while it reads and writes.
+    // succeeding: a watcher looks for the file while it is written.
     startWatching();
     return 0;
 }
