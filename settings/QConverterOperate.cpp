@@ -22,6 +22,24 @@ namespace {
 // Gives up after this many taken names rather than looping without end on a
 // folder that refuses every new file.
 const int kMaxNumber = 100000;
+// File names take at most 255 bytes. An output is written under a partial
+// name that adds 17 bytes (a leading dot and ".zvpart-" with 8 digits), so
+// output names stay within 238; a source folder leaves room for "(n)".
+const int kMaxOutputNameBytes = 255 - 17;
+const int kMaxFolderNameBytes = 255 - 8;
+}
+
+QString QConverterOperate::fitName(const QString& base, const QString& tail, int limit)
+{
+    const int room = limit - QFile::encodeName(tail).size();
+    QString fitted = base;
+    while (!fitted.isEmpty() && QFile::encodeName(fitted).size() > room) {
+        fitted.chop(1);
+        // Never split a surrogate pair.
+        if (!fitted.isEmpty() && fitted.at(fitted.size() - 1).isHighSurrogate())
+            fitted.chop(1);
+    }
+    return fitted;
 }
 
 void QConverterOperate::setConverterPath(QString root)
@@ -55,7 +73,7 @@ void QConverterOperate::setAdjustFileName(QString name, QString ext)
     if (name.isEmpty() || m_converterPath.isEmpty())
         return;
 
-    const QString base = baseNameOf(name);
+    const QString base = fitName(baseNameOf(name), QString(), kMaxFolderNameBytes);
     QString candidate = m_converterPath + base;
     for (int n = 1; QFileInfo::exists(candidate) && n <= kMaxNumber; ++n) {
         candidate = m_converterPath + base + QStringLiteral("(%1)").arg(n);
@@ -98,7 +116,9 @@ QString QConverterOperate::getConvertPath()
         qCWarning(lcSettings).noquote() << "output naming: cannot create" << m_outputDir;
 
     for (int n = 1; n <= kMaxNumber; ++n) {
-        QString path = m_outputDir + base + QStringLiteral("_%1.%2").arg(n).arg(ext);
+        // A long source name is shortened; the number and the extension stay.
+        const QString tail = QStringLiteral("_%1.%2").arg(n).arg(ext);
+        QString path = m_outputDir + fitName(base, tail, kMaxOutputNameBytes) + tail;
         path.replace(QStringLiteral("//"), QStringLiteral("/"));
         if (QFileInfo::exists(path))
             continue;

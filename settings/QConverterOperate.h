@@ -65,4 +65,7 @@ public:
 
 private:
     static QString baseNameOf(const QString& fileName);
+    // `base` cut at a character boundary so that base + `tail` takes at most
+    // `limit` bytes in the file system's encoding.
+    static QString fitName(const QString& base, const QString& tail, int limit);
 };

@@ -14,11 +14,13 @@
 #include "QWorkspaceMessage.h"
 #include "QVideoSettingXml.h"
 #include "VelCommonInterface.h"
+#include "VelOutputLeftovers.h"
 #include "VelVideoConvertItem.h"
 #include "zovAruzIvivu.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTimer>
 #include <QTranslator>
 
@@ -161,7 +163,10 @@ void MainWindow::OnInitBtn()
         QDir().mkdir(root);
     QString fallback = root;
     fallback.replace(QLatin1String("\\"), QLatin1String("/"));
-    SetOutPath(QVideoSettingXml::GetItemValue("OutPut_path", "path_value", fallback));
+    const QString outPath = QVideoSettingXml::GetItemValue("OutPut_path", "path_value", fallback);
+    // Before any source picks its folder, so a killed run's leftovers do not push it to a numbered one.
+    VelOutputLeftovers::sweep(outPath);
+    SetOutPath(outPath);
 }
 
 void MainWindow::SetOutPath(QString path)
@@ -176,7 +181,7 @@ void MainWindow::setGlobalFunction()
 {
     static const int32_t kFrameFormats[2] = {0, 30};
     ZV_Initialize_Library(1, 1);
-    ZV_SetDataPath_Library(QIAnyUtil::getAppDataPath().toUtf8().constData());
+    ZV_SetDataPath_Library(QFile::encodeName(QIAnyUtil::getAppDataPath()).constData());
     ZV_SetFrameFormats_Library(kFrameFormats, 2);
 }
 

@@ -5,6 +5,8 @@
 #include "VelVideoConvertItem.h"
 #include "zovAruzIvivu.h"
 
+#include <QFile>
+
 namespace {
 
 constexpr int kFilmPictures = 10;
@@ -64,7 +66,7 @@ void QVideoCutManageDlg::OnExecute()
         std::lock_guard<std::mutex> lock(m_workerInfoMutex);
         m_workerInfo = info;
     }
-    if (!m_stopRequest && info->Open_Info(m_filePath.toUtf8().constData()) && info->HasVideo_Info()) {
+    if (!m_stopRequest && info->Open_Info(QFile::encodeName(m_filePath).constData()) && info->HasVideo_Info()) {
         QImage lastGood;
         for (int i = 0; i < kFilmPictures; ++i) {
             if (m_stopRequest)

@@ -6,6 +6,7 @@
 #include "VelPlayerClass.h"
 #include "VideoImageWindow.h"
 
+#include <QFile>
 #include <QImage>
 #include <QTimer>
 
@@ -56,7 +57,7 @@ bool QVideoPlayDlg::SetVideoFile(QString path, unsigned int width, unsigned int 
     if (!m_hPlayer->IsCompleted_Player())
         m_hPlayer->Stop_Player();
     emit emitTrimDSliderEnable(true);
-    if (!m_hPlayer->OpenEx_Player(path.toUtf8().constData(), width, height, 0, 0, 0)) {
+    if (!m_hPlayer->OpenEx_Player(QFile::encodeName(path).constData(), width, height, 0, 0, 0)) {
         emptySteps();
         return false;
     }
@@ -147,7 +148,7 @@ bool QVideoPlayDlg::hasVideo(QString path)
     if (!m_hInfo)
         m_hInfo = new VelInfoClass(this);
     m_hInfo->Create_Info();
-    return m_hInfo->Open_Info(path.toUtf8().constData()) && m_hInfo->HasVideo_Info();
+    return m_hInfo->Open_Info(QFile::encodeName(path).constData()) && m_hInfo->HasVideo_Info();
 }
 
 QImage *QVideoPlayDlg::thumbnailAt(quint64 time, QSize size)
@@ -173,7 +174,7 @@ QImage *QVideoPlayDlg::getVideoImage(quint64 time)
     if (!m_hInfo) {
         m_hInfo = new VelInfoClass(this);
         m_hInfo->Create_Info();
-        m_hInfo->Open_Info(m_strVideoPath.toUtf8().constData());
+        m_hInfo->Open_Info(QFile::encodeName(m_strVideoPath).constData());
     }
     return thumbnailAt(time, displaySize());
 }
@@ -183,7 +184,7 @@ QImage *QVideoPlayDlg::getVideoImage(quint64 time, QString path)
     releaseInfo();
     m_hInfo = new VelInfoClass(this);
     m_hInfo->Create_Info();
-    if (!m_hInfo->Open_Info(path.toUtf8().constData()))
+    if (!m_hInfo->Open_Info(QFile::encodeName(path).constData()))
         return nullptr;
     return thumbnailAt(time, displaySize());
 }

@@ -436,6 +436,9 @@ ZV_API int ZV_SetAudioEqualize_Config(ZvConfig* c, const double* hz, const doubl
 /* Config: metadata */
 ZV_API int ZV_SetMetaData_Config(ZvConfig* c, const char* key, const char* value);
 ZV_API int ZV_SetMetaDataPicture_Config(ZvConfig* c, const char* key, ZvPicture* picture);
+/* Config: tags written into a job's output before it takes its final name (field numbers as the tag writer's) */
+ZV_API int ZV_SetTag_Config(ZvConfig* c, uint32_t field, const char* utf8);
+ZV_API int ZV_SetTagPicture_Config(ZvConfig* c, const void* data, uint32_t size);
 
 /* ---- Job ---- */
 ZV_API ZvJob*      ZV_CreateCopy_Job(int32_t flags);
@@ -453,6 +456,8 @@ ZV_API const char* ZV_GetErrorText_Job(ZvJob* j);
 ZV_API int         ZV_Stop_Job(ZvJob* j);
 ZV_API int         ZV_Close_Job(ZvJob* j);
 ZV_API void        ZV_Destroy_Job(ZvJob* j);
+/* Removes the partial outputs killed runs left in a folder (not its subfolders); returns how many */
+ZV_API int         ZV_RemovePartials_Output(const char* folder);
 /* Job: track-mux members (no caller; always fail) */
 ZV_API void*       ZV_CreateTrack_Job(ZvJob* j, uint32_t type, uint32_t format, const uint32_t* params, uint32_t count, const void* data, uint32_t size); /* NULL */
 ZV_API int         ZV_AddPacket_Track(void* track, const void* data, uint32_t size, uint64_t pts, uint64_t dts, uint32_t flags);                 /* 0 */

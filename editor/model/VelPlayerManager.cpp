@@ -7,6 +7,7 @@
 #include "VelPlayerClass.h"
 
 #include <QDebug>
+#include <QFile>
 #include <QThread>
 #include <QTimer>
 
@@ -91,7 +92,7 @@ bool VelPlayerManager::openFile(const QString& path, const VEEditConfig& cfg, un
                                 unsigned int openFlag)
 {
     prepareOpen(uint32_t(qMax(0, cfg.m_outputWidth)), uint32_t(qMax(0, cfg.m_outputHeight)));
-    const QByteArray utf8 = path.toUtf8();
+    const QByteArray utf8 = QFile::encodeName(path);
     const bool disc = cfg.isDiscSource();
     const bool opened = disc ? m_player->OpenDVD_ExPlayer(utf8.constData(), m_outputWidth, m_outputHeight, 0, 0)
                              : m_player->OpenEx_Player(utf8.constData(), m_outputWidth, m_outputHeight, 0, 0,
@@ -113,7 +114,7 @@ bool VelPlayerManager::setPlayFile(const QString& path, unsigned int width, unsi
                                    unsigned int maxOverlays)
 {
     prepareOpen(width, height);
-    const QByteArray utf8 = path.toUtf8();
+    const QByteArray utf8 = QFile::encodeName(path);
     if (!m_player->OpenEx_Player(utf8.constData(), width, height, 0, 0, 0))
         return openFailed("file");
     if (VelInfoClass* info = firstInfo())

@@ -10,6 +10,7 @@
 #include "VelInfoClass.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPainter>
@@ -45,7 +46,7 @@ bool hasAudioStream(const QString& path)
 {
     VelInfoClass info;
     info.Create_Info();
-    return info.Open_Info(path.toUtf8().constData()) && info.HasAudio_Info();
+    return info.Open_Info(QFile::encodeName(path).constData()) && info.HasAudio_Info();
 }
 }
 

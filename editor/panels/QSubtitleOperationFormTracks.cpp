@@ -7,6 +7,7 @@
 #include "VelInfoClass.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -29,7 +30,7 @@ bool isReadableSubtitleFile(const QString& path)
 {
     VelInfoClass info;
     info.Create_Info();
-    return info.SetSubtlFile_Info(path.toUtf8().constData());
+    return info.SetSubtlFile_Info(QFile::encodeName(path).constData());
 }
 }
 

@@ -253,6 +253,8 @@ bool CAVConverter::StartConvert(const char *source, const char *target, const CA
     if (m_config)
         ZV_Release_Config(m_config);
     m_config = makeConfig(param);
+    if (m_config)
+        setAudioTag(m_config, param);
     m_param = std::make_unique<CAVEncodeParam>(*param);
     m_source = QByteArray(source);
     m_target = QByteArray(target);
@@ -460,10 +462,9 @@ void CAVConverter::SetChapter(ZvConfig *config)
     ZV_Release_Chapter(chapter);
 }
 
-void CAVConverter::setAudioTag()
+void CAVConverter::setAudioTag(ZvConfig *config, const CAVEncodeParam *param)
 {
-    if (m_param)
-        VelConfigManager::setAudioTagInfoSettings(m_target.constData(), m_param->m_editConfig.m_audioTagInfo);
+    VelConfigManager::setTagWriterSettings(config, param->m_editConfig.m_audioTagInfo);
 }
 
 void CAVConverter::OnExecute()
@@ -531,7 +532,6 @@ void CAVConverter::runConversion()
         report(0, convertOpenFailed);
     } else {
         destroyJob();
-        setAudioTag();
         report(100, convertFinished);
     }
     m_user = nullptr;

@@ -69,7 +69,8 @@ private:
     bool addMergeTask(const char *source, const CAVEncodeParam *param, ZvConfig *config);
     bool reopenMerge(ZvConfig *config, const QByteArray &container);
     void SetChapter(ZvConfig *config);
-    void setAudioTag();
+    // The tags go with the job, which writes them before its output takes its name.
+    static void setAudioTag(ZvConfig *config, const CAVEncodeParam *param);
     void runConversion();
     void runMerge();
     void destroyJob();

@@ -81,7 +81,7 @@ void QConverterObject::StartToConvertVideo(VelVideoConvertItem *item)
         m_stopRequested = false;
         return;
     }
-    const QByteArray source = item->getFilePath().toUtf8();
+    const QByteArray source = QFile::encodeName(item->getFilePath());
     CAVEncodeParam param;
     if (!item->getEncodeParam(&param)) {
         failItem(QStringLiteral("no encode parameters: ") + item->lastError());
@@ -102,7 +102,7 @@ void QConverterObject::StartToConvertVideo(VelVideoConvertItem *item)
             m_mergeOutputPath = output;
             m_currentOutputPath = output;
             m_mergeConverter = CreateAVConverter();
-            if (!m_mergeConverter->StartMerger(output.toUtf8().constData(), &param)) {
+            if (!m_mergeConverter->StartMerger(QFile::encodeName(output).constData(), &param)) {
                 emit emitConvertedFinish(false);
                 return;
             }
@@ -122,7 +122,7 @@ void QConverterObject::StartToConvertVideo(VelVideoConvertItem *item)
         m_convertConverter = nullptr;
     }
     m_convertConverter = CreateAVConverter();
-    if (!m_convertConverter->StartConvert(source.constData(), output.toUtf8().constData(), &param, this,
+    if (!m_convertConverter->StartConvert(source.constData(), QFile::encodeName(output).constData(), &param, this,
                                           &QConverterObject::convertPro, false))
         emit emitConvertedFinish(false);
 }

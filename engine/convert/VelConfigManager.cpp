@@ -339,3 +339,22 @@ bool VelConfigManager::setAudioTagInfoSettings(const char *path, VEAudioTagInfo 
     ZV_Destroy_TagWriter(writer);
     return true;
 }
+
+void VelConfigManager::setTagWriterSettings(ZvConfig *config, VEAudioTagInfo t)
+{
+    if (!config)
+        return;
+    const std::pair<uint32_t, const QByteArray *> texts[] = {{0, &t.m_title},   {1, &t.m_artist}, {2, &t.m_album},
+                                                              {3, &t.m_genre},   {4, &t.m_year},   {5, &t.m_track},
+                                                              {6, &t.m_comment}, {7, &t.m_copyright}};
+    // An empty text is no tag to write.
+    for (const auto &[field, text] : texts) {
+        if (!text->isEmpty())
+            ZV_SetTag_Config(config, field, text->constData());
+    }
+    if (!t.m_cover.isEmpty()) {
+        const uint32_t size = t.m_coverSize ? qMin<uint32_t>(t.m_coverSize, uint32_t(t.m_cover.size()))
+                                            : uint32_t(t.m_cover.size());
+        ZV_SetTagPicture_Config(config, t.m_cover.constData(), size);
+    }
+}

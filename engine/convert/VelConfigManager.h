@@ -31,6 +31,10 @@ public:
     // cannot handle, or a failed save, is logged and leaves the file as it was;
     // it never turns a good output into a failure. Always true.
     static bool setAudioTagInfoSettings(const char *path, VEAudioTagInfo tags);
+    // Hands the tags to the job, which writes them into its output before the
+    // output takes its final name; a failed write fails the job. A format the
+    // tag writer cannot handle is logged and keeps its output untagged.
+    static void setTagWriterSettings(ZvConfig *config, VEAudioTagInfo tags);
 
     // The font as the codec wants it: a leading "@" dropped.
     static QByteArray fontName(const QByteArray &font);

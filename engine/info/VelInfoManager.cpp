@@ -4,6 +4,7 @@
 #include "VelInfoClass.h"
 #include "zovAruzIvivu.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <cstring>
 #include <memory>
@@ -55,7 +56,7 @@ bool VelInfoManager::setMediaFile(const QString &path, unsigned int programIndex
     m_mediaPath = path;
     if (!QFileInfo::exists(path) || !hasHandle())
         return false;
-    const QByteArray utf8 = path.toUtf8();
+    const QByteArray utf8 = QFile::encodeName(path);
     if (dvd)
         m_infoClass->OpenDVD_Info(utf8.constData());
     else

@@ -6,6 +6,7 @@
 #include "zovAruzIvivu.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <memory>
 
@@ -116,7 +117,7 @@ bool VelVideoConvertItem::setVideoPath(const QString &path, int programIndex, bo
         m_lastError = tr("The media library could not be started.");
         return false;
     }
-    const QByteArray utf8 = path.toUtf8();
+    const QByteArray utf8 = QFile::encodeName(path);
     const int opened = disc ? ZV_OpenDVD_Info(info.get(), utf8.constData())
                             : ZV_Open_Info(info.get(), utf8.constData());
     if (opened != 1) {

@@ -5,6 +5,8 @@
 
 #include "EngineLog.h"
 
+#include <QFile>
+
 void VelVideoConvertItem::SetDefaultSplitInfo()
 {
     const int32_t chapters = m_splitInfo.m_chapterCount;
@@ -78,7 +80,7 @@ void VelVideoConvertItem::ChaptersSplit()
     if (!info)
         return;
     ZV_SetInterrupt_Library(0);
-    const QByteArray path = m_sourcePath.toUtf8();
+    const QByteArray path = QFile::encodeName(m_sourcePath);
     int opened = 0;
     if (m_bDiscSource) {
         opened = ZV_OpenDVD_Info(info, path.constData());

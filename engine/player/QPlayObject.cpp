@@ -1,5 +1,7 @@
 #include "QPlayObject.h"
 
+#include <QFile>
+
 namespace {
 constexpr uint32_t kPlayerFlags = 0xFFFFFFFFu;
 }
@@ -32,7 +34,7 @@ bool QPlayObject::SetVideoFile(const QString &path, unsigned int width, unsigned
         return false;
     if (!ZV_IsCompleted_Player(m_hPlayer))
         ZV_Stop_Player(m_hPlayer);
-    return ZV_Open_Player(m_hPlayer, path.toUtf8().constData(), width, height, 0, 0) != 0;
+    return ZV_Open_Player(m_hPlayer, QFile::encodeName(path).constData(), width, height, 0, 0) != 0;
 }
 
 bool QPlayObject::IsAudioRendererOpenFailed() const

@@ -14,15 +14,23 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
+#include <atomic>
 #include <future>
 #include <memory>
 #include <thread>
 #include <vector>
 
+#include <csignal>
+
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace ConvertFixtures;
 
@@ -171,6 +179,8 @@ private slots:
     void losslessCutOfOddSources();
     void flacCopyStatesItsLengthAndChecksum();
     void vanishedOutputFolderFails();
+    void removedFolderEndsTheRunAtOnce_data();
+    void removedFolderEndsTheRunAtOnce();
     void losslessChaptersMeetTheirPictures();
     void losslessSubtitleRefusalAndRetry();
     void losslessMuxesSubtitleFile();
@@ -185,6 +195,7 @@ private slots:
     void trackMuxFailsCleanly();
     void fullDiskFailsWithoutLeavingFile();
     void stopEndsQuicklyAndDeletesOutput();
+    void killedJobLeavesOnlyItsPartialFile();
     void copyMerge();
     void copyMergeRefusesDifferentStreams();
     void encodeMerge();
@@ -489,6 +500,67 @@ void TestCodecJobs::vanishedOutputFolderFails()
     }
 }
 
+void TestCodecJobs::removedFolderEndsTheRunAtOnce_data()
+{
+    QTest::addColumn<bool>("copy");
+    QTest::newRow("copy") << true;
+    QTest::newRow("encode") << false;
+}
+
+void TestCodecJobs::removedFolderEndsTheRunAtOnce()
+{
+    QFETCH(bool, copy);
+    ::signal(SIGPIPE, SIG_IGN);   // the feeder writes on after the job let go of the pipe
+    const QString folder = out(copy ? "removed_copy" : "removed_encode");
+    QVERIFY(QDir().mkpath(folder));
+    const QString target = folder + "/out.mkv";
+    QFile ts(tsClip());
+    QVERIFY(ts.open(QIODevice::ReadOnly));
+    const QByteArray bytes = ts.readAll();
+    const QString fifo = folder + ".ts";
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    // The source arrives at a steady pace, so the run lasts many seconds.
+    std::atomic<bool> quit{false};
+    std::atomic<int> fed{0};
+    std::thread feeder([&] {
+        QFile f(fifo);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return;
+        for (int at = 0; at < bytes.size() && !quit; at += 4096) {
+            if (f.write(bytes.constData() + at, qMin(4096, bytes.size() - at)) < 0)
+                return;
+            fed = at + 4096;
+            QThread::msleep(20);
+        }
+    });
+    auto stopFeeder = qScopeGuard([&] {
+        quit = true;
+        feeder.join();
+    });
+    Config cfg = copy ? copyConfig() : encodeConfig(kH264, kAac, 0, 320, 240);
+    Job job(copy ? ZV_CreateCopy_Job(-1) : ZV_CreateEncode_Job(-1));
+    QCOMPARE(ZV_Open_Job(job.get(), fifo.toUtf8(), target.toUtf8(), "matroska", cfg.get()), 1);
+    ZV_SetRange_Job(job.get(), 0, 0);
+    QCOMPARE(ZV_Begin_Job(job.get()), 1);
+    // A quarter of the source taken in: the run is well under way.
+    QTRY_VERIFY_WITH_TIMEOUT(fed >= bytes.size() / 4, TestTiming::scaled(10000));
+    QVERIFY(!ZV_IsFinished_Job(job.get()));
+
+    QVERIFY(QDir(folder).removeRecursively());
+    QElapsedTimer t;
+    t.start();
+    QVERIFY(waitJob(job.get(), TestTiming::scaled(5000)));
+    const qint64 took = t.elapsed();
+    const int left = bytes.size() - fed;
+    QVERIFY2(took < TestTiming::scaled(1500), qPrintable(QStringLiteral("noticed after %1 ms").arg(took)));
+    QVERIFY2(left > 0, "the source had been read whole: the run was not cut short");
+    QVERIFY(ZV_GetError_Job(job.get()) < 0);
+    QCOMPARE(ZV_IsStopped_Job(job.get()), 0);
+    QVERIFY2(QString(ZV_GetErrorText_Job(job.get())).contains("disappeared"), ZV_GetErrorText_Job(job.get()));
+    ZV_Close_Job(job.get());
+    QVERIFY(!QFileInfo::exists(folder));
+}
+
 void TestCodecJobs::losslessSubtitleRefusalAndRetry()
 {
     Config cfg = copyConfig();
@@ -773,7 +845,10 @@ void TestCodecJobs::stopEndsQuicklyAndDeletesOutput()
         QCOMPARE(ZV_Stop_Job(job.get()), 0);   // nothing begun yet
         ZV_SetRange_Job(job.get(), 0, 0);
         QCOMPARE(ZV_Begin_Job(job.get()), 1);
-        QVERIFY(QFile::exists(target));
+        // Written under its partial name until complete.
+        QVERIFY(!QFile::exists(target));
+        QCOMPARE(QDir(m_dir.path()).entryList({"." + QFileInfo(target).fileName() + ".zvpart-*"},
+                                              QDir::Files | QDir::Hidden).size(), 1);
         QElapsedTimer t;
         t.start();
         QCOMPARE(ZV_Stop_Job(job.get()), 1);
@@ -785,7 +860,60 @@ void TestCodecJobs::stopEndsQuicklyAndDeletesOutput()
             QVERIFY(!QFile::exists(target));
         }
         ZV_Close_Job(job.get());
+        QVERIFY(QDir(m_dir.path()).entryList({"." + QFileInfo(target).fileName() + ".zvpart-*"},
+                                             QDir::Files | QDir::Hidden).isEmpty());
     }
+}
+
+void TestCodecJobs::killedJobLeavesOnlyItsPartialFile()
+{
+    const QString folder = out("killed");
+    QVERIFY(QDir().mkpath(folder));
+    const QString target = folder + "/kept_1.mp4";
+    // Files of a user that only look like partial outputs.
+    const QStringList userFiles = {".kept_1.mp4.part", "kept_1.mp4.zvpart-0123abcd", ".kept_1.mp4.zvpart-0123ABCD",
+                                   ".kept_1.mp4.zvpart-0123abc", ".kept_1.mp4.zvpart-0123abcde"};
+    for (const QString &name : userFiles) {
+        QFile f(folder + "/" + name);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("mine");
+    }
+
+    // A helper process runs the job and halts itself mid-run, to be killed there.
+    const QByteArray source = gopClip().toUtf8();
+    const QByteArray dst = target.toUtf8();
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        Config cfg = encodeConfig(kH264, kAac, 0);
+        ZvJob *job = ZV_CreateEncode_Job(-1);
+        if (ZV_Open_Job(job, source.constData(), dst.constData(), "mp4", cfg.get()) != 1
+            || ZV_SetRange_Job(job, 0, 0) != 1 || ZV_Begin_Job(job) != 1)
+            ::_exit(2);
+        while (ZV_GetDone_Job(job) == 0) {
+            if (ZV_IsFinished_Job(job))
+                ::_exit(3);
+        }
+        ::raise(SIGSTOP);
+        ::_exit(0);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, WUNTRACED), child);
+    const bool halted = WIFSTOPPED(status);
+    ::kill(child, SIGKILL);
+    ::waitpid(child, &status, 0);
+    QVERIFY2(halted, qPrintable(QStringLiteral("the helper ended with %1").arg(status)));
+
+    QVERIFY2(!QFileInfo::exists(target), "a killed job must leave nothing under the final name");
+    const QStringList partial = QDir(folder).entryList(QDir::Files | QDir::Hidden)
+                                    .filter(QRegularExpression("^\\.kept_1\\.mp4\\.zvpart-[0-9a-f]{8}$"));
+    QCOMPARE(partial.size(), 1);
+    QVERIFY(QFileInfo(folder + "/" + partial.first()).size() > 0);
+
+    QCOMPARE(ZV_RemovePartials_Output(folder.toUtf8().constData()), 1);
+    QVERIFY(!QFileInfo::exists(folder + "/" + partial.first()));
+    for (const QString &name : userFiles)
+        QVERIFY2(QFileInfo::exists(folder + "/" + name), qPrintable(name + " is a user's file"));
 }
 
 void TestCodecJobs::copyMerge()

@@ -11,18 +11,23 @@
 
 #include "zovAruzIvivu.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QTest>
 #include <QThread>
 
 #include <atomic>
 #include <mutex>
 #include <vector>
+
+#include <sys/mount.h>
+#include <unistd.h>
 
 using namespace ConvertFixtures;
 
@@ -153,6 +158,8 @@ private slots:
     void tagsWrittenAfterConversion_data();
     void tagsWrittenAfterConversion();
     void tagFailureKeepsGoodFile();
+    void tagPassOnSmallDisk_data();
+    void tagPassOnSmallDisk();
     void subtitleAndAudioMasks();
     void fontNames_data();
     void fontNames();
@@ -489,6 +496,67 @@ void TestConverter::tagFailureKeepsGoodFile()
     QVERIFY(VelConfigManager::setAudioTagInfoSettings(m_dir.filePath("missing.mp3").toUtf8().constData(), tags));
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), before);
+}
+
+void TestConverter::tagPassOnSmallDisk_data()
+{
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("tags that fit beside the output") << true;
+    QTest::newRow("a cover larger than the space left") << false;
+}
+
+void TestConverter::tagPassOnSmallDisk()
+{
+    QFETCH(bool, fits);
+    if (::geteuid() != 0)
+        QSKIP("mounting a small tmpfs needs root; the full-disk tag pass is not checked");
+    // The output's size, from the same copy without tags.
+    CAVEncodeParam p = copyParam("mp4");
+    const QString measured = m_dir.filePath("measure_tags.mp4");
+    {
+        Reports reports;
+        IAVConverter *c = CreateAVConverter();
+        QVERIFY(c->StartConvert(grainyClip().toUtf8(), measured.toUtf8(), &p, &reports, &Reports::callback, false));
+        QVERIFY(reports.waitFinal());
+        DestroyAVConverter(c);
+        QCOMPARE(int(reports.last().state), int(convertFinished));
+    }
+    const qint64 size = QFileInfo(measured).size();
+    QVERIFY2(size > 2 * 1024 * 1024, qPrintable(QString::number(size)));
+
+    // Room for the output and half of it again: never for a second copy.
+    const QString mountPoint = m_dir.filePath(fits ? "small_fits" : "small_full");
+    QVERIFY(QDir().mkpath(mountPoint));
+    const qint64 room = (size + size / 2 + 4095) / 4096 * 4096;
+    const QByteArray options = "size=" + QByteArray::number(room);
+    if (::mount("tmpfs", QFile::encodeName(mountPoint).constData(), "tmpfs", 0, options.constData()) != 0)
+        QSKIP("no tmpfs could be mounted here; the full-disk tag pass is not checked");
+    auto unmount = qScopeGuard([&] { ::umount2(QFile::encodeName(mountPoint).constData(), MNT_DETACH); });
+
+    VEAudioTagInfo &tags = p.m_editConfig.m_audioTagInfo;
+    tags.m_title = "Auf kleiner Platte";
+    tags.m_cover = QByteArray(fits ? 16 * 1024 : int(size / 2), 'c');
+    tags.m_cover.replace(0, 4, "\x89PNG");
+    const QString target = mountPoint + "/tagged.mp4";
+    Reports reports;
+    IAVConverter *c = CreateAVConverter();
+    QVERIFY(c->StartConvert(grainyClip().toUtf8(), target.toUtf8(), &p, &reports, &Reports::callback, false));
+    QVERIFY(reports.waitFinal());
+    const QString error = c->lastErrorText();
+    DestroyAVConverter(c);
+
+    const QStringList left = QDir(mountPoint).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    if (fits) {
+        QCOMPARE(int(reports.last().state), int(convertFinished));
+        QCOMPARE(left, QStringList{"tagged.mp4"});
+        const QJsonObject read = QJsonDocument::fromJson(TestMedia::ffprobeJson(target, {"-show_format"})).object();
+        QCOMPARE(read.value("format").toObject().value("tags").toObject().value("title").toString(),
+                 QString("Auf kleiner Platte"));
+    } else {
+        QCOMPARE(int(reports.last().state), int(convertOpenFailed));
+        QVERIFY2(error.contains("tags"), qPrintable(error));
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(", ")));
+    }
 }
 
 void TestConverter::subtitleAndAudioMasks()

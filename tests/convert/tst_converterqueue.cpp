@@ -27,8 +27,10 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCodec>
 
 #include <unistd.h>
 
@@ -107,6 +109,8 @@ private slots:
     void onlyItemFailsRemovesFileAndFolder();
     void unwritableOutputFolderFails_data();
     void unwritableOutputFolderFails();
+    void awkwardSourceNames_data();
+    void awkwardSourceNames();
     void shutdownOnlyOnExactYes_data();
     void shutdownOnlyOnExactYes();
 
@@ -427,6 +431,60 @@ void TestConverterQueue::onlyItemFailsRemovesFileAndFolder()
     QVERIFY2(warnings.size() == 1 && warnings.first().contains(gopClip())
                  && warnings.first().contains("no encoder for"),
              qPrintable(warnings.join('\n')));
+}
+
+void TestConverterQueue::awkwardSourceNames_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("localeCodec");
+    QTest::addColumn<QByteArray>("onDisk");
+    const QString twoByte = QString(124, QChar(0xE9)) + ".ts";
+    QTest::newRow("251-byte name") << tsClip() << QString(248, 'n') + ".ts" << QByteArray("UTF-8")
+                                   << QByteArray(248, 'n') + ".ts";
+    QTest::newRow("251-byte name without an extension") << gopClip() << QString(251, 'n') << QByteArray("UTF-8")
+                                                        << QByteArray(251, 'n');
+    QTest::newRow("251-byte name of two-byte letters") << tsClip() << twoByte << QByteArray("UTF-8")
+                                                       << twoByte.toUtf8();
+    QTest::newRow("Latin-1 name") << gopClip() << QStringLiteral("Caf\u00e9 \u00e0 l'\u00e9t\u00e9.mp4")
+                                  << QByteArray("ISO-8859-1") << QByteArray("Caf\xe9 \xe0 l'\xe9t\xe9.mp4");
+}
+
+void TestConverterQueue::awkwardSourceNames()
+{
+    QFETCH(QString, fixture);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, localeCodec);
+    QFETCH(QByteArray, onDisk);
+    // The file system's encoding is the locale's: a Latin-1 system names its files in Latin-1.
+    QTextCodec *before = QTextCodec::codecForLocale();
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName(localeCodec));
+    auto restore = qScopeGuard([before] { QTextCodec::setCodecForLocale(before); });
+
+    const QString sources = QConverterOperate::getConverterPath() + "sources";
+    QVERIFY(QDir().mkpath(sources));
+    const QString source = sources + "/" + name;
+    QVERIFY(QFile::copy(fixture, source));
+    QVERIFY2(::access((QFile::encodeName(sources) + "/" + onDisk).constData(), R_OK) == 0, "the fixture's name on disk");
+
+    useLosslessMp4();
+    addItems(source, {{1 * kSecond, 3 * kSecond}});
+    QConverterObject queue;
+    QueueSignals told(queue);
+    QVERIFY(run(queue, false));
+    QVERIFY2(told.sequence().endsWith("finish"), qPrintable(told.sequence()));
+
+    const QString folder = QConverterOperate::getOutputDir();
+    const QStringList made = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(made.size(), 1);
+    const QString output = made.first();
+    // Shortened only as far as the name must be, keeping its number and extension.
+    QVERIFY2(output.endsWith("_1.mp4"), qPrintable(output));
+    QVERIFY2(QFile::encodeName(output).size() <= 238, qPrintable(QString::number(QFile::encodeName(output).size())));
+    QVERIFY(name.startsWith(output.chopped(int(qstrlen("_1.mp4")))));
+    QVERIFY(!output.contains(QChar::ReplacementCharacter));
+    const QJsonObject p = probe(folder + output);
+    QCOMPARE(p.value("streams").toArray().size(), 2);
 }
 
 void TestConverterQueue::unwritableOutputFolderFails_data()

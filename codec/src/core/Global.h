@@ -21,6 +21,9 @@ bool globalInterrupt();
 struct InterruptScope {
     bool watchGlobal = true;
     std::atomic<bool> abort{false};
+    // Raised with abort when the run failed from outside (its output's
+    // folder was removed): it ends like a stop, but as a failure.
+    std::atomic<bool> lost{false};
     bool interrupted() const { return abort.load() || (watchGlobal && globalInterrupt()); }
 };
 

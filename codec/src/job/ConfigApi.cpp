@@ -1,6 +1,7 @@
 // The job configuration store: every setter keeps the last value of its key.
 // Nothing here is interpreted; the jobs read the copy they take at open time.
 #include "job/JobConfig.h"
+#include "job/TagWriter.h"
 
 #include "core/Guard.h"
 #include "zovAruzIvivu.h"
@@ -550,6 +551,16 @@ int ZV_SetMetaData_Config(ZvConfig* c, const char* key, const char* value)
 int ZV_SetMetaDataPicture_Config(ZvConfig* c, const char* key, ZvPicture* picture)
 {
     ZV_CFG_BODY(if (!key || std::string(key) != "cover_image") return 0; if (picture) v.cover = picture->bytes; else v.cover.clear();)
+}
+
+int ZV_SetTag_Config(ZvConfig* c, uint32_t field, const char* utf8)
+{
+    ZV_CFG_BODY(const char *key = zv::job::tagPropertyForField(field); if (!key) return 0; if (utf8 && *utf8) v.tags[key] = utf8; else v.tags.erase(key);)
+}
+
+int ZV_SetTagPicture_Config(ZvConfig* c, const void* data, uint32_t size)
+{
+    ZV_CFG_BODY(const auto *b = static_cast<const uint8_t *>(data); v.tagPicture.assign(data ? b : nullptr, data ? b + size : nullptr);)
 }
 
 } // extern "C"

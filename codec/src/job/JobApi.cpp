@@ -2,6 +2,7 @@
 #include "job/CopyPipeline.h"
 #include "job/EncodePipeline.h"
 #include "job/OutputMetadata.h"
+#include "job/PartialFiles.h"
 
 #include "core/Guard.h"
 #include "zovAruzIvivu.h"
@@ -56,10 +57,16 @@ int runJob(ZvJob *j)
     if (err == 0)
         err = j->out.writeTrailer(&error);
     if (err < 0) {
-        if (j->worker.abort)
-            err = AVERROR_EXIT;
-        else
+        // A vanished output raises the abort flag too, to end the run at once.
+        if (j->out.vanished()) {
+            err = AVERROR(ENOENT);
+            error = j->out.vanishedText();
             logLine(error);
+        } else if (j->worker.abort) {
+            err = AVERROR_EXIT;
+        } else {
+            logLine(error);
+        }
         j->worker.setErrorText(error);
         j->out.discard();
     }
@@ -109,6 +116,7 @@ int ZV_Open_Job(ZvJob* j, const char* src, const char* dst, const char* containe
             return job.refuse(error);
         if (job.out.prepare(dst, format, &job.worker.scope, &error) < 0)
             return job.refuse(error);
+        job.out.setTags(job.cfg.tags, job.cfg.tagPicture);
         job.pipeline = job.copy ? std::unique_ptr<Pipeline>(new CopyPipeline)
                                 : std::unique_ptr<Pipeline>(new EncodePipeline);
         if (job.pipeline->attach(job.in, job.out, job.cfg, &error) < 0) {
@@ -233,6 +241,13 @@ void ZV_Destroy_Job(ZvJob* j)
         return;
     ZV_Close_Job(j);
     zv::guardedVoid("ZV_Destroy_Job", [j] { delete j; });
+}
+
+int ZV_RemovePartials_Output(const char* folder)
+{
+    if (!folder)
+        return 0;
+    return zv::guarded("ZV_RemovePartials_Output", 0, [folder] { return removePartials(folder); });
 }
 
 void* ZV_CreateTrack_Job(ZvJob* j, uint32_t type, uint32_t format, const uint32_t* params, uint32_t count,

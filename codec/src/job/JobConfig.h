@@ -97,6 +97,10 @@ struct JobConfig {
     // Output metadata that overrides the source's.
     std::map<std::string, std::string> metadata;
     std::vector<uint8_t> cover;
+    // Tags the tag writer puts into a finished output (TagLib property names),
+    // and its cover picture.
+    std::map<std::string, std::string> tags;
+    std::vector<uint8_t> tagPicture;
 
     OverlayLayer &layer() { return overlays[overlayIndex]; }
     BackgroundAudio &background() { return backgrounds[backgroundIndex]; }

@@ -53,11 +53,17 @@ void dropOutput(ZvMerge *m)
 int runTask(ZvMerge *m)
 {
     std::string error;
-    const int err = m->pipeline->run(*m->in, m->out, m->pipeline->outputEndUs(), m->worker, &error);
+    int err = m->pipeline->run(*m->in, m->out, m->pipeline->outputEndUs(), m->worker, &error);
+    // A vanished output raises the abort flag too, to end the run at once.
+    const bool stopped = m->worker.abort && !m->out.vanished();
+    if (err < 0 && m->out.vanished()) {
+        err = AVERROR(ENOENT);
+        error = m->out.vanishedText();
+    }
     if (err < 0) {
-        if (!m->worker.abort)
+        if (!stopped)
             logLine(error);
-        m->worker.setErrorText(m->worker.abort ? "stopped" : error);
+        m->worker.setErrorText(stopped ? "stopped" : error);
         m->failed = true;
         m->out.discard();
     }

@@ -5,7 +5,6 @@
 #include <taglib/aifffile.h>
 #include <taglib/asffile.h>
 #include <taglib/attachedpictureframe.h>
-#include <taglib/fileref.h>
 #include <taglib/flacfile.h>
 #include <taglib/flacpicture.h>
 #include <taglib/id3v2tag.h>
@@ -19,7 +18,10 @@
 #include <cctype>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <system_error>
+
+#include <sys/statvfs.h>
 
 namespace zv::job {
 
@@ -123,7 +125,61 @@ void writePicture(TagLib::File *file, const std::vector<uint8_t> &bytes, bool cl
     }
 }
 
+std::string lowerExtension(const std::string &name)
+{
+    std::string ext = std::filesystem::path(name).extension().string();
+    if (!ext.empty())
+        ext.erase(0, 1);
+    for (char &c : ext)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return ext;
+}
+
+// TagLib guesses from the content when the name says nothing it knows, and
+// takes a Matroska file with FLAC inside for a FLAC file; a partial output's
+// name says nothing. So the file type goes by the extension given, and only
+// the formats TagLib writes are let through.
+TagLib::File *openByExtension(const std::string &path, const std::string &ext)
+{
+    const char *name = path.c_str();
+    if (ext == "mp3" || ext == "mp2")
+        return new TagLib::MPEG::File(name, false);
+    if (ext == "wav")
+        return new TagLib::RIFF::WAV::File(name, false);
+    if (ext == "aif" || ext == "aiff")
+        return new TagLib::RIFF::AIFF::File(name, false);
+    if (ext == "m4a" || ext == "m4b" || ext == "m4v" || ext == "mp4" || ext == "mov" || ext == "3gp"
+        || ext == "3g2")
+        return new TagLib::MP4::File(name, false);
+    if (ext == "flac")
+        return new TagLib::FLAC::File(name, false);
+    if (ext == "ogg" || ext == "oga")
+        return new TagLib::Ogg::Vorbis::File(name, false);
+    if (ext == "wma" || ext == "asf")
+        return new TagLib::ASF::File(name, false);
+    return nullptr;
+}
+
 } // namespace
+
+const char *tagPropertyForField(uint32_t field)
+{
+    switch (field) {
+    case 0: return "TITLE";
+    case 1: return "ARTIST";
+    case 2: return "ALBUM";
+    case 3: return "GENRE";
+    case 4: return "DATE";
+    case 5: return "TRACKNUMBER";
+    case 6: return "COMMENT";
+    case 7: return "COPYRIGHT";
+    case 10: return "ALBUMARTIST";
+    case 11: return "COMPOSER";
+    case 12: return "GROUPING";
+    case 13: return "DISCNUMBER";
+    default: return nullptr;
+    }
+}
 
 std::string utf32ToUtf8(const uint32_t *text, size_t count)
 {
@@ -139,25 +195,16 @@ std::string utf32ToUtf8(const uint32_t *text, size_t count)
     return out;
 }
 
-bool TagWriter::open(const std::string &path)
+bool TagWriter::open(const std::string &path, Mode mode, const std::string &typeName)
 {
     close();
-    // TagLib guesses from the content when the name says nothing it knows, and
-    // takes a Matroska file with FLAC inside for a FLAC file. Only names of the
-    // formats it writes are let through.
-    static const char *const known[] = {"mp3", "mp2", "wav", "aif", "aiff", "m4a", "m4b", "m4v", "mp4", "mov",
-                                        "3gp", "3g2", "flac", "ogg", "oga", "wma", "asf"};
-    std::string ext = std::filesystem::path(path).extension().string();
-    if (!ext.empty())
-        ext.erase(0, 1);
-    for (char &c : ext)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    if (std::none_of(std::begin(known), std::end(known), [&](const char *k) { return ext == k; }))
-        return false;
-    TagLib::FileRef ref(path.c_str(), false);
-    if (ref.isNull() || !ref.file() || !ref.file()->isValid())
+    const std::string ext = lowerExtension(typeName.empty() ? path : typeName);
+    const std::unique_ptr<TagLib::File> file(openByExtension(path, ext));
+    if (!file || !file->isValid())
         return false;
     m_path = path;
+    m_extension = ext;
+    m_mode = mode;
     m_open = true;
     return true;
 }
@@ -173,42 +220,75 @@ void TagWriter::setPicture(const void *data, uint32_t size)
     m_picture.assign(b, b + size);
 }
 
+bool TagWriter::applyTo(const std::string &path)
+{
+    {
+        const std::unique_ptr<TagLib::File> file(openByExtension(path, m_extension));
+        if (!file || !file->isValid())
+            return false;
+        TagLib::PropertyMap props = m_clear ? TagLib::PropertyMap() : file->properties();
+        for (const auto &[key, value] : m_texts)
+            props.replace(TagLib::String(key, TagLib::String::UTF8),
+                          TagLib::StringList(TagLib::String(value, TagLib::String::UTF8)));
+        const TagLib::PropertyMap rejected = file->setProperties(props);
+        if (!rejected.isEmpty())
+            logLine("tags not taken by " + m_path + ": " + rejected.toString().to8Bit(true));
+        writePicture(file.get(), m_picture, m_clear);
+        if (!file->save())
+            return false;
+    }
+    // Only a file TagLib can read again counts as saved.
+    const std::unique_ptr<TagLib::File> check(openByExtension(path, m_extension));
+    return check && check->isValid();
+}
+
 bool TagWriter::save(std::string *error)
 {
     if (!m_open) {
         *error = "no file is open for tagging";
         return false;
     }
+    if (!hasChanges())
+        return true;
+    if (m_mode == OnCopy)
+        return saveOnCopy(error);
+    // TagLib does not report a write that failed, so a tag block that cannot
+    // fit on the disk is refused before the file is touched.
+    struct statvfs fs;
+    if (::statvfs(m_path.c_str(), &fs) == 0 && uint64_t(fs.f_bavail) * fs.f_frsize < spaceNeeded()) {
+        *error = "no space left on the disk for the tags of " + m_path;
+        return false;
+    }
+    if (applyTo(m_path))
+        return true;
+    *error = "cannot save the tags of " + m_path;
+    return false;
+}
+
+uint64_t TagWriter::spaceNeeded() const
+{
+    // A tag block holds the texts and the picture, with the format's framing
+    // and the padding TagLib adds well inside the allowance.
+    uint64_t bytes = m_picture.size() + 256 * 1024;
+    for (const auto &[key, value] : m_texts)
+        bytes += key.size() + value.size() * 2 + 64;
+    return bytes;
+}
+
+bool TagWriter::saveOnCopy(std::string *error)
+{
     namespace fs = std::filesystem;
     const fs::path original(m_path);
     const fs::path scratch = original.parent_path() / ("." + original.filename().string() + ".tagging");
     std::error_code ec;
     fs::copy_file(original, scratch, fs::copy_options::overwrite_existing, ec);
     if (ec) {
+        // A copy cut short (a full disk) is removed with the error.
         *error = "cannot copy " + m_path + " for tagging: " + ec.message();
+        fs::remove(scratch, ec);
         return false;
     }
-    bool saved = false;
-    {
-        TagLib::FileRef ref(scratch.c_str(), false);
-        if (!ref.isNull() && ref.file()->isValid()) {
-            TagLib::File *file = ref.file();
-            TagLib::PropertyMap props = m_clear ? TagLib::PropertyMap() : file->properties();
-            for (const auto &[key, value] : m_texts)
-                props.replace(TagLib::String(key, TagLib::String::UTF8),
-                              TagLib::StringList(TagLib::String(value, TagLib::String::UTF8)));
-            const TagLib::PropertyMap rejected = file->setProperties(props);
-            if (!rejected.isEmpty())
-                logLine("tags not taken by " + m_path + ": " + rejected.toString().to8Bit(true));
-            writePicture(file, m_picture, m_clear);
-            saved = file->save();
-        }
-    }
-    // Only a copy TagLib saved and can read again replaces the output.
-    if (saved) {
-        TagLib::FileRef check(scratch.c_str(), false);
-        saved = !check.isNull() && check.file()->isValid();
-    }
+    const bool saved = applyTo(scratch.string());
     if (saved)
         fs::rename(scratch, original, ec);
     if (!saved || ec) {
@@ -222,6 +302,8 @@ bool TagWriter::save(std::string *error)
 void TagWriter::close()
 {
     m_open = false;
+    m_extension.clear();
+    m_mode = OnCopy;
     m_clear = false;
     m_texts.clear();
     m_picture.clear();

@@ -11,25 +11,6 @@ struct ZvTagWriter {
 
 namespace {
 
-const char *propertyForField(uint32_t field)
-{
-    switch (field) {
-    case 0: return "TITLE";
-    case 1: return "ARTIST";
-    case 2: return "ALBUM";
-    case 3: return "GENRE";
-    case 4: return "DATE";
-    case 5: return "TRACKNUMBER";
-    case 6: return "COMMENT";
-    case 7: return "COPYRIGHT";
-    case 10: return "ALBUMARTIST";
-    case 11: return "COMPOSER";
-    case 12: return "GROUPING";
-    case 13: return "DISCNUMBER";
-    default: return nullptr;
-    }
-}
-
 constexpr uint32_t kPictureField = 9;
 
 // Every call runs inside the library's exception fence.
@@ -74,7 +55,7 @@ int ZV_Prepare_TagWriter(ZvTagWriter* w)
 
 int ZV_SetField_TagWriter(ZvTagWriter* w, uint32_t field, const uint32_t* text, uint32_t byteLength)
 {
-    const char *key = propertyForField(field);
+    const char *key = zv::job::tagPropertyForField(field);
     if (!key || !text || byteLength < 4)
         return 0;
     return onWriter("ZV_SetField_TagWriter", w, 0, [&](zv::job::TagWriter &writer) {

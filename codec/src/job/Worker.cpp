@@ -27,7 +27,7 @@ void Worker::start(std::function<int()> body)
         std::lock_guard<std::mutex> lock(m_mutex);
         if (err == 0) {
             m_state = Done;
-        } else if (abort.load()) {
+        } else if (abort.load() && !scope.lost.load()) {
             m_error = AVERROR_EXIT;
             m_errorText = "stopped";
             m_state = Stopped;
@@ -77,6 +77,7 @@ void Worker::reset()
     join();
     std::lock_guard<std::mutex> lock(m_mutex);
     abort = false;
+    scope.lost = false;
     doneUs = 0;
     totalUs = 0;
     m_error = 0;
