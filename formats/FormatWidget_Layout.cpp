@@ -216,7 +216,7 @@ void FormatWidget::OnClickLosslessShow()
 {
     if (!m_bAttentionShown) {
         m_bAttentionShown = true;
-        ShowMessage(QObject::tr("Attention: Please don't change advanced settings if you are "
+        ShowMessage(this, QObject::tr("Attention: Please don't change advanced settings if you are "
                                 "non-professionals. Please leave it as the default \"Original\". "
                                 "Otherwise the conversion may fail."),
                     QString(), 18);
