@@ -118,7 +118,9 @@ void QVideoCutManageDlg::setupUi()
 void QVideoCutManageDlg::initTimeLine()
 {
     m_timeLine = new QSimpleTimeLine(this);
-    m_timeLine->setTimeColor(QColor(119, 119, 119), QColor(119, 119, 119), QColor(32, 32, 32));
+    // The small labels stay readable on the ruler's ground even where their thin
+    // strokes are blended; the ticks stay quieter.
+    m_timeLine->setTimeColor(QColor(190, 190, 190), QColor(119, 119, 119), QColor(32, 32, 32));
     m_timeLine->setBackgroundColor(QColor(51, 51, 51));
     m_timeLine->setSliderLineColor(QColor(194, 0, 0));
     m_timeLine->setTimeItemBGColor(QColor(74, 74, 74), QColor(74, 74, 74), QColor(244, 229, 137),
