@@ -109,6 +109,7 @@ void FormatWidget::resetControlLocation()
 
 void FormatWidget::retranslateUi()
 {
+    retranslateCategoryTabs();
     const int language = QConverterOperate::getLanguageType();
     QFont font = m_btnLosslessHidden->font();
     struct Look {

@@ -101,7 +101,7 @@ void QAudioOperationForm::initControls()
     m_effectManager = new QAudioEffectManager(this);
     m_effectsList->clear();
     for (QFrameChunk* pack : m_effectManager->getFrameChunklist())
-        m_effectsList->addListItem(pack->getThumbnailImage(), pack->Name);
+        m_effectsList->addListItem(pack->getThumbnailImage(), pack->shownName());
 
     connect(m_cbxRepeat, &QAbstractButton::clicked, this, &QAudioOperationForm::onRepeat);
     connect(m_btnSetBgVoice, &QAbstractButton::clicked, this, &QAudioOperationForm::onSetBgVoice);
