@@ -72,6 +72,7 @@ void QAudioOperationForm::initControls()
 
     QVEInitCtrlStyle::SetQVelLineEdit(m_leBgVoicePath);
     m_leBgVoicePath->setReadOnly(true);
+    m_leBgVoicePath->setElidePath(true);
     // The folder button covers the edit's right end, where the file name shows.
     m_leBgVoicePath->setTextMargins(0, 0, 12, 0);
     m_leBgVoicePath->resize(120, 22);
