@@ -226,7 +226,7 @@ oder wechseln Sie in den „Freien Modus“.</translation>
     </message>
     <message>
         <source>Light Leak</source>
-        <translation>Lichteinfall</translation>
+        <translation>Lichtleck</translation>
     </message>
     <message>
         <source>Vignette</source>

@@ -226,7 +226,7 @@ ou passez en «&#xa0;Mode libre&#xa0;».</translation>
     </message>
     <message>
         <source>Light Leak</source>
-        <translation>Fuite de lumière</translation>
+        <translation>Lueur</translation>
     </message>
     <message>
         <source>Vignette</source>
