@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 #include "QFontLoader.h"
+#include "QVelApplicationLook.h"
 #include "QIAnyUtil.h"
 #include "QUiAnyUtiliy.h"
 #include "QtSingleApplication.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
 
     // Fonts resolved before the shipped Tahoma is registered would stay on a fallback.
     QFontLoader::useProgramFonts(QIAnyUtil::getResourcePath());
+    QVelApplicationLook::apply();
 
     MainWindow window;
     app.setActivationWindow(&window, true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QRectF>
 #include <QString>
 
@@ -19,6 +20,12 @@ public:
     static void drawAt(QPainter& painter, const QPointF& origin, const QString& text, const QRectF& filled,
                        const QColor& onFill, const QColor& onTrack);
 
-    // A caption colour that reads over a plain track of the given colour.
+    // A caption colour that reads over a plain track of the given colour: the
+    // skin's dark or light text, whichever contrasts more, or black or white
+    // where neither reaches 4.5:1.
     static QColor readableOn(const QColor& track);
+    // The WCAG contrast ratio of two opaque colours, from 1 to 21.
+    static double contrast(const QColor& a, const QColor& b);
+    // The mean colour of a track picture's opaque pixels, which a caption over it must read on.
+    static QColor toneOf(const QImage& picture);
 };

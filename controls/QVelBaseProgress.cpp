@@ -23,6 +23,7 @@ public:
     int bottomWidth = 0;
     int bottomHeight = 0;
     QColor bottomTone; // the track picture's mean colour, which its caption must read on
+    QColor topTone;    // the same for the fill picture
     int policy = QVelBaseProgress::HorizontalBar;
     double minimum = 0;
     double maximum = 100;
@@ -102,26 +103,6 @@ QImage* loadDoubleResolution(const QString& path)
     return image;
 }
 
-// Skins give light and dark tracks alike; transparent corners say nothing.
-QColor meanOpaqueColour(const QImage& picture)
-{
-    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
-    qint64 red = 0, green = 0, blue = 0, count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            if (qAlpha(pixel) < 128)
-                continue;
-            red += qRed(pixel);
-            green += qGreen(pixel);
-            blue += qBlue(pixel);
-            ++count;
-        }
-    if (count == 0)
-        return QColor(40, 40, 40);
-    return QColor(int(red / count), int(green / count), int(blue / count));
-}
-
 } // namespace
 
 bool QVelBaseProgress::setBottomImage(QString path)
@@ -132,7 +113,7 @@ bool QVelBaseProgress::setBottomImage(QString path)
         return false;
     d->bottomWidth = d->bottom->width() / 2;
     d->bottomHeight = d->bottom->height() / 2;
-    d->bottomTone = meanOpaqueColour(*d->bottom);
+    d->bottomTone = QProgressCaption::toneOf(*d->bottom);
     update();
     return true;
 }
@@ -143,6 +124,7 @@ bool QVelBaseProgress::setTopImage(QString path)
     d->top = loadDoubleResolution(path);
     if (!d->top)
         return false;
+    d->topTone = QProgressCaption::toneOf(*d->top);
     update();
     return true;
 }
@@ -597,8 +579,10 @@ void QVelBaseProgress::DrawProgressText(QPainter& painter)
         filled = QRectF(0, track.bottom() - track.height() * fraction, width(), track.height() * fraction);
     const QColor plain = palette().color(d->policy == Ring ? QPalette::AlternateBase : QPalette::Window);
     const QColor onTrack = QProgressCaption::readableOn(d->bottom && d->policy != Ring ? d->bottomTone : plain);
-    QProgressCaption::draw(painter, rect, d->textAlignment, valueToText(d->value), filled,
-                           palette().color(QPalette::WindowText), onTrack);
+    const QColor onFill = d->policy == Ring ? palette().color(QPalette::WindowText)
+                                            : QProgressCaption::readableOn(d->top ? d->topTone
+                                                                                  : palette().color(QPalette::Highlight));
+    QProgressCaption::draw(painter, rect, d->textAlignment, valueToText(d->value), filled, onFill, onTrack);
     painter.restore();
 }
 

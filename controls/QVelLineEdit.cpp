@@ -1,6 +1,9 @@
 #include "QVelLineEdit.h"
 
+#include <QPainter>
 #include <QRegExpValidator>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QWheelEvent>
 
 class QVelLineEditPrivate
@@ -10,6 +13,7 @@ public:
     QColor textColor;
     bool placeholderColoring = false;
     QString placeholderText;
+    bool elidePath = false;
 };
 
 QVelLineEdit::QVelLineEdit(QWidget* parent)
@@ -80,9 +84,52 @@ void QVelLineEdit::setPlaceholderTextColor(QColor color, bool on)
     }
 }
 
+void QVelLineEdit::setElidePath(bool on)
+{
+    if (d->elidePath == on)
+        return;
+    d->elidePath = on;
+    if (on)
+        connect(this, &QLineEdit::textChanged, this, &QVelLineEdit::followPath);
+    else
+        disconnect(this, &QLineEdit::textChanged, this, &QVelLineEdit::followPath);
+    followPath(text());
+}
+
+void QVelLineEdit::followPath(const QString& text)
+{
+    setToolTip(d->elidePath ? text : QString());
+    update();
+}
+
+// Draws the shortened text in place of the line edit's own, which would cut a
+// long path at one edge; false when the whole text fits and Qt draws it.
+bool QVelLineEdit::paintElided(QPainter& painter)
+{
+    if (!d->elidePath || hasFocus() || text().isEmpty())
+        return false;
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QMargins margins = textMargins();
+    const QRect room =
+        style()->subElementRect(QStyle::SE_LineEditContents, &option, this).marginsRemoved(margins).adjusted(2, 0, -2, 0);
+    const QFontMetrics metrics(font());
+    if (metrics.horizontalAdvance(text()) <= room.width())
+        return false;
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+    painter.setFont(font());
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+    painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter, metrics.elidedText(text(), Qt::ElideMiddle, room.width()));
+    return true;
+}
+
 void QVelLineEdit::paintEvent(QPaintEvent* event)
 {
     QVelBaseRectImageDraw::paintEvent(event);
+    QPainter painter(this);
+    if (paintElided(painter))
+        return;
+    painter.end();
     QLineEdit::paintEvent(event);
 }
 

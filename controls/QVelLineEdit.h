@@ -22,6 +22,9 @@ public:
     void setPalette(QPalette const& palette);
     void setPlaceholderText(QString const& text);
     void setPlaceholderTextColor(QColor color, bool on);
+    // For a read-only path field: a text wider than the field shows shortened in
+    // the middle with "…", and the whole text is the tool tip. text() stays whole.
+    void setElidePath(bool on);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,5 +35,7 @@ protected:
 private:
     Q_DISABLE_COPY(QVelLineEdit)
     void applyTextColor(const QColor& color);
+    void followPath(const QString& text);
+    bool paintElided(QPainter& painter);
     QVelLineEditPrivate* d;
 };

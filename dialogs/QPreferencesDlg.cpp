@@ -11,6 +11,8 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QPainter>
+#include "QPreviewTranslator.h"
+
 #include <QTranslator>
 
 QPreferencesDlg::QPreferencesDlg(QWidget* parent) : QNinePointsImageDialog(parent)
@@ -174,7 +176,7 @@ bool QPreferencesDlg::setLanguge(QString qmFile)
 {
     if (!QFile::exists(qmFile))
         return false;
-    QTranslator translator;
+    QPreviewTranslator translator;
     translator.load(qmFile);
     QApplication::installTranslator(&translator);
     retranslateUi();
@@ -183,6 +185,9 @@ bool QPreferencesDlg::setLanguge(QString qmFile)
 
 void QPreferencesDlg::retranslateUi()
 {
+    setWindowTitle(QObject::tr("Preferences"));
+    setTitle(QObject::tr("Preferences"));
+    update();
     for (int i = 0; i < m_leftBtnList.size() && i < 2; ++i)
         m_leftBtnList[i]->setBtnText(i == 0 ? QObject::tr("General") : QObject::tr("Convert"));
     m_btnCancel->setBtnText(QObject::tr("Cancel"));

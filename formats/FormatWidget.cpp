@@ -136,7 +136,7 @@ void FormatWidget::setDefaultSet()
         if (category.isEmpty())
             return;
         for (QTextImageButton* tab : tabs) {
-            if (tab->getBtnText() == category) {
+            if (categoryKey(tab) == category) {
                 tab->seedChick();
                 return;
             }
@@ -197,7 +197,7 @@ void FormatWidget::OnTypeBtn()
         m_currentCategoryBtn->setCheckState(false);
     m_currentCategoryBtn = tab;
     tab->setCheckState(true);
-    m_formatItemDlg->RefreshItem(tab->getBtnText(), encodingReader(), false);
+    m_formatItemDlg->RefreshItem(categoryKey(tab), encodingReader(), false);
     m_formatItemDlg->setDefaultItem(m_formatId);
     startShowSetDlgAnimtion(false);
 }
@@ -211,7 +211,7 @@ void FormatWidget::OnTypeLosslessBtn()
         m_currentCategoryLosslessBtn->setCheckState(false);
     m_currentCategoryLosslessBtn = tab;
     tab->setCheckState(true);
-    m_formatItemLosslessDlg->RefreshItem(tab->getBtnText(), losslessReader(), true);
+    m_formatItemLosslessDlg->RefreshItem(categoryKey(tab), losslessReader(), true);
     m_formatItemLosslessDlg->setDefaultItem(m_formatIdLossless);
 }
 

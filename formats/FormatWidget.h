@@ -61,6 +61,9 @@ public:
     QPropertyAnimation* settingAnimation() const { return m_settingAnimation; }
 
     static QPlistRead* encodingReader();
+    // The preset list's name of a category tab, and the name shown for one.
+    static QString categoryKey(const QTextImageButton* tab);
+    static QString categoryCaption(const QString& key);
     static QPlistRead* losslessReader();
 
 signals:
@@ -98,6 +101,7 @@ private:
     void InitBtn();
     void resetControlLocation();
     void addCategoryTabs(QPlistRead* reader, bool lossless);
+    void retranslateCategoryTabs();
     void initQualityCombo();
     void afterPresetLoaded(bool found, const QString& id);
     void setCompact(bool compact);

@@ -10,7 +10,15 @@
 #include "QTextImageButton.h"
 #include "QVideoSettingXml.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+// The preset lists name their categories in English; these are the names shown.
+const char* const kCategoryNames[] = {
+    QT_TRANSLATE_NOOP("FormatCategory", "Devices"),       QT_TRANSLATE_NOOP("FormatCategory", "HD Video"),
+    QT_TRANSLATE_NOOP("FormatCategory", "Web Video"),     QT_TRANSLATE_NOOP("FormatCategory", "General Video"),
+    QT_TRANSLATE_NOOP("FormatCategory", "General Audio")};
 
 const char kQualityMenuStyle[] =
     "QMenu{background-color:%1;margin:1px;}QMenu:item{background-color:%2;color:rgb(255,255,255);"
@@ -21,15 +29,39 @@ const char kQualityMenuStyle[] =
 
 } // namespace
 
+QString FormatWidget::categoryKey(const QTextImageButton* tab)
+{
+    return tab->property("category").toString();
+}
+
+QString FormatWidget::categoryCaption(const QString& key)
+{
+    for (const char* name : kCategoryNames)
+        if (key == QLatin1String(name))
+            return QCoreApplication::translate("FormatCategory", name);
+    return key;
+}
+
+void FormatWidget::retranslateCategoryTabs()
+{
+    for (const auto* tabs : {&m_categoryBtns, &m_categoryLosslessBtns})
+        for (QTextImageButton* tab : *tabs) {
+            tab->setBtnText(categoryCaption(categoryKey(tab)));
+            tab->update();
+        }
+}
+
 void FormatWidget::addCategoryTabs(QPlistRead* reader, bool lossless)
 {
     const QString picture = QIAnyUtil::getResourcePath() + "/image/Format_Dlg/tab_btn_bg_image.png";
     const std::vector<std::string> categories = reader->getCategories();
     for (size_t i = 0; i < categories.size(); ++i) {
         auto* tab = new QTextImageButton(this);
-        // Category names are UTF-8 in the preset lists.
-        const QString caption = QString::fromStdString(categories[i]);
-        tab->setBtnImageAndText(picture, caption, 9);
+        // Category names are UTF-8 in the preset lists; the list's name stays the
+        // key, the tab shows it translated.
+        const QString key = QString::fromStdString(categories[i]);
+        tab->setProperty("category", key);
+        tab->setBtnImageAndText(picture, categoryCaption(key), 9);
         if (lossless || i > 0) {
             tab->setImgBtnRect(QRect(0, 0, 90, 25));
             tab->setTextRect(QRect(0, 0, 90, 15));

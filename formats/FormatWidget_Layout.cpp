@@ -109,6 +109,7 @@ void FormatWidget::resetControlLocation()
 
 void FormatWidget::retranslateUi()
 {
+    retranslateCategoryTabs();
     const int language = QConverterOperate::getLanguageType();
     QFont font = m_btnLosslessHidden->font();
     struct Look {
@@ -216,7 +217,7 @@ void FormatWidget::OnClickLosslessShow()
 {
     if (!m_bAttentionShown) {
         m_bAttentionShown = true;
-        ShowMessage(QObject::tr("Attention: Please don't change advanced settings if you are "
+        ShowMessage(this, QObject::tr("Attention: Please don't change advanced settings if you are "
                                 "non-professionals. Please leave it as the default \"Original\". "
                                 "Otherwise the conversion may fail."),
                     QString(), 18);

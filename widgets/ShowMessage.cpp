@@ -2,9 +2,14 @@
 
 #include <QMessageBox>
 
-int ShowMessage(QString text, QString title, unsigned int)
+int ShowMessage(QString text, QString title, unsigned int style)
 {
-    return QMessageBox::information(nullptr, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+    return ShowMessage(nullptr, text, title, style);
+}
+
+int ShowMessage(QWidget* parent, QString text, QString title, unsigned int)
+{
+    return QMessageBox::information(parent, title, text, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
 int ShowMessage(const char* text, const char* title, unsigned int style)

@@ -25,6 +25,7 @@ double qSliderCtrl::fraction() const
 bool qSliderCtrl::setBottomImage(QString path)
 {
     m_bottomPixmap = QSkinPicture::pixmap(path);
+    m_onTrack = QProgressCaption::readableOn(QProgressCaption::toneOf(m_bottomPixmap.toImage()));
     m_bottomWidth = m_bottomPixmap.width() / 2;
     m_bottomHeight = m_bottomPixmap.height() / 2;
     resize(m_bottomWidth, m_bottomPixmap.height() >= 42 ? m_bottomHeight : 20);
@@ -34,6 +35,7 @@ bool qSliderCtrl::setBottomImage(QString path)
 bool qSliderCtrl::setTopImage(QString path)
 {
     m_topPixmap = QSkinPicture::pixmap(path);
+    m_onFill = QProgressCaption::readableOn(QProgressCaption::toneOf(m_topPixmap.toImage()));
     return true;
 }
 
@@ -207,7 +209,7 @@ void qSliderCtrl::paintEvent(QPaintEvent*)
         painter.drawPixmap(QRect(half, y0, int(m_pos), m_bottomHeight), m_topPixmap);
     if (m_showValue)
         QProgressCaption::drawAt(painter, QPointF(width() / 2, 11), valueText(),
-                                 QRectF(half, 0, int(m_pos), height()), QColor(31, 31, 31), QColor(228, 228, 228));
+                                 QRectF(half, 0, int(m_pos), height()), m_onFill, m_onTrack);
 }
 
 void qSliderCtrl::drawValueText(QPainter& painter)
@@ -218,14 +220,18 @@ void qSliderCtrl::drawValueText(QPainter& painter)
     font.setWeight(75);
     painter.setFont(font);
     const QString text = painter.fontMetrics().elidedText(valueText(), Qt::ElideRight, width());
-    // Dark over the fill as drawn; over the dark track the same text would
-    // vanish, so there it turns light.
+    // Over the fill and over the track the caption takes the colour that reads
+    // on each; the skins have light and dark pictures for both.
     QRectF filled;
-    if (m_vertical)
+    QColor onFill(31, 31, 31), onTrack(228, 228, 228);
+    if (m_vertical) {
         filled = QRectF(0, (1 - m_percent / 100) * height(), width(), height() * m_percent / 100);
-    else
+    } else {
         filled = QRectF(0, 0, m_btnWidth / 2 + m_pos, height());
-    QProgressCaption::draw(painter, rect(), Qt::AlignCenter, text, filled, QColor(31, 31, 31), QColor(228, 228, 228));
+        onFill = m_onFill;
+        onTrack = m_onTrack;
+    }
+    QProgressCaption::draw(painter, rect(), Qt::AlignCenter, text, filled, onFill, onTrack);
     painter.setFont(saved);
 }
 

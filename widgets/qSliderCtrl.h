@@ -61,6 +61,9 @@ private:
     QPixmap m_btnPixmap;
     QPixmap m_bottomPixmap;
     QPixmap m_topPixmap;
+    // What the value caption reads on over the track and over the fill.
+    QColor m_onTrack{228, 228, 228};
+    QColor m_onFill{31, 31, 31};
     int m_bottomWidth = 0;
     int m_bottomHeight = 0;
     QSliderCtrlBtn* m_btn = nullptr;

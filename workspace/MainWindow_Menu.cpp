@@ -43,7 +43,7 @@ void MainWindow::CreatMenu()
     m_menu->setItemColor(QColor(51, 51, 51));
     m_menu->setItemTextColor(QColor(228, 228, 228));
     m_menu->setItemSelectColor(QColor(105, 105, 105));
-    m_menu->setItemTextEabledColor(QColor(89, 104, 130));
+    m_menu->setItemTextEabledColor(QColor(150, 150, 150));
     m_menu->setItemEabledColor(QColor(51, 51, 51));
     m_menu->setSeparatorColor(QColor(74, 74, 74));
     QFont menuFont = m_menu->font();

@@ -1,5 +1,7 @@
 #include "QTimeControl.h"
 
+#include <algorithm>
+
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -129,12 +131,20 @@ void QTimeControl::paintEvent(QPaintEvent*)
     painter.setFont(m_font);
     const QFontMetrics metrics(m_font);
     const double spacing = tickSpacing();
+    QVector<QPair<QRect, QString>> labels;
     for (int i = 0; i < xs.size(); i += 5) {
         const QString label = timeToString(m_step * (unsigned long long)i);
-        const QRect bounds = metrics.boundingRect(label);
-        const int x = int(double(i) * spacing + 1.0);
-        painter.drawText(QRect(x, h - 9 - bounds.height(), bounds.width() + 2, bounds.height()), label);
+        const int width = metrics.horizontalAdvance(label) + 2;
+        // A label near the right end ends at the edge rather than being cut;
+        // one it would then run into gives way.
+        const int x = std::max(0, std::min(int(double(i) * spacing + 1.0), w - width));
+        const QRect box(x, h - 9 - metrics.height(), width, metrics.height());
+        if (!labels.isEmpty() && labels.last().first.right() >= box.left())
+            labels.removeLast();
+        labels.append({box, label});
     }
+    for (const auto& label : labels)
+        painter.drawText(label.first, Qt::AlignLeft | Qt::AlignVCenter, label.second);
 }
 
 void QTimeControl::mousePressEvent(QMouseEvent* event)

@@ -118,7 +118,9 @@ void QVideoCutManageDlg::setupUi()
 void QVideoCutManageDlg::initTimeLine()
 {
     m_timeLine = new QSimpleTimeLine(this);
-    m_timeLine->setTimeColor(QColor(119, 119, 119), QColor(119, 119, 119), QColor(32, 32, 32));
+    // The small labels stay readable on the ruler's ground even where their thin
+    // strokes are blended; the ticks stay quieter.
+    m_timeLine->setTimeColor(QColor(190, 190, 190), QColor(119, 119, 119), QColor(32, 32, 32));
     m_timeLine->setBackgroundColor(QColor(51, 51, 51));
     m_timeLine->setSliderLineColor(QColor(194, 0, 0));
     m_timeLine->setTimeItemBGColor(QColor(74, 74, 74), QColor(74, 74, 74), QColor(244, 229, 137),
@@ -367,6 +369,7 @@ void QVideoCutManageDlg::btnSizeMouseMove(QMouseEvent* event, int)
 void QVideoCutManageDlg::layoutHeader()
 {
     const int w = width();
+    // Every control of the header strip on one line: centred on the strip.
     auto baseY = [](QWidget* widget) { return (45 - widget->height()) / 2; };
     auto right = [](QWidget* widget) { return widget->x() + widget->width() - 1; };
 
@@ -374,19 +377,19 @@ void QVideoCutManageDlg::layoutHeader()
     if (m_bLineMode && m_bShowList) {
         m_btnEdit->move(right(m_btnAddItem) + 10, baseY(m_btnEdit));
         m_btnDelete->move(right(m_btnEdit) + 10, baseY(m_btnDelete));
-        m_chkMerger->move(right(m_btnDelete) + 10, baseY(m_chkMerger) + 7);
+        m_chkMerger->move(right(m_btnDelete) + 10, baseY(m_chkMerger));
     } else {
-        m_chkMerger->move(right(m_btnAddItem) + 10, baseY(m_chkMerger) + 7);
+        m_chkMerger->move(right(m_btnAddItem) + 10, baseY(m_chkMerger));
     }
     const int showX = w - 20 - m_btnShowList->width();
     m_btnShowList->move(showX, baseY(m_btnShowList));
     m_btnHideList->move(showX, baseY(m_btnHideList));
-    m_btnOpen->move(m_btnHideList->x() - m_btnOpen->width(), baseY(m_btnOpen) - 5);
+    m_btnOpen->move(m_btnHideList->x() - m_btnOpen->width(), baseY(m_btnOpen));
     m_btnStyleLine->move(m_btnOpen->x() - 10 - m_btnStyleLine->width(), baseY(m_btnStyleLine));
     m_btnStyleList->move(m_btnOpen->x() - 10 - m_btnStyleLine->width(), baseY(m_btnStyleList));
     const int modeX = m_bLineMode ? m_btnStyleList->x() : m_btnStyleLine->x();
-    m_btnDown->move(modeX - 10 - m_btnDown->width(), baseY(m_btnDown) + 5);
-    m_btnUp->move(m_btnDown->x() - 10 - m_btnUp->width(), baseY(m_btnUp) + 5);
+    m_btnDown->move(modeX - 10 - m_btnDown->width(), baseY(m_btnDown));
+    m_btnUp->move(m_btnDown->x() - 10 - m_btnUp->width(), baseY(m_btnUp));
     m_btnSize->move((w - 10 - m_btnSize->width()) / 2, baseY(m_btnSize));
     m_stripButtons->move((w - 10 - m_stripButtons->width()) / 2 + 7, baseY(m_stripButtons));
     const float value = m_progressBar->getValue();

@@ -27,7 +27,7 @@ void QVideoEditingDlg::initMenu()
     m_menu->setItemTextColor(QColor(246, 246, 246));
     m_menu->setItemSelectColor(QColor(105, 105, 105));
     m_menu->setItemTextSelectColor(QColor(246, 246, 246));
-    m_menu->setItemTextEabledColor(QColor(89, 104, 130));
+    m_menu->setItemTextEabledColor(QColor(150, 150, 150));
     m_menu->setItemEabledColor(QColor(51, 51, 51));
     m_menu->setSeparatorColor(QColor(74, 74, 74));
     m_menu->addAction(m_actOpenFolder);

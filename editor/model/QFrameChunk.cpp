@@ -1,6 +1,28 @@
 #include "QFrameChunk.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
+
+namespace {
+
+const char* const kShippedPackNames[] = {
+    QT_TRANSLATE_NOOP("PackName", "None"),    QT_TRANSLATE_NOOP("PackName", "Snow"),
+    QT_TRANSLATE_NOOP("PackName", "Light Leak"), QT_TRANSLATE_NOOP("PackName", "Vignette"),
+    QT_TRANSLATE_NOOP("PackName", "Bass"),    QT_TRANSLATE_NOOP("PackName", "Treble"),
+    QT_TRANSLATE_NOOP("PackName", "Voice"),   QT_TRANSLATE_NOOP("PackName", "Warm"),
+    QT_TRANSLATE_NOOP("PackName", "Classic"), QT_TRANSLATE_NOOP("PackName", "Rounded"),
+    QT_TRANSLATE_NOOP("PackName", "Film")};
+
+} // namespace
+
+QString QFrameChunk::shownName() const
+{
+    for (const char* name : kShippedPackNames)
+        if (Name == QLatin1String(name))
+            return QCoreApplication::translate("PackName", name);
+    return Name;
+}
 
 QString QFrameChunk::getThumbnailImage() const
 {

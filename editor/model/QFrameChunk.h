@@ -24,6 +24,10 @@ public:
     // taken. -1 when no entry is usable.
     int getBestFrameInfoIndex(QSize outputSize) const;
 
+    // The pack's name as a user reads it: the shipped packs' English names
+    // translated, any other name as written. `Name` stays the key.
+    QString shownName() const;
+
     int APPMinVersion = 0;
     int Version = 0;
     QString Name;

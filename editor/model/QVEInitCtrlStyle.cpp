@@ -15,7 +15,8 @@
 
 namespace {
 const QColor kText(246, 246, 246, 255);
-const QColor kDisabledText(89, 104, 130, 255);
+// Dimmer than the text, yet 3:1 on the forms' (51, 51, 51) ground.
+const QColor kDisabledText(150, 150, 150, 255);
 const QColor kButtonText(51, 51, 51, 255);
 const QColor kDark(51, 51, 51, 255);
 const QColor kMid(74, 74, 74, 255);

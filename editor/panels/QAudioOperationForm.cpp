@@ -73,6 +73,7 @@ void QAudioOperationForm::initControls()
 
     QVEInitCtrlStyle::SetQVelLineEdit(m_leBgVoicePath);
     m_leBgVoicePath->setReadOnly(true);
+    m_leBgVoicePath->setElidePath(true);
     // The folder button covers the edit's right end, where the file name shows.
     m_leBgVoicePath->setTextMargins(0, 0, 12, 0);
     m_leBgVoicePath->resize(120, 22);
@@ -102,7 +103,7 @@ void QAudioOperationForm::initControls()
     m_effectManager = new QAudioEffectManager(this);
     m_effectsList->clear();
     for (QFrameChunk* pack : m_effectManager->getFrameChunklist())
-        m_effectsList->addListItem(pack->getThumbnailImage(), pack->Name);
+        m_effectsList->addListItem(pack->getThumbnailImage(), pack->shownName());
 
     connect(m_cbxRepeat, &QAbstractButton::clicked, this, &QAudioOperationForm::onRepeat);
     connect(m_btnSetBgVoice, &QAbstractButton::clicked, this, &QAudioOperationForm::onSetBgVoice);

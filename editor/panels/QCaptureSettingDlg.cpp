@@ -56,6 +56,7 @@ void QCaptureSettingDlg::initControls()
     QVEInitCtrlStyle::SetQVelLineEdit(m_editPath);
     m_editPath->setAlignment(Qt::AlignLeft | Qt::AlignHCenter);
     m_editPath->setReadOnly(true);
+    m_editPath->setElidePath(true);
 
     connect(m_btnClose, &QAbstractButton::clicked, this, &QWidget::close);
     connect(m_btnCancel, &QAbstractButton::clicked, this, &QWidget::close);

@@ -112,7 +112,7 @@ void QEffectOperationForm::fillList(QHorizontalListFrom* list, const QList<QFram
 {
     list->clear();
     for (const QFrameChunk* pack : packs)
-        list->addListItem(pack->getThumbnailImage(), pack->Name);
+        list->addListItem(pack->getThumbnailImage(), pack->shownName());
 }
 
 void QEffectOperationForm::setEditSettings(QVideoEditingSettings* settings) { m_settings = settings; }

@@ -55,6 +55,7 @@ void QSubtitleOperationForm::initControls()
         QVEInitCtrlStyle::SetQVelLineEdit(edit);
     m_leFamilyPath->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_leFamilyPath->setReadOnly(true);
+    m_leFamilyPath->setElidePath(true);
     // The folder button covers the edit's right end, where the file name shows.
     m_leFamilyPath->setTextMargins(0, 0, 12, 0);
     m_leFamilyPath->setText(QString());

@@ -43,6 +43,29 @@
     </message>
 </context>
 <context>
+    <name>FormatCategory</name>
+    <message>
+        <source>Devices</source>
+        <translation>Geräte</translation>
+    </message>
+    <message>
+        <source>HD Video</source>
+        <translation>HD-Video</translation>
+    </message>
+    <message>
+        <source>Web Video</source>
+        <translation>Web-Video</translation>
+    </message>
+    <message>
+        <source>General Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>General Audio</source>
+        <translation>Audio</translation>
+    </message>
+</context>
+<context>
     <name>FormatItem</name>
     <message>
         <source>Form</source>
@@ -189,6 +212,53 @@
 or switch to the &quot;Free Mode&quot;.</source>
         <translation>Das Segment konnte nicht hinzugefügt werden. Verschieben Sie die Segmente, damit am Ende Platz bleibt,
 oder wechseln Sie in den „Freien Modus“.</translation>
+    </message>
+</context>
+<context>
+    <name>PackName</name>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Schnee</translation>
+    </message>
+    <message>
+        <source>Light Leak</source>
+        <translation>Lichtleck</translation>
+    </message>
+    <message>
+        <source>Vignette</source>
+        <translation>Vignette</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Bass</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>Höhen</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Stimme</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation>Warm</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Rounded</source>
+        <translation>Abgerundet</translation>
+    </message>
+    <message>
+        <source>Film</source>
+        <translation>Film</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,29 @@
     </message>
 </context>
 <context>
+    <name>FormatCategory</name>
+    <message>
+        <source>Devices</source>
+        <translation>Appareils</translation>
+    </message>
+    <message>
+        <source>HD Video</source>
+        <translation>Vidéo HD</translation>
+    </message>
+    <message>
+        <source>Web Video</source>
+        <translation>Vidéo Web</translation>
+    </message>
+    <message>
+        <source>General Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>General Audio</source>
+        <translation>Audio</translation>
+    </message>
+</context>
+<context>
     <name>FormatItem</name>
     <message>
         <source>Form</source>
@@ -189,6 +212,53 @@
 or switch to the &quot;Free Mode&quot;.</source>
         <translation>Impossible d&apos;ajouter le segment. Déplacez les segments pour laisser de la place à la fin
 ou passez en «&#xa0;Mode libre&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>PackName</name>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Neige</translation>
+    </message>
+    <message>
+        <source>Light Leak</source>
+        <translation>Lueur</translation>
+    </message>
+    <message>
+        <source>Vignette</source>
+        <translation>Vignette</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Graves</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>Aigus</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Voix</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation>Chaud</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Rounded</source>
+        <translation>Arrondi</translation>
+    </message>
+    <message>
+        <source>Film</source>
+        <translation>Pellicule</translation>
     </message>
 </context>
 <context>

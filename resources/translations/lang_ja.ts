@@ -43,6 +43,29 @@
     </message>
 </context>
 <context>
+    <name>FormatCategory</name>
+    <message>
+        <source>Devices</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>HD Video</source>
+        <translation>HDビデオ</translation>
+    </message>
+    <message>
+        <source>Web Video</source>
+        <translation>Webビデオ</translation>
+    </message>
+    <message>
+        <source>General Video</source>
+        <translation>一般ビデオ</translation>
+    </message>
+    <message>
+        <source>General Audio</source>
+        <translation>一般オーディオ</translation>
+    </message>
+</context>
+<context>
     <name>FormatItem</name>
     <message>
         <source>Form</source>
@@ -189,6 +212,53 @@
 or switch to the &quot;Free Mode&quot;.</source>
         <translation>セグメントを追加できませんでした。セグメントをドラッグして末尾に空きを作るか、
 「フリーモード」に切り替えてください。</translation>
+    </message>
+</context>
+<context>
+    <name>PackName</name>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>雪</translation>
+    </message>
+    <message>
+        <source>Light Leak</source>
+        <translation>光漏れ</translation>
+    </message>
+    <message>
+        <source>Vignette</source>
+        <translation>ビネット</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>低音</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>高音</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>ボイス</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation>ウォーム</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>クラシック</translation>
+    </message>
+    <message>
+        <source>Rounded</source>
+        <translation>角丸</translation>
+    </message>
+    <message>
+        <source>Film</source>
+        <translation>フィルム</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,29 @@
     </message>
 </context>
 <context>
+    <name>FormatCategory</name>
+    <message>
+        <source>Devices</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>HD Video</source>
+        <translation>高清视频</translation>
+    </message>
+    <message>
+        <source>Web Video</source>
+        <translation>网络视频</translation>
+    </message>
+    <message>
+        <source>General Video</source>
+        <translation>常规视频</translation>
+    </message>
+    <message>
+        <source>General Audio</source>
+        <translation>常规音频</translation>
+    </message>
+</context>
+<context>
     <name>FormatItem</name>
     <message>
         <source>Form</source>
@@ -189,6 +212,53 @@
 or switch to the &quot;Free Mode&quot;.</source>
         <translation>添加片段失败。请拖动片段，在末尾留出一些空间，
 或切换到“自由模式”。</translation>
+    </message>
+</context>
+<context>
+    <name>PackName</name>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>雪花</translation>
+    </message>
+    <message>
+        <source>Light Leak</source>
+        <translation>漏光</translation>
+    </message>
+    <message>
+        <source>Vignette</source>
+        <translation>暗角</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>低音</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>高音</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>人声</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation>温暖</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>经典</translation>
+    </message>
+    <message>
+        <source>Rounded</source>
+        <translation>圆角</translation>
+    </message>
+    <message>
+        <source>Film</source>
+        <translation>胶片</translation>
     </message>
 </context>
 <context>

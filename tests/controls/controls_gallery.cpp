@@ -3,6 +3,7 @@
 // controls). With an output path as its argument it grabs the page to that PNG and exits.
 #include "QCheckboxCombobox.h"
 #include "QFontLoader.h"
+#include "QVelApplicationLook.h"
 #include "QProgressIndicator.h"
 #include "QProjectConfig.h"
 #include "QVelBaseButton.h"
@@ -195,6 +196,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QFontLoader::useProgramFonts(QVelProjectPath::getResourcePath(QString()));
+    QVelApplicationLook::apply();
     const QFont font = QApplication::font();
     QProjectConfig* config = QProjectConfig::getProjectConfig();
     config->setProjectName("Zededera Raziz Azodor");

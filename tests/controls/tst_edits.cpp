@@ -8,6 +8,8 @@
 #include "TestTiming.h"
 
 #include <QElapsedTimer>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QSignalSpy>
 #include <QValidator>
 #include <QtTest>
@@ -409,6 +411,57 @@ private slots:
         else
             edit.stepDown();
         QCOMPARE(edit.time(), result);
+    }
+
+    // A long path in a read-only path field shows its start and its end with
+    // "…" between; text() and the tool tip keep the whole path, and a path that
+    // fits shows as it is.
+    void pathFieldElidesInTheMiddle_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("shortened");
+        QTest::newRow("long") << "/home/user/Videos/Family/2026 Summer/Day 3 - boat trip/clip.mp4" << true;
+        QTest::newRow("fits") << "/tmp/a.srt" << false;
+    }
+
+    void pathFieldElidesInTheMiddle()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, shortened);
+        QVelLineEdit field;
+        field.setReadOnly(true);
+        field.setElidePath(true);
+        field.resize(160, 22);
+        field.setText(path);
+        QCOMPARE(field.text(), path);
+        QCOMPARE(field.toolTip(), path);
+
+        // The same field showing the shortened text as plain text must look alike.
+        const QFontMetrics metrics(field.font());
+        QVelLineEdit plain;
+        plain.setReadOnly(true);
+        plain.resize(field.size());
+        QStyleOptionFrame option;
+        option.initFrom(&field);
+        option.lineWidth = field.hasFrame() ? field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field) : 0;
+        const int room = field.style()->subElementRect(QStyle::SE_LineEditContents, &option, &field).width() - 4;
+        const QString expected = metrics.elidedText(path, Qt::ElideMiddle, room);
+        QCOMPARE(expected.contains(QChar(0x2026)), shortened);
+        plain.setText(expected);
+        plain.setCursorPosition(0);
+        const QImage drawn = field.grab().toImage();
+        const QImage reference = plain.grab().toImage();
+        int differing = 0, inked = 0;
+        const QRgb ground = reference.pixel(0, 0);
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) {
+                differing += drawn.pixel(x, y) != reference.pixel(x, y);
+                inked += reference.pixel(x, y) != ground;
+            }
+        QVERIFY(inked > 0);
+        QVERIFY2(differing * 10 <= inked, qPrintable(QStringLiteral("%1 of %2").arg(differing).arg(inked)));
+        field.setElidePath(false);
+        QVERIFY(field.toolTip().isEmpty());
     }
 };
 

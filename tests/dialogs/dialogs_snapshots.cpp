@@ -8,6 +8,7 @@
 #include "AdWebView.h"
 #include "QAboutDlg.h"
 #include "QFontLoader.h"
+#include "QVelApplicationLook.h"
 #include "QIAnyUtil.h"
 #include "QPreferencesDlg.h"
 #include "QImageButton.h"
@@ -67,6 +68,7 @@ int main(int argc, char** argv)
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QFontLoader::useProgramFonts(QIAnyUtil::getResourcePath());
+    QVelApplicationLook::apply();
     if (!SnapshotLanguage::useFromEnvironment())
         return 1;
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();

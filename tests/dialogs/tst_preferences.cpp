@@ -60,6 +60,7 @@ private slots:
     void tabs();
     void buttonsPlaced();
     void pickPreviewsInDialogOnly();
+    void previewSwitchesBackToEnglish();
     void missingTranslationKeepsLanguage();
     void repickingOpeningLanguageIsNoChange();
     void savedNameNotInList();
@@ -229,6 +230,22 @@ void tst_Preferences::pickPreviewsInDialogOnly()
     // The preview's translator is gone again: the rest of the program is not
     // translated by it.
     QCOMPARE(QObject::tr("General"), QString("General"));
+}
+
+// With the program in German, previewing English shows the dialog in English
+// again, its title too: the program's translator does not show through.
+void tst_Preferences::previewSwitchesBackToEnglish()
+{
+    QTranslator program;
+    QVERIFY(program.load(languageFile("lang_de.qm")));
+    QApplication::installTranslator(&program);
+    QPreferencesDlg dlg;
+    QCOMPARE(dlg.windowTitle(), QString("Einstellungen"));
+    QVERIFY(dlg.setLanguge(languageFile("lang_en.qm")));
+    QApplication::removeTranslator(&program);
+    QCOMPARE(dlg.windowTitle(), QString("Preferences"));
+    QCOMPARE(dlg.tabButtons()[0]->getBtnText(), QString("General"));
+    QCOMPARE(dlg.m_btnCancel->getBtnText(), QString("Cancel"));
 }
 
 void tst_Preferences::missingTranslationKeepsLanguage()

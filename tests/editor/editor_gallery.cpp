@@ -6,6 +6,7 @@
 #include "QCheckboxCombobox.h"
 #include "QCommonButtonForm.h"
 #include "QFontLoader.h"
+#include "QVelApplicationLook.h"
 #include "QFrameChunk.h"
 #include "QFrameChunkManager.h"
 #include "QHorizontalListFrom.h"
@@ -269,6 +270,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QFontLoader::useProgramFonts(QVelProjectPath::getResourcePath(QString()));
+    QVelApplicationLook::apply();
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     const QList<QPair<QString, QWidget*>> pages = {{QStringLiteral("editor-strips.png"), stripsPage()},
                                                    {QStringLiteral("editor-trim.png"), trimPage()},

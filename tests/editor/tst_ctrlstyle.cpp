@@ -1,6 +1,7 @@
 // The shared look of the editing forms applied to each kind of control: fonts,
 // colours, sizes and skins, null-safe where promised, the same when applied twice.
 #include "QCheckboxCombobox.h"
+#include "QProgressCaption.h"
 #include "QVEInitCtrlStyle.h"
 #include "QVelBaseSlider.h"
 #include "QVelButtonExtend.h"
@@ -14,6 +15,8 @@
 
 #include <QLabel>
 #include <QValidator>
+#include "QProgressCaption.h"
+
 #include <QtTest>
 
 namespace {
@@ -169,7 +172,13 @@ void tst_CtrlStyle::checkControlsDimWhenDisabled()
         QVERIFY(tahoma(*widget, 12));
         QCOMPARE(widget->palette().color(QPalette::Active, QPalette::WindowText), kText);
         QCOMPARE(widget->palette().color(QPalette::Inactive, QPalette::WindowText), kText);
-        QCOMPARE(widget->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(89, 104, 130));
+        QCOMPARE(widget->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(150, 150, 150));
+        // Readable on the forms' ground, yet plainly dimmer than an enabled caption.
+        const QColor ground(51, 51, 51);
+        const double disabled =
+            QProgressCaption::contrast(widget->palette().color(QPalette::Disabled, QPalette::WindowText), ground);
+        QVERIFY2(disabled >= 3.0, qPrintable(QString::number(disabled)));
+        QVERIFY(disabled < QProgressCaption::contrast(kText, ground) / 2);
     }
 }
 

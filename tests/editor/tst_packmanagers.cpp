@@ -10,7 +10,10 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
+
+#include "QIAnyUtil.h"
 
 class tst_PackManagers : public QObject
 {
@@ -22,6 +25,8 @@ private slots:
     void missingFolderGivesNoPacks();
     void shippedPacksLoad_data();
     void shippedPacksLoad();
+    void shippedPackNamesTranslated_data();
+    void shippedPackNamesTranslated();
 
 private:
     static void pack(const QString& folder, const QString& name, const QString& file = QStringLiteral("config.xml"));
@@ -138,6 +143,40 @@ void tst_PackManagers::shippedPacksLoad()
         else if (i > 0)
             QVERIFY(chunk->getBestFrameInfoIndex(QSize(1280, 720)) >= 0);
     }
+}
+
+void tst_PackManagers::shippedPackNamesTranslated_data()
+{
+    QTest::addColumn<QString>("file");
+    for (const char* file : {"lang_de.qm", "lang_fr.qm", "lang_zh_CN.qm", "lang_ja.qm"})
+        QTest::newRow(file) << QString::fromLatin1(file);
+}
+
+// Every shipped pack's name is shown translated, while `Name` keeps the English
+// key the settings and comparisons use.
+void tst_PackManagers::shippedPackNamesTranslated()
+{
+    QFETCH(QString, file);
+    QTranslator translator;
+    QVERIFY(translator.load(QIAnyUtil::getResourcePath() + "/Language/" + file));
+    QCoreApplication::installTranslator(&translator);
+    QObject owner;
+    QList<QFrameChunk*> packs = (new QVideoEffectManager(&owner))->getVideoEffectlist();
+    packs += (new QFrameChunkManager(&owner))->getFrameChunklist();
+    packs += (new QAudioEffectManager(&owner))->getFrameChunklist();
+    QStringList missing;
+    for (const QFrameChunk* pack : packs) {
+        const QString translated = translator.translate("PackName", pack->Name.toUtf8().constData());
+        if (translated.isEmpty() || pack->shownName() != translated)
+            missing << pack->Name;
+    }
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY(packs.size() >= 12);
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
+    QCOMPARE(packs.first()->Name, QStringLiteral("None"));
+    QFrameChunk own;
+    own.Name = QStringLiteral("My Own Pack");
+    QCOMPARE(own.shownName(), own.Name);
 }
 
 QTEST_GUILESS_MAIN(tst_PackManagers)

@@ -6,6 +6,7 @@
 #include "FormatWidget.h"
 #include "QMessageCommonDlg.h"
 #include "QFontLoader.h"
+#include "QVelApplicationLook.h"
 #include "QIAnyUtil.h"
 #include "QSettingDlg.h"
 #include "SnapshotLanguage.h"
@@ -46,6 +47,7 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
     QApplication app(argc, argv);
     QFontLoader::useProgramFonts(QIAnyUtil::getResourcePath());
+    QVelApplicationLook::apply();
     if (!SnapshotLanguage::useFromEnvironment())
         return 1;
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();

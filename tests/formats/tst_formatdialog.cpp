@@ -27,6 +27,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -124,6 +125,8 @@ private slots:
     void okAfterAPanelPickSavesCustomized();
     void okOnAFreshSettingsFile();
     void languagePlacement();
+    void categoryTabsTranslatedKeepTheirKeys_data();
+    void categoryTabsTranslatedKeepTheirKeys();
     // Last: it leaves its own preset and quality behind.
     void cancelForgetsThePickedQuality();
 
@@ -593,6 +596,38 @@ void tst_FormatDialog::okOnAFreshSettingsFile()
     QCOMPARE(setting("FormatSet", "Format_ID"), QString("4403"));
     QCOMPARE(setting("VIDEO_QUALITY_ITEM", "quality_value"), QString("1"));
     QCOMPARE(profile().fileFormat, QString("webm"));
+}
+
+void tst_FormatDialog::categoryTabsTranslatedKeepTheirKeys_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("de") << "lang_de.qm" << QStringList({"Geräte", "HD-Video", "Web-Video", "Video", "Audio"});
+    QTest::newRow("zh_CN") << "lang_zh_CN.qm" << QStringList({"设备", "高清视频", "网络视频", "常规视频", "常规音频"});
+    QTest::newRow("ja") << "lang_ja.qm"
+                        << QStringList({"デバイス", "HDビデオ", "Webビデオ", "一般ビデオ", "一般オーディオ"});
+}
+
+// The tabs show the preset list's category names translated; picking one still
+// reads its category by the list's English name.
+void tst_FormatDialog::categoryTabsTranslatedKeepTheirKeys()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, shown);
+    QTranslator translator;
+    QVERIFY(translator.load(QIAnyUtil::getResourcePath() + "/Language/" + file));
+    QCoreApplication::installTranslator(&translator);
+    m_dlg->retranslateUi();
+    const QStringList texts = captions(m_dlg->categoryButtons());
+    QCoreApplication::removeTranslator(&translator);
+    m_dlg->retranslateUi();
+    QCOMPARE(texts, shown);
+    QStringList keys;
+    for (QTextImageButton* tab : m_dlg->categoryButtons())
+        keys << FormatWidget::categoryKey(tab);
+    QCOMPARE(keys, QStringList({"Devices", "HD Video", "Web Video", "General Video", "General Audio"}));
+    // Back in English the captions are the keys again.
+    QCOMPARE(captions(m_dlg->categoryButtons()), keys);
 }
 
 void tst_FormatDialog::languagePlacement()

@@ -8,6 +8,7 @@
 #include "QCustomTimeEdit.h"
 #include "QDualSlider.h"
 #include "QFontLoader.h"
+#include "QVelApplicationLook.h"
 #include "QIAnyUtil.h"
 #include "QImageButton.h"
 #include "QImageButtonEx.h"
@@ -317,6 +318,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QFontLoader::useProgramFonts(QIAnyUtil::getResourcePath());
+    QVelApplicationLook::apply();
     Gallery gallery;
     gallery.show();
     gallery.feedLevels();

@@ -4,6 +4,7 @@
 
 #include "QFontLoader.h"
 #include "QIAnyUtil.h"
+#include "QVelApplicationLook.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -26,6 +27,7 @@ inline void useHome(const QTemporaryDir& home)
 inline void useApplicationFont()
 {
     QFontLoader::useProgramFonts(QIAnyUtil::getResourcePath());
+    QVelApplicationLook::apply();
 }
 
 inline void settle(int ms)

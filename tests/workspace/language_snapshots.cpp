@@ -45,8 +45,9 @@ int main(int argc, char **argv)
         window.m_videoCutToolbar->videoPlayPro(40);
         SnapshotSupport::settle(1000);
         const QString file = folder + "/main-window-" + language.first + ".png";
-        // A palette of 256 colours is plenty for the skin and the bars.
-        const QImage picture = window.grab().toImage().convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+        // Full colour: a reduced palette shifts the skin's accent and drops the
+        // dark time fields.
+        const QImage picture = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
         const bool saved = picture.save(file);
         QTextStream(stdout) << (saved ? "wrote " : "could not write ") << file << "\n";
         ok = ok && saved;

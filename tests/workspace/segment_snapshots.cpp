@@ -8,6 +8,7 @@
 // Settings and outputs go to a throw-away HOME, never to the user's.
 #include "MainWindow.h"
 #include "MessageBoxSnapshot.h"
+#include "SnapshotLanguage.h"
 #include "SnapshotSupport.h"
 #include "QDualSlider.h"
 #include "QFontLoader.h"
@@ -80,6 +81,8 @@ int main(int argc, char** argv)
     SnapshotSupport::useHome(home);
     QApplication app(argc, argv);
     SnapshotSupport::useApplicationFont();
+    if (!SnapshotLanguage::useFromEnvironment())
+        return 1;
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(folder);
 

@@ -66,6 +66,8 @@ private slots:
     void init();
     void cleanup();
     void addingKeepsRowsButtonsAndItemsInStep();
+    void headerRowOnOneLine_data();
+    void headerRowOnOneLine();
     void selectingRowsAndButtons();
     void deleting_data();
     void deleting();
@@ -125,6 +127,45 @@ void TestSegmentManager::addSegments(const Ranges& ranges, int selected)
     }
     if (!m_panel->IsShowItem())
         m_panel->OnBtnShowList();
+}
+
+void TestSegmentManager::headerRowOnOneLine_data()
+{
+    QTest::addColumn<bool>("lineMode");
+    QTest::addColumn<bool>("converting");
+    QTest::newRow("list") << false << false;
+    QTest::newRow("time line") << true << false;
+    QTest::newRow("converting") << false << true;
+}
+
+// Every control in the header strip, buttons, check box and progress bar alike,
+// has its vertical centre on one line.
+void TestSegmentManager::headerRowOnOneLine()
+{
+    QFETCH(bool, lineMode);
+    QFETCH(bool, converting);
+    addSegments({{0, 10}, {10, 20}});
+    if (lineMode)
+        m_panel->lineModeButton()->click();
+    if (converting)
+        m_panel->progressBar()->show();
+    m_panel->resize(720, 300);
+    QTest::qWait(50);
+    double lowest = 1e9, highest = -1e9;
+    QStringList seen;
+    for (QWidget* child : m_panel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QRect g = child->geometry();
+        // A bare QWidget with nothing in it draws nothing.
+        const bool bare = child->metaObject() == &QWidget::staticMetaObject && child->children().isEmpty();
+        if (bare || !child->isVisible() || g.top() >= 44 || g.bottom() > 44)
+            continue;
+        const double centre = g.top() + g.height() / 2.0;
+        lowest = qMin(lowest, centre);
+        highest = qMax(highest, centre);
+        seen << QStringLiteral("%1@%2").arg(QString::fromLatin1(child->metaObject()->className())).arg(centre);
+    }
+    QVERIFY2(seen.size() >= 4, qPrintable(seen.join(' ')));
+    QVERIFY2(highest - lowest <= 1.0, qPrintable(seen.join(' ')));
 }
 
 void TestSegmentManager::addingKeepsRowsButtonsAndItemsInStep()

@@ -1,5 +1,9 @@
+#include "QProgressCaption.h"
+#include "QSimpleTimeLine.h"
 #include "QTimeControl.h"
+#include "QVideoCutManageDlg.h"
 
+#include <QHash>
 #include <QtTest>
 
 class TestTimeRuler : public QObject
@@ -13,6 +17,8 @@ private slots:
     void labels();
     void ticksOfTenSeconds();
     void emptyAndZeroLengths();
+    void labelsReadAndStayWhole_data();
+    void labelsReadAndStayWhole();
 };
 
 void TestTimeRuler::ladder_data()
@@ -96,6 +102,54 @@ void TestTimeRuler::emptyAndZeroLengths()
     ruler.setTime(100000ULL);
     QCOMPARE(ruler.tickPositions().size(), 1);
     QVERIFY(!ruler.grab().toImage().isNull());
+}
+
+void TestTimeRuler::labelsReadAndStayWhole_data()
+{
+    QTest::addColumn<qulonglong>("total");
+    QTest::addColumn<int>("width");
+    QTest::newRow("10 s") << 10000000ULL << 600;
+    QTest::newRow("45 s") << 45000000ULL << 640;
+    QTest::newRow("1 min, last label at the end") << 60000000ULL << 600;
+    QTest::newRow("1 h") << 3600000000ULL << 700;
+}
+
+// The ruler as the segment panel colours it: its labels reach 4.5:1 on the
+// ruler's ground, and the last one is not cut at the right end.
+void TestTimeRuler::labelsReadAndStayWhole()
+{
+    QFETCH(qulonglong, total);
+    QFETCH(int, width);
+    QVideoCutManageDlg panel;
+    QTimeControl* ruler = panel.timeLine()->ruler();
+    ruler->resize(width, 37);
+    ruler->setTime(total);
+    const QImage image = ruler->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb ground = image.pixel(0, 0);
+
+    // Label pixels stand clearly off the ground above the ticks; the label's own
+    // colour is the most frequent among them (the glyph cores).
+    QHash<QRgb, int> counts;
+    int rightmost = -1;
+    for (int y = 0; y < image.height() - 9; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAbs(qGray(image.pixel(x, y)) - qGray(ground)) > 24) {
+                ++counts[image.pixel(x, y)];
+                rightmost = qMax(rightmost, x);
+            }
+    QVERIFY2(!counts.isEmpty(), "no label was drawn");
+    QRgb text = counts.constBegin().key();
+    for (auto it = counts.constBegin(); it != counts.constEnd(); ++it)
+        if (it.value() > counts.value(text))
+            text = it.key();
+    const double ratio = QProgressCaption::contrast(QColor(text), QColor(ground));
+    QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1 on %2 measures %3:1")
+                                           .arg(QColor(text).name(), QColor(ground).name())
+                                           .arg(ratio, 0, 'f', 2)));
+    // A cut label runs into the last column; a whole one ends before it.
+    QVERIFY2(rightmost < image.width() - 1, qPrintable(QStringLiteral("a label reaches column %1 of %2")
+                                                           .arg(rightmost)
+                                                           .arg(image.width())));
 }
 
 QTEST_MAIN(TestTimeRuler)

@@ -44,7 +44,7 @@ void drawBracket(QPainter &p, double x, double top, double h, double serif, bool
 
 QColor SkinPainter::darkTone(int state)
 {
-    const QColor tones[] = {textOnDark, accent, accentPressed, QColor(90, 90, 90)};
+    const QColor tones[] = {textOnDark, accent, accentPressed, disabledGlyph};
     return tones[state];
 }
 
@@ -88,7 +88,7 @@ void SkinPainter::dot(QPainter &p, const QRectF &r, int state, const ManifestLin
     } else {
         const QColor fills[] = {QColor(106, 106, 106), QColor(138, 138, 138), QColor(80, 80, 80), QColor(64, 64, 64)};
         fill = fills[state];
-        glyphColour = state == 3 ? QColor(90, 90, 90) : textOnDark;
+        glyphColour = state == 3 ? disabledGlyph : textOnDark;
     }
     const QPointF c = r.center();
     p.setPen(Qt::NoPen);
@@ -249,7 +249,7 @@ void SkinPainter::borderLine(QPainter &p, const QRectF &, int, const ManifestLin
 void SkinPainter::addImage(QPainter &p, const QRectF &r, int state, const ManifestLine &line)
 {
     const QColor neutral(160, 160, 160);
-    const QColor colours[] = {neutral, accent, neutral, QColor(90, 90, 90)};
+    const QColor colours[] = {neutral, accent, neutral, disabled};
     const QRectF box = r.adjusted(1, 1, -1, -1);
     if (state == 2) {
         p.setPen(Qt::NoPen);

@@ -24,6 +24,9 @@ inline const QColor alert(194, 0, 0);
 inline const QColor alertHover(226, 40, 40);
 inline const QColor alertPressed(150, 0, 0);
 inline const QColor disabled(120, 120, 120);
+// Glyphs of disabled buttons: at least 3:1 on the panels they sit on, and still
+// well below the normal glyph's light text.
+inline const QColor disabledGlyph(150, 150, 150);
 // The count tag of the buttons: the drawn tag and the tag picture share it, so a count
 // looks the same on every button.
 inline const QColor countTag(255, 120, 0);
