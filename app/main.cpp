@@ -2,6 +2,7 @@
 #include "QFontLoader.h"
 #include "QIAnyUtil.h"
 #include "QUiAnyUtiliy.h"
+#include "QTerminationNotifier.h"
 #include "QtSingleApplication.h"
 
 int main(int argc, char* argv[])
@@ -15,7 +16,12 @@ int main(int argc, char* argv[])
     // Fonts resolved before the shipped Tahoma is registered would stay on a fallback.
     QFontLoader::useProgramFonts(QIAnyUtil::getResourcePath());
 
+    // Before the window: a request that comes while it is being built is
+    // kept and answered once the event loop runs.
+    QTerminationNotifier termination;
     MainWindow window;
+    QObject::connect(&termination, &QTerminationNotifier::emitTerminationRequest, &window,
+                     &MainWindow::OnTerminationRequest);
     app.setActivationWindow(&window, true);
     window.show();
     return app.exec();

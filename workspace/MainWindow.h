@@ -83,6 +83,9 @@ public slots:
     void ActOnAbout();
     void ActOnPreferDlg();
     void OnClose();
+    // A termination request of the system: ends the program as the close
+    // button does during a conversion, without asking anything.
+    void OnTerminationRequest();
     void OnAddFile();
     void addImportFile(QStringList paths);
     void addConvertItem(VelVideoConvertItem *item);

@@ -274,6 +274,8 @@ bool MainWindow::audioDeviceExists()
     const QByteArray choice = qgetenv("ZV_AUDIO");
     if (choice == "null")
         return false;
+    // Termination requests are the application's own (QTerminationNotifier).
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     const int count = SDL_GetNumAudioDevices(0);
