@@ -134,6 +134,7 @@ private:
     void handOverFormatState();
     static void setGlobalFunction();
     void showError(const QString &text);
+    void showSettingsReset(const QString &path, const QString &keptAs);
     void centerDlg(QWidget *dialog);
     void finishOpen(VelVideoConvertItem *item, QPlayObject *play);
     void lowerInterruptOfFinishedRun();

@@ -190,6 +190,14 @@ or switch to the &quot;Free Mode&quot;.</source>
         <translation>Das Segment konnte nicht hinzugefügt werden. Verschieben Sie die Segmente, damit am Ende Platz bleibt,
 oder wechseln Sie in den „Freien Modus“.</translation>
     </message>
+    <message>
+        <source>The settings file could not be read and has been reset to the defaults.</source>
+        <translation>Die Einstellungsdatei konnte nicht gelesen werden und wurde auf die Standardwerte zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>%1 (the old file was kept as %2)</source>
+        <translation>%1 (die alte Datei wurde als %2 aufbewahrt)</translation>
+    </message>
 </context>
 <context>
     <name>QAboutDlg</name>

@@ -190,6 +190,14 @@ or switch to the &quot;Free Mode&quot;.</source>
         <translation>Impossible d&apos;ajouter le segment. Déplacez les segments pour laisser de la place à la fin
 ou passez en «&#xa0;Mode libre&#xa0;».</translation>
     </message>
+    <message>
+        <source>The settings file could not be read and has been reset to the defaults.</source>
+        <translation>Le fichier de réglages n’a pas pu être lu et a été remis aux valeurs par défaut.</translation>
+    </message>
+    <message>
+        <source>%1 (the old file was kept as %2)</source>
+        <translation>%1 (l’ancien fichier a été conservé sous le nom %2)</translation>
+    </message>
 </context>
 <context>
     <name>QAboutDlg</name>

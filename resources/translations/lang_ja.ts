@@ -190,6 +190,14 @@ or switch to the &quot;Free Mode&quot;.</source>
         <translation>セグメントを追加できませんでした。セグメントをドラッグして末尾に空きを作るか、
 「フリーモード」に切り替えてください。</translation>
     </message>
+    <message>
+        <source>The settings file could not be read and has been reset to the defaults.</source>
+        <translation>設定ファイルを読み込めなかったため、既定値に戻しました。</translation>
+    </message>
+    <message>
+        <source>%1 (the old file was kept as %2)</source>
+        <translation>%1（古いファイルは %2 として保存されています）</translation>
+    </message>
 </context>
 <context>
     <name>QAboutDlg</name>

@@ -190,6 +190,14 @@ or switch to the &quot;Free Mode&quot;.</source>
         <translation>添加片段失败。请拖动片段，在末尾留出一些空间，
 或切换到“自由模式”。</translation>
     </message>
+    <message>
+        <source>The settings file could not be read and has been reset to the defaults.</source>
+        <translation>无法读取设置文件，已恢复为默认设置。</translation>
+    </message>
+    <message>
+        <source>%1 (the old file was kept as %2)</source>
+        <translation>%1（旧文件已保存为 %2）</translation>
+    </message>
 </context>
 <context>
     <name>QAboutDlg</name>

@@ -3,9 +3,11 @@
 // main window through the meta-object system and, as the environment asks,
 // opens a file (ZV_DRIVE_OPEN) and starts the conversion (ZV_DRIVE_CONVERT=1).
 // Each step reached is printed on a line of standard output ("opened",
-// "started"); every modal window met is reported as "modal <class>".
+// "started"); every modal window met is reported as "modal <class>", and a
+// message box is then answered with its Cancel (Escape) answer.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -47,8 +49,14 @@ private:
     {
         if (QWidget *modal = QApplication::activeModalWidget()) {
             const QByteArray name = modal->metaObject()->className();
-            if (name != m_lastModal)
+            if (name != m_lastModal) {
                 say("modal " + name);
+                if (name == "QVelMessageBox") {
+                    for (const QLabel *label : modal->findChildren<QLabel *>())
+                        say("  " + label->text().toUtf8().replace('\n', "\\n"));
+                    QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+                }
+            }
             m_lastModal = name;
             return;   // the program is busy with it (or waits for a user)
         }

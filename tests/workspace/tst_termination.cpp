@@ -1,6 +1,7 @@
 // The shipped program asked to end by the system (logout, kill, a closed
 // terminal) while sound is on: it ends at once and in order, also in the
 // middle of a conversion, whose partial output it removes.
+#include "ShippedProgram.h"
 #include "TestMedia.h"
 #include "TestTiming.h"
 
@@ -16,8 +17,6 @@
 
 namespace {
 
-const char kProgramName[] = "Zededera Raziz Azodor";
-
 // A source that takes the encoder several seconds, so that a request comes
 // while the output is being written.
 QString longSource()
@@ -27,66 +26,6 @@ QString longSource()
                             "-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=40",
                             "-ac", "2", "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p",
                             "-c:a", "aac", "-shortest"});
-}
-
-class Program
-{
-public:
-    explicit Program(const QString &home) : m_home(home) {}
-
-    QString dataDir() const { return m_home + "/.local/share/" + kProgramName; }
-    QString outputRoot() const { return m_home + "/Documents/" + kProgramName + "/Converted"; }
-
-    void start(const QString &source, bool convert)
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("HOME", m_home);
-        env.insert("XDG_DATA_HOME", m_home + "/.local/share");
-        env.insert("XDG_CONFIG_HOME", m_home + "/.config");
-        env.insert("XDG_RUNTIME_DIR", m_home);
-        env.insert("TMPDIR", m_home);
-        // Sound on, through SDL, without a sound card.
-        env.remove("ZV_AUDIO");
-        env.insert("SDL_AUDIODRIVER", "dummy");
-        env.insert("LD_PRELOAD", ZV_WINDOW_DRIVER);
-        env.insert("ASAN_OPTIONS", "verify_asan_link_order=0");
-        env.insert("ZV_DRIVE_OPEN", source);
-        env.insert("ZV_DRIVE_CONVERT", convert ? "1" : "0");
-        m_process.setProcessEnvironment(env);
-        m_process.setProcessChannelMode(QProcess::SeparateChannels);
-        m_process.start(QCoreApplication::applicationDirPath() + "/../bin/zededera-raziz-azodor", QStringList());
-    }
-
-    bool waitForLine(const QByteArray &line, int timeoutMs)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < timeoutMs) {
-            m_out += m_process.readAllStandardOutput();
-            if (m_out.split('\n').contains(line))
-                return true;
-            if (m_process.state() == QProcess::NotRunning)
-                return false;
-            m_process.waitForReadyRead(100);
-        }
-        return false;
-    }
-
-    QString report() { return QString::fromLocal8Bit(m_out + m_process.readAllStandardError().right(2000)); }
-
-    QProcess m_process;
-
-private:
-    QString m_home;
-    QByteArray m_out;
-};
-
-void stopProgram(QProcess &process)
-{
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.kill();
-    process.waitForFinished(10000);
 }
 
 // Every regular file below folder (hidden ones included).
@@ -131,21 +70,21 @@ void TestTermination::requestEndsTheProgramWithSoundOn()
     const QString source = TestMedia::h264AacMp4();
     QVERIFY(!source.isEmpty());
     QTemporaryDir home;
-    Program program(home.path());
+    ShippedProgram program(home.path());
     program.start(source, false);
-    QVERIFY(program.m_process.waitForStarted(10000));
+    QVERIFY(program.process.waitForStarted(10000));
     const bool opened = program.waitForLine("opened", TestTiming::scaled(30000));
     if (!opened)
-        stopProgram(program.m_process);
+        program.stop();
     QVERIFY2(opened, qPrintable(program.report()));
 
-    ::kill(pid_t(program.m_process.processId()), signalNumber);
-    const bool ended = program.m_process.waitForFinished(TestTiming::scaled(3000));
-    stopProgram(program.m_process);
+    ::kill(pid_t(program.process.processId()), signalNumber);
+    const bool ended = program.process.waitForFinished(TestTiming::scaled(3000));
+    program.stop();
     QVERIFY2(ended, "the program is still running after the request");
     // Ended by its own hand, not by the signal's default action.
-    QCOMPARE(program.m_process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.m_process.exitCode(), 0);
+    QCOMPARE(program.process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.process.exitCode(), 0);
 }
 
 void TestTermination::requestDuringConversionRemovesThePartialOutput_data() { addSignalRows(); }
@@ -156,7 +95,7 @@ void TestTermination::requestDuringConversionRemovesThePartialOutput()
     const QString source = longSource();
     QVERIFY(!source.isEmpty());
     QTemporaryDir home;
-    Program program(home.path());
+    ShippedProgram program(home.path());
     // Encoding, not the lossless copy, so that the run lasts a while.
     QVERIFY(QDir().mkpath(program.dataDir()));
     QFile settings(program.dataDir() + "/VideoDefaultSetting.xml");
@@ -165,10 +104,10 @@ void TestTermination::requestDuringConversionRemovesThePartialOutput()
     settings.close();
 
     program.start(source, true);
-    QVERIFY(program.m_process.waitForStarted(10000));
+    QVERIFY(program.process.waitForStarted(10000));
     const bool started = program.waitForLine("started", TestTiming::scaled(60000));
     if (!started)
-        stopProgram(program.m_process);
+        program.stop();
     QVERIFY2(started, qPrintable(program.report()));
     // The request comes once the output is being written.
     const auto writing = [&] {
@@ -180,12 +119,12 @@ void TestTermination::requestDuringConversionRemovesThePartialOutput()
     };
     QTRY_VERIFY_WITH_TIMEOUT(writing(), TestTiming::scaled(30000));
 
-    ::kill(pid_t(program.m_process.processId()), signalNumber);
-    const bool ended = program.m_process.waitForFinished(TestTiming::scaled(3000));
-    stopProgram(program.m_process);
+    ::kill(pid_t(program.process.processId()), signalNumber);
+    const bool ended = program.process.waitForFinished(TestTiming::scaled(3000));
+    program.stop();
     QVERIFY2(ended, "the program is still running after the request");
-    QCOMPARE(program.m_process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.m_process.exitCode(), 0);
+    QCOMPARE(program.process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.process.exitCode(), 0);
     QVERIFY2(program.report().split('\n').contains("modal QVelMessageBox") == false, qPrintable(program.report()));
     QCOMPARE(filesBelow(program.outputRoot()), QStringList());
 
