@@ -198,6 +198,26 @@ oder wechseln Sie in den „Freien Modus“.</translation>
         <source>%1 (the old file was kept as %2)</source>
         <translation>%1 (die alte Datei wurde als %2 aufbewahrt)</translation>
     </message>
+    <message>
+        <source>This kind of file is not supported.</source>
+        <translation>Dieser Dateityp wird nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>The player cannot play it.</source>
+        <translation>Der Player kann sie nicht abspielen.</translation>
+    </message>
+    <message>
+        <source>The player cannot show it.</source>
+        <translation>Der Player kann sie nicht anzeigen.</translation>
+    </message>
+    <message>
+        <source>No reason was given.</source>
+        <translation>Es wurde kein Grund angegeben.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QAboutDlg</name>
@@ -1438,6 +1458,10 @@ und der Ausgabeordner richtig eingestellt sind.</translation>
     <message>
         <source>Switching to the Simple Mode shortens or removes overlapping segments!</source>
         <translation>Beim Wechsel in den einfachen Modus werden überlappende Segmente gekürzt oder entfernt!</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -198,6 +198,26 @@ ou passez en «&#xa0;Mode libre&#xa0;».</translation>
         <source>%1 (the old file was kept as %2)</source>
         <translation>%1 (l’ancien fichier a été conservé sous le nom %2)</translation>
     </message>
+    <message>
+        <source>This kind of file is not supported.</source>
+        <translation>Ce type de fichier n’est pas pris en charge.</translation>
+    </message>
+    <message>
+        <source>The player cannot play it.</source>
+        <translation>Le lecteur ne peut pas le lire.</translation>
+    </message>
+    <message>
+        <source>The player cannot show it.</source>
+        <translation>Le lecteur ne peut pas l’afficher.</translation>
+    </message>
+    <message>
+        <source>No reason was given.</source>
+        <translation>Aucune raison n’a été donnée.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>QAboutDlg</name>
@@ -1438,6 +1458,10 @@ et le dossier de sortie sont correctement définis.</translation>
     <message>
         <source>Switching to the Simple Mode shortens or removes overlapping segments!</source>
         <translation>Le passage en mode simple raccourcit ou supprime les segments qui se chevauchent&#xa0;!</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>

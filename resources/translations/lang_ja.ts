@@ -198,6 +198,26 @@ or switch to the &quot;Free Mode&quot;.</source>
         <source>%1 (the old file was kept as %2)</source>
         <translation>%1（古いファイルは %2 として保存されています）</translation>
     </message>
+    <message>
+        <source>This kind of file is not supported.</source>
+        <translation>この種類のファイルには対応していません。</translation>
+    </message>
+    <message>
+        <source>The player cannot play it.</source>
+        <translation>プレーヤーで再生できません。</translation>
+    </message>
+    <message>
+        <source>The player cannot show it.</source>
+        <translation>プレーヤーで表示できません。</translation>
+    </message>
+    <message>
+        <source>No reason was given.</source>
+        <translation>理由は示されていません。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QAboutDlg</name>
@@ -1438,6 +1458,10 @@ and output file directory are set correctly.</source>
     <message>
         <source>Switching to the Simple Mode shortens or removes overlapping segments!</source>
         <translation>シンプルモードに切り替えると、重なっているセグメントは短縮または削除されます！</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -198,6 +198,26 @@ or switch to the &quot;Free Mode&quot;.</source>
         <source>%1 (the old file was kept as %2)</source>
         <translation>%1（旧文件已保存为 %2）</translation>
     </message>
+    <message>
+        <source>This kind of file is not supported.</source>
+        <translation>不支持此类文件。</translation>
+    </message>
+    <message>
+        <source>The player cannot play it.</source>
+        <translation>播放器无法播放此文件。</translation>
+    </message>
+    <message>
+        <source>The player cannot show it.</source>
+        <translation>播放器无法显示此文件。</translation>
+    </message>
+    <message>
+        <source>No reason was given.</source>
+        <translation>未给出原因。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>QAboutDlg</name>
@@ -1438,6 +1458,10 @@ and output file directory are set correctly.</source>
     <message>
         <source>Switching to the Simple Mode shortens or removes overlapping segments!</source>
         <translation>切换到简易模式会缩短或删除相互重叠的片段！</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
