@@ -1068,6 +1068,14 @@ oder wechseln Sie in den „Freien Modus“.</translation>
         <source>The file &quot;%1&quot; is not a picture that can be read.</source>
         <translation>Die Datei „%1“ ist kein lesbares Bild.</translation>
     </message>
+    <message>
+        <source>This folder cannot be used for the output.</source>
+        <translation>Dieser Ordner kann nicht für die Ausgabe verwendet werden.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QPlayerOperationForm</name>

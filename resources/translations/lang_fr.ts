@@ -1068,6 +1068,14 @@ ou passez en «&#xa0;Mode libre&#xa0;».</translation>
         <source>The file &quot;%1&quot; is not a picture that can be read.</source>
         <translation>Le fichier «&#xa0;%1&#xa0;» n&apos;est pas une image lisible.</translation>
     </message>
+    <message>
+        <source>This folder cannot be used for the output.</source>
+        <translation>Ce dossier ne peut pas servir à la sortie.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>QPlayerOperationForm</name>

@@ -1068,6 +1068,14 @@ or switch to the &quot;Free Mode&quot;.</source>
         <source>The file &quot;%1&quot; is not a picture that can be read.</source>
         <translation>ファイル「%1」は読み込める画像ではありません。</translation>
     </message>
+    <message>
+        <source>This folder cannot be used for the output.</source>
+        <translation>このフォルダーは出力先に使用できません。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QPlayerOperationForm</name>

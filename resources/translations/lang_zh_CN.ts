@@ -1068,6 +1068,14 @@ or switch to the &quot;Free Mode&quot;.</source>
         <source>The file &quot;%1&quot; is not a picture that can be read.</source>
         <translation>文件“%1”不是可读取的图片。</translation>
     </message>
+    <message>
+        <source>This folder cannot be used for the output.</source>
+        <translation>此文件夹不能用作输出文件夹。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>QPlayerOperationForm</name>
