@@ -3,6 +3,7 @@
 #include "QVelApplicationLook.h"
 #include "QIAnyUtil.h"
 #include "QUiAnyUtiliy.h"
+#include "QTerminationNotifier.h"
 #include "QtSingleApplication.h"
 
 int main(int argc, char* argv[])
@@ -17,7 +18,12 @@ int main(int argc, char* argv[])
     QFontLoader::useProgramFonts(QIAnyUtil::getResourcePath());
     QVelApplicationLook::apply();
 
+    // Before the window: a request that comes while it is being built is
+    // kept and answered once the event loop runs.
+    QTerminationNotifier termination;
     MainWindow window;
+    QObject::connect(&termination, &QTerminationNotifier::emitTerminationRequest, &window,
+                     &MainWindow::OnTerminationRequest);
     app.setActivationWindow(&window, true);
     window.show();
     return app.exec();

@@ -2,10 +2,17 @@
 
 #include "QConverterOperate.h"
 #include "QIAnyUtil.h"
+#include "QVelMessageBox.h"
 #include "QVideoSettingXml.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QPainter>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -25,6 +32,27 @@ QFont tahomaPoints(int points)
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(points);
     return font;
+}
+
+// Makes folder and its missing parents; on failure the system's reason.
+bool makeFolder(const QString& folder, QString& reason)
+{
+    if (QFileInfo(folder).isDir())
+        return true;
+    QString partial;
+    for (const QString& part : QDir::cleanPath(folder).split(QLatin1Char('/'))) {
+        partial += part + QLatin1Char('/');
+        if (part.isEmpty() || QFileInfo(partial).isDir())
+            continue;
+        if (::mkdir(QFile::encodeName(partial).constData(), 0777) != 0 && errno != EEXIST) {
+            reason = QString::fromLocal8Bit(std::strerror(errno));
+            return false;
+        }
+    }
+    if (QFileInfo(folder).isDir())
+        return true;
+    reason = QString::fromLocal8Bit(std::strerror(ENOTDIR));
+    return false;
 }
 
 } // namespace
@@ -104,12 +132,33 @@ void ConvertWidget::OnChangePath()
                                                              QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
         return;
-    SetOutPath(folder + "/");
+    if (isUsableOutPath(folder + "/"))
+        SetOutPath(folder + "/");
 }
 
 void ConvertWidget::OnResetPath()
 {
-    SetOutPath(defaultOutPath());
+    if (isUsableOutPath(defaultOutPath()))
+        SetOutPath(defaultOutPath());
+}
+
+// A folder that cannot be made or written would only fail at the next
+// conversion: it is refused now, with the reason, and the old one stays.
+bool ConvertWidget::isUsableOutPath(const QString& path)
+{
+    QString reason;
+    if (makeFolder(path, reason)) {
+        QTemporaryFile probe(QDir(path).filePath(QStringLiteral(".write-check-XXXXXX")));
+        if (probe.open())
+            return true;
+        reason = probe.errorString();
+    }
+    QVelMessageBox::ShowMessage(this,
+                                QObject::tr("This folder cannot be used for the output.") + QLatin1Char('\n')
+                                    + QObject::tr("%1: %2").arg(QDir::toNativeSeparators(path), reason),
+                                QStringLiteral("Zededera Raziz Azodor"), QVelMessageBox::Warning,
+                                QVelMessageBox::OkButton);
+    return false;
 }
 
 void ConvertWidget::saveSetting()

@@ -34,6 +34,7 @@ private:
     void InitCtrl();
     void InitBtn();
     void initPath();
+    bool isUsableOutPath(const QString& path);
 
     QString m_strOutPath;
 };

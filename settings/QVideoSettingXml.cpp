@@ -2,6 +2,7 @@
 #include "SettingsLog.h"
 
 #include "QIAnyUtil.h"
+#include "QSettingsResetNotice.h"
 
 #include <QDebug>
 #include <QDir>
@@ -10,6 +11,12 @@
 #include <QSaveFile>
 #include <QTextStream>
 #include <QXmlStreamReader>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const char kRootTag[] = "ROOTITEM";
@@ -81,6 +88,30 @@ bool replaceUnwritable(QString& text)
     return changed;
 }
 
+enum class Opened { Regular, NotRegular, Failed };
+
+// A FIFO or a device in a settings file's place would block the read or give
+// nonsense: only a plain file is opened, and the open never waits.
+Opened openRegularFile(const QString& path, QFile& file, QString& error)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        error = QString::fromLocal8Bit(std::strerror(errno));
+        return Opened::Failed;
+    }
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return Opened::NotRegular;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Text, QFileDevice::AutoCloseHandle)) {
+        error = file.errorString();
+        ::close(fd);
+        return Opened::Failed;
+    }
+    return Opened::Regular;
+}
+
 int makeWritable(QDomNode node)
 {
     int replaced = 0;
@@ -147,30 +178,46 @@ bool QVideoSettingXml::isReadOnlyFile(const QString& path)
     return info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
 }
 
-bool QVideoSettingXml::keepUnparsableCopy(const QString& path)
+bool QVideoSettingXml::keepUnparsableCopy(const QString& path, bool plainFile)
 {
-    if (QFileInfo(path).size() == 0)
+    if (plainFile && QFileInfo(path).size() == 0)
         return QFile::remove(path);   // nothing worth keeping
     QString copy = path + QStringLiteral(".bad");
     // An older copy may hold the only trace of earlier settings: never replace it.
-    for (int n = 1; QFileInfo::exists(copy); ++n)
+    for (int n = 1; QFileInfo::exists(copy) || QFileInfo(copy).isSymLink(); ++n)
         copy = path + QStringLiteral(".bad.%1").arg(n);
-    if (!QFile::rename(path, copy)) {
-        qCWarning(lcSettings).noquote() << "settings: unparsable file" << path << "could not be kept as" << copy
+    // QDir's rename also moves what is not a plain file (a FIFO, a device).
+    if (!QDir().rename(path, copy)) {
+        qCWarning(lcSettings).noquote() << "settings: unusable file" << path << "could not be kept as" << copy
                              << "; leaving it untouched";
         return false;
     }
-    qCWarning(lcSettings).noquote() << "settings: unparsable file" << path << "kept as" << copy;
+    qCWarning(lcSettings).noquote() << "settings: unusable file" << path << "kept as" << copy;
+    QSettingsResetNotice::report(path, copy);
     return true;
 }
 
 bool QVideoSettingXml::isValidFile(QString path, QDomDocument& document)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        if (file.exists())
-            qCWarning(lcSettings).noquote() << "settings: cannot read" << path << ":" << file.errorString();
+    QString openError;
+    const Opened opened = openRegularFile(path, file, openError);
+    if (opened == Opened::Failed) {
+        if (QFileInfo::exists(path))
+            qCWarning(lcSettings).noquote() << "settings: cannot read" << path << ":" << openError;
         return false;
+    }
+    if (opened == Opened::NotRegular && QFileInfo(path).isDir()) {
+        // Cannot hang a read and may hold the user's files: left where it is.
+        qCWarning(lcSettings).noquote() << "settings: cannot read" << path << ": it is a folder";
+        return false;
+    }
+    if (opened == Opened::NotRegular) {
+        qCWarning(lcSettings).noquote() << "settings:" << path << "is not a plain file";
+        if (isShippedFile(path) || !keepUnparsableCopy(path, false))
+            return false; // nothing is read from it nor written over it
+        startEmptyDocument(document);
+        return true;
     }
     const QByteArray bytes = file.readAll();
     file.close();
@@ -182,13 +229,13 @@ bool QVideoSettingXml::isValidFile(QString path, QDomDocument& document)
         document = parsed;
         return true;
     }
-    if (file.size() > 0) {
+    if (!bytes.isEmpty()) {
         qCWarning(lcSettings).noquote() << QStringLiteral("settings: %1 does not parse (line %2, column %3: %4)")
                                     .arg(path).arg(line).arg(column).arg(error);
     }
     if (isShippedFile(path) || isReadOnlyFile(path)) {
         qCWarning(lcSettings).noquote() << "settings: leaving" << path << "as it is; using empty settings";
-    } else if (!keepUnparsableCopy(path)) {
+    } else if (!keepUnparsableCopy(path, true)) {
         return false; // treated like an unreadable file: nothing gets written over it
     }
     startEmptyDocument(document);
@@ -203,6 +250,11 @@ bool QVideoSettingXml::SaveXml(QString path, QDomDocument document)
     }
     if (isReadOnlyFile(path)) {
         qCWarning(lcSettings).noquote() << "settings: not saved," << path << "is read-only";
+        return false;
+    }
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        qCWarning(lcSettings).noquote() << "settings: not saved," << path << "is not a plain file";
         return false;
     }
     QSaveFile file(path);

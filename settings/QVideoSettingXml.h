@@ -21,8 +21,10 @@ struct FormatAllInfo;
 //
 // Files are written atomically (a temporary file renamed over the old one), so a
 // crash mid-write keeps the previous settings. A file that does not parse is
-// kept beside it as "<name>.bad" (logged), and the caller carries on with an
-// empty "ROOTITEM" document. Files of the resources folder are shipped with the
+// kept beside it as "<name>.bad" (logged and reported to QSettingsResetNotice),
+// and the caller carries on with an empty "ROOTITEM" document; so is a FIFO,
+// a device or a socket in its place, which is never opened. A folder there is
+// left alone and read as an unreadable file. Files of the resources folder are shipped with the
 // program and are never rewritten, moved or repaired through this class; neither
 // is a file the user made read-only.
 //
@@ -40,7 +42,9 @@ public:
     static void SetItemValue(QString group, QString attribute, QString value);
 
     // Loads path into document. False when the file is missing or cannot be
-    // read (document untouched). A file that does not parse gives an empty
+    // read (document untouched), a folder included. Only a plain file is read,
+    // without waiting: a FIFO, a device or a socket in its place is moved aside
+    // as an unparsable file is. A file that does not parse gives an empty
     // "ROOTITEM" document and true; the original is moved to "<path>.bad"
     // (".bad.1", ... when older copies exist), or left in place when it is
     // shipped or read-only. When it cannot be moved aside the result is false,
@@ -104,7 +108,7 @@ private:
     static QString convertedFilePath();
     static bool isShippedFile(const QString& path);
     static bool isReadOnlyFile(const QString& path);
-    static bool keepUnparsableCopy(const QString& path);
+    static bool keepUnparsableCopy(const QString& path, bool plainFile);
     // Loads a shipped file without ever touching it; false when it is missing,
     // unreadable or malformed (logged).
     static bool loadShippedFile(const QString& path, QDomDocument& document);

@@ -11,6 +11,7 @@
 #include "QInitProject.h"
 #include "QLoadingDlg.h"
 #include "QPlayObject.h"
+#include "QSettingsResetNotice.h"
 #include "QWorkspaceMessage.h"
 #include "QVideoSettingXml.h"
 #include "VelCommonInterface.h"
@@ -21,6 +22,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 #include <QTranslator>
 
@@ -59,6 +61,21 @@ MainWindow::MainWindow(QWidget *parent) : QVariableSizeWidget(parent)
     setGlobalFunction();
     QInitProject::InitProject(this);
     setAcceptDrops(true);
+    // A reset is reported in the middle of a settings read; the message waits
+    // for the event loop, by when the user's language is in place.
+    QSettingsResetNotice::setListener([this](const QString &path, const QString &keptAs) {
+        QMetaObject::invokeMethod(this, [this, path, keptAs] { showSettingsReset(path, keptAs); },
+                                  Qt::QueuedConnection);
+    });
+}
+
+void MainWindow::showSettingsReset(const QString &path, const QString &keptAs)
+{
+    QWorkspaceMessage::warning(this, tr("The settings file could not be read and has been reset to the defaults.")
+                                         + QLatin1Char('\n')
+                                         + tr("%1 (the old file was kept as %2)")
+                                               .arg(QDir::toNativeSeparators(path),
+                                                    QFileInfo(keptAs).fileName()));
 }
 
 void MainWindow::OnInitDlg()

@@ -83,6 +83,9 @@ public slots:
     void ActOnAbout();
     void ActOnPreferDlg();
     void OnClose();
+    // A termination request of the system: ends the program as the close
+    // button does during a conversion, without asking anything.
+    void OnTerminationRequest();
     void OnAddFile();
     void addImportFile(QStringList paths);
     void addConvertItem(VelVideoConvertItem *item);
@@ -131,6 +134,8 @@ private:
     void handOverFormatState();
     static void setGlobalFunction();
     void showError(const QString &text);
+    void showSettingsReset(const QString &path, const QString &keptAs);
+    void showOpenFailure(const QString &path, const QString &reason);
     void centerDlg(QWidget *dialog);
     void finishOpen(VelVideoConvertItem *item, QPlayObject *play);
     void lowerInterruptOfFinishedRun();
@@ -171,6 +176,10 @@ private:
     QString m_dropPath;
     QStringList m_dropList;
     QTimer *m_showTimer = nullptr;
+    // The file and the reason of the worker's last failed open; written on the
+    // worker before it reports the failure, read on the GUI thread after.
+    QString m_openFailurePath;
+    QString m_openFailure;
 
     // Runs of the file-adding worker, counted on the GUI thread. Each run ends
     // with exactly one completion and a run's results arrive before those of

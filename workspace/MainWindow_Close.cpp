@@ -8,6 +8,7 @@
 #include "QAboutDlg.h"
 #include "QConverterOperate.h"
 #include "QPreferencesDlg.h"
+#include "QSettingsResetNotice.h"
 #include "QShowCloseDlg.h"
 #include "QVelProjectPlatform.h"
 #include "QVideoSettingXml.h"
@@ -27,6 +28,7 @@ MainWindow::~MainWindow()
         ZV_SetInterrupt_Library(0);
     }
     JoinThread();
+    QSettingsResetNotice::setListener(nullptr);
     QInitProject::releseProject();
     delete m_loadingDlg;
     delete m_playObject;

@@ -1,9 +1,12 @@
-// Closing the window while a conversion runs.
+// Closing the window while a conversion runs, by the user or by a
+// termination request of the system.
 #include "MainWindow.h"
 
 #include "QVelMessageBox.h"
 #include "QVideoCutManageDlg.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 
 bool MainWindow::stopConversionBeforeClose()
@@ -19,4 +22,22 @@ bool MainWindow::stopConversionBeforeClose()
     // window (and the event loop) does.
     m_videoItemDlg->stopConversionForClose();
     return true;
+}
+
+void MainWindow::OnTerminationRequest()
+{
+    // Any dialog that runs its own event loop (a message, the open dialog,
+    // the close prompt, the editing dialog) is answered with Cancel, so that
+    // its caller goes on and nothing waits for a user who is gone.
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *dialog = qobject_cast<QDialog *>(widget);
+        if (dialog && dialog->isVisible())
+            dialog->reject();
+    }
+    if (m_bIsConverting)
+        m_videoItemDlg->stopConversionForClose();
+    startCloseAnimation();
+    // Closing the window ends the program only when it was the last one
+    // shown; a request to end must not depend on that.
+    QCoreApplication::exit(0);
 }

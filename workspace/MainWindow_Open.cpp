@@ -141,11 +141,16 @@ void MainWindow::OnExecute()
 
 VelVideoConvertItem *MainWindow::CreateConvertItemInfo(QString path, int index)
 {
-    if (!IsSupportFile(path))
+    // Read on the GUI thread once the (queued) null item has arrived.
+    m_openFailurePath = path;
+    if (!IsSupportFile(path)) {
+        m_openFailure = tr("This kind of file is not supported.");
         return nullptr;
+    }
     auto *item = new VelVideoConvertItem(nullptr);
     if (!item->setVideoPath(path, index, false)) {
         qCDebug(lcWorkspace) << "open failed:" << path << item->lastError();
+        m_openFailure = item->lastError();
         delete item;
         return nullptr;
     }
@@ -180,7 +185,7 @@ void MainWindow::addConvertItem(VelVideoConvertItem *item)
     if (!item) {
         if (items()->IsEmpty())
             segmentsShow(false);
-        showError(tr("Open file failed. "));
+        showOpenFailure(m_openFailurePath, m_openFailure);
         return;
     }
     // The file counts as opened only once the player has it; until then the
@@ -188,8 +193,9 @@ void MainWindow::addConvertItem(VelVideoConvertItem *item)
     auto *play = new QPlayObject(nullptr);
     if (!play->SetVideoFile(item->m_sourcePath, 0, 0)) {
         delete play;
+        const QString path = item->m_sourcePath;
         delete item;
-        showError(tr("Open file failed. "));
+        showOpenFailure(path, tr("The player cannot play it."));
         return;
     }
     finishOpen(item, play);
@@ -205,8 +211,9 @@ void MainWindow::finishOpen(VelVideoConvertItem *item, QPlayObject *play)
     m_playObject = play;
     if (!shown) {
         m_videoPlayDlg->resetPlayDlg();
+        const QString path = item->m_sourcePath;
         delete item;
-        showError(tr("Open file failed. "));
+        showOpenFailure(path, tr("The player cannot show it."));
         return;
     }
     m_videoCutToolbar->OnStopTrim();
@@ -223,6 +230,17 @@ void MainWindow::finishOpen(VelVideoConvertItem *item, QPlayObject *play)
     QConverterOperate::setAdjustFileName(item->m_displayName, item->m_sourceExtension);
     if (m_playObject->IsAudioRendererOpenFailed() && audioDeviceExists())
         showError(tr("Open audio device failed. "));
+}
+
+void MainWindow::showOpenFailure(const QString &path, const QString &reason)
+{
+    // The message keeps its own text; the file and the reason go below it.
+    QString text = tr("Open file failed. ");
+    if (!path.isEmpty()) {
+        const QString why = reason.isEmpty() ? tr("No reason was given.") : reason;
+        text += QLatin1Char('\n') + tr("%1: %2").arg(QFileInfo(path).fileName(), why);
+    }
+    showError(text);
 }
 
 void MainWindow::AddFileComplete(bool)
@@ -274,6 +292,8 @@ bool MainWindow::audioDeviceExists()
     const QByteArray choice = qgetenv("ZV_AUDIO");
     if (choice == "null")
         return false;
+    // Termination requests are the application's own (QTerminationNotifier).
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     const int count = SDL_GetNumAudioDevices(0);

@@ -17,6 +17,8 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QPointer>
+#include <QFileInfo>
+#include <QUrl>
 
 void QVideoCutManageDlg::OnConvert()
 {
@@ -80,11 +82,15 @@ void QVideoCutManageDlg::convertedFinish(bool ok)
 {
     if (ok || !m_converter || m_converter->isStopConvert())
         return;
-    QVelMessageBox::ShowMessage(parentWidget(),
-                                tr("File conversion failed, please check whether the output format parameters \n"
-                                   "and output file directory are set correctly."),
-                                QStringLiteral("Zededera Raziz Azodor"), QVelMessageBox::Error,
-                                QVelMessageBox::OkButton);
+    // The message keeps its own text; the file and the reason go below it.
+    QString text = tr("File conversion failed, please check whether the output format parameters \n"
+                      "and output file directory are set correctly.");
+    const QString source = m_converter->lastFailedSource();
+    const QString reason = m_converter->lastFailure();
+    if (!source.isEmpty() || !reason.isEmpty())
+        text += QLatin1Char('\n') + tr("%1: %2").arg(QFileInfo(source).fileName(), reason);
+    QVelMessageBox::ShowMessage(parentWidget(), text, QStringLiteral("Zededera Raziz Azodor"),
+                                QVelMessageBox::Error, QVelMessageBox::OkButton);
 }
 
 void QVideoCutManageDlg::OnBtnOpen()

@@ -177,6 +177,8 @@ void QConverterObject::logFailure()
     const QString source = m_currentItem ? m_currentItem->getFilePath() : QString();
     qCWarning(lcEngine).noquote() << "conversion of" << source << "failed:" << why;
     m_failureReason.clear();
+    m_lastFailedSource = source;
+    m_lastFailure = why;
 }
 
 void QConverterObject::converterFinishCount(bool ok)

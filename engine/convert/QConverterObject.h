@@ -26,6 +26,10 @@ public:
     void StartToConvertVideo(VelVideoConvertItem *item);
     void StopConvert();
     bool isStopConvert() const { return m_stopRequested; }
+    // The source and the reason of the last failed item (the codec library's
+    // words when the failure was the library's); empty before any failure.
+    QString lastFailedSource() const { return m_lastFailedSource; }
+    QString lastFailure() const { return m_lastFailure; }
     void setMergerFinish();
 
     // The callbacks handed to the converters; user is the queue object.
@@ -68,4 +72,6 @@ private:
     VelVideoConvertItem *m_currentItem = nullptr;
     int m_doneCount = 0;
     QString m_failureReason;       // the queue's own reason for the current failure
+    QString m_lastFailedSource;
+    QString m_lastFailure;
 };

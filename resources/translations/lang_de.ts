@@ -213,6 +213,34 @@ or switch to the &quot;Free Mode&quot;.</source>
         <translation>Das Segment konnte nicht hinzugefügt werden. Verschieben Sie die Segmente, damit am Ende Platz bleibt,
 oder wechseln Sie in den „Freien Modus“.</translation>
     </message>
+    <message>
+        <source>The settings file could not be read and has been reset to the defaults.</source>
+        <translation>Die Einstellungsdatei konnte nicht gelesen werden und wurde auf die Standardwerte zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>%1 (the old file was kept as %2)</source>
+        <translation>%1 (die alte Datei wurde als %2 aufbewahrt)</translation>
+    </message>
+    <message>
+        <source>This kind of file is not supported.</source>
+        <translation>Dieser Dateityp wird nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>The player cannot play it.</source>
+        <translation>Der Player kann sie nicht abspielen.</translation>
+    </message>
+    <message>
+        <source>The player cannot show it.</source>
+        <translation>Der Player kann sie nicht anzeigen.</translation>
+    </message>
+    <message>
+        <source>No reason was given.</source>
+        <translation>Es wurde kein Grund angegeben.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>PackName</name>
@@ -1110,6 +1138,14 @@ oder wechseln Sie in den „Freien Modus“.</translation>
         <source>The file &quot;%1&quot; is not a picture that can be read.</source>
         <translation>Die Datei „%1“ ist kein lesbares Bild.</translation>
     </message>
+    <message>
+        <source>This folder cannot be used for the output.</source>
+        <translation>Dieser Ordner kann nicht für die Ausgabe verwendet werden.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QPlayerOperationForm</name>
@@ -1504,6 +1540,8 @@ und der Ausgabeordner richtig eingestellt sind.</translation>
     <message>
         <source>No program on this desktop could open the output folder. You can find it here:</source>
         <translation>Kein Programm auf diesem Desktop konnte den Ausgabeordner öffnen. Sie finden ihn hier:</translation>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

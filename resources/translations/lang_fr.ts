@@ -213,6 +213,34 @@ or switch to the &quot;Free Mode&quot;.</source>
         <translation>Impossible d&apos;ajouter le segment. Déplacez les segments pour laisser de la place à la fin
 ou passez en «&#xa0;Mode libre&#xa0;».</translation>
     </message>
+    <message>
+        <source>The settings file could not be read and has been reset to the defaults.</source>
+        <translation>Le fichier de réglages n’a pas pu être lu et a été remis aux valeurs par défaut.</translation>
+    </message>
+    <message>
+        <source>%1 (the old file was kept as %2)</source>
+        <translation>%1 (l’ancien fichier a été conservé sous le nom %2)</translation>
+    </message>
+    <message>
+        <source>This kind of file is not supported.</source>
+        <translation>Ce type de fichier n’est pas pris en charge.</translation>
+    </message>
+    <message>
+        <source>The player cannot play it.</source>
+        <translation>Le lecteur ne peut pas le lire.</translation>
+    </message>
+    <message>
+        <source>The player cannot show it.</source>
+        <translation>Le lecteur ne peut pas l’afficher.</translation>
+    </message>
+    <message>
+        <source>No reason was given.</source>
+        <translation>Aucune raison n’a été donnée.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>PackName</name>
@@ -1110,6 +1138,14 @@ ou passez en «&#xa0;Mode libre&#xa0;».</translation>
         <source>The file &quot;%1&quot; is not a picture that can be read.</source>
         <translation>Le fichier «&#xa0;%1&#xa0;» n&apos;est pas une image lisible.</translation>
     </message>
+    <message>
+        <source>This folder cannot be used for the output.</source>
+        <translation>Ce dossier ne peut pas servir à la sortie.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>QPlayerOperationForm</name>
@@ -1504,6 +1540,8 @@ et le dossier de sortie sont correctement définis.</translation>
     <message>
         <source>No program on this desktop could open the output folder. You can find it here:</source>
         <translation>Aucun programme de ce bureau n'a pu ouvrir le dossier de sortie. Vous le trouverez ici :</translation>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>

@@ -213,6 +213,34 @@ or switch to the &quot;Free Mode&quot;.</source>
         <translation>セグメントを追加できませんでした。セグメントをドラッグして末尾に空きを作るか、
 「フリーモード」に切り替えてください。</translation>
     </message>
+    <message>
+        <source>The settings file could not be read and has been reset to the defaults.</source>
+        <translation>設定ファイルを読み込めなかったため、既定値に戻しました。</translation>
+    </message>
+    <message>
+        <source>%1 (the old file was kept as %2)</source>
+        <translation>%1（古いファイルは %2 として保存されています）</translation>
+    </message>
+    <message>
+        <source>This kind of file is not supported.</source>
+        <translation>この種類のファイルには対応していません。</translation>
+    </message>
+    <message>
+        <source>The player cannot play it.</source>
+        <translation>プレーヤーで再生できません。</translation>
+    </message>
+    <message>
+        <source>The player cannot show it.</source>
+        <translation>プレーヤーで表示できません。</translation>
+    </message>
+    <message>
+        <source>No reason was given.</source>
+        <translation>理由は示されていません。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>PackName</name>
@@ -1110,6 +1138,14 @@ or switch to the &quot;Free Mode&quot;.</source>
         <source>The file &quot;%1&quot; is not a picture that can be read.</source>
         <translation>ファイル「%1」は読み込める画像ではありません。</translation>
     </message>
+    <message>
+        <source>This folder cannot be used for the output.</source>
+        <translation>このフォルダーは出力先に使用できません。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QPlayerOperationForm</name>
@@ -1504,6 +1540,8 @@ and output file directory are set correctly.</source>
     <message>
         <source>No program on this desktop could open the output folder. You can find it here:</source>
         <translation>このデスクトップには出力フォルダーを開けるプログラムがありません。フォルダーの場所：</translation>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

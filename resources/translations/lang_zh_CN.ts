@@ -213,6 +213,34 @@ or switch to the &quot;Free Mode&quot;.</source>
         <translation>添加片段失败。请拖动片段，在末尾留出一些空间，
 或切换到“自由模式”。</translation>
     </message>
+    <message>
+        <source>The settings file could not be read and has been reset to the defaults.</source>
+        <translation>无法读取设置文件，已恢复为默认设置。</translation>
+    </message>
+    <message>
+        <source>%1 (the old file was kept as %2)</source>
+        <translation>%1（旧文件已保存为 %2）</translation>
+    </message>
+    <message>
+        <source>This kind of file is not supported.</source>
+        <translation>不支持此类文件。</translation>
+    </message>
+    <message>
+        <source>The player cannot play it.</source>
+        <translation>播放器无法播放此文件。</translation>
+    </message>
+    <message>
+        <source>The player cannot show it.</source>
+        <translation>播放器无法显示此文件。</translation>
+    </message>
+    <message>
+        <source>No reason was given.</source>
+        <translation>未给出原因。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>PackName</name>
@@ -1110,6 +1138,14 @@ or switch to the &quot;Free Mode&quot;.</source>
         <source>The file &quot;%1&quot; is not a picture that can be read.</source>
         <translation>文件“%1”不是可读取的图片。</translation>
     </message>
+    <message>
+        <source>This folder cannot be used for the output.</source>
+        <translation>此文件夹不能用作输出文件夹。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>QPlayerOperationForm</name>
@@ -1504,6 +1540,8 @@ and output file directory are set correctly.</source>
     <message>
         <source>No program on this desktop could open the output folder. You can find it here:</source>
         <translation>此桌面上没有程序能打开输出文件夹。它位于：</translation>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>

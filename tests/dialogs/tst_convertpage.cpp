@@ -7,6 +7,8 @@
 #include "QConverterOperate.h"
 #include "QPreferencesDlg.h"
 #include "QTextImageButton.h"
+#include "QVelBaseButton.h"
+#include "QVelMessageBox.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -29,6 +31,8 @@ private slots:
     void cancelledChooserChangesNothing();
     void resetThenOkOrCancel_data();
     void resetThenOkOrCancel();
+    void unusableFolderIsRefused_data();
+    void unusableFolderIsRefused();
 
 private:
     // Runs Change with the chooser answered: folder chosen, or cancelled when empty.
@@ -144,6 +148,53 @@ void tst_ConvertPage::resetThenOkOrCancel()
         QTest::mouseClick(dlg.m_btnCancel, Qt::LeftButton);
     QVERIFY(!dlg.isVisible());
     QCOMPARE(QConverterOperate::getConverterPath(), ok ? defaultFolder : QString("/before/"));
+}
+
+void tst_ConvertPage::unusableFolderIsRefused_data()
+{
+    // Reset: the default folder cannot be made, a file holds its name.
+    // Change: a folder nobody can create files in, root included.
+    QTest::addColumn<bool>("reset");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("default that cannot be made") << true << QIAnyUtil::getDocumentPath() + "/Converted/";
+    QTest::newRow("chosen folder that cannot be written") << false << "/proc/";
+}
+
+void tst_ConvertPage::unusableFolderIsRefused()
+{
+    QFETCH(bool, reset);
+    QFETCH(QString, folder);
+    if (reset) {
+        QDir(folder).removeRecursively();
+        QFile blocker(QDir::cleanPath(folder));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
+    store("OutPut_path", "path_value", "/kept/");
+    ConvertWidget page;
+    page.show();
+    QStringList messages;
+    QTimer answerer;
+    connect(&answerer, &QTimer::timeout, [&messages] {
+        auto* box = qobject_cast<QVelMessageBox*>(QApplication::activeModalWidget());
+        if (box && box->isVisible()) {
+            messages << box->getMessage();
+            box->buttons().first()->click();
+        }
+    });
+    answerer.start(20);
+    if (reset)
+        QTest::mouseClick(page.m_btnReset, Qt::LeftButton);
+    else
+        changeTo(page, QDir::cleanPath(folder));
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 20000);
+    const QStringList lines = messages.first().split('\n');
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.first(), QString("This folder cannot be used for the output."));
+    QVERIFY2(lines.at(1).startsWith(folder + ": ") && lines.at(1).size() > folder.size() + 5, qPrintable(lines.at(1)));
+    QCOMPARE(page.outPath(), QString("/kept/"));
+    QCOMPARE(page.m_pathTextEdit->toPlainText(), QString("/kept/"));
+    if (reset)
+        QVERIFY(QFile::remove(QDir::cleanPath(folder)));
 }
 
 QTEST_MAIN(tst_ConvertPage)

@@ -170,16 +170,19 @@ void TestOpenFile::badInputKeepsThePreviousFile_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("dropped");
     QTest::addColumn<QString>("message");
+    // The line below the message: the file's name, then a part of the reason
+    // (empty: any reason).
+    QTest::addColumn<QString>("reason");
     const QString failed = "Open file failed. ";
     const QString dropHint = "Please drop an existing local file. ";
-    QTest::newRow("text named .mp4") << "text.mp4" << false << failed;
-    QTest::newRow("zero bytes") << "empty.mp4" << false << failed;
-    QTest::newRow("missing") << "missing.mp4" << false << failed;
-    QTest::newRow("truncated mp4") << "truncated.mp4" << false << failed;
-    QTest::newRow("refused suffix") << "book.AAX" << false << failed;
-    QTest::newRow("no suffix") << "movie" << false << failed;
-    QTest::newRow("dropped web link") << "http://example.invalid/clip.mp4" << true << dropHint;
-    QTest::newRow("dropped missing file") << "gone.mp4" << true << dropHint;
+    QTest::newRow("text named .mp4") << "text.mp4" << false << failed << "";
+    QTest::newRow("zero bytes") << "empty.mp4" << false << failed << "";
+    QTest::newRow("missing") << "missing.mp4" << false << failed << "No such file or directory";
+    QTest::newRow("truncated mp4") << "truncated.mp4" << false << failed << "";
+    QTest::newRow("refused suffix") << "book.AAX" << false << failed << "not supported";
+    QTest::newRow("no suffix") << "movie" << false << failed << "not supported";
+    QTest::newRow("dropped web link") << "http://example.invalid/clip.mp4" << true << dropHint << QString();
+    QTest::newRow("dropped missing file") << "gone.mp4" << true << dropHint << QString();
 }
 
 void TestOpenFile::badInputKeepsThePreviousFile()
@@ -187,6 +190,7 @@ void TestOpenFile::badInputKeepsThePreviousFile()
     QFETCH(QString, name);
     QFETCH(bool, dropped);
     QFETCH(QString, message);
+    QFETCH(QString, reason);
     openClip();
     m_watcher->clear();
 
@@ -203,7 +207,17 @@ void TestOpenFile::badInputKeepsThePreviousFile()
         drop({name.startsWith("http") ? QUrl(name) : QUrl::fromLocalFile(path)});
     else
         m_window->addImportFile(QStringList{path});
-    QTRY_COMPARE_WITH_TIMEOUT(m_watcher->messages(), QStringList{message}, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_watcher->messages().size(), 1, 10000);
+    const QStringList lines = m_watcher->messages().first().split('\n');
+    QCOMPARE(lines.first(), message);
+    if (reason.isNull()) {
+        QCOMPARE(lines.size(), 1);
+    } else {
+        QCOMPARE(lines.size(), 2);
+        const QString prefix = QFileInfo(name).fileName() + ": ";
+        QVERIFY2(lines.at(1).startsWith(prefix) && lines.at(1).size() > prefix.size() + 3, qPrintable(lines.at(1)));
+        QVERIFY2(lines.at(1).contains(reason), qPrintable(lines.at(1)));
+    }
     QCOMPARE(items()->GetItemCount(), 1);
     QCOMPARE(items()->GetItem(0)->m_sourcePath, m_clip);
     QCOMPARE(m_window->m_videoCutToolbar->getItemInfo(), items()->GetItem(0));

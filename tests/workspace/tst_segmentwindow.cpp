@@ -85,6 +85,7 @@ private slots:
     void reorderingDecidesTheNumbers();
     void timeLineThroughTheWindow();
     void outputRootThatCannotBeMade();
+    void failedRunThroughTheWindow_data();
     void failedRunThroughTheWindow();
     void closingDuringARun();
     void windowDestroyedDuringARun();
@@ -306,24 +307,48 @@ void TestSegmentWindow::outputRootThatCannotBeMade()
     QVERIFY(!MainWindow::isConverting());
 }
 
+void TestSegmentWindow::failedRunThroughTheWindow_data()
+{
+    // How the run is made to fail, and a part of the reason the message must
+    // give on the line below its own text (empty: any reason).
+    QTest::addColumn<bool>("deleteSource");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("output folder blocked by a file") << false << "";
+    QTest::newRow("source deleted before Start") << true << "No such file or directory";
+}
+
 void TestSegmentWindow::failedRunThroughTheWindow()
 {
+    QFETCH(bool, deleteSource);
+    QFETCH(QString, reason);
     startWindow(true);
-    m_window->addImportFile(QStringList{m_clip});
+    const QString source = m_root->path() + "/doomed.mp4";
+    QFile::remove(source);
+    QVERIFY(QFile::copy(m_clip, source));
+    m_window->addImportFile(QStringList{deleteSource ? source : m_clip});
     markSegment(2, 7, false);
     QFile blocker(QDir(QConverterOperate::getOutputDir()).absolutePath());
-    QVERIFY(QDir().mkpath(QFileInfo(blocker.fileName()).absolutePath()));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    if (deleteSource) {
+        QVERIFY(QFile::remove(source));
+    } else {
+        QVERIFY(QDir().mkpath(QFileInfo(blocker.fileName()).absolutePath()));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+    }
     MessageBoxAnswerer answerer;
     QTest::mouseClick(m_window->m_videoCutToolbar->m_btnConvert, Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(answerer.messages.size(), 1, kRunLimitMs);
     QTRY_VERIFY(!MainWindow::isConverting());
     QVERIFY(answerer.messages.first().startsWith("File conversion failed"));
+    const QStringList lines = answerer.messages.first().split('\n');
+    const QString prefix = QFileInfo(deleteSource ? source : m_clip).fileName() + ": ";
+    QVERIFY2(lines.last().startsWith(prefix) && lines.last().size() > prefix.size() + 3, qPrintable(lines.last()));
+    QVERIFY2(lines.last().contains(reason), qPrintable(lines.last()));
     QVERIFY(list()->progressBar()->isHidden());
     QCOMPARE(list()->progressBar()->getValue(), 0.0f);
     QVERIFY(list()->addButton()->isEnabled());
-    QVERIFY(QFileInfo(blocker.fileName()).isFile());
+    if (!deleteSource)
+        QVERIFY(QFileInfo(blocker.fileName()).isFile());
 }
 
 void TestSegmentWindow::closingDuringARun()

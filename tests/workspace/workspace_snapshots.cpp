@@ -27,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
+#include <QFile>
 #include <QUrl>
 
 namespace {
@@ -56,6 +57,20 @@ bool saveDropWarning(MainWindow& window, const QString& file)
     QApplication::sendEvent(&window, &enter);
     QDropEvent drop(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&window, &drop);
+    return snapshot.saved();
+}
+
+// A text file named .mp4: the failure names the file and the library's reason.
+bool saveOpenFailure(MainWindow& window, const QTemporaryDir& home, const QString& file)
+{
+    const QString path = home.filePath(QStringLiteral("holiday notes.mp4"));
+    QFile text(path);
+    if (!text.open(QIODevice::WriteOnly) || text.write("this is not a movie\n") < 0)
+        return false;
+    text.close();
+    MessageBoxSnapshot snapshot(file, 0);
+    window.addImportFile(QStringList{path});
+    settle(500);
     return snapshot.saved();
 }
 
@@ -106,5 +121,6 @@ int main(int argc, char **argv)
     QEditTipDlg tip(&window);
     ok = savePrompt(&tip, window, folder + "/edit-tip.png") && ok;
     ok = saveDropWarning(window, folder + "/message-warning.png") && ok;
+    ok = saveOpenFailure(window, home, folder + "/message-open-failed.png") && ok;
     return ok ? 0 : 1;
 }

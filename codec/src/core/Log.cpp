@@ -4,11 +4,16 @@ extern "C" {
 #include <libavutil/log.h>
 }
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <ctime>
+#include <fcntl.h>
 #include <mutex>
+#include <string>
+#include <sys/stat.h>
 #include <sys/time.h>
+#include <unistd.h>
 
 namespace zv {
 namespace {
@@ -31,13 +36,56 @@ LogState &state()
     return s;
 }
 
+bool isPlainFile(const std::string &path)
+{
+    struct stat status;
+    return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+// Appends to path only when it is a plain file (or new). The open never waits,
+// so a FIFO or a device in the log's place cannot hang whoever logs.
+FILE *openPlainForAppend(const std::string &path)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0644);
+    if (fd < 0)
+        return nullptr;
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return nullptr;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    FILE *file = ::fdopen(fd, "a");
+    if (!file)
+        ::close(fd);
+    return file;
+}
+
+// Whatever else stands in the log's place is moved aside as "zv.log.bad"
+// (".bad.1", ... when taken), the way an unusable settings file is.
+void setAside(const std::string &path)
+{
+    std::string copy = path + ".bad";
+    struct stat status;
+    for (int n = 1; ::lstat(copy.c_str(), &status) == 0; ++n)
+        copy = path + ".bad." + std::to_string(n);
+    ::rename(path.c_str(), copy.c_str());
+}
+
 // Caller holds the mutex. Opens lazily so that set-up order does not matter.
 FILE *openFileLocked(LogState &s)
 {
     if (!s.enabled || s.folder.empty())
         return nullptr;
-    if (!s.file)
-        s.file = fopen((s.folder + "/zv.log").c_str(), "a");
+    if (!s.file) {
+        const std::string path = s.folder + "/zv.log";
+        s.file = openPlainForAppend(path);
+        struct stat status;
+        if (!s.file && ::stat(path.c_str(), &status) == 0 && !isPlainFile(path)) {
+            setAside(path);
+            s.file = openPlainForAppend(path);
+        }
+    }
     return s.file;
 }
 

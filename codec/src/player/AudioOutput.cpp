@@ -44,6 +44,9 @@ void AudioOutput::open(int sampleRate, int channels, bool wantDevice)
         m_endSerial = -1;
     }
     if (wantDevice && !silentOnPurpose()) {
+        // SDL would otherwise take over SIGINT and SIGTERM and turn them into
+        // quit events that nobody here reads: the program could not be ended.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             zvLog("audio: SDL audio subsystem failed: %s", SDL_GetError());
             m_deviceFailed = true;
