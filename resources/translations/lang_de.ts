@@ -1540,6 +1540,8 @@ und der Ausgabeordner richtig eingestellt sind.</translation>
     <message>
         <source>No program on this desktop could open the output folder. You can find it here:</source>
         <translation>Kein Programm auf diesem Desktop konnte den Ausgabeordner öffnen. Sie finden ihn hier:</translation>
+    </message>
+    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>

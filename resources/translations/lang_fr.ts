@@ -1540,6 +1540,8 @@ et le dossier de sortie sont correctement définis.</translation>
     <message>
         <source>No program on this desktop could open the output folder. You can find it here:</source>
         <translation>Aucun programme de ce bureau n'a pu ouvrir le dossier de sortie. Vous le trouverez ici :</translation>
+    </message>
+    <message>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>

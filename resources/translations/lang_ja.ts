@@ -1540,6 +1540,8 @@ and output file directory are set correctly.</source>
     <message>
         <source>No program on this desktop could open the output folder. You can find it here:</source>
         <translation>このデスクトップには出力フォルダーを開けるプログラムがありません。フォルダーの場所：</translation>
+    </message>
+    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>

@@ -1540,6 +1540,8 @@ and output file directory are set correctly.</source>
     <message>
         <source>No program on this desktop could open the output folder. You can find it here:</source>
         <translation>此桌面上没有程序能打开输出文件夹。它位于：</translation>
+    </message>
+    <message>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
