@@ -54,6 +54,35 @@ uint32_t followScale(double newSize, double startSize, double startScale)
     return startSize > 0.0 ? uint32_t(newSize / startSize * startScale + 0.5) : uint32_t(startScale);
 }
 
+// A text is resized as a whole, by one factor on both axes, so its letters keep
+// their shape whichever handle is held: an edge gives the factor along its
+// axis, a corner the pointer's reach along the box's diagonal (in pixels, so
+// the corner follows the pointer). The edges opposite the handle stay put and
+// the box stays on the picture.
+double wholeTextFactor(int mode, const QRectF& s, double fx, double fy, const QSizeF& picture)
+{
+    using namespace PreviewBoxZone;
+    if (s.width() <= 0.0 || s.height() <= 0.0)
+        return 1.0;
+    const bool horizontal = movesLeft(mode) || movesRight(mode);
+    const bool vertical = movesTop(mode) || movesBottom(mode);
+    const double w = s.width() + (movesLeft(mode) ? -fx : movesRight(mode) ? fx : 0.0);
+    const double h = s.height() + (movesTop(mode) ? -fy : movesBottom(mode) ? fy : 0.0);
+    double factor = 1.0;
+    if (horizontal && vertical) {
+        const double ow = s.width() * picture.width(), oh = s.height() * picture.height();
+        factor = (w * picture.width() * ow + h * picture.height() * oh) / (ow * ow + oh * oh);
+    } else if (horizontal) {
+        factor = w / s.width();
+    } else if (vertical) {
+        factor = h / s.height();
+    }
+    const double room = qMin(movesLeft(mode) ? s.right() / s.width() : (1.0 - s.x()) / s.width(),
+                             movesTop(mode) ? s.bottom() / s.height() : (1.0 - s.y()) / s.height());
+    const double least = qMax(kMinOverlayFraction / s.width(), kMinOverlayFraction / s.height());
+    return qMin(room, qMax(least, factor));
+}
+
 } // namespace
 
 QRect VelPlayerManager::previewPictureRect() const
@@ -132,21 +161,29 @@ bool VelPlayerManager::overlayMove(QMouseEvent* event, bool text)
     const double fy = (pointer.y() - m_pressPoint.y()) / double(picture.height());
     const QRectF s = m_overlayDragStart;
     double x = s.x(), y = s.y(), w = s.width(), h = s.height();
+    uint32_t& scaleX = text ? t.m_scaleX : im.m_scaleX;
+    uint32_t& scaleY = text ? t.m_scaleY : im.m_scaleY;
     if (mode == 9) {
         x = qMin(qMax(0.0, s.x() + fx), 1.0 - s.width());
         y = qMin(qMax(0.0, s.y() + fy), 1.0 - s.height());
+    } else if (text) {
+        const double factor = wholeTextFactor(mode, s, fx, fy, QSizeF(picture.size()));
+        w = s.width() * factor;
+        h = s.height() * factor;
+        x = movesLeft(mode) ? s.right() - w : s.x();
+        y = movesTop(mode) ? s.bottom() - h : s.y();
+        scaleX = uint32_t(m_overlayDragScale.x() * factor + 0.5);
+        scaleY = uint32_t(m_overlayDragScale.y() * factor + 0.5);
     } else {
         resizeAxis(movesLeft(mode), movesRight(mode), s.x(), s.width(), fx, x, w);
         resizeAxis(movesTop(mode), movesBottom(mode), s.y(), s.height(), fy, y, h);
     }
-    const bool resizedX = movesLeft(mode) || movesRight(mode);
-    const bool resizedY = movesTop(mode) || movesBottom(mode);
-    uint32_t& scaleX = text ? t.m_scaleX : im.m_scaleX;
-    uint32_t& scaleY = text ? t.m_scaleY : im.m_scaleY;
-    if (resizedX)
-        scaleX = followScale(w, s.width(), m_overlayDragScale.x());
-    if (resizedY)
-        scaleY = followScale(h, s.height(), m_overlayDragScale.y());
+    if (!text || mode == 9) {
+        if (movesLeft(mode) || movesRight(mode))
+            scaleX = followScale(w, s.width(), m_overlayDragScale.x());
+        if (movesTop(mode) || movesBottom(mode))
+            scaleY = followScale(h, s.height(), m_overlayDragScale.y());
+    }
     (text ? t.m_posX : im.m_posX) = x;
     (text ? t.m_posY : im.m_posY) = y;
     (text ? t.m_layoutWidth : im.m_layoutWidth) = w;

@@ -496,6 +496,9 @@ void TestEditPicture::text()
         const double bw = ZV_GetWatermarkTextWidth_Player(p.get()), bh = ZV_GetWatermarkTextHeight_Player(p.get());
         QVERIFY2(bw > 0 && bh > 0 && bx > 0 && by > 0, qPrintable(QStringLiteral("box %1,%2 %3x%4").arg(bx).arg(by).arg(bw).arg(bh)));
         QCOMPARE(ZV_GetWatermarkImageWidth_Player(p.get()), 0.0); // no image on the layer
+        // The box (its ink) begins at the position given, whatever the style.
+        QVERIFY2(qAbs(bx - t.x) * 160 <= 1.0 && qAbs(by - t.y) * 120 <= 1.0,
+                 qPrintable(QStringLiteral("box at %1,%2").arg(bx * 160).arg(by * 120)));
         widths[bold] = bw;
         // Every pixel the text changed lies inside the box (two pixels of chroma bleed allowed).
         int changed = 0;

@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -58,8 +59,11 @@ private slots:
     void topmostPicking_data();
     void topmostPicking();
     void moveOverNothingLeavesTheArrow();
+    void resizedTextKeepsItsShapeInItsBox_data();
+    void resizedTextKeepsItsShapeInItsBox();
 
 private:
+    QImage picture() const;
     bool open();
     void push(const VEWatermarkSettings& ws);
     void drag(QWidget* frame, QPoint from, QPoint offset);
@@ -211,10 +215,10 @@ void tst_OverlayDrag::rightEdgeToTheBorder()
     QCOMPARE(dragged.count(), 1);
     QCOMPARE(dragged.at(0).at(1).toInt(), 0);
     // The box was stretched to the border, 1 - x wide, and the scale follows
-    // that width; the height keeps its scale.
+    // that width; a picture's height keeps its scale, a text grows as a whole.
     const Box sent = box(dragged.at(0).at(0).value<VEWatermarkSettings>(), text);
     QCOMPARE(sent.scaleX, uint32_t((1.0 - before.x) / before.width * 100 + 0.5));
-    QCOMPARE(sent.scaleY, before.scaleY);
+    QCOMPARE(sent.scaleY, text ? sent.scaleX : before.scaleY);
     const Box after = box(current(), text);
     QCOMPARE(after.x, before.x);
     QVERIFY2(std::abs(after.width - (1.0 - before.x)) < tolerance, qPrintable(QString::number(after.width)));
@@ -266,6 +270,99 @@ void tst_OverlayDrag::moveOverNothingLeavesTheArrow()
     QCOMPARE(m_markFrame->cursor().shape(), Qt::SizeAllCursor);
     EditorMouse::move(m_markFrame, QPoint(600, 300));
     QCOMPARE(m_markFrame->cursor().shape(), Qt::ArrowCursor);
+}
+
+// The edited picture as the player draws it now.
+QImage tst_OverlayDrag::picture() const
+{
+    VelPlayerClass* codec = m_player->getPlayerClass();
+    uint8_t* bmp = codec->CaptureVideoImage_Player(0, 0, 0);
+    if (!bmp)
+        return QImage();
+    quint32 size = 0;
+    std::memcpy(&size, bmp + 2, sizeof size);
+    const QImage image = QImage::fromData(bmp, int(size), "BMP").convertToFormat(QImage::Format_RGB32);
+    codec->FreeVideoImage_Player(bmp);
+    return image;
+}
+
+namespace {
+
+// Where two pictures of the same frame differ: the ink of what one adds.
+QRect inkBounds(const QImage& with, const QImage& without)
+{
+    QRect ink;
+    for (int y = 0; y < with.height(); ++y) {
+        const QRgb* a = reinterpret_cast<const QRgb*>(with.constScanLine(y));
+        const QRgb* b = reinterpret_cast<const QRgb*>(without.constScanLine(y));
+        for (int x = 0; x < with.width(); ++x) {
+            const int d = qMax(qAbs(qRed(a[x]) - qRed(b[x])),
+                               qMax(qAbs(qGreen(a[x]) - qGreen(b[x])), qAbs(qBlue(a[x]) - qBlue(b[x]))));
+            if (d > 48)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+QRect boxPixels(const Box& b)
+{
+    const int left = int(b.x * 640);
+    const int top = int(b.y * 360);
+    return QRect(QPoint(left, top), QPoint(int(b.width * 640 + left), int(b.height * 360 + top)));
+}
+
+} // namespace
+
+void tst_OverlayDrag::resizedTextKeepsItsShapeInItsBox_data()
+{
+    QTest::addColumn<QPointF>("handle"); // on the box: 0 left or top, 1 right or bottom
+    QTest::addColumn<QPoint>("offset");
+    QTest::newRow("bottom-right corner out") << QPointF(1, 1) << QPoint(90, 15);
+    QTest::newRow("bottom-right corner in") << QPointF(1, 1) << QPoint(-40, -2);
+    QTest::newRow("right edge out") << QPointF(1, 0.5) << QPoint(120, 0);
+    QTest::newRow("top edge up") << QPointF(0.5, 0) << QPoint(0, -25);
+    QTest::newRow("bottom edge down") << QPointF(0.5, 1) << QPoint(0, 40);
+    QTest::newRow("top-left corner out") << QPointF(0, 0) << QPoint(-30, -30);
+}
+
+void tst_OverlayDrag::resizedTextKeepsItsShapeInItsBox()
+{
+    QFETCH(QPointF, handle);
+    QFETCH(QPoint, offset);
+    QVERIFY(open());
+    const QImage plain = picture();
+    QVERIFY(!plain.isNull());
+    VEWatermarkSettings ws = textMark();
+    ws.m_textSettings.m_posX = 0.2;
+    ws.m_textSettings.m_posY = 0.2;
+    // Letters alone: an outline and a shadow keep their width at any scale.
+    ws.m_textSettings.m_outlineSize = 0.0;
+    ws.m_textSettings.m_shadowOffset = 0.0;
+    push(ws);
+    const Box before = box(current(), true);
+    const QRect inkBefore = inkBounds(picture(), plain);
+    QVERIFY(inkBefore.height() > 10);
+    const QRect b = boxPixels(before);
+    const QPoint from(b.left() + int(handle.x() * b.width()), b.top() + int(handle.y() * b.height()));
+    drag(m_markFrame, from, offset);
+
+    const Box after = box(current(), true);
+    const QRect shown = boxPixels(after);
+    const QRect ink = inkBounds(picture(), plain);
+    const QString seen = QStringLiteral("ink %1,%2 %3x%4 (was %5x%6), box %7,%8 %9x%10")
+                             .arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())
+                             .arg(inkBefore.width()).arg(inkBefore.height())
+                             .arg(shown.x()).arg(shown.y()).arg(shown.width()).arg(shown.height());
+    // The text grew or shrank as a whole...
+    QVERIFY2(ink.width() != inkBefore.width(), qPrintable(seen));
+    const double aspectBefore = double(inkBefore.width()) / inkBefore.height();
+    const double aspect = double(ink.width()) / ink.height();
+    QVERIFY2(std::abs(aspect / aspectBefore - 1.0) < 0.08, qPrintable(seen));
+    QCOMPARE(after.scaleX, after.scaleY);
+    // ...and is drawn whole inside the box the user holds.
+    QVERIFY2(shown.adjusted(-2, -2, 2, 2).contains(ink), qPrintable(seen));
+    QVERIFY2(std::abs(ink.top() - shown.top()) <= 2 && std::abs(ink.height() - shown.height()) <= 3, qPrintable(seen));
 }
 
 QTEST_MAIN(tst_OverlayDrag)

@@ -2,7 +2,8 @@
 // the chapter chooser beside the position readout), on
 // its Adjust tab (turned and cropped), on its Effect tab (brighter, with a
 // frame and a video effect), on its Subtitle tab (an added file at the top), on
-// its Watermark tab (a picture and a text laid over the preview) and on its
+// its Watermark tab (a picture and a text laid over the preview, then the
+// text's box pulled larger) and on its
 // Audio tab (volume and a background tone) into PNG files in the folder given.
 // Run it under xvfb-run.
 
@@ -11,10 +12,14 @@
 #include "EditConfigFixtures.h"
 #include "SnapshotLanguage.h"
 
+#include "../editor/EditorMouse.h"
 #include "ListTiles.h"
 #include "QAdjustOperationForm.h"
 #include "QAudioOperationForm.h"
 #include "QCommonButtonForm.h"
+#include "QMediaBorderFrame.h"
+#include "QMediaElementWindow.h"
+#include "QMediaForm.h"
 #include "QEffectOperationForm.h"
 #include "QPanelChooser.h"
 #include "QProgressIndicator.h"
@@ -139,6 +144,30 @@ int main(int argc, char** argv)
     emit watermark->m_leTextAlphaValue->textEdited(QStringLiteral("80"));
     SnapshotSupport::settle(1500);
     ok = SnapshotSupport::save(&dlg, out + "/editing_watermark.png") && ok;
+    // The text's box pulled out by its bottom-right corner on the preview.
+    {
+        VEWatermarkSettings marks;
+        int layer = -1;
+        // The text placed a little in, and measured, as the text style dialog leaves it.
+        dlg.editingSettings()->getWatermarkSettings(marks);
+        marks.m_textSettings.m_posX = 0.3;
+        marks.m_textSettings.m_posY = 0.3;
+        dlg.editingSettings()->setWatermarkSettings(marks, true, false);
+        dlg.playerManager()->getCurrentWatermarkSettings(marks, layer);
+        const VEWatermarkTextSettings& t = marks.m_textSettings;
+        const QRect picture = dlg.mediaForm()->previewWindow()->getVideoElementRect();
+        const int left = int(t.m_posX * picture.width() + picture.left());
+        const int top = int(t.m_posY * picture.height() + picture.top());
+        const QPoint corner(int(t.m_layoutWidth * picture.width() + left),
+                            int(t.m_layoutHeight * picture.height() + top));
+        QMediaBorderFrame* frame = dlg.mediaForm()->watermarkFrame();
+        EditorMouse::press(frame, corner);
+        EditorMouse::move(frame, corner + QPoint(40, 10), Qt::LeftButton);
+        EditorMouse::move(frame, corner + QPoint(80, 20), Qt::LeftButton);
+        EditorMouse::release(frame, corner + QPoint(80, 20));
+    }
+    SnapshotSupport::settle(1500);
+    ok = SnapshotSupport::save(&dlg, out + "/editing_watermark_resized.png") && ok;
     emit watermark->m_buttonFrom->emitReset();
 
     // Audio tab: the volume lowered and a background tone laid under the sound.

@@ -7,6 +7,7 @@ extern "C" {
 }
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -118,11 +119,30 @@ struct Box {
     bool empty() const { return x1 <= x0 || y1 <= y0; }
 };
 
-// Renders one event and, when `into` is given, composites it there (RGBA
-// straight alpha, width x height). Returns the box its pixels cover.
-Box renderEvent(ASS_Renderer *r, ASS_Library *lib, const std::string &event, double playResX, int width, int height,
-                std::vector<uint8_t> *into)
+// Where a libass bitmap has any coverage, in picture pixels.
+Box coveredBox(const ASS_Image *img)
 {
+    Box b{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+    for (int y = 0; y < img->h; ++y) {
+        const uint8_t *row = img->bitmap + y * img->stride;
+        for (int x = 0; x < img->w; ++x) {
+            if (row[x] == 0)
+                continue;
+            b = Box{std::min(b.x0, img->dst_x + x), std::min(b.y0, img->dst_y + y), std::max(b.x1, img->dst_x + x + 1),
+                    std::max(b.y1, img->dst_y + y + 1)};
+        }
+    }
+    return b;
+}
+
+// Renders one event and, when `into` is given, composites it there (RGBA
+// straight alpha, width x height). Returns the box its pixels cover on the
+// picture; `ink`, when given, gets the whole box, also where it leaves the picture.
+Box renderEvent(ASS_Renderer *r, ASS_Library *lib, const std::string &event, double playResX, int width, int height,
+                std::vector<uint8_t> *into, Box *ink = nullptr)
+{
+    if (ink)
+        *ink = Box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
     char header[1024];
     std::snprintf(header, sizeof header,
                   "[Script Info]\nScriptType: v4.00+\nPlayResX: %d\nPlayResY: %d\nScaledBorderAndShadow: yes\n"
@@ -143,8 +163,15 @@ Box renderEvent(ASS_Renderer *r, ASS_Library *lib, const std::string &event, dou
     for (ASS_Image *img = ass_render_frame(r, track.get(), 1000, &changed); img; img = img->next) {
         if (img->w <= 0 || img->h <= 0)
             continue;
-        const int x0 = std::max(img->dst_x, 0), y0 = std::max(img->dst_y, 0);
-        const int x1 = std::min(img->dst_x + img->w, width), y1 = std::min(img->dst_y + img->h, height);
+        // libass pads its bitmaps; only the pixels it covers count.
+        const Box covered = coveredBox(img);
+        if (covered.empty())
+            continue;
+        if (ink)
+            *ink = Box{std::min(ink->x0, covered.x0), std::min(ink->y0, covered.y0), std::max(ink->x1, covered.x1),
+                       std::max(ink->y1, covered.y1)};
+        const int x0 = std::max(covered.x0, 0), y0 = std::max(covered.y0, 0);
+        const int x1 = std::min(covered.x1, width), y1 = std::min(covered.y1, height);
         if (x1 <= x0 || y1 <= y0)
             continue;
         box = Box{std::min(box.x0, x0), std::min(box.y0, y0), std::max(box.x1, x1), std::max(box.y1, y1)};
@@ -193,11 +220,23 @@ int renderTextStill(const OverlayText &text, int width, int height, TextStill *o
     ass_set_storage_size(ass.renderer, width, height);
     ass_set_line_spacing(ass.renderer, text.spacingV * height / kPlayResY);
     const std::string body = assText(text.text);
+    // The position is where the text's ink begins, so the box a user sees and
+    // resizes holds the letters whole: the line's own top and side bearings
+    // (which grow with the scale) are taken off first.
+    OverlayText placed = text;
+    Box upright;
+    renderEvent(ass.renderer, ass.library, eventTags(text, playResX, nullptr) + body, playResX, width, height,
+                nullptr, &upright);
+    if (!upright.empty()) {
+        placed.x -= (upright.x0 - text.x * width) / width;
+        placed.y -= (upright.y0 - text.y * height) / height;
+        const int dx = int(std::lround(text.x * width)) - upright.x0;
+        const int dy = int(std::lround(text.y * height)) - upright.y0;
+        upright = Box{upright.x0 + dx, upright.y0 + dy, upright.x1 + dx, upright.y1 + dy};
+    }
     std::string origin;
-    if (text.angle != 0) {
-        // The angle turns the text about its own centre: find that first.
-        const Box upright = renderEvent(ass.renderer, ass.library, eventTags(text, playResX, nullptr) + body,
-                                        playResX, width, height, nullptr);
+    if (text.angle != 0 && !upright.empty()) {
+        // The angle turns the text about its own centre.
         char buf[96];
         std::snprintf(buf, sizeof buf, "\\org(%.3f,%.3f)", (upright.x0 + upright.x1) / 2.0 * playResX / width,
                       (upright.y0 + upright.y1) / 2.0 * kPlayResY / height);
@@ -205,8 +244,8 @@ int renderTextStill(const OverlayText &text, int width, int height, TextStill *o
     }
     std::vector<uint8_t> canvas(size_t(width) * height * 4, 0);
     const Box box = renderEvent(ass.renderer, ass.library,
-                                eventTags(text, playResX, origin.empty() ? nullptr : origin.c_str()) + body, playResX,
-                                width, height, &canvas);
+                                eventTags(placed, playResX, origin.empty() ? nullptr : origin.c_str()) + body,
+                                playResX, width, height, &canvas);
     if (box.empty())
         return 0;
     FramePtr f = makeFrame();
