@@ -20,7 +20,7 @@ void QVideoCutManageDlg::stopThumbnailWorker()
         if (m_workerInfo)
             ZV_Abort_Info(m_workerInfo->handle());
     }
-    JoinThread();
+    m_worker.JoinThread();
 }
 
 void QVideoCutManageDlg::setLineBgImage(VelVideoConvertItem* item)
@@ -39,7 +39,7 @@ void QVideoCutManageDlg::setLineBgImage(VelVideoConvertItem* item)
     if (m_filePath.isEmpty())
         return;
     m_workerIdle = false;
-    StartThread();
+    m_worker.StartThread();
 }
 
 void QVideoCutManageDlg::stopShowLineBgImage()
