@@ -1,9 +1,6 @@
 #include "QVeAnyUtiliy.h"
 
-#include <QCoreApplication>
-
-QString QVeAnyUtiliy::m_resourcePath;
-bool QVeAnyUtiliy::m_resourcePathDone = false;
+#include "QIAnyUtil.h"
 
 void QVeAnyUtiliy::QDpiScaleInit() {}
 
@@ -29,20 +26,9 @@ QString QVeAnyUtiliy::converSize(quint64 bytes)
     return QString("%1 T").arg(QString::number(double(bytes) / tb, 'f', 2));
 }
 
-// Kept with the doubled separator before "Resources"; its users normalise the paths
-// they build from it.
 QString QVeAnyUtiliy::getResourcePath()
 {
-    if (!m_resourcePathDone) {
-        QString dir = QCoreApplication::applicationDirPath();
-        dir.replace("\\", "/");
-        const int slash = dir.lastIndexOf('/');
-        if (slash >= 0)
-            dir = dir.left(slash + 1);
-        m_resourcePath = dir + "/Resources";
-        m_resourcePathDone = true;
-    }
-    return m_resourcePath;
+    return QIAnyUtil::getResourcePathDoubledSeparator();
 }
 
 bool QVeAnyUtiliy::equalDouble(double a, double b)

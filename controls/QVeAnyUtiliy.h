@@ -10,8 +10,4 @@ public:
     static QString converSize(quint64 bytes);
     static QString getResourcePath();
     static bool equalDouble(double a, double b);
-
-private:
-    static QString m_resourcePath;
-    static bool m_resourcePathDone;
 };

@@ -1,5 +1,6 @@
 #include "QVelProjectPath.h"
 
+#include "QIAnyUtil.h"
 #include "QProjectConfig.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,6 @@
 QString QVelProjectPath::m_resPrefix;
 QString QVelProjectPath::m_comPathPrefix;
 QString QVelProjectPath::m_contentsPath;
-QString QVelProjectPath::m_resourceBase;
 
 namespace {
 
@@ -60,9 +60,7 @@ QString QVelProjectPath::getApplicationDirPath()
 
 QString QVelProjectPath::getResourcePath(QString sub)
 {
-    if (m_resourceBase.isEmpty())
-        m_resourceBase = bundleFolderWithSlash() + "/Resources";
-    QString path = m_resourceBase;
+    QString path = QIAnyUtil::getResourcePath();
     if (!m_resPrefix.isEmpty())
         path += "/" + m_resPrefix;
     if (!sub.isEmpty())

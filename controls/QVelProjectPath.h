@@ -23,5 +23,4 @@ private:
     static QString m_resPrefix;
     static QString m_comPathPrefix;
     static QString m_contentsPath;
-    static QString m_resourceBase;
 };

@@ -44,6 +44,12 @@ QString QIAnyUtil::getResourcePath()
     return s_resourcePath;
 }
 
+QString QIAnyUtil::getResourcePathDoubledSeparator()
+{
+    QString path = getResourcePath();
+    return path.insert(path.lastIndexOf(QLatin1Char('/')), QLatin1Char('/'));
+}
+
 QString QIAnyUtil::productFolderIn(const QString& parent)
 {
     const QString folder = QStringLiteral("%1/%2").arg(parent, QLatin1String(kProductFolder));

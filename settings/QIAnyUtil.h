@@ -14,7 +14,13 @@ public:
     // once more, so the text ends in "//" (callers append "Info.plist").
     static QString getApplicationDirPath();
     // The bundle root + "Resources", no trailing "/" (callers append "/...").
+    // The one place that finds the resources folder; every other accessor of
+    // it derives its answer from this one.
     static QString getResourcePath();
+    // The same folder with a doubled "/" before "Resources", the form that the
+    // older utility classes have always returned (their callers normalise the
+    // paths they build on it).
+    static QString getResourcePathDoubledSeparator();
     // The per-user data folder: the generic writable data location +
     // "/Zededera Raziz Azodor", created when missing; on failure the data
     // location itself. No trailing "/".

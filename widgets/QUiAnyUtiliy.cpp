@@ -1,10 +1,8 @@
 #include "QUiAnyUtiliy.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
+#include "QIAnyUtil.h"
 
-QString QUiAnyUtiliy::s_resourcePath;
-bool QUiAnyUtiliy::s_resourcePathKnown = false;
+#include <QFileInfo>
 
 QUiAnyUtiliy::QUiAnyUtiliy() {}
 
@@ -28,13 +26,7 @@ QString QUiAnyUtiliy::converSize(quint64 bytes)
 
 QString QUiAnyUtiliy::getResourcePath()
 {
-    if (!s_resourcePathKnown) {
-        QString dir = QCoreApplication::applicationDirPath();
-        dir.replace("\\", "/");
-        s_resourcePath = dir.left(dir.lastIndexOf('/') + 1) + "/Resources";
-        s_resourcePathKnown = true;
-    }
-    return s_resourcePath;
+    return QIAnyUtil::getResourcePathDoubledSeparator();
 }
 
 QTime QUiAnyUtiliy::intConvertToTime(qint64 micros)

@@ -27,8 +27,4 @@ public:
     // the folder (as a folder when `isFolder`), without the folder.
     static QString findValidPathName(QString folder, QString baseName, QString extension, QString pattern,
                                      bool isFolder);
-
-private:
-    static QString s_resourcePath;
-    static bool s_resourcePathKnown;
 };

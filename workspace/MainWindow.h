@@ -34,7 +34,7 @@ class QTranslator;
 class QVelMenu;
 class VelVideoConvertItem;
 
-class MainWindow : public QVariableSizeWidget, public Ui::MainWindow, public QUtilThread
+class MainWindow : public QVariableSizeWidget, public Ui::MainWindow
 {
     Q_OBJECT
     Q_DISABLE_COPY(MainWindow)
@@ -124,7 +124,6 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    void OnExecute() override;
 
 private:
     void OnInitDlg();
@@ -139,6 +138,7 @@ private:
     void centerDlg(QWidget *dialog);
     void finishOpen(VelVideoConvertItem *item, QPlayObject *play);
     void lowerInterruptOfFinishedRun();
+    void OnExecute();
     static bool audioDeviceExists();
 
     // Hooks into the segment list, called by the opening of a file.
@@ -188,4 +188,5 @@ private:
     quint64 m_runsStarted = 0;
     quint64 m_runsFinished = 0;
     quint64 m_interruptRaisedBy = 0;
+    QUtilThread m_worker{[this] { OnExecute(); }}; // last: joined before the members it uses go
 };

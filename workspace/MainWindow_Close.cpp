@@ -22,12 +22,12 @@ MainWindow::~MainWindow()
     // The worker reports to this window: let it end before anything goes,
     // interrupting a probe that may wait for data that never comes.
     m_bStopAdd = true;
-    if (isRunning()) {
+    if (m_worker.isRunning()) {
         ZV_SetInterrupt_Library(1);
-        JoinThread();
+        m_worker.JoinThread();
         ZV_SetInterrupt_Library(0);
     }
-    JoinThread();
+    m_worker.JoinThread();
     QSettingsResetNotice::setListener(nullptr);
     QInitProject::releseProject();
     delete m_loadingDlg;

@@ -87,7 +87,7 @@ void MainWindow::addImportFile(QStringList paths)
     // A stopped run may still be giving up on its probe: wait for it, so that
     // the new run neither shares the path list with it nor starts while the
     // stopped run's interrupt is still raised.
-    JoinThread();
+    m_worker.JoinThread();
     lowerInterruptOfFinishedRun();
     delete m_loadingDlg;
     m_loadingDlg = nullptr;
@@ -98,7 +98,7 @@ void MainWindow::addImportFile(QStringList paths)
     centerDlg(m_loadingDlg);
     connect(m_loadingDlg, &QLoadingDlg::seedStopAddFile, this, &MainWindow::StopAddFileThree);
     m_bStopAdd = false;
-    StartThread();
+    m_worker.StartThread();
     m_loadingDlg->exec();
 }
 

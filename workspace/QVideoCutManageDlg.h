@@ -31,7 +31,7 @@ class qSliderCtrl;
 // delete, reorder, mode, list, merge and open-folder buttons and the conversion
 // progress. Rows, numbered strip buttons and the item manager's items are kept
 // in the same order. Its own worker fills the time line's film.
-class QVideoCutManageDlg : public QImageWidget, public QUtilThread
+class QVideoCutManageDlg : public QImageWidget
 {
     Q_OBJECT
 
@@ -140,7 +140,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    void OnExecute() override;
 
 private:
     Q_DISABLE_COPY(QVideoCutManageDlg)
@@ -160,6 +159,7 @@ private:
     void resolveOverlaps();
     static TimeItemInfo lineRecordOf(const VelVideoConvertItem* item);
     void stopThumbnailWorker();
+    void OnExecute();
     void editSegment(QVideoConvertItem* row);
     void showEditTip();
     QImage GetVideoImage(VelInfoClass* info, uint64_t time);
@@ -211,4 +211,5 @@ private:
     std::atomic<bool> m_workerIdle{true};
     std::mutex m_workerInfoMutex;        // guards m_workerInfo
     VelInfoClass* m_workerInfo = nullptr; // the worker's own handle, for aborting it
+    QUtilThread m_worker{[this] { OnExecute(); }}; // last: joined before the members it uses go
 };

@@ -22,7 +22,7 @@ void QVideoCutManageDlg::stopThumbnailWorker()
         if (m_workerInfo)
             ZV_Abort_Info(m_workerInfo->handle());
     }
-    JoinThread();
+    m_worker.JoinThread();
 }
 
 void QVideoCutManageDlg::setLineBgImage(VelVideoConvertItem* item)
@@ -41,7 +41,7 @@ void QVideoCutManageDlg::setLineBgImage(VelVideoConvertItem* item)
     if (m_filePath.isEmpty())
         return;
     m_workerIdle = false;
-    StartThread();
+    m_worker.StartThread();
 }
 
 void QVideoCutManageDlg::stopShowLineBgImage()

@@ -22,7 +22,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -55,8 +54,6 @@ QVideoEditingDlg::QVideoEditingDlg(QWidget* parent) : QVelDialog(parent)
     qRegisterMetaType<VEWatermarkSettings>("VEWatermarkSettings");
 }
 
-// A worker still loading is released rather than waited for blindly: its two
-// hand-overs to this thread are served while it runs to its end.
 QVideoEditingDlg::~QVideoEditingDlg()
 {
     finishLoadingOnClose();
@@ -82,14 +79,16 @@ QVideoEditingDlg::~QVideoEditingDlg()
     delete m_progressIndicator;
 }
 
+// A loader still running is joined without serving this thread's events, which
+// would reach a dialog being destroyed: its waits for this thread give up
+// instead, and it ends on its own.
 void QVideoEditingDlg::finishLoadingOnClose()
 {
     m_bClosing = true;
     if (m_timer)
         m_timer->stop();
-    while (isRunning())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    JoinThread();
+    m_handOver.close();
+    m_loader.StopThread();
 }
 
 void QVideoEditingDlg::initData()
@@ -99,8 +98,8 @@ void QVideoEditingDlg::initData()
     // The loading worker emits it.
     connect(this, &QVideoEditingDlg::emitThreadComplete, this, &QVideoEditingDlg::threadComplete,
             Qt::QueuedConnection);
-    connect(this, &QVideoEditingDlg::emitPlayer, this, &QVideoEditingDlg::startPlayerCon,
-            Qt::BlockingQueuedConnection);
+    // Emitted on this thread through the loader's hand-over, which waits for it.
+    connect(this, &QVideoEditingDlg::emitPlayer, this, &QVideoEditingDlg::startPlayerCon, Qt::DirectConnection);
 }
 
 void QVideoEditingDlg::initControls()

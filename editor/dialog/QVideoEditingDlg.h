@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QBlockingHandOver.h"
 #include "QUtilThread.h"
 #include "QVelDialog.h"
 #include "VEEditConfig.h"
@@ -35,7 +36,7 @@ class VelPlayerManager;
 // through its own player, and hands back the edited record and the sections
 // marked "Apply to all". Tabs: Trim, Adjust, Effect, Watermark, Subtitle,
 // Audio and Tag (kept hidden).
-class QVideoEditingDlg : public QVelDialog, public Ui_QVideoEditingDlg, public QUtilThread
+class QVideoEditingDlg : public QVelDialog, public Ui_QVideoEditingDlg
 {
     Q_OBJECT
     Q_DISABLE_COPY(QVideoEditingDlg)
@@ -126,7 +127,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void OnExecute() override;
 
 private:
     void initData();
@@ -146,6 +146,7 @@ private:
     void markApplyToAll(Tab panel);
     QString reserveSnapshotFile(const QString& folder, const QString& stamp, const QString& suffix) const;
     void finishLoadingOnClose();
+    void OnExecute();
 
     VelPlayerManager* m_playerManager = nullptr;
     VelInfoManager* m_infoManager = nullptr;
@@ -182,4 +183,6 @@ private:
     bool m_bNoPlayerAudio = true;
     bool m_bShown = false;
     std::atomic<bool> m_bClosing{false};
+    QBlockingHandOver m_handOver{this};         // the loader's waits for this thread
+    QUtilThread m_loader{[this] { OnExecute(); }}; // last: joined before the members it uses go
 };

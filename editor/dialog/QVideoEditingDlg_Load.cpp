@@ -9,6 +9,7 @@
 #include "VelInfoManager.h"
 #include "VelPlayerManager.h"
 
+#include <QPointer>
 #include <QTimer>
 
 namespace {
@@ -35,11 +36,15 @@ void QVideoEditingDlg::loadingTimer()
     if (m_playerManager)
         m_playerManager->createrPlayer(m_bNoPlayerAudio);
     m_waitDlg = new QWaitForDlg(this);
-    StartThread();
+    m_loader.StartThread();
     m_progressIndicator->show();
     m_progressIndicator->raise();
     m_progressIndicator->startAnimation();
+    const QPointer<QVideoEditingDlg> alive(this);
     m_waitDlg->exec();
+    // Destroyed meanwhile: the destructor ended the loader and the wait.
+    if (!alive)
+        return;
     delete m_waitDlg;
     m_waitDlg = nullptr;
     m_progressIndicator->hide();
@@ -47,8 +52,8 @@ void QVideoEditingDlg::loadingTimer()
 }
 
 // Worker thread: reads what the player needs, has the GUI thread open the
-// player, and hands the record to the editing model (which pushes it on the
-// GUI thread).
+// player, and has it hand the record to the editing model. Once the dialog is
+// closing, a hand-over gives up and the loader ends there.
 void QVideoEditingDlg::OnExecute()
 {
     if (!m_playerManager || m_bClosing) {
@@ -60,15 +65,15 @@ void QVideoEditingDlg::OnExecute()
     VelInfoClass* info = m_infoManager->getInfoClass();
     m_editConfig.m_outputHeight = int(m_videoHeight != 0 ? m_videoHeight : (info ? info->GetVideoHeight_Info() : 0));
     m_editConfig.m_outputWidth = int(m_videoWidth != 0 ? m_videoWidth : (info ? info->GetVideoWidth_Info() : 0));
-    emit emitMediaCoverImage(m_infoManager->getThumbnail(120));
-    emit emitPlayer();
+    if (!m_handOver.run([this] { emit emitPlayer(); }))
+        return;
     m_editConfig.m_audioTagInfo = m_infoManager->getAudioTagInfo();
     if (m_editConfig.m_chapterList.isEmpty()) {
         for (const ChapterItemInfo& item : m_infoManager->getChapterInfo())
             m_editConfig.m_chapterList.append(toChapter(item));
     }
-    if (m_editSettings && !m_bClosing)
-        m_editSettings->setEditConfig(m_editConfig);
+    if (m_editSettings && !m_handOver.run([this] { m_editSettings->setEditConfig(m_editConfig); }))
+        return;
     emit emitThreadComplete();
 }
 

@@ -1,33 +1,21 @@
 #include "VECommonClass.h"
 
+#include "QIAnyUtil.h"
 #include "QVelProjectPath.h"
 #include "VEHelper.h"
 #include "VelCommonInterface.h"
 #include "VelSystemActions.h"
 
-#include <QCoreApplication>
 #include <QWidget>
 
 QString VECommonClass::m_customResPath;
 bool VECommonClass::m_bCustomSet = false;
-QString VECommonClass::s_resourcePath;
-bool VECommonClass::s_resourcePathComputed = false;
 
 QString VECommonClass::getResourcePath()
 {
-    if (s_resourcePathComputed)
-        return s_resourcePath;
-    QString path = QCoreApplication::applicationDirPath();
-    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const int bundle = path.lastIndexOf(QLatin1String(".app"));
-    if (bundle >= 0)
-        path.truncate(bundle);
-    const int slash = path.lastIndexOf(QLatin1Char('/'));
-    if (slash >= 0)
-        path.truncate(slash);
-    s_resourcePath = path;
-    s_resourcePathComputed = true;
-    return s_resourcePath;
+    // The folder that holds the resources folder.
+    const QString resources = QIAnyUtil::getResourcePath();
+    return resources.left(resources.lastIndexOf(QLatin1Char('/')));
 }
 
 void VECommonClass::setCustomResPath(QString path)

@@ -38,6 +38,4 @@ private:
 
     static QString m_customResPath;
     static bool m_bCustomSet;
-    static QString s_resourcePath;
-    static bool s_resourcePathComputed;
 };

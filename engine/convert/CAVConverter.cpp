@@ -44,7 +44,7 @@ CAVConverter::~CAVConverter()
     if (m_merge)
         ZV_Stop_Merge(m_merge, 1);
     m_stopRequested = true;
-    JoinThread();
+    m_worker.JoinThread();
     for (TrackEntry &t : m_tracks)
         ZV_Release_Track(t.stream);
     m_tracks.clear();
@@ -69,7 +69,7 @@ void CAVConverter::ReleaseResources()
     }
     if (m_merge)
         ZV_Stop_Merge(m_merge, 0);
-    JoinThread();
+    m_worker.JoinThread();
     destroyJob();
     if (m_merge) {
         ZV_Destroy_Merge(m_merge);
@@ -237,7 +237,7 @@ bool CAVConverter::StartConvert(const char *source, const char *target, const CA
 {
     if (!source || !target || !param)
         return false;
-    JoinThread();
+    m_worker.JoinThread();
     clearError();
     m_deferred = deferred;
     destroyJob();
@@ -262,14 +262,14 @@ bool CAVConverter::StartConvert(const char *source, const char *target, const CA
     if (m_deferred) {
         m_mergeMode = false;
         m_stopRequested = false;
-        StartThread();
+        m_worker.StartThread();
         return true;
     }
     const bool begun = openJobWithRetries(m_config);
     if (begun) {
         m_mergeMode = false;
         m_stopRequested = false;
-        StartThread();
+        m_worker.StartThread();
     }
     if (m_config) {
         ZV_Release_Config(m_config);
@@ -297,7 +297,7 @@ void CAVConverter::StopConvert()
         if (m_job && !ZV_Stop_Job(m_job))
             qCDebug(lcEngine, "stop convert failed!");
     }
-    JoinThread();
+    m_worker.JoinThread();
     destroyJob();
     m_user = nullptr;
     m_convertCallback = nullptr;
@@ -356,7 +356,7 @@ bool CAVConverter::AddMergerTask(const char *source, const CAVEncodeParam *param
     if (!source || !m_merge || !param)
         return false;
     // The previous task's worker has reported; wait for it to return.
-    JoinThread();
+    m_worker.JoinThread();
     clearError();
     ZvConfig *config = makeConfig(param);
     m_user = user;
@@ -395,7 +395,7 @@ bool CAVConverter::AddMergerTask(const char *source, const CAVEncodeParam *param
         ++m_mergeTasks;
         m_mergeMode = true;
         m_stopRequested = false;
-        StartThread();
+        m_worker.StartThread();
     }
     if (config)
         ZV_Release_Config(config);
@@ -411,7 +411,7 @@ void CAVConverter::StopMerger(bool wait)
     if (!ZV_Stop_Merge(m_merge, wait ? 1 : 0))
         qCDebug(lcEngine, "stop Merger failed!");
     // Always wait for our own worker: the merge handle must not be closed under it.
-    JoinThread();
+    m_worker.JoinThread();
     ZV_Close_Merge(m_merge);
     ZV_Destroy_Merge(m_merge);
     m_merge = nullptr;

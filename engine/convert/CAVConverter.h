@@ -21,7 +21,7 @@ struct ZvMerge;
 // The stop operations join the worker, so a job or merge handle is never
 // closed under a running worker, and a merge's stop waits for the task that
 // is running.
-class CAVConverter : public IAVConverter, public QUtilThread
+class CAVConverter : public IAVConverter
 {
 public:
     CAVConverter();
@@ -48,9 +48,6 @@ public:
     // Used by DestroyAVConverter: ends the worker, then frees every codec handle.
     void ReleaseResources();
 
-protected:
-    void OnExecute() override;
-
 private:
     struct TrackEntry {
         uint32_t type = 0;
@@ -71,6 +68,7 @@ private:
     void SetChapter(ZvConfig *config);
     // The tags go with the job, which writes them before its output takes its name.
     static void setAudioTag(ZvConfig *config, const CAVEncodeParam *param);
+    void OnExecute();
     void runConversion();
     void runMerge();
     void destroyJob();
@@ -95,4 +93,5 @@ private:
     std::vector<TrackEntry> m_tracks;
     mutable std::mutex m_errorMutex;
     QString m_errorText;
+    QUtilThread m_worker{[this] { OnExecute(); }}; // last: joined before the members it uses go
 };

@@ -3,19 +3,17 @@
 #include "EngineLog.h"
 
 
-QUtilThread::QUtilThread() = default;
+QUtilThread::QUtilThread(std::function<void()> work) : m_work(std::move(work)) {}
 
 QUtilThread::~QUtilThread()
 {
-    // A derived class must have joined already (its OnExecute is gone by now);
-    // this only covers a worker that was never waited for.
     StopThread();
 }
 
 void *QUtilThread::ThreadProc(void *arg)
 {
     if (auto *self = static_cast<QUtilThread *>(arg))
-        self->OnExecute();
+        self->m_work();
     return nullptr;
 }
 

@@ -35,18 +35,21 @@ namespace {
 
 constexpr uint64_t kSecond = 1000000;
 
-class CountingThread : public QUtilThread
+// Owns its worker the way every worker of the application does: as its last
+// member, with no join of its own.
+class CountingThread
 {
 public:
-    ~CountingThread() override { JoinThread(); }
-    void start() { StartThread(); }
+    void start() { m_thread.StartThread(); }
+    bool StopThread() { return m_thread.StopThread(); }
+    void JoinThread() { m_thread.JoinThread(); }
     std::atomic<int> runs{0};
     std::atomic<int> concurrent{0};
     std::atomic<int> maxConcurrent{0};
     int sleepMs = 0;
 
-protected:
-    void OnExecute() override
+private:
+    void OnExecute()
     {
         const int now = ++concurrent;
         maxConcurrent = std::max(maxConcurrent.load(), now);
@@ -54,6 +57,7 @@ protected:
         ++runs;
         --concurrent;
     }
+    QUtilThread m_thread{[this] { OnExecute(); }};
 };
 
 struct Report {
@@ -210,28 +214,23 @@ void TestConverter::threadBaseRestartFromItsWorkerIsJoined()
 {
     // The first worker starts its successor, then carries on for a while:
     // it cannot join itself, so the next join on another thread must.
-    struct RestartingThread : QUtilThread {
-        ~RestartingThread() override { JoinThread(); }
-        void start() { StartThread(); }
+    struct RestartingThread {
         std::atomic<int> runs{0};
         std::atomic<bool> firstEnded{false};
-
-    protected:
-        void OnExecute() override
-        {
+        QUtilThread thread{[this] {
             if (++runs == 1) {
-                StartThread();
+                thread.StartThread();
                 QThread::msleep(200);
                 firstEnded = true;
             }
-        }
+        }};
     };
     RestartingThread t;
-    t.start();
+    t.thread.StartThread();
     QTRY_COMPARE_WITH_TIMEOUT(t.runs.load(), 2, 20000);
-    t.JoinThread();
+    t.thread.JoinThread();
     QVERIFY2(t.firstEnded, "the join returned while the first worker still ran");
-    QVERIFY(!t.isRunning());
+    QVERIFY(!t.thread.isRunning());
 }
 
 void TestConverter::conversionReportsGrowingProgressThenFinished()

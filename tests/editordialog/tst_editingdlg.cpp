@@ -54,6 +54,41 @@ QString writeText(const QString& name, const QByteArray& text)
     return path;
 }
 
+// Destroys the dialog from inside the first call its loader hands to the GUI
+// thread (the loader is then waiting for this thread), with a key press still
+// queued for it; counts what reaches the dialog while it is being destroyed.
+class DestroyOnHandOver : public QObject
+{
+public:
+    explicit DestroyOnHandOver(QVideoEditingDlg* dlg) : m_dlg(dlg) {}
+
+    bool destroyed = false;
+    QList<QEvent::Type> deliveredWhileDying;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // What the event queue holds for it; the teardown's own notices are sent.
+        const bool queued = event->type() == QEvent::KeyPress || event->type() == QEvent::MetaCall;
+        if (m_dying && watched == m_dying && queued)
+            deliveredWhileDying << event->type();
+        if (!m_dlg || watched != m_dlg || event->type() != QEvent::MetaCall || m_dlg->isLoaded() ||
+            !m_dlg->busyIndicator()->isVisible())
+            return false;
+        QCoreApplication::postEvent(m_dlg, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier));
+        m_dying = m_dlg;
+        m_dlg = nullptr;
+        delete m_dying;
+        m_dying = nullptr;
+        destroyed = true;
+        return true;   // the receiver is gone
+    }
+
+private:
+    QVideoEditingDlg* m_dlg;
+    QObject* m_dying = nullptr;
+};
+
 QVideoEditingDlg* openDialog()
 {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -86,6 +121,7 @@ private slots:
     void editTipInLosslessMode();
     void snapshots();
     void neverShownAndReleasedPreview();
+    void destroyedWhileLoading();
 
 private:
     void addSegments(const QList<QPair<double, double>>& ranges, const QString& clip = QString());
@@ -579,6 +615,22 @@ void TestEditingDlg::neverShownAndReleasedPreview()
     dlg.getEditConfig(back);
     QCOMPARE(back.m_cropSettings.m_rotation, 90);
     dlg.onSnapshot();
+}
+
+// Destroyed while its loader waits on the GUI thread: the teardown neither
+// waits for a hand-over that can no longer come nor serves events to the dying
+// dialog.
+void TestEditingDlg::destroyedWhileLoading()
+{
+    auto* dlg = new QVideoEditingDlg;
+    dlg->setVideoFile(m_clip, 0, 0);
+    DestroyOnHandOver destroyer(dlg);
+    qApp->installEventFilter(&destroyer);
+    dlg->show();
+    QTRY_VERIFY_WITH_TIMEOUT(destroyer.destroyed, TestTiming::scaled(30000));
+    qApp->removeEventFilter(&destroyer);
+    QCOMPARE(destroyer.deliveredWhileDying, QList<QEvent::Type>());
+    QVERIFY(!openDialog());
 }
 
 QTEST_MAIN(TestEditingDlg)
