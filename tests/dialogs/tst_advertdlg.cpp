@@ -178,6 +178,12 @@ void tst_AdvertDlg::failingFallbackEndsLoading()
     QTest::qWait(1000);
     QCOMPARE(finished.count(), 2);
     QCOMPARE(started.count(), 2);
+    // No engine error page ("This site can't be reached") was put in its place:
+    // the view keeps the dialog's dark ground.
+    QWebEnginePage* webPage = dlg.webView()->view()->page();
+    QCOMPARE(evaluate(webPage, "document.body ? document.body.innerText : ''").toString(), QString());
+    QCOMPARE(evaluate(webPage, "getComputedStyle(document.documentElement).backgroundColor").toString(),
+             QString("rgba(0, 0, 0, 0)"));
     QTest::mouseClick(dlg.closeButton(), Qt::LeftButton);
     QVERIFY(!dlg.isVisible());
 }
