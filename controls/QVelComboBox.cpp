@@ -142,6 +142,7 @@ void QVelComboBox::setBtnMargins(int left, int top, int right, int bottom)
     d->btnTop = qint16(top);
     d->btnRight = qint16(right);
     d->btnBottom = qint16(bottom);
+    resetBtnLocation();
     update();
     updateGeometry();
 }
@@ -151,18 +152,18 @@ void QVelComboBox::setBtnMargins(QMargins const& margins)
     setBtnMargins(margins.left(), margins.top(), margins.right(), margins.bottom());
 }
 
+// A negative left or top margin places the button against the right edge (less
+// the right margin) or centres it vertically; both follow every resize.
 void QVelComboBox::resetBtnLocation()
 {
     if (!d->button)
         return;
-    if (d->btnLeft < 0)
-        d->btnLeft = qint16(width() - d->button->width() - d->btnRight);
-    if (d->btnTop < 0)
-        d->btnTop = qint16((height() - d->button->height() - d->btnBottom) / 2);
+    const int left = d->btnLeft < 0 ? width() - d->button->width() - d->btnRight : d->btnLeft;
+    const int top = d->btnTop < 0 ? (height() - d->btnBottom - d->button->height()) / 2 : d->btnTop;
     if (d->keepSize)
-        d->button->move(d->btnLeft, d->btnTop);
+        d->button->move(left, top);
     else
-        d->button->setGeometry(QRect(QPoint(d->btnLeft, d->btnTop), QPoint(width() - 1 - d->btnRight, height() - 1 - d->btnBottom)));
+        d->button->setGeometry(QRect(QPoint(left, top), QPoint(width() - 1 - d->btnRight, height() - 1 - d->btnBottom)));
 }
 
 void QVelComboBox::setBtnMode(bool on) { QVelBaseRectImageDraw::setBtnMode(on); }

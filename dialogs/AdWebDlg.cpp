@@ -2,11 +2,13 @@
 #include "DialogsLog.h"
 
 #include "AdWebView.h"
+#include "QConverterOperate.h"
 #include "QIAnyUtil.h"
 #include "QImageButton.h"
 #include "VelSystemActions.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <QTimer>
 
 AdWebDlg::AdWebDlg(QWidget* parent)
@@ -74,7 +76,21 @@ QUrl AdWebDlg::advertAddress()
 
 QUrl AdWebDlg::fallbackAddress()
 {
-    return QUrl::fromLocalFile(QIAnyUtil::getResourcePath() + "/AppAd/index.html");
+    return QUrl::fromLocalFile(fallbackPageFor(QIAnyUtil::getResourcePath() + "/AppAd",
+                                               QConverterOperate::getLanguageType()));
+}
+
+// index.html is the English page; the others are named by the language's code.
+QString AdWebDlg::fallbackPageFor(const QString& folder, int languageType)
+{
+    static const char* const codes[] = {"en", "zh_CN", "de", "fr", "ja"};
+    const int count = int(sizeof codes / sizeof codes[0]);
+    if (languageType > 0 && languageType < count) {
+        const QString own = folder + QStringLiteral("/index_%1.html").arg(QLatin1String(codes[languageType]));
+        if (QFileInfo(own).isFile())
+            return own;
+    }
+    return folder + QStringLiteral("/index.html");
 }
 
 void AdWebDlg::setAddresses(const QUrl& advert, const QUrl& fallback)

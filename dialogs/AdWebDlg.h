@@ -23,6 +23,8 @@ public:
 
     static QUrl advertAddress();
     static QUrl fallbackAddress();
+    // The local page in the language of that type, English where it has none.
+    static QString fallbackPageFor(const QString& folder, int languageType);
     // The two pages, before the dialog is shown.
     void setAddresses(const QUrl& advert, const QUrl& fallback);
 

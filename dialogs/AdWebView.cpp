@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QWebEnginePage>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 AdWebView::AdWebView(QWidget* parent) : QWidget(parent)
@@ -15,6 +16,9 @@ AdWebView::AdWebView(QWidget* parent) : QWidget(parent)
     // The skin's ground until the page paints its own: a white page while it
     // loads, or when it never can, is a light island in the dark dialog.
     m_page->setBackgroundColor(QColor(0x33, 0x33, 0x33));
+    // A failed load leaves the dark ground until the local page replaces it: the
+    // engine's own white error page would show for a moment, longer at high density.
+    m_page->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     connect(m_page, &QWebEnginePage::loadStarted, this, &AdWebView::OnPageLoadStarted);
     connect(m_page, &QWebEnginePage::loadProgress, this, &AdWebView::OnPageLoadProgress);

@@ -64,12 +64,12 @@ void FormatWidget::addCategoryTabs(QPlistRead* reader, bool lossless)
         tab->setBtnImageAndText(picture, categoryCaption(key), 9);
         if (lossless || i > 0) {
             tab->setImgBtnRect(QRect(0, 0, 90, 25));
-            tab->setTextRect(QRect(0, 0, 90, 15));
+            tab->setTextRect(QRect(0, 0, 90, 25));
         }
         tab->setTextPixelSize(12);
         tab->setTextColor(QColor(246, 246, 246), QColor(246, 246, 246), QColor(243, 228, 142),
                           QColor(246, 246, 246));
-        tab->setTextRect(QRect(0, 0, tab->width(), 15));
+        tab->setTextRect(QRect(0, 0, tab->width(), 25));
         if (lossless) {
             connect(tab, &QAbstractButton::clicked, this, &FormatWidget::OnTypeLosslessBtn);
             m_categoryLosslessBtns.append(tab);

@@ -146,13 +146,13 @@ QualitySet QSettingDlg::currentChoices() const
     QualitySet set;
     set.OnlyAudio = m_bOnlyAudio;
     set.V_Encoder = m_cmbVEncoder->itemDataString(m_cmbVEncoder->currentIndex());
-    set.V_Resolution = m_cmbVResolution->currentText();
-    set.V_FrameRate = m_cmbVFrame->currentText();
-    set.V_BitRate = m_cmbVBitRate->currentText();
+    set.V_Resolution = m_cmbVResolution->itemDataString(m_cmbVResolution->currentIndex());
+    set.V_FrameRate = m_cmbVFrame->itemDataString(m_cmbVFrame->currentIndex());
+    set.V_BitRate = m_cmbVBitRate->itemDataString(m_cmbVBitRate->currentIndex());
     set.A_Encoder = m_cmbAEncoder->itemDataString(m_cmbAEncoder->currentIndex());
     set.A_Channel = m_cmbAChannel->itemDataString(m_cmbAChannel->currentIndex());
-    set.A_SampleRate = m_cmbASample->currentText();
-    set.A_BitRate = m_cmbABitRate->currentText();
+    set.A_SampleRate = m_cmbASample->itemDataString(m_cmbASample->currentIndex());
+    set.A_BitRate = m_cmbABitRate->itemDataString(m_cmbABitRate->currentIndex());
     return set;
 }
 

@@ -41,6 +41,8 @@ public:
     void setFormatInfoToCtrl(FormatAllInfo* info);
     void setFormatInfoToCtrlLossLess(FormatAllInfo* info);
     QString getChannelName(QString code);
+    // A preset value as the combos show it: "Auto" and "Original" translated.
+    static QString shownValue(const QString& value);
     void setCheckValue();
     void setAudioDlgCtrl(bool bOnlyAudio);
     void SetCustomValue(QualitySet* set);

@@ -15,28 +15,28 @@ QString text(const std::string& s)
     return QString::fromStdString(s);
 }
 
-// Fills one combo; returns the text of the item that matched the selected value
-// (the last of several), or a null string when none matched.
+// Fills one combo; every item keeps its preset value as item data, which is
+// what is stored and compared (the shown text may be translated). Returns the
+// value of the item that matched the selected one (the last of several), or a
+// null string when none matched.
 QString fillCombo(QCustomComboBox* combo, const std::vector<std::string>& list, const std::string& selected,
-                  const std::function<QString(const std::string&)>& shown, bool withCode)
+                  const std::function<QString(const std::string&)>& shown)
 {
     combo->clear();
     QString picked;
     for (const std::string& entry : list) {
         combo->addItem(shown(entry));
         const int index = combo->count() - 1;
-        if (withCode)
-            combo->setItemDataString(index, text(entry));
+        combo->setItemDataString(index, text(entry));
         if (entry == selected) {
             combo->setCurrentIndex(index);
-            picked = combo->itemText(index);
+            picked = text(entry);
         }
     }
     return picked;
 }
 
-// Codec and channel combos carry their code as item data; their shown names
-// differ from the codes, so a choice is found again by the data.
+// A choice is found again by its value, never by the shown text.
 void selectByData(QCustomComboBox* combo, const QString& code)
 {
     for (int i = 0; i < combo->count(); ++i) {
@@ -47,22 +47,21 @@ void selectByData(QCustomComboBox* combo, const QString& code)
     }
 }
 
-void selectByText(QCustomComboBox* combo, const QString& value)
-{
-    for (int i = 0; i < combo->count(); ++i) {
-        if (combo->itemText(i) == value) {
-            combo->setCurrentIndex(i);
-            return;
-        }
-    }
-}
-
 } // namespace
+
+QString QSettingDlg::shownValue(const QString& value)
+{
+    if (value == QLatin1String("Auto"))
+        return tr("Auto");
+    if (value == QLatin1String("Original"))
+        return tr("Original");
+    return value;
+}
 
 QString QSettingDlg::getChannelName(QString code)
 {
     if (code == "Auto" || code == "0")
-        return "Auto";
+        return shownValue("Auto");
     if (code == "1")
         return "Mono";
     if (code == "2")
@@ -104,35 +103,35 @@ void QSettingDlg::fillCombos(FormatAllInfo* info, QPlistRead* codecNames)
         const QString name = text(codecNames->getCodecsForKey(code));
         return name.isEmpty() ? text(code) : name;
     };
-    auto plain = [](const std::string& entry) { return text(entry); };
+    auto plain = [](const std::string& entry) { return shownValue(text(entry)); };
     auto channel = [this](const std::string& entry) { return getChannelName(text(entry)); };
     auto remember = [](QString& member, const QString& picked) {
         if (!picked.isNull())
             member = picked;
     };
 
-    remember(m_strVEncoderName, fillCombo(m_cmbVEncoder, p.videoEncoderList, p.videoEncoder, codecName, true));
-    remember(m_strResolution, fillCombo(m_cmbVResolution, p.resolutionList, p.resolution, plain, false));
-    fillCombo(m_cmbVFrame, p.frameRateList, p.frameRate, plain, false);
-    fillCombo(m_cmbVBitRate, p.videoBitRateList, p.videoBitRateHigh, plain, false);
-    remember(m_strAEncoderName, fillCombo(m_cmbAEncoder, p.audioEncoderList, p.audioEncoder, codecName, true));
-    remember(m_strChannelName, fillCombo(m_cmbAChannel, p.channelList, p.channel, channel, true));
-    fillCombo(m_cmbASample, p.sampleRateList, p.sampleRate, plain, false);
-    fillCombo(m_cmbABitRate, p.audioBitRateList, p.audioBitRateHigh, plain, false);
+    remember(m_strVEncoderName, fillCombo(m_cmbVEncoder, p.videoEncoderList, p.videoEncoder, codecName));
+    remember(m_strResolution, fillCombo(m_cmbVResolution, p.resolutionList, p.resolution, plain));
+    fillCombo(m_cmbVFrame, p.frameRateList, p.frameRate, plain);
+    fillCombo(m_cmbVBitRate, p.videoBitRateList, p.videoBitRateHigh, plain);
+    remember(m_strAEncoderName, fillCombo(m_cmbAEncoder, p.audioEncoderList, p.audioEncoder, codecName));
+    remember(m_strChannelName, fillCombo(m_cmbAChannel, p.channelList, p.channel, channel));
+    fillCombo(m_cmbASample, p.sampleRateList, p.sampleRate, plain);
+    fillCombo(m_cmbABitRate, p.audioBitRateList, p.audioBitRateHigh, plain);
 }
 
 void QSettingDlg::reselect(const QualitySet& values)
 {
     if (!values.OnlyAudio) {
         selectByData(m_cmbVEncoder, values.V_Encoder);
-        selectByText(m_cmbVResolution, values.V_Resolution);
-        selectByText(m_cmbVFrame, values.V_FrameRate);
-        selectByText(m_cmbVBitRate, values.V_BitRate);
+        selectByData(m_cmbVResolution, values.V_Resolution);
+        selectByData(m_cmbVFrame, values.V_FrameRate);
+        selectByData(m_cmbVBitRate, values.V_BitRate);
     }
     selectByData(m_cmbAEncoder, values.A_Encoder);
     selectByData(m_cmbAChannel, values.A_Channel);
-    selectByText(m_cmbASample, values.A_SampleRate);
-    selectByText(m_cmbABitRate, values.A_BitRate);
+    selectByData(m_cmbASample, values.A_SampleRate);
+    selectByData(m_cmbABitRate, values.A_BitRate);
 }
 
 void QSettingDlg::setCheckValue()

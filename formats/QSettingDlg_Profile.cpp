@@ -135,12 +135,12 @@ void QSettingDlg::buildVideo(AttributeSetting& a, const FormatAllInfo& p)
         a.VCodecsId = code.isEmpty() ? -1 : int(VelAVCodecAnalysis::codecIDOfFourcc(code.toStdString()));
     }
 
-    const QString size = m_cmbVResolution->currentText();
+    const QString size = m_cmbVResolution->itemDataString(m_cmbVResolution->currentIndex());
     const int star = size.indexOf('*');
     a.VWidth = int(number(star < 0 ? "0" : size.left(star)));
     a.VHeight = int(number(star < 0 ? "0" : size.mid(star + 1)));
 
-    QString rate = m_cmbVFrame->currentText();
+    QString rate = m_cmbVFrame->itemDataString(m_cmbVFrame->currentIndex());
     if (isAutomatic(rate))
         rate = q(p.frameRate);
     unsigned int num = 0, den = 1;
@@ -148,7 +148,7 @@ void QSettingDlg::buildVideo(AttributeSetting& a, const FormatAllInfo& p)
     a.VFrameRate_fps = int(num);
     a.VFrameRate_scale = int(den);
 
-    QString bitRate = m_cmbVBitRate->currentText();
+    QString bitRate = m_cmbVBitRate->itemDataString(m_cmbVBitRate->currentIndex());
     if (isAutomatic(bitRate))
         bitRate = q(m_videoQuality == VQ_SmallSize     ? p.videoBitRateLow
                     : m_videoQuality == VQ_HighQuality ? p.videoBitRateHigh
@@ -174,12 +174,12 @@ void QSettingDlg::buildAudio(AttributeSetting& a, const FormatAllInfo& p)
         channel = q(p.channel);
     a.AChannel = int(number(channel));
 
-    QString sample = m_cmbASample->currentText();
+    QString sample = m_cmbASample->itemDataString(m_cmbASample->currentIndex());
     if (isAutomatic(sample))
         sample = q(p.sampleRate);
     a.ASampleRate = int(number(cutAt(sample, "H", "0")));
 
-    QString bitRate = m_cmbABitRate->currentText();
+    QString bitRate = m_cmbABitRate->itemDataString(m_cmbABitRate->currentIndex());
     if (isAutomatic(bitRate))
         bitRate = q(m_videoQuality == VQ_SmallSize     ? p.audioBitRateLow
                     : m_videoQuality == VQ_HighQuality ? p.audioBitRateHigh

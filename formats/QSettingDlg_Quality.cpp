@@ -73,7 +73,7 @@ void QSettingDlg::applyQualityToCombos(VideoQuality quality)
         const QString wanted = QString::fromStdString(quality == VQ_SmallSize ? p.videoBitRateLow
                                                                               : p.videoBitRateHigh);
         for (int i = 0; i < m_cmbVBitRate->count(); ++i) {
-            if (m_cmbVBitRate->itemText(i) == wanted) {
+            if (m_cmbVBitRate->itemDataString(i) == wanted) {
                 m_cmbVBitRate->setCurrentIndex(i);
                 break;
             }
@@ -115,13 +115,13 @@ void QSettingDlg::CmbItemChange(int)
     QObject* from = sender();
     bool reread = false;
     if (from == m_cmbVEncoder)
-        reread = m_cmbVEncoder->currentText() != m_strVEncoderName;
+        reread = m_cmbVEncoder->itemDataString(m_cmbVEncoder->currentIndex()) != m_strVEncoderName;
     else if (from == m_cmbVResolution)
-        reread = m_cmbVResolution->currentText() != m_strResolution;
+        reread = m_cmbVResolution->itemDataString(m_cmbVResolution->currentIndex()) != m_strResolution;
     else if (from == m_cmbAEncoder)
-        reread = m_cmbAEncoder->currentText() != m_strAEncoderName;
+        reread = m_cmbAEncoder->itemDataString(m_cmbAEncoder->currentIndex()) != m_strAEncoderName;
     else if (from == m_cmbAChannel)
-        reread = m_cmbAChannel->currentText() != m_strChannelName;
+        reread = m_cmbAChannel->itemDataString(m_cmbAChannel->currentIndex()) != m_strChannelName;
     if (!reread)
         return;
 

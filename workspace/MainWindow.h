@@ -46,6 +46,8 @@ public:
     void SetOutPath(QString path);
     bool setLanguge(QString path);
     void InitLanguge();
+    // Qt's own translation shipped beside one of ours: lang_<code>.qm -> qtbase_<code>.qm.
+    static QString qtTranslationFile(const QString &ourFile);
     void retranslateUi();
     static bool isConverting() { return m_bIsConverting; }
 
@@ -61,6 +63,7 @@ public:
     QLoadingDlg *loadingDlg() const { return m_loadingDlg; }
     QPlayObject *playObject() const { return m_playObject; }
     QTranslator *translator() const { return m_translator; }
+    QTranslator *qtTranslator() const { return m_qtTranslator; }
     QString outPath() const { return m_outPath; }
 
     static QString open_path;
@@ -126,6 +129,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void setQtLanguage(const QString &path);
     void OnInitDlg();
     void OnInitBtn();
     void CreatMenu();
@@ -173,6 +177,8 @@ private:
     QAction *m_actQuit = nullptr;
     QMenu *m_trayMenu = nullptr;
     QTranslator *m_translator = nullptr;
+    // Qt's own texts (file dialogs, message box buttons) in the same language.
+    QTranslator *m_qtTranslator = nullptr;
     QString m_dropPath;
     QStringList m_dropList;
     QTimer *m_showTimer = nullptr;

@@ -35,6 +35,9 @@ MainWindow::~MainWindow()
     if (m_translator)
         QApplication::removeTranslator(m_translator);
     delete m_translator;
+    if (m_qtTranslator)
+        QApplication::removeTranslator(m_qtTranslator);
+    delete m_qtTranslator;
 }
 
 void MainWindow::IsStartToConverter(bool converting)

@@ -16,6 +16,7 @@
 #include <QCursor>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTranslator>
 #include <QUrl>
 
@@ -116,8 +117,34 @@ bool MainWindow::setLanguge(QString path)
     }
     m_translator = translator;
     QApplication::installTranslator(m_translator);
+    setQtLanguage(qtTranslationFile(path));
     retranslateUi();
     return true;
+}
+
+QString MainWindow::qtTranslationFile(const QString &ourFile)
+{
+    const QFileInfo info(ourFile);
+    QString code = info.completeBaseName();
+    code.remove(QRegularExpression(QStringLiteral("^lang_")));
+    return info.absolutePath() + QStringLiteral("/qtbase_") + code + QStringLiteral(".qm");
+}
+
+// English has no Qt file: Qt's texts then stay its built-in English ones.
+void MainWindow::setQtLanguage(const QString &path)
+{
+    if (m_qtTranslator) {
+        QApplication::removeTranslator(m_qtTranslator);
+        delete m_qtTranslator;
+        m_qtTranslator = nullptr;
+    }
+    auto *translator = new QTranslator(this);
+    if (!QFileInfo(path).isFile() || !translator->load(path)) {
+        delete translator;
+        return;
+    }
+    m_qtTranslator = translator;
+    QApplication::installTranslator(m_qtTranslator);
 }
 
 void MainWindow::retranslateUi()

@@ -80,7 +80,7 @@ void QTrimOperationForm::initControls()
     QVEInitCtrlStyle::InitVelCheckCombox(m_cbbChater);
     m_cbbChater->setCheckMode(false);
     m_cbbChater->resize(164, 22);
-    m_cbbChater->setBtnMargins(148, 8, 0, 0);
+    m_cbbChater->setBtnMargins(-1, -1, 2, 0);
     m_scrollBar = new QVelScrollBar(Qt::Vertical, nullptr);
     QVEInitCtrlStyle::SetQVelScrollBar(m_scrollBar);
     if (m_cbbChater->view())

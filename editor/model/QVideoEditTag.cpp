@@ -23,7 +23,7 @@ void QVideoEditTag::createTag(QStringList names)
     for (const QString& name : names) {
         QVelBaseButton* button = initButton(name);
         button->setFixedHeight(25);
-        button->setTextRect(QRect(0, 0, 0, 15));
+        button->setTextRect(QRect(0, 0, 0, 25));
         m_btnList.append(button);
         m_horizontalLayout->addWidget(button);
     }

@@ -50,7 +50,7 @@ void QAdjustOperationForm::initControls()
     }
 
     QVEInitCtrlStyle::SetQVelComboBox(m_cbbAspectRatio);
-    m_cbbAspectRatio->setBtnMargins(184, 8, 0, 0);
+    m_cbbAspectRatio->setBtnMargins(-1, -1, 2, 0);
     m_cbbAspectRatio->addItems({QObject::tr("Original Display"), QObject::tr("Original Resolution"),
                                 QObject::tr("Full Screen"), QObject::tr("16:9"), QObject::tr("4:3"),
                                 QObject::tr("Pan Scan")});

@@ -96,7 +96,7 @@ void QAudioOperationForm::initControls()
     QVEInitCtrlStyle::SetQVelScrollBar(m_vScrollBar);
     QVEInitCtrlStyle::InitVelCheckCombox(m_cbbAudioList);
     m_cbbAudioList->resize(164, 22);
-    m_cbbAudioList->setBtnMargins(148, 8, 0, 0);
+    m_cbbAudioList->setBtnMargins(-1, -1, 2, 0);
     if (QListWidget* popup = m_cbbAudioList->popupList())
         popup->setVerticalScrollBar(m_vScrollBar);
 

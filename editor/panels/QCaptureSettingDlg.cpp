@@ -52,7 +52,7 @@ void QCaptureSettingDlg::initControls()
     QVEInitCtrlStyle::SetVelButton(m_btnCancel, 64, 28);
     QVEInitCtrlStyle::SetQVelComboBox(m_cmbFormat);
     m_cmbFormat->addItems({QStringLiteral("JPG"), QStringLiteral("PNG")});
-    m_cmbFormat->setBtnMargins(83, 8, 0, 0);
+    m_cmbFormat->setBtnMargins(-1, -1, 2, 0);
     QVEInitCtrlStyle::SetQVelLineEdit(m_editPath);
     m_editPath->setAlignment(Qt::AlignLeft | Qt::AlignHCenter);
     m_editPath->setReadOnly(true);

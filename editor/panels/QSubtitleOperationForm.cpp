@@ -74,7 +74,7 @@ void QSubtitleOperationForm::initControls()
 
     QVEInitCtrlStyle::InitVelCheckCombox(m_cbbSubtitleList);
     m_cbbSubtitleList->resize(170, 22);
-    m_cbbSubtitleList->setBtnMargins(154, 8, 0, 0);
+    m_cbbSubtitleList->setBtnMargins(-1, -1, 2, 0);
     m_scrollBar = new QVelScrollBar(Qt::Vertical, nullptr);
     QVEInitCtrlStyle::SetQVelScrollBar(m_scrollBar);
     if (m_cbbSubtitleList->view())

@@ -1215,6 +1215,14 @@ oder wechseln Sie in den „Freien Modus“.</translation>
         <source>?</source>
         <translation>?</translation>
     </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
 </context>
 <context>
     <name>QShowCloseDlg</name>

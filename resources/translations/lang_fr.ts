@@ -1215,6 +1215,14 @@ ou passez en «&#xa0;Mode libre&#xa0;».</translation>
         <source>?</source>
         <translation>?</translation>
     </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
 </context>
 <context>
     <name>QShowCloseDlg</name>
@@ -1539,7 +1547,7 @@ et le dossier de sortie sont correctement définis.</translation>
     </message>
     <message>
         <source>No program on this desktop could open the output folder. You can find it here:</source>
-        <translation>Aucun programme de ce bureau n'a pu ouvrir le dossier de sortie. Vous le trouverez ici :</translation>
+        <translation>Aucun programme de ce bureau n&apos;a pu ouvrir le dossier de sortie. Vous le trouverez ici :</translation>
     </message>
     <message>
         <source>%1: %2</source>

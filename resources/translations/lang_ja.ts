@@ -1215,6 +1215,14 @@ or switch to the &quot;Free Mode&quot;.</source>
         <source>?</source>
         <translation>?</translation>
     </message>
+    <message>
+        <source>Auto</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>オリジナル</translation>
+    </message>
 </context>
 <context>
     <name>QShowCloseDlg</name>

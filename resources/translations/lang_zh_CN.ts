@@ -1215,6 +1215,14 @@ or switch to the &quot;Free Mode&quot;.</source>
         <source>?</source>
         <translation>?</translation>
     </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>原始</translation>
+    </message>
 </context>
 <context>
     <name>QShowCloseDlg</name>

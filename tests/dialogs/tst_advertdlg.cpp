@@ -6,6 +6,7 @@
 #include "AdWebDlg.h"
 #include "AdWebPage.h"
 #include "AdWebView.h"
+#include "QIAnyUtil.h"
 #include "QImageButton.h"
 #include "qSliderCtrl.h"
 #include "VelSystemActions.h"
@@ -84,6 +85,8 @@ private slots:
     void failingFallbackEndsLoading();
     void timeOutEnablesClosing();
     void onlyClickedWebLinksLeave();
+    void shippedFallbackInEachLanguage_data();
+    void shippedFallbackInEachLanguage();
 
 private:
     QTemporaryDir m_dir;
@@ -175,6 +178,12 @@ void tst_AdvertDlg::failingFallbackEndsLoading()
     QTest::qWait(1000);
     QCOMPARE(finished.count(), 2);
     QCOMPARE(started.count(), 2);
+    // No engine error page ("This site can't be reached") was put in its place:
+    // the view keeps the dialog's dark ground.
+    QWebEnginePage* webPage = dlg.webView()->view()->page();
+    QCOMPARE(evaluate(webPage, "document.body ? document.body.innerText : ''").toString(), QString());
+    QCOMPARE(evaluate(webPage, "getComputedStyle(document.documentElement).backgroundColor").toString(),
+             QString("rgba(0, 0, 0, 0)"));
     QTest::mouseClick(dlg.closeButton(), Qt::LeftButton);
     QVERIFY(!dlg.isVisible());
 }
@@ -225,6 +234,33 @@ void tst_AdvertDlg::onlyClickedWebLinksLeave()
     QCOMPARE(dlg.webView()->view()->url(), m_links);
     QCOMPARE(finished.count(), 1);
     QCOMPARE(m_desktop.urls, QList<QUrl>());
+}
+
+void tst_AdvertDlg::shippedFallbackInEachLanguage_data()
+{
+    QTest::addColumn<int>("languageType");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("sentence");
+    QTest::newRow("English") << 0 << "index.html" << "Cut, edit and convert your videos.";
+    QTest::newRow("Chinese") << 1 << "index_zh_CN.html" << QString("剪切、编辑和转换您的视频。");
+    QTest::newRow("German") << 2 << "index_de.html" << "Videos schneiden, bearbeiten und umwandeln.";
+    QTest::newRow("French") << 3 << "index_fr.html" << QString("Découpez, modifiez et convertissez vos vidéos.");
+    QTest::newRow("Japanese") << 4 << "index_ja.html" << QString("動画をカット、編集、変換します。");
+    QTest::newRow("unknown type") << 9 << "index.html" << "Cut, edit and convert your videos.";
+}
+
+void tst_AdvertDlg::shippedFallbackInEachLanguage()
+{
+    QFETCH(int, languageType);
+    QFETCH(QString, file);
+    QFETCH(QString, sentence);
+    const QString folder = QIAnyUtil::getResourcePath() + "/AppAd";
+    const QString path = AdWebDlg::fallbackPageFor(folder, languageType);
+    QCOMPARE(path, folder + "/" + file);
+    QFile page(path);
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    QVERIFY2(html.contains("<p>" + sentence + "</p>"), qPrintable(html));
 }
 
 int main(int argc, char** argv)

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -74,6 +75,8 @@ private slots:
     void profileNumbersStartDefined();
     void okSavesCustomValues();
     void pagesAndLanguagePlacement();
+    void automaticValuesShownTranslatedKeptEnglish_data();
+    void automaticValuesShownTranslatedKeptEnglish();
 
 private:
     QSettingDlg* load(const QString& category, const QString& id);
@@ -375,6 +378,55 @@ void tst_SettingPanel::pagesAndLanguagePlacement()
     QCOMPARE(p->m_btnVideo->geometry().right() + 1, 300);
     QCOMPARE(p->m_btnAudio->x(), 300);
     QCOMPARE(p->m_btnDefault->geometry().right(), 600 - 4 - 1);
+}
+
+void tst_SettingPanel::automaticValuesShownTranslatedKeptEnglish_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("original");
+    QTest::addColumn<QString>("automatic");
+    QTest::newRow("Chinese") << "lang_zh_CN.qm" << QString("原始") << QString("自动");
+    QTest::newRow("Japanese") << "lang_ja.qm" << QString("オリジナル") << QString("自動");
+}
+
+// The combos show the values in the interface language; what is picked, stored
+// and compared stays the preset's English value.
+void tst_SettingPanel::automaticValuesShownTranslatedKeptEnglish()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, original);
+    QFETCH(QString, automatic);
+    QTranslator translator;
+    QVERIFY(translator.load(QIAnyUtil::getResourcePath() + "/Language/" + file));
+    QCoreApplication::installTranslator(&translator);
+    QSettingDlg* p = load("General Video", "4000");
+    p->setVideoQuality(VQ_HighQuality);
+    QCOMPARE(p->m_cmbVResolution->currentText(), original);
+    QCOMPARE(code(p->m_cmbVResolution), QString("Original"));
+    QCOMPARE(p->m_cmbVFrame->currentText(), automatic);
+    QCOMPARE(code(p->m_cmbVFrame), QString("Auto"));
+
+    pick(p->m_cmbVResolution, "1280*720");
+    pick(p->m_cmbVResolution, original);
+    QCOMPARE(code(p->m_cmbVResolution), QString("Original"));
+    pick(p->m_cmbVFrame, "29.97 fps");
+    pick(p->m_cmbVFrame, automatic);
+    pickByCode(p->m_cmbVEncoder, "H265");
+    p->OnOkSet();
+    const QualitySet* saved = QVideoSettingXml::GetDefaultFormat("4000");
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY(saved);
+    QCOMPARE(saved->V_Resolution, QString("Original"));
+    QCOMPARE(saved->V_FrameRate, QString("Auto"));
+
+    // Chosen again by value when the panel comes back.
+    p = load("General Video", "4000");
+    pick(p->m_cmbVResolution, "1280*720");
+    pick(p->m_cmbVFrame, "29.97 fps");
+    p->SetCustomValue(const_cast<QualitySet*>(saved));
+    QCOMPARE(code(p->m_cmbVResolution), QString("Original"));
+    QCOMPARE(code(p->m_cmbVFrame), QString("Auto"));
+    QFile::remove(QIAnyUtil::getAppDataPath() + "/VideoDefaultFormatSetting.xml");
 }
 
 QTEST_MAIN(tst_SettingPanel)

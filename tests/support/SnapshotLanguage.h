@@ -35,6 +35,12 @@ inline bool useFromEnvironment()
     QVideoSettingXml::SetItemValue(QStringLiteral("Language_item"), QStringLiteral("Language_Name"), name);
     QConverterOperate::setLanguageType(entry.second);
     QCoreApplication::installTranslator(translator);
+    // Qt's own dialogs too (English has no such file).
+    QString code = entry.first;
+    code.remove(QStringLiteral("lang_")).remove(QStringLiteral(".qm"));
+    auto* qtTranslator = new QTranslator(QCoreApplication::instance());
+    if (qtTranslator->load(folder + QStringLiteral("qtbase_") + code + QStringLiteral(".qm")))
+        QCoreApplication::installTranslator(qtTranslator);
     return true;
 }
 

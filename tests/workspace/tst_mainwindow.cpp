@@ -8,6 +8,10 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -24,6 +28,8 @@ private slots:
     void secondStartHandsOverAndExits();
     void startPrintsNoDebugLinesNorWarnings();
     void languageMissingFromTheListKeepsTheTranslator();
+    void qtDialogsSpeakTheChosenLanguage_data();
+    void qtDialogsSpeakTheChosenLanguage();
 };
 
 void TestMainWindow::startUpWritesDefaultsAndOutputRoot()
@@ -173,6 +179,41 @@ void TestMainWindow::languageMissingFromTheListKeepsTheTranslator()
     window.InitLanguge();
     QVERIFY(window.translator() != german);
     QCOMPARE(QConverterOperate::getLanguageType(), 0);
+}
+
+void TestMainWindow::qtDialogsSpeakTheChosenLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("cancel");
+    QTest::addColumn<QString>("lookIn");
+    QTest::newRow("German") << "Deutsch" << "Abbrechen" << "Suchen in:";
+    QTest::newRow("French") << "Français" << "Annuler" << "Voir dans :";
+    QTest::newRow("Chinese") << "简体中文" << "取消" << "查找范围：";
+    QTest::newRow("Japanese") << "日本語" << "キャンセル" << "アドレス:";
+    QTest::newRow("back to English") << "English" << "Cancel" << "Look in:";
+}
+
+// Qt's stock dialogs follow the interface language, also when it changes while
+// the program runs (every row starts in German and switches).
+void TestMainWindow::qtDialogsSpeakTheChosenLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, cancel);
+    QFETCH(QString, lookIn);
+    QVideoSettingXml::SetItemValue("Language_item", "Language_Name", "Deutsch");
+    MainWindow window;
+    QVideoSettingXml::SetItemValue("Language_item", "Language_Name", language);
+    window.InitLanguge();
+
+    QMessageBox box(QMessageBox::Question, "title", "text", QMessageBox::Yes | QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Cancel)->text(), cancel);
+
+    QFileDialog files;
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    auto *label = files.findChild<QLabel *>("lookInLabel");
+    QVERIFY(label);
+    QCOMPARE(label->text(), lookIn);
+    QVideoSettingXml::SetItemValue("Language_item", "Language_Name", "English");
 }
 
 QTEST_MAIN(TestMainWindow)
