@@ -103,7 +103,7 @@ EntryPtr Player::refreshEdited(const EntryPtr &e)
     return fresh;
 }
 
-EntryPtr Player::makeEntry(AVFrame *frame, int serial)
+EntryPtr Player::makeEntry(AVFrame *frame, int serial, bool captions)
 {
     AVStream *st = m_media->format()->streams[m_videoIndex];
     auto e = std::make_shared<VideoEntry>();
@@ -120,7 +120,8 @@ EntryPtr Player::makeEntry(AVFrame *frame, int serial)
     e->original = m_originalConverter.convert(e->upright.get(), m_deliveryFormat);
     if (!e->original)
         return nullptr;
-    m_subtitles.feedCaptions(frame, e->ptsUs);
+    if (captions)
+        m_subtitles.feedCaptions(frame, e->ptsUs);
     renderEditedLocked(*e);
     return e;
 }
@@ -167,6 +168,8 @@ void Player::videoFrameDecoded(AVFrame *frame, int serial, const PlayerRequest &
                 run.lastBefore.reset();
         }
         return;
+    case PlayerRequest::Kind::Park:
+        return; // nothing is read for it
     case PlayerRequest::Kind::StepBack:
         break;
     }
