@@ -165,6 +165,8 @@ private slots:
     void playDeliversConsecutivePicturesAtSourceRate();
     void pausedSeekShowsExactPicture_data();
     void pausedSeekShowsExactPicture();
+    void seekShowsThePicturePlayingReaches_data();
+    void seekShowsThePicturePlayingReaches();
     void stepsForwardThenBackReturnToSamePicture_data();
     void stepsForwardThenBackReturnToSamePicture();
     void stepsStopAtBothEnds();
@@ -297,6 +299,48 @@ void TestPlayer::pausedSeekShowsExactPicture()
     QVERIFY(ZV_ShowVideoFrame_Player(p));
     QTRY_VERIFY_WITH_TIMEOUT(rec.count() > before, 15000);
     QCOMPARE(rec.last().md5, expected.first().md5);
+}
+
+void TestPlayer::seekShowsThePicturePlayingReaches_data()
+{
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QString>("times"); // seconds after the first picture
+    QTest::newRow("mp4, pictures of every kind") << "mp4" << "2.52 2.56 2.6 3.36 4.44 5.0 1.04";
+    QTest::newRow("ts") << "ts" << "4.44 2.56 3.36";
+    QTest::newRow("deep inside a GOP of 250") << "gop250" << "9.8 6.04 11.92 11.96";
+}
+
+// A paused seek shows bit for bit the picture that decoding from the start
+// reaches at that time, whatever it skipped on the way.
+void TestPlayer::seekShowsThePicturePlayingReaches()
+{
+    QFETCH(QString, container);
+    QFETCH(QString, times);
+    const QString file = fixture(container);
+    const auto oracle = decodeAll(file);
+    QVERIFY(!oracle.isEmpty());
+    PlayerRecorder rec; // outlives the player that calls it
+    PlayerHandle p;
+    QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
+    QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
+    QVERIFY(ZV_Pause_Player(p));
+    const double offset = videoStartOffset(file);
+    for (const QString &word : times.split(' ')) {
+        const double t = word.toDouble();
+        int expected = -1;
+        for (int i = 0; i < oracle.size() && expected < 0; ++i)
+            if (oracle[i].time - oracle.first().time >= t - 1e-6)
+                expected = i;
+        QVERIFY(expected >= 0);
+        const int before = rec.count();
+        QVERIFY(ZV_Seek_Player(p, uint64_t(qRound64((t + oracle.first().time + offset) * 1e6))));
+        QTRY_VERIFY_WITH_TIMEOUT(rec.count() > before, 15000);
+        QVERIFY2(rec.last().md5 == oracle[expected].md5,
+                 qPrintable(QStringLiteral("at %1 s: picture %2 of the decode expected, got %3")
+                                .arg(t)
+                                .arg(expected)
+                                .arg(indexOf(oracle, rec.last().md5))));
+    }
 }
 
 void TestPlayer::stepsForwardThenBackReturnToSamePicture_data()

@@ -298,7 +298,7 @@ bool Player::audioRendererFailed() const
 
 // ---------------------------------------------------------------- requests
 
-int Player::postRequest(PlayerRequest req, bool show)
+int Player::postRequest(PlayerRequest req, bool show, bool keepHistory)
 {
     int serial;
     {
@@ -318,6 +318,8 @@ int Player::postRequest(PlayerRequest req, bool show)
             m_showSerial = serial;
         m_deliverPending = false;
         m_parked = false; // any request decodes on from its own position
+        if (!keepHistory)
+            clearHistoryLocked(); // and a back-fill for the old position stops
     }
     m_reqCv.notify_all();
     m_presCv.notify_all();

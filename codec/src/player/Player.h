@@ -144,6 +144,8 @@ private:
     // captions: the picture is shown in playing order (not a back-fill).
     EntryPtr makeEntry(AVFrame *frame, int serial, bool captions = true);
     void stampUntimedFrame(AVFrame *frame, VideoRun &run);
+    bool dropsBeforeTarget(const PlayerRequest &req) const;
+    bool droppable(const AVPacket *packet, const VideoRun &run) const;
     // Chain work, m_chainMutex held: bring the chain to the current settings
     // (not inside a batch), then render one picture through it.
     void updateChainLocked(const SourcePicture &upright);
@@ -168,6 +170,7 @@ private:
     bool fillOnce(FillReader &reader, const FillJob &job, std::deque<EntryPtr> &out, bool &atStart);
     size_t historyLimitLocked() const;
     size_t aheadLimit() const;
+    size_t fillLimitLocked() const;
     void requestFillLocked(bool urgent);
     bool fillInFlightLocked() const;
     void takeFillLocked(const FillJob &job, std::deque<EntryPtr> &got, bool atStart);
@@ -182,7 +185,8 @@ private:
     void audioFrameDecoded(AVFrame *frame, int serial, const PlayerRequest &req, struct AudioRun &run);
 
     // requests
-    int postRequest(PlayerRequest req, bool show);
+    // keepHistory: the pictures before the current one stay valid (parking).
+    int postRequest(PlayerRequest req, bool show, bool keepHistory = false);
     bool requestFor(int serial, PlayerRequest &out);
 
     uint64_t clampToDuration(uint64_t us) const;

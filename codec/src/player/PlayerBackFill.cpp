@@ -47,7 +47,15 @@ bool Player::fillInFlightLocked() const
     return (m_fillPending || m_fillBusy) && m_fillJob.generation == m_historyGeneration;
 }
 
-// Asks for the pictures before the history once fewer than half the window
+// How many pictures the back-fill keeps behind the current one: fewer than
+// the history may hold, as the fill's own decoder holds pictures too.
+size_t Player::fillLimitLocked() const
+{
+    const size_t limit = historyLimitLocked();
+    return limit - std::min<size_t>(limit / 3, 16);
+}
+
+// Asks for the pictures before the history once fewer than half the fill
 // are left behind the current picture. urgent: a step back is under way.
 void Player::requestFillLocked(bool urgent)
 {
@@ -55,7 +63,7 @@ void Player::requestFillLocked(bool urgent)
         return;
     if (m_history.empty() || m_history.back() != m_current || m_historySerial != m_latestSerial)
         return;
-    const size_t limit = historyLimitLocked();
+    const size_t limit = fillLimitLocked();
     if (m_history.size() >= limit / 2)
         return;
     const int64_t before = m_history.front()->ptsUs;
@@ -86,7 +94,7 @@ void Player::takeFillLocked(const FillJob &job, std::deque<EntryPtr> &got, bool 
         m_fillFailed = !atStart;
         return;
     }
-    const size_t limit = historyLimitLocked();
+    const size_t limit = fillLimitLocked();
     for (auto it = got.rbegin(); it != got.rend() && m_history.size() < limit; ++it) {
         (*it)->serial = m_historySerial;
         m_history.push_front(*it);
@@ -122,8 +130,7 @@ void Player::backFillLoop()
         else if (job.generation == m_historyGeneration && !m_quit)
             m_fillFailed = true;
         m_presCv.notify_all(); // a step back may wait for this fill
-        if (ok)
-            requestFillLocked(true);
+        requestFillLocked(ok); // further back, or for the history that replaced a stale one
     }
 }
 
@@ -234,7 +241,7 @@ void Player::postKeepingLocked(std::unique_lock<std::mutex> &lock, const PlayerR
 {
     std::deque<EntryPtr> ahead = m_frames.takeAll();
     lock.unlock();
-    const int serial = postRequest(req, false);
+    const int serial = postRequest(req, false, true);
     lock.lock();
     for (const EntryPtr &e : ahead)
         e->serial = serial;
