@@ -1,6 +1,8 @@
-// bench_player [file]: times the player on a 1080p30 H.264/AAC file (made
+// bench_player [file [long-GOP file]]: times the player on a 1080p30 H.264/AAC file (made
 // here when none is given): time to the first picture after open, frame-step
-// latency forward and back (median and worst over 50 steps), paused seek
+// latency forward and back (median and worst over 50 steps), a held
+// step-back key (300 steps back at one per 40 ms, on this file and on one with
+// a key frame every 250 pictures) with the memory it holds, paused seek
 // latency, and pictures dropped while playing 10 s at normal speed with no
 // display. `ffmpeg -benchmark -i IN -f null -` on the same file is printed as
 // the decode-only reference. Targets: first picture <= 150 ms, step median
@@ -18,6 +20,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -54,16 +57,16 @@ Stats stats(std::vector<double> ms)
     return {ms[ms.size() / 2], ms.back()};
 }
 
-QString makeInput(const QString &dir)
+QString makeInput(const QString &dir, int gop = 60)
 {
-    const QString path = dir + "/bench_1080p30.mp4";
-    std::printf("making a 14 s 1080p30 H.264/AAC input...\n");
+    const QString path = dir + QString("/bench_1080p30_g%1.mp4").arg(gop);
+    std::printf("making a 14 s 1080p30 H.264/AAC input, a key frame every %d pictures...\n", gop);
     std::fflush(stdout);
     QProcess p;
     p.start("ffmpeg", {"-v", "error", "-nostdin", "-y", "-f", "lavfi", "-i",
                        "testsrc2=size=1920x1080:rate=30:duration=14", "-f", "lavfi", "-i",
                        "sine=frequency=440:sample_rate=48000:duration=14", "-c:v", "libx264", "-preset", "veryfast",
-                       "-g", "60", "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest", path});
+                       "-g", QString::number(gop), "-sc_threshold", "0", "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest", path});
     if (!p.waitForFinished(600000) || p.exitCode() != 0)
         return {};
     return path;
@@ -81,6 +84,61 @@ double ffmpegDecodeSeconds(const QString &path)
 }
 
 double msSince(const QElapsedTimer &t) { return double(t.nsecsElapsed()) / 1e6; }
+
+// Resident memory of this process, in MB.
+double residentMb()
+{
+    FILE *f = std::fopen("/proc/self/statm", "r");
+    long pages = 0, resident = 0;
+    if (f) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(f);
+    }
+    return double(resident) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+struct HeldStep {
+    Stats latency;
+    double memoryMb = 0; // the most held above the paused picture's own
+};
+
+// A held Left key: 300 steps back at one per 40 ms from near the end,
+// half a second after the seek that shows the first picture.
+HeldStep heldStepBack(const QByteArray &path)
+{
+    ZvPlayer *p = ZV_Create_Player(0xFFFFFFFF);
+    HeldStep out;
+    if (!ZV_Open_Player(p, path.constData(), 0, 0, 0, 0)) {
+        ZV_Destroy_Player(p);
+        return out;
+    }
+    Counter c;
+    ZV_SetVideoFrameHandle_Player(p, &Counter::proc, &c);
+    ZV_Pause_Player(p);
+    ZV_Seek_Player(p, 13500000);
+    waitFor(c.pictures, 1, 5000);
+    const double base = residentMb();
+    QThread::msleep(500);
+    std::vector<double> ms;
+    double peak = base;
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 300; ++i) {
+        while (msSince(clock) < 40.0 * i)
+            QThread::usleep(500);
+        QElapsedTimer t;
+        t.start();
+        ZV_FrameStep_Player(p, -1);
+        ms.push_back(msSince(t));
+        peak = std::max(peak, residentMb());
+    }
+    ZV_Close_Player(p);
+    ZV_Destroy_Player(p);
+    out.latency = stats(ms);
+    out.memoryMb = peak - base;
+    return out;
+}
 
 } // namespace
 
@@ -151,6 +209,10 @@ int main(int argc, char **argv)
         back.push_back(msSince(t));
     }
 
+    const HeldStep held = heldStepBack(path);
+    const QString longGop = argc > 2 ? QString::fromLocal8Bit(argv[2]) : makeInput(dir.path(), 250);
+    const HeldStep heldLong = longGop.isEmpty() ? HeldStep{} : heldStepBack(longGop.toUtf8());
+
     // 10 s of playback at normal speed.
     ZV_Stop_Player(p);
     QThread::msleep(200);
@@ -174,7 +236,15 @@ int main(int argc, char **argv)
     std::printf("%-34s %9.1f %9.1f %9s\n", "first picture after open", f.median, f.worst, "150");
     std::printf("%-34s %9.1f %9.1f %9s\n", "frame step forward (50)", fw.median, fw.worst, "50");
     std::printf("%-34s %9.1f %9.1f %9s\n", "frame step back (50)", bw.median, bw.worst, "50");
-    std::printf("%-34s %9.1f %9.1f %9s\n", "paused seek to picture", s.median, s.worst, "-");
+    std::printf("%-34s %9.1f %9.1f %9s\n", "held step back (300 at 40 ms)", held.latency.median,
+                held.latency.worst, "50");
+    std::printf("%-34s %9.1f %9.1f %9s\n", "  the same, key frame every 250", heldLong.latency.median,
+                heldLong.latency.worst, "50");
+    std::printf("%-34s %9.1f %9.1f %9s\n", "paused seek to picture", s.median, s.worst, "100");
+    // The kept pictures' cap: 64 decoded 1080p pictures (4:2:0).
+    const double capMb = 64.0 * 1920 * 1080 * 1.5 / (1024.0 * 1024.0);
+    std::printf("\nmemory held while stepping back: %.0f MB (GOP 60), %.0f MB (GOP 250); cap %.0f MB"
+                " (64 pictures)\n", held.memoryMb, heldLong.memoryMb, capMb);
     std::printf("\nplayback 10 s at 1080p30: %d pictures shown of %d due, %d dropped (target 0)\n", shown, expected,
                 std::max(expected - shown, 0));
     if (ffmpegSeconds > 0) {

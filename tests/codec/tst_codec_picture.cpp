@@ -118,6 +118,30 @@ private slots:
         QVERIFY2(psnr(ours, truth) >= 45.0, qPrintable(QString::number(psnr(ours, truth))));
     }
 
+    // A strip across a longer MPEG-TS whose key frames are four seconds apart:
+    // each picture is found from a byte position and must still be exact.
+    void stripOfATransportStreamWithLongGops()
+    {
+        const QString ts = TestMedia::make(
+            "codec_gop100_12s.ts", {"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25:duration=12", "-c:v",
+                                    "libx264", "-preset", "ultrafast", "-g", "100", "-pix_fmt", "yuv420p", "-f",
+                                    "mpegts"});
+        QVERIFY(!ts.isEmpty());
+        const uint64_t offset = uint64_t(qRound64(videoOffset(ts) * 1e6));
+        InfoGuard info;
+        QCOMPARE(ZV_Open_Info(info.h, ts.toUtf8().constData()), 1);
+        for (int frame : {0, 30, 60, 99, 100, 149, 210, 240, 270, 299, 130}) {
+            uint8_t *bmp = ZV_GetVideoImage_Info(info.h, offset + uint64_t(frame) * 40000, 1, 0, 0, 0);
+            QVERIFY2(bmp, ZV_GetLastErrorText_Info(info.h));
+            const Bgr ours = fromBmp(bmp);
+            ZV_FreeVideoImage_Info(info.h, bmp);
+            const Bgr truth = ffmpegFrameNumber(ts, frame, 320, 240);
+            QVERIFY(!truth.pixels.isEmpty());
+            QVERIFY2(psnr(ours, truth) >= 45.0,
+                     qPrintable(QString("PSNR %1 dB against frame %2").arg(psnr(ours, truth)).arg(frame)));
+        }
+    }
+
     // The picture at t is the last frame at or before t, also when t lies late
     // in a frame interval of a coarse time base (AVI's 1/15).
     void timeInsideAFrameInterval_data()

@@ -100,10 +100,20 @@ QString mpeg4Avi()
                                                    "-c:v", "mpeg4", "-g", "25", "-q:v", "4"});
 }
 
+// One key frame every 250 pictures (10 s): the long GOPs of broadcast recordings.
+QString longGopMp4()
+{
+    return TestMedia::make("player_gop250_320x240_12s.mp4",
+                           {"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25:duration=12", "-c:v", "libx264",
+                            "-preset", "veryfast", "-g", "250", "-sc_threshold", "0", "-pix_fmt", "yuv420p"});
+}
+
 QString fixture(const QString &name)
 {
     if (name == "avi")
         return mpeg4Avi();
+    if (name == "gop250")
+        return longGopMp4();
     return name == "ts" ? h264AacTs() : TestMedia::h264AacMp4();
 }
 
@@ -155,9 +165,13 @@ private slots:
     void playDeliversConsecutivePicturesAtSourceRate();
     void pausedSeekShowsExactPicture_data();
     void pausedSeekShowsExactPicture();
+    void seekShowsThePicturePlayingReaches_data();
+    void seekShowsThePicturePlayingReaches();
     void stepsForwardThenBackReturnToSamePicture_data();
     void stepsForwardThenBackReturnToSamePicture();
     void stepsStopAtBothEnds();
+    void heldStepsBackMatchPlaying_data();
+    void heldStepsBackMatchPlaying();
     void stepBackAtTheFirstPictureStays_data();
     void stepBackAtTheFirstPictureStays();
     void keyFrameStepsLandOnKeyFrames();
@@ -287,6 +301,48 @@ void TestPlayer::pausedSeekShowsExactPicture()
     QCOMPARE(rec.last().md5, expected.first().md5);
 }
 
+void TestPlayer::seekShowsThePicturePlayingReaches_data()
+{
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QString>("times"); // seconds after the first picture
+    QTest::newRow("mp4, pictures of every kind") << "mp4" << "2.52 2.56 2.6 3.36 4.44 5.0 1.04";
+    QTest::newRow("ts") << "ts" << "4.44 2.56 3.36";
+    QTest::newRow("deep inside a GOP of 250") << "gop250" << "9.8 6.04 11.92 11.96";
+}
+
+// A paused seek shows bit for bit the picture that decoding from the start
+// reaches at that time, whatever it skipped on the way.
+void TestPlayer::seekShowsThePicturePlayingReaches()
+{
+    QFETCH(QString, container);
+    QFETCH(QString, times);
+    const QString file = fixture(container);
+    const auto oracle = decodeAll(file);
+    QVERIFY(!oracle.isEmpty());
+    PlayerRecorder rec; // outlives the player that calls it
+    PlayerHandle p;
+    QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
+    QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
+    QVERIFY(ZV_Pause_Player(p));
+    const double offset = videoStartOffset(file);
+    for (const QString &word : times.split(' ')) {
+        const double t = word.toDouble();
+        int expected = -1;
+        for (int i = 0; i < oracle.size() && expected < 0; ++i)
+            if (oracle[i].time - oracle.first().time >= t - 1e-6)
+                expected = i;
+        QVERIFY(expected >= 0);
+        const int before = rec.count();
+        QVERIFY(ZV_Seek_Player(p, uint64_t(qRound64((t + oracle.first().time + offset) * 1e6))));
+        QTRY_VERIFY_WITH_TIMEOUT(rec.count() > before, 15000);
+        QVERIFY2(rec.last().md5 == oracle[expected].md5,
+                 qPrintable(QStringLiteral("at %1 s: picture %2 of the decode expected, got %3")
+                                .arg(t)
+                                .arg(expected)
+                                .arg(indexOf(oracle, rec.last().md5))));
+    }
+}
+
 void TestPlayer::stepsForwardThenBackReturnToSamePicture_data()
 {
     QTest::addColumn<QString>("container");
@@ -336,6 +392,58 @@ void TestPlayer::stepsForwardThenBackReturnToSamePicture()
         QVERIFY(ZV_FrameStep_Player(p, -backBy));
     QTRY_COMPARE_WITH_TIMEOUT(rec.last().md5, origin, 15000);
     QCOMPARE(ZV_GetVideoTime_Player(p), originUs);
+    QVERIFY(ZV_IsPause_Player(p));
+}
+
+void TestPlayer::heldStepsBackMatchPlaying_data()
+{
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<double>("start");
+    QTest::addColumn<int>("back");
+    QTest::addColumn<int>("forward");
+    QTest::newRow("mp4, across key frames") << "mp4" << 5.0 << 80 << 40;
+    QTest::newRow("ts, across key frames") << "ts" << 5.0 << 80 << 40;
+    QTest::newRow("key frame every 250 pictures") << "gop250" << 11.5 << 120 << 90;
+}
+
+// A held step-back key: one picture per call, each the picture playing
+// shows there (ffmpeg's decode), across GOP boundaries; then forward again
+// past the pictures kept ahead.
+void TestPlayer::heldStepsBackMatchPlaying()
+{
+    QFETCH(QString, container);
+    QFETCH(double, start);
+    QFETCH(int, back);
+    QFETCH(int, forward);
+    const QString file = fixture(container);
+    const auto oracle = decodeAll(file);
+    PlayerRecorder rec; // outlives the player that calls it
+    PlayerHandle p;
+    QVERIFY(ZV_Open_Player(p, file.toUtf8(), 0, 0, 0, 0));
+    QVERIFY(ZV_SetVideoFrameHandle_Player(p, &PlayerRecorder::callback, &rec));
+    QVERIFY(ZV_Seek_Player(p, uint64_t(start * 1e6)));
+    QTRY_VERIFY_WITH_TIMEOUT(rec.count() >= 1, 15000);
+    const int originIndex = indexOf(oracle, rec.last().md5);
+    QVERIFY(originIndex >= back);
+    const uint64_t originUs = ZV_GetVideoTime_Player(p);
+    auto check = [&](int index) {
+        QTRY_COMPARE_WITH_TIMEOUT(rec.last().md5, oracle[index].md5, 15000);
+        const qint64 moved = qRound64((oracle[index].time - oracle[originIndex].time) * 1e6);
+        QCOMPARE(qint64(ZV_GetVideoTime_Player(p)) - qint64(originUs), moved);
+    };
+    int index = originIndex;
+    for (int i = 0; i < back; ++i) {
+        QVERIFY2(ZV_FrameStep_Player(p, -1), qPrintable(QStringLiteral("step back %1").arg(i + 1)));
+        check(--index);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    for (int i = 0; i < forward; ++i) {
+        QVERIFY2(ZV_FrameStep_Player(p, 1), qPrintable(QStringLiteral("step forward %1").arg(i + 1)));
+        check(++index);
+        if (QTest::currentTestFailed())
+            return;
+    }
     QVERIFY(ZV_IsPause_Player(p));
 }
 

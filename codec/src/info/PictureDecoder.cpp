@@ -88,6 +88,12 @@ bool PictureDecoder::seekAndDecode(int64_t target, std::string &error)
     // after target, or inside a GOP whose key frame they missed. Then step
     // further back (1, 2, 4, 8 s), and finally to the start of the file.
     const int64_t first = m_stream->start_time == AV_NOPTS_VALUE ? 0 : m_stream->start_time;
+    if (target > first && seekKeyByBytes(target)) {
+        if (!decodeTo(target, error))
+            return false;
+        if (m_current && m_firstPts <= target)
+            return true;
+    }
     int64_t seekTo = target;
     for (int attempt = 0;; ++attempt) {
         const bool toStart = seekTo <= first || attempt >= kSeekRetries;
@@ -150,12 +156,112 @@ bool PictureDecoder::seekBefore(int64_t target)
         zvLog("picture seek to %lld failed: %s", static_cast<long long>(target), avErrorText(err).c_str());
         return false;
     }
+    forgetDecoded();
+    return true;
+}
+
+void PictureDecoder::forgetDecoded()
+{
     m_decoding.reset();
     m_current.reset();
     m_next.reset();
     m_currentPts = m_nextPts = m_lastPts = m_firstPts = AV_NOPTS_VALUE;
     m_fresh = false;
-    return true;
+}
+
+// Between the nearest times known on either side (the stream's start and
+// end, key frames read so far), in proportion.
+int64_t PictureDecoder::estimatePosition(int64_t target) const
+{
+    AVFormatContext *fmt = m_media.format();
+    const int64_t size = avio_size(fmt->pb);
+    const int64_t start = m_stream->start_time;
+    int64_t end = AV_NOPTS_VALUE;
+    if (m_stream->duration > 0)
+        end = start + m_stream->duration;
+    else if (fmt->duration > 0)
+        end = start + av_rescale_q(fmt->duration, AV_TIME_BASE_Q, m_stream->time_base);
+    if (size <= 0 || end == AV_NOPTS_VALUE || end <= start)
+        return -1;
+    int64_t t0 = start, p0 = 0, t1 = end, p1 = size;
+    auto after = m_keyPositions.upper_bound(target);
+    if (after != m_keyPositions.end()) {
+        t1 = after->first;
+        p1 = after->second;
+    }
+    if (after != m_keyPositions.begin()) {
+        auto before = std::prev(after);
+        t0 = before->first;
+        p0 = before->second;
+    }
+    if (t1 <= t0 || p1 <= p0)
+        return p0;
+    return p0 + av_rescale(target - t0, p1 - p0, t1 - t0);
+}
+
+// Reads from the current position until the decoding order passes target:
+// the position of the last key frame shown at or before it, if any. Every
+// key frame read is remembered for later estimates.
+bool PictureDecoder::scanForKey(int64_t target, int64_t &keyPos)
+{
+    AVFormatContext *fmt = m_media.format();
+    bool found = false;
+    for (int n = 0; n < 100000; ++n) {
+        if (av_read_frame(fmt, m_packet.get()) < 0)
+            break;
+        if (m_packet->stream_index != m_stream->index) {
+            av_packet_unref(m_packet.get());
+            continue;
+        }
+        const int64_t pts = m_packet->pts != AV_NOPTS_VALUE ? m_packet->pts : m_packet->dts;
+        const int64_t dts = m_packet->dts != AV_NOPTS_VALUE ? m_packet->dts : pts;
+        const bool key = (m_packet->flags & AV_PKT_FLAG_KEY) && m_packet->pos >= 0 && pts != AV_NOPTS_VALUE;
+        if (key)
+            m_keyPositions[pts] = m_packet->pos;
+        if (key && pts <= target) {
+            found = true;
+            keyPos = m_packet->pos;
+        }
+        av_packet_unref(m_packet.get());
+        if (dts != AV_NOPTS_VALUE && dts > target)
+            break;
+    }
+    return found;
+}
+
+bool PictureDecoder::seekKeyByBytes(int64_t target)
+{
+    AVFormatContext *fmt = m_media.format();
+    if (!(fmt->iformat->flags & AVFMT_TS_DISCONT) || !fmt->pb || !(fmt->pb->seekable & AVIO_SEEKABLE_NORMAL)
+        || m_stream->start_time == AV_NOPTS_VALUE)
+        return false;
+    const int64_t estimate = estimatePosition(target);
+    const int64_t size = avio_size(fmt->pb);
+    if (estimate < 0 || size <= 0)
+        return false;
+    // Start a second's worth of bytes early, then further back each time no
+    // key frame came before target.
+    const int64_t durationUs = fmt->duration > 0 ? fmt->duration
+        : m_stream->duration > 0 ? av_rescale_q(m_stream->duration, m_stream->time_base, AV_TIME_BASE_Q)
+                                 : 0;
+    if (durationUs <= 0)
+        return false;
+    const int64_t perSecond = std::max<int64_t>(av_rescale(size, AV_TIME_BASE, durationUs), 188);
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        const int64_t from = std::max<int64_t>(estimate - (perSecond << attempt), 0);
+        if (av_seek_frame(fmt, -1, from, AVSEEK_FLAG_BYTE) < 0)
+            return false;
+        int64_t keyPos = -1;
+        if (scanForKey(target, keyPos)) {
+            if (av_seek_frame(fmt, -1, keyPos, AVSEEK_FLAG_BYTE) < 0)
+                return false;
+            forgetDecoded();
+            return true;
+        }
+        if (from == 0)
+            return false;
+    }
+    return false;
 }
 
 bool PictureDecoder::take(int64_t target)

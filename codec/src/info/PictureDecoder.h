@@ -8,6 +8,7 @@
 #include "core/InputMedia.h"
 #include "core/PacketDecoder.h"
 
+#include <map>
 #include <string>
 
 namespace zv {
@@ -26,6 +27,13 @@ private:
     bool canContinueTo(int64_t target) const;
     bool seekAndDecode(int64_t target, std::string &error);
     bool seekBefore(int64_t target);
+    // Inputs without an index (MPEG-TS, PS): the key frame at or before
+    // target is found by reading from a byte position estimated from the
+    // times known so far, and reading starts there.
+    bool seekKeyByBytes(int64_t target);
+    int64_t estimatePosition(int64_t target) const;
+    bool scanForKey(int64_t target, int64_t &keyPos);
+    void forgetDecoded();
     bool decodeTo(int64_t target, std::string &error);
     // Moves a received frame into the state; true once a frame lies beyond target.
     bool take(int64_t target);
@@ -43,6 +51,7 @@ private:
     int64_t m_lastPts = AV_NOPTS_VALUE;
     int64_t m_firstPts = AV_NOPTS_VALUE; // first frame decoded since the last seek
     bool m_fresh = true;  // nothing read since the open: the demuxer is at the start
+    std::map<int64_t, int64_t> m_keyPositions; // key frames read so far: pts -> byte position
 };
 
 } // namespace zv

@@ -65,6 +65,33 @@ public:
         m_cv.notify_all();
     }
 
+    size_t size() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_items.size();
+    }
+
+    // Keeps the first `keep` entries; returns the first one dropped (null when none was).
+    EntryPtr trimBack(size_t keep)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_items.size() <= keep)
+            return nullptr;
+        EntryPtr first = m_items[keep];
+        m_items.erase(m_items.begin() + long(keep), m_items.end());
+        m_cv.notify_all();
+        return first;
+    }
+
+    std::deque<EntryPtr> takeAll()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        std::deque<EntryPtr> all;
+        all.swap(m_items);
+        m_cv.notify_all();
+        return all;
+    }
+
     EntryPtr peek() const
     {
         std::lock_guard<std::mutex> lock(m_mutex);

@@ -9,9 +9,7 @@
 
 namespace zv {
 
-namespace {
-
-CodecContextPtr openDecoder(AVStream *st, std::string &error)
+CodecContextPtr openStreamDecoder(AVStream *st, std::string &error)
 {
     const AVCodec *codec = avcodec_find_decoder(st->codecpar->codec_id);
     if (!codec) {
@@ -38,6 +36,7 @@ CodecContextPtr openDecoder(AVStream *st, std::string &error)
     return ctx;
 }
 
+namespace {
 uint64_t packPair(uint64_t low, uint64_t high) { return (low & 0xFFFFFFFFu) | (high << 32); }
 } // namespace
 
@@ -102,6 +101,12 @@ void Player::configureVideo(uint32_t width, uint32_t height)
     AVRational rate = st->avg_frame_rate.num > 0 ? st->avg_frame_rate : st->r_frame_rate;
     m_frameDurationUs = rate.num > 0 ? av_rescale(1000000, rate.den, rate.num) : 40000;
     m_rotationPath.setDescription(turnFilter(m_rotation));
+    // 55 pictures at 1080p, so that with the decoders' own pictures a paused
+    // player holds less than 64; at least 16 and at most 256 pictures.
+    const int64_t area = std::max<int64_t>(int64_t(w) * h, 1);
+    m_windowCap = size_t(std::clamp<int64_t>(55 * 1920 * 1080 / area, 16, 256));
+    const bool seekable = !fmt->pb || (fmt->pb->seekable & AVIO_SEEKABLE_NORMAL);
+    m_fillPossible = seekable && !(fmt->iformat->flags & AVFMT_NOTIMESTAMPS) && !m_media->location().source;
     std::lock_guard<std::mutex> lock(m_chainMutex);
     m_chainVersion = ~uint64_t(0); // a new source or open size: configure the chain afresh
 }
@@ -122,11 +127,11 @@ bool Player::open(const MediaLocation &where, uint32_t width, uint32_t height)
     int videoIndex = -1, audioIndex = -1;
     chooseStreams(*media, videoIndex, audioIndex);
     CodecContextPtr vdec, adec;
-    if (videoIndex >= 0 && !(vdec = openDecoder(fmt->streams[videoIndex], error))) {
+    if (videoIndex >= 0 && !(vdec = openStreamDecoder(fmt->streams[videoIndex], error))) {
         zvLog("player: '%s': %s", where.describe().c_str(), error.c_str());
         videoIndex = -1;
     }
-    if (audioIndex >= 0 && !(adec = openDecoder(fmt->streams[audioIndex], error))) {
+    if (audioIndex >= 0 && !(adec = openStreamDecoder(fmt->streams[audioIndex], error))) {
         zvLog("player: '%s': %s", where.describe().c_str(), error.c_str());
         audioIndex = -1;
     }
@@ -146,6 +151,7 @@ bool Player::open(const MediaLocation &where, uint32_t width, uint32_t height)
     m_aspect = 0;
     m_rotation = 0;
     m_frameDurationUs = 40000;
+    m_fillPossible = false;
     m_openWidth = width;
     m_openHeight = height;
     if (videoIndex >= 0)
@@ -163,7 +169,8 @@ bool Player::open(const MediaLocation &where, uint32_t width, uint32_t height)
         m_state = State::Stopped;
         m_completed = false;
         m_current.reset();
-        m_history.clear();
+        clearHistoryLocked();
+        m_parked = false;
         m_currentSerial = 0;
         m_historySerial = 0;
         m_showSerial = 0;
@@ -226,6 +233,8 @@ void Player::startThreads()
     if (m_audioIndex >= 0)
         m_audioThread = std::thread(&Player::audioLoop, this);
     m_presentThread = std::thread(&Player::presentLoop, this);
+    if (m_videoIndex >= 0 && m_fillPossible)
+        m_fillThread = std::thread(&Player::backFillLoop, this);
 }
 
 void Player::stopThreads()
@@ -238,7 +247,8 @@ void Player::stopThreads()
     m_frames.abort();
     m_audio.abort();
     m_presCv.notify_all();
-    for (std::thread *t : {&m_demuxThread, &m_videoThread, &m_audioThread, &m_presentThread})
+    m_fillCv.notify_all();
+    for (std::thread *t : {&m_demuxThread, &m_videoThread, &m_audioThread, &m_presentThread, &m_fillThread})
         if (t->joinable())
             t->join();
     m_audio.close();
@@ -267,7 +277,8 @@ void Player::releaseMedia()
     {
         std::lock_guard<std::mutex> lock(m_presMutex);
         m_current.reset();
-        m_history.clear();
+        clearHistoryLocked();
+        m_parked = false;
         m_state = State::Stopped;
         m_completed = false;
     }
@@ -287,7 +298,7 @@ bool Player::audioRendererFailed() const
 
 // ---------------------------------------------------------------- requests
 
-int Player::postRequest(PlayerRequest req, bool show)
+int Player::postRequest(PlayerRequest req, bool show, bool keepHistory)
 {
     int serial;
     {
@@ -306,6 +317,9 @@ int Player::postRequest(PlayerRequest req, bool show)
         if (show)
             m_showSerial = serial;
         m_deliverPending = false;
+        m_parked = false; // any request decodes on from its own position
+        if (!keepHistory)
+            clearHistoryLocked(); // and a back-fill for the old position stops
     }
     m_reqCv.notify_all();
     m_presCv.notify_all();

@@ -22,6 +22,7 @@
 #include "edit/VideoEditChain.h"
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <map>
@@ -30,6 +31,9 @@
 #include <thread>
 
 namespace zv {
+
+// A decoder for one stream of an opened input, with the library's threading.
+CodecContextPtr openStreamDecoder(AVStream *st, std::string &error);
 
 class Player {
 public:
@@ -126,18 +130,22 @@ private:
 
     // demux helpers
     bool serveRequest(PlayerRequest &req);
-    bool seekFile(int64_t us);
-    bool seekRaw(int64_t us);
-    bool peekVideoPacket(bool &key, int64_t &us);
-    bool scanForKeyFrame(int64_t limitUs, int64_t &pos, int64_t &at);
+    // The seek helpers work on the player's media or on the back-fill's own.
+    bool seekFile(InputMedia &media, int64_t us);
+    bool seekRaw(InputMedia &media, int64_t us);
+    bool peekVideoPacket(InputMedia &media, bool &key, int64_t &us);
+    bool scanForKeyFrame(InputMedia &media, int64_t limitUs, int64_t &pos, int64_t &at);
     bool findKeyFrame(int64_t fromUs, int direction, int64_t &foundUs);
     bool queuesFull() const;
 
     // video helpers
     void videoFrameDecoded(AVFrame *frame, int serial, const PlayerRequest &req, struct VideoRun &run);
     void videoEndOfStream(int serial, const PlayerRequest &req, struct VideoRun &run);
-    EntryPtr makeEntry(AVFrame *frame, int serial);
+    // captions: the picture is shown in playing order (not a back-fill).
+    EntryPtr makeEntry(AVFrame *frame, int serial, bool captions = true);
     void stampUntimedFrame(AVFrame *frame, VideoRun &run);
+    bool dropsBeforeTarget(const PlayerRequest &req) const;
+    bool droppable(const AVPacket *packet, const VideoRun &run) const;
     // Chain work, m_chainMutex held: bring the chain to the current settings
     // (not inside a batch), then render one picture through it.
     void updateChainLocked(const SourcePicture &upright);
@@ -148,11 +156,37 @@ private:
     FramePtr burnSubtitles(FramePtr picture, int64_t ptsUs);
     bool pushEntry(EntryPtr e);
 
+    // back-fill (PlayerBackFill.cpp): pictures before the history, decoded
+    // from a second reading of the media so that steps back never wait for
+    // a GOP. m_presMutex held for the ...Locked ones.
+    struct FillReader;
+    struct FillJob {
+        uint64_t generation = 0;
+        int64_t beforeUs = 0;
+        int count = 0;
+        std::chrono::steady_clock::time_point notBefore;
+    };
+    void backFillLoop();
+    bool fillOnce(FillReader &reader, const FillJob &job, std::deque<EntryPtr> &out, bool &atStart);
+    size_t historyLimitLocked() const;
+    size_t aheadLimit() const;
+    size_t fillLimitLocked() const;
+    void requestFillLocked(bool urgent);
+    bool fillInFlightLocked() const;
+    void takeFillLocked(const FillJob &job, std::deque<EntryPtr> &got, bool atStart);
+    void clearHistoryLocked();
+    // Pictures put back ahead of the current one are capped: the rest is
+    // dropped and decoding parks until a forward step or Play needs them.
+    void trimAheadLocked(std::unique_lock<std::mutex> &lock);
+    void resumeParkedLocked(std::unique_lock<std::mutex> &lock);
+    void postKeepingLocked(std::unique_lock<std::mutex> &lock, const PlayerRequest &req);
+
     // audio helpers
     void audioFrameDecoded(AVFrame *frame, int serial, const PlayerRequest &req, struct AudioRun &run);
 
     // requests
-    int postRequest(PlayerRequest req, bool show);
+    // keepHistory: the pictures before the current one stay valid (parking).
+    int postRequest(PlayerRequest req, bool show, bool keepHistory = false);
     bool requestFor(int serial, PlayerRequest &out);
 
     uint64_t clampToDuration(uint64_t us) const;
@@ -186,12 +220,14 @@ private:
     int m_outWidth = 0, m_outHeight = 0;
     uint32_t m_openWidth = 0, m_openHeight = 0; // as the caller asked
     int64_t m_frameDurationUs = 40000;
+    size_t m_windowCap = 55;  // pictures kept around the current one while paused
+    bool m_fillPossible = false; // the media can be read again by time
     uint64_t m_durationUs = 0;
     AVPixelFormat m_deliveryFormat = AV_PIX_FMT_YUV420P;
     std::atomic<bool> m_open{false};
 
     // threads
-    std::thread m_demuxThread, m_videoThread, m_audioThread, m_presentThread;
+    std::thread m_demuxThread, m_videoThread, m_audioThread, m_presentThread, m_fillThread;
     std::atomic<bool> m_quit{false};
 
     // requests
@@ -228,6 +264,13 @@ private:
     bool m_loop = false;
     EntryPtr m_current;
     std::deque<EntryPtr> m_history; // contiguous pictures up to the current one
+    std::atomic<uint64_t> m_historyGeneration{0}; // raised whenever the history starts afresh
+    bool m_historyAtStart = false;  // its first picture is the first of the media
+    std::condition_variable m_fillCv;
+    FillJob m_fillJob;
+    bool m_fillPending = false, m_fillBusy = false, m_fillFailed = false;
+    bool m_parked = false;    // pictures after the ahead cap were dropped
+    int64_t m_resumeUs = 0;   // parked: the first picture to decode again
     int m_currentSerial = 0;
     int m_historySerial = 0;
     int m_showSerial = 0;     // first picture of this serial is shown even when not running

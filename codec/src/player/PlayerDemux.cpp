@@ -22,15 +22,15 @@ bool Player::queuesFull() const
 }
 
 // One demuxer seek towards `us` (media time), backwards.
-bool Player::seekRaw(int64_t us)
+bool Player::seekRaw(InputMedia &media, int64_t us)
 {
-    AVFormatContext *fmt = m_media->format();
+    AVFormatContext *fmt = media.format();
     int err;
     if (m_videoIndex >= 0) {
         AVStream *st = fmt->streams[m_videoIndex];
         // Rounded down: in coarse time bases (AVI's 1/25) half a frame early
         // must not round up onto the key frame a step back starts from.
-        const int64_t ts = av_rescale_q_rnd(std::max<int64_t>(us, 0) + m_media->startTime(), AV_TIME_BASE_Q,
+        const int64_t ts = av_rescale_q_rnd(std::max<int64_t>(us, 0) + media.startTime(), AV_TIME_BASE_Q,
                                             st->time_base, AVRounding(AV_ROUND_DOWN | AV_ROUND_PASS_MINMAX));
         err = avformat_seek_file(fmt, m_videoIndex, INT64_MIN, ts, ts, 0);
         if (err < 0)
@@ -39,13 +39,13 @@ bool Player::seekRaw(int64_t us)
             // A video stream without a single packet has nothing to search:
             // the sound must still be found again.
             AVStream *audio = fmt->streams[m_audioIndex];
-            const int64_t ats = m_media->fromMediaUs(uint64_t(std::max<int64_t>(us, 0)), audio->time_base);
+            const int64_t ats = media.fromMediaUs(uint64_t(std::max<int64_t>(us, 0)), audio->time_base);
             err = avformat_seek_file(fmt, m_audioIndex, INT64_MIN, ats, ats, 0);
         }
         if (err < 0 && us <= 0)
             err = av_seek_frame(fmt, -1, 0, AVSEEK_FLAG_BYTE);
     } else {
-        const int64_t ts = std::max<int64_t>(us, 0) + m_media->startTime();
+        const int64_t ts = std::max<int64_t>(us, 0) + media.startTime();
         err = avformat_seek_file(fmt, -1, INT64_MIN, ts, ts, 0);
     }
     if (err < 0) {
@@ -57,9 +57,9 @@ bool Player::seekRaw(int64_t us)
 
 // The first video packet from the current read position: whether it is a
 // key frame, and its time. False when the input ends first.
-bool Player::peekVideoPacket(bool &key, int64_t &us)
+bool Player::peekVideoPacket(InputMedia &media, bool &key, int64_t &us)
 {
-    AVFormatContext *fmt = m_media->format();
+    AVFormatContext *fmt = media.format();
     AVStream *st = fmt->streams[m_videoIndex];
     PacketPtr pkt = makePacket();
     for (int n = 0; n < 4096 && !m_quit; ++n) {
@@ -68,7 +68,7 @@ bool Player::peekVideoPacket(bool &key, int64_t &us)
         if (pkt->stream_index == m_videoIndex) {
             key = (pkt->flags & AV_PKT_FLAG_KEY) != 0;
             const int64_t ts = pkt->pts != AV_NOPTS_VALUE ? pkt->pts : pkt->dts;
-            us = ts == AV_NOPTS_VALUE ? -1 : int64_t(m_media->toMediaUs(ts, st->time_base));
+            us = ts == AV_NOPTS_VALUE ? -1 : int64_t(media.toMediaUs(ts, st->time_base));
             return true;
         }
         av_packet_unref(pkt.get());
@@ -79,9 +79,9 @@ bool Player::peekVideoPacket(bool &key, int64_t &us)
 // From the current read position: the byte position and presentation time
 // of the last key frame shown at or before `limitUs`, reading on until the
 // decoding order passes that time. False when no such key frame comes first.
-bool Player::scanForKeyFrame(int64_t limitUs, int64_t &pos, int64_t &at)
+bool Player::scanForKeyFrame(InputMedia &media, int64_t limitUs, int64_t &pos, int64_t &at)
 {
-    AVFormatContext *fmt = m_media->format();
+    AVFormatContext *fmt = media.format();
     AVStream *st = fmt->streams[m_videoIndex];
     PacketPtr pkt = makePacket();
     bool found = false;
@@ -90,7 +90,7 @@ bool Player::scanForKeyFrame(int64_t limitUs, int64_t &pos, int64_t &at)
             break;
         if (pkt->stream_index == m_videoIndex) {
             auto toUs = [&](int64_t ts) {
-                return ts == AV_NOPTS_VALUE ? int64_t(-1) : int64_t(m_media->toMediaUs(ts, st->time_base));
+                return ts == AV_NOPTS_VALUE ? int64_t(-1) : int64_t(media.toMediaUs(ts, st->time_base));
             };
             const int64_t decodeUs = toUs(pkt->dts != AV_NOPTS_VALUE ? pkt->dts : pkt->pts);
             const int64_t showUs = toUs(pkt->pts != AV_NOPTS_VALUE ? pkt->pts : pkt->dts);
@@ -115,21 +115,21 @@ bool Player::scanForKeyFrame(int64_t limitUs, int64_t &pos, int64_t &at)
 // frames, where the decoder would skip ahead to the next key frame: for
 // them the key frame is looked for by reading, from further back each time,
 // and then reached by its byte position.
-bool Player::seekFile(int64_t us)
+bool Player::seekFile(InputMedia &media, int64_t us)
 {
     // The start of MPEG-TS/PS and raw streams is byte 0; a search by time
     // there may land on a later key frame.
-    AVFormatContext *input = m_media->format();
+    AVFormatContext *input = media.format();
     int64_t firstUs = 0;
     if (m_videoIndex >= 0) {
         const AVStream *video = input->streams[m_videoIndex];
         if (video->start_time != AV_NOPTS_VALUE)
-            firstUs = int64_t(m_media->toMediaUs(video->start_time, video->time_base));
+            firstUs = int64_t(media.toMediaUs(video->start_time, video->time_base));
     }
     if (us <= firstUs && (input->iformat->flags & (AVFMT_TS_DISCONT | AVFMT_NOTIMESTAMPS))
         && av_seek_frame(input, -1, 0, AVSEEK_FLAG_BYTE) >= 0)
         return true;
-    if (!seekRaw(us))
+    if (!seekRaw(media, us))
         return false;
     if (m_videoIndex < 0)
         return true;
@@ -137,22 +137,22 @@ bool Player::seekFile(int64_t us)
     const int64_t slack = std::min<int64_t>(1000, m_frameDurationUs / 4);
     bool key = false;
     int64_t at = -1;
-    if (!peekVideoPacket(key, at) || (key && at <= us + slack))
-        return seekRaw(us); // the same search lands on the same place again
-    AVFormatContext *fmt = m_media->format();
+    if (!peekVideoPacket(media, key, at) || (key && at <= us + slack))
+        return seekRaw(media, us); // the same search lands on the same place again
+    AVFormatContext *fmt = media.format();
     int64_t probe = us;
     for (int attempt = 0; attempt < 8 && !m_quit; ++attempt) {
         probe = std::max<int64_t>(probe - (int64_t(500000) << attempt), 0);
         const bool fromStart = probe == 0;
-        if (fromStart ? av_seek_frame(fmt, -1, 0, AVSEEK_FLAG_BYTE) < 0 : !seekRaw(probe))
+        if (fromStart ? av_seek_frame(fmt, -1, 0, AVSEEK_FLAG_BYTE) < 0 : !seekRaw(media, probe))
             break;
         int64_t pos = -1, keyAt = -1;
-        if (scanForKeyFrame(us + slack, pos, keyAt) && av_seek_frame(fmt, -1, pos, AVSEEK_FLAG_BYTE) >= 0)
+        if (scanForKeyFrame(media, us + slack, pos, keyAt) && av_seek_frame(fmt, -1, pos, AVSEEK_FLAG_BYTE) >= 0)
             return true;
         if (fromStart)
             break;
     }
-    return seekRaw(us);
+    return seekRaw(media, us);
 }
 
 // The pts (media µs) of the next key frame after fromUs (direction > 0) or
@@ -169,7 +169,7 @@ bool Player::findKeyFrame(int64_t fromUs, int direction, int64_t &foundUs)
     // Half a frame of tolerance absorbs rounding between time bases.
     const int64_t slack = std::max<int64_t>(m_frameDurationUs / 2, 1);
     if (direction > 0) {
-        if (!seekFile(fromUs))
+        if (!seekFile(*m_media, fromUs))
             return false;
         while (!m_quit) {
             if (av_read_frame(fmt, pkt.get()) < 0)
@@ -186,7 +186,7 @@ bool Player::findKeyFrame(int64_t fromUs, int direction, int64_t &foundUs)
     }
     int64_t probe = fromUs - slack;
     for (int attempt = 0; attempt < kKeySearchTries && probe >= 0 && !m_quit; ++attempt) {
-        if (!seekFile(probe))
+        if (!seekFile(*m_media, probe))
             return false;
         int64_t t = -1;
         while (!m_quit && av_read_frame(fmt, pkt.get()) >= 0) {
@@ -231,7 +231,7 @@ bool Player::serveRequest(PlayerRequest &req)
         int64_t seekUs = req.targetUs;
         if (req.kind == PlayerRequest::Kind::StepBack)
             seekUs = req.beforeUs - std::max<int64_t>(m_frameDurationUs / 2, 1);
-        seekFile(seekUs);
+        seekFile(*m_media, seekUs);
     }
     {
         std::lock_guard<std::mutex> lock(m_reqMutex);
@@ -266,7 +266,7 @@ void Player::demuxLoop()
             break;
         if (have) {
             serveRequest(req);
-            ended = false;
+            ended = req.kind == PlayerRequest::Kind::Park;
             continue;
         }
         if (ended || queuesFull())

@@ -7,20 +7,19 @@
 
 namespace zv {
 
-namespace {
-constexpr size_t kHistoryLimit = 17; // the current picture and 16 before it
-}
-
 // Makes a popped picture the current one (or, for preroll pictures, only
 // remembers it for backward steps). m_presMutex held.
 void Player::takeEntryLocked(const EntryPtr &e, bool makeCurrent)
 {
     if (e->serial != m_historySerial)
-        m_history.clear();
+        clearHistoryLocked();
     m_historySerial = e->serial;
     m_history.push_back(e);
-    while (m_history.size() > kHistoryLimit)
+    const size_t limit = historyLimitLocked();
+    while (m_history.size() > limit) {
         m_history.pop_front();
+        m_historyAtStart = false;
+    }
     if (!makeCurrent)
         return;
     m_current = e;
@@ -29,6 +28,7 @@ void Player::takeEntryLocked(const EntryPtr &e, bool makeCurrent)
     m_videoTimeUs = uint64_t(std::max<int64_t>(e->ptsUs, 0));
     if (m_state != State::Running)
         m_clock.set(e->ptsUs);
+    requestFillLocked(false);
     m_presCv.notify_all();
 }
 

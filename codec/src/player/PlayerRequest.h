@@ -12,6 +12,7 @@ struct PlayerRequest {
         Fast,     // show the key frame before target when it lies within window
         StepBack, // show the count-th picture before `before`
         KeyStep,  // move count key frames (signed) from `before`
+        Park,     // read nothing until the next request
     };
     Kind kind = Kind::Accurate;
     int serial = 0;

@@ -51,7 +51,8 @@ bool Player::play()
         req.targetUs = 0;
         postRequest(req, true);
     }
-    std::lock_guard<std::mutex> lock(m_presMutex);
+    std::unique_lock<std::mutex> lock(m_presMutex);
+    resumeParkedLocked(lock);
     if (restart) {
         m_completed = false;
         m_positionUs = 0;
@@ -217,6 +218,8 @@ bool Player::frameStep(int count)
     if (count > 0) {
         int moved = 0;
         while (moved < count) {
+            if (m_parked && m_frames.size() < 3)
+                resumeParkedLocked(lock); // decoding catches up while the queued pictures are stepped through
             if (!m_frames.peek() && m_videoEndSerial == m_latestSerial)
                 break; // the last picture is the current one
             EntryPtr next = m_frames.waitPeek(std::chrono::duration_cast<std::chrono::milliseconds>(kStepWait));
@@ -234,17 +237,31 @@ bool Player::frameStep(int count)
         return true;
     }
     const size_t back = size_t(-int64_t(count));
-    const bool cached = m_historySerial == m_latestSerial && !m_history.empty() && m_history.back() == m_current;
-    if (cached && m_history.size() > back) {
-        // The previous pictures of this GOP are cached: no decoding needed.
+    const auto cached = [&] {
+        return m_historySerial == m_latestSerial && !m_history.empty() && m_history.back() == m_current
+            && m_history.size() > back;
+    };
+    if (!cached()) {
+        // The pictures before the history may be on their way.
+        requestFillLocked(true);
+        m_presCv.wait_for(lock, kStepWait, [&] { return m_quit || cached() || !fillInFlightLocked(); });
+    }
+    if (cached()) {
+        // The previous pictures are kept: no decoding needed.
         std::deque<EntryPtr> ahead(m_history.end() - long(back), m_history.end());
         m_history.erase(m_history.end() - long(back), m_history.end());
+        for (const EntryPtr &e : ahead) {
+            e->serial = m_latestSerial;
+            e->preroll = false;
+        }
         m_frames.pushFront(ahead);
         m_current = m_history.back();
+        trimAheadLocked(lock);
         m_positionUs = m_current->ptsUs;
         m_videoTimeUs = uint64_t(m_current->ptsUs);
         m_clock.set(m_current->ptsUs);
         m_deliverPending = true;
+        requestFillLocked(true);
         m_presCv.notify_all();
         return true;
     }

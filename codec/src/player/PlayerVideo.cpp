@@ -15,6 +15,7 @@ struct VideoRun {
     FramePtr lastBefore;    // newest picture before the target
     std::deque<EntryPtr> ring; // StepBack: pictures before req.beforeUs
     int64_t lastTs = AV_NOPTS_VALUE; // of the newest picture decoded, in stream units
+    bool mayDrop = false;   // frames before the target that nothing refers to need not be decoded
 };
 
 namespace {
@@ -103,7 +104,7 @@ EntryPtr Player::refreshEdited(const EntryPtr &e)
     return fresh;
 }
 
-EntryPtr Player::makeEntry(AVFrame *frame, int serial)
+EntryPtr Player::makeEntry(AVFrame *frame, int serial, bool captions)
 {
     AVStream *st = m_media->format()->streams[m_videoIndex];
     auto e = std::make_shared<VideoEntry>();
@@ -120,7 +121,8 @@ EntryPtr Player::makeEntry(AVFrame *frame, int serial)
     e->original = m_originalConverter.convert(e->upright.get(), m_deliveryFormat);
     if (!e->original)
         return nullptr;
-    m_subtitles.feedCaptions(frame, e->ptsUs);
+    if (captions)
+        m_subtitles.feedCaptions(frame, e->ptsUs);
     renderEditedLocked(*e);
     return e;
 }
@@ -167,6 +169,8 @@ void Player::videoFrameDecoded(AVFrame *frame, int serial, const PlayerRequest &
                 run.lastBefore.reset();
         }
         return;
+    case PlayerRequest::Kind::Park:
+        return; // nothing is read for it
     case PlayerRequest::Kind::StepBack:
         break;
     }
@@ -251,6 +255,36 @@ void Player::stampUntimedFrame(AVFrame *frame, VideoRun &run)
     run.lastTs = frame->best_effort_timestamp != AV_NOPTS_VALUE ? frame->best_effort_timestamp : frame->pts;
 }
 
+// An exact seek decodes the pictures before its target only to reach it.
+// Those that no other picture refers to are not decoded at all: the target
+// and every picture after it come out bit for bit as in playing (the loop
+// filter stays on: relaxed on a referenced picture it would change the
+// target). Not when
+// the target may lie past the last picture (that one is shown then and must
+// be decoded), nor for a step back, which keeps the pictures before it.
+bool Player::dropsBeforeTarget(const PlayerRequest &req) const
+{
+    if (req.kind != PlayerRequest::Kind::Accurate && req.kind != PlayerRequest::Kind::Fast)
+        return false;
+    const AVStream *st = m_media->format()->streams[m_videoIndex];
+    int64_t endUs = int64_t(m_durationUs);
+    if (st->duration > 0 && st->start_time != AV_NOPTS_VALUE)
+        endUs = std::min(endUs, int64_t(m_media->toMediaUs(st->start_time + st->duration, st->time_base)));
+    return req.targetUs + 2 * m_frameDurationUs <= endUs;
+}
+
+bool Player::droppable(const AVPacket *packet, const VideoRun &run) const
+{
+    if (!run.mayDrop || run.passAll || !packet || packet->pts == AV_NOPTS_VALUE)
+        return false;
+    const AVStream *st = m_media->format()->streams[m_videoIndex];
+    const int64_t us = int64_t(m_media->toMediaUs(packet->pts, st->time_base));
+    if (us + m_frameDurationUs >= run.req.targetUs)
+        return false;
+    // A fast seek shows every picture from a key frame inside its window.
+    return run.req.kind != PlayerRequest::Kind::Fast || us < run.req.targetUs - run.req.windowUs;
+}
+
 void Player::videoLoop()
 {
     PacketDecoder decoder(m_videoDec.get());
@@ -268,9 +302,12 @@ void Player::videoLoop()
             run.serial = qp.serial;
             if (!requestFor(qp.serial, run.req))
                 run.passAll = true;
+            run.mayDrop = !run.passAll && dropsBeforeTarget(run.req);
         }
         if (qp.serial != m_latestSerial)
             continue;
+        // Set per packet: the decoder's threads take it with each packet.
+        m_videoDec->skip_frame = droppable(qp.packet.get(), run) ? AVDISCARD_NONREF : AVDISCARD_DEFAULT;
         const int err = decoder.decode(qp.packet.get(), frame.get(), [&](AVFrame *f) {
             stampUntimedFrame(f, run);
             if (qp.serial == m_latestSerial)
