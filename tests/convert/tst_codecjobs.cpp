@@ -4,6 +4,7 @@
 #include "TestMedia.h"
 #include "TestTiming.h"
 
+#include "JobWait.h"
 #include "zovAruzIvivu.h"
 
 #include <QCryptographicHash>
@@ -80,29 +81,6 @@ Config encodeConfig(uint32_t video, uint32_t audio, uint32_t kbps, uint32_t w = 
     ZV_SetVideoQuality_Config(c.get(), 90);
     ZV_SetAudioQuality_Config(c.get(), 90);
     return c;
-}
-
-// Polls the way the converter does: the finished query itself waits.
-bool waitJob(ZvJob *j, int limitMs = 50000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!ZV_IsFinished_Job(j)) {
-        if (t.elapsed() > limitMs)
-            return false;
-    }
-    return true;
-}
-
-bool waitTask(ZvMerge *m, int limitMs = 50000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!ZV_IsTaskFinished_Merge(m)) {
-        if (t.elapsed() > limitMs)
-            return false;
-    }
-    return true;
 }
 
 QString streamCodec(const QJsonObject &probe, const QString &type)
@@ -240,7 +218,7 @@ void TestCodecJobs::losslessCut()
     QVERIFY2(!QFile::exists(target), "open must not create the output");
     QCOMPARE(ZV_SetRange_Job(job.get(), uint64_t(startUs), uint64_t(durationUs)), 1);
     QCOMPARE(ZV_Begin_Job(job.get()), 1);
-    QVERIFY(waitJob(job.get()));
+    QVERIFY(JobWait::job(job.get()));
     QCOMPARE(ZV_GetError_Job(job.get()), 0);
     QCOMPARE(ZV_IsStopped_Job(job.get()), 0);
     QVERIFY(ZV_GetTotal_Job(job.get()) > 0);
@@ -312,7 +290,7 @@ void TestCodecJobs::losslessCutCoversTheRange()
     QCOMPARE(ZV_Open_Job(job.get(), source.toUtf8(), target.toUtf8(), container.toUtf8(), cfg.get()), 1);
     ZV_SetRange_Job(job.get(), uint64_t(startUs), uint64_t(durationUs));
     QVERIFY2(ZV_Begin_Job(job.get()) == 1, ZV_GetErrorText_Job(job.get()));
-    QVERIFY(waitJob(job.get()));
+    QVERIFY(JobWait::job(job.get()));
     QCOMPARE(ZV_GetError_Job(job.get()), 0);
     // The copy starts at or before the start (audio: within one packet of it).
     QVERIFY2(ZV_GetTotal_Job(job.get()) + 100000 >= uint64_t(durationUs), qPrintable(QString::number(ZV_GetTotal_Job(job.get()))));
@@ -364,7 +342,7 @@ void TestCodecJobs::losslessCutOfOddSources()
              ZV_GetErrorText_Job(job.get()));
     ZV_SetRange_Job(job.get(), uint64_t(startUs), uint64_t(durationUs));
     QVERIFY2(ZV_Begin_Job(job.get()) == 1, ZV_GetErrorText_Job(job.get()));
-    QVERIFY(waitJob(job.get()));
+    QVERIFY(JobWait::job(job.get()));
     QVERIFY2(ZV_GetError_Job(job.get()) == 0, ZV_GetErrorText_Job(job.get()));
     // A total callers can divide by, reached at the end, also for an unknown duration.
     QVERIFY2(ZV_GetTotal_Job(job.get()) > 0, "no total");
@@ -400,7 +378,7 @@ void TestCodecJobs::flacCopyStatesItsLengthAndChecksum()
     QCOMPARE(ZV_Open_Job(job.get(), toneFile("flac").toUtf8(), target.toUtf8(), "flac", cfg.get()), 1);
     ZV_SetRange_Job(job.get(), 500000, 700000);
     QVERIFY2(ZV_Begin_Job(job.get()) == 1, ZV_GetErrorText_Job(job.get()));
-    QVERIFY(waitJob(job.get()));
+    QVERIFY(JobWait::job(job.get()));
     QCOMPARE(ZV_GetError_Job(job.get()), 0);
     QCOMPARE(ZV_Close_Job(job.get()), 1);
 
@@ -432,7 +410,7 @@ void TestCodecJobs::losslessChaptersMeetTheirPictures()
     QCOMPARE(ZV_Open_Job(job.get(), chapteredClip().toUtf8(), target.toUtf8(), "mp4", cfg.get()), 1);
     ZV_SetRange_Job(job.get(), 3 * kSecond, 6 * kSecond);
     QVERIFY2(ZV_Begin_Job(job.get()) == 1, ZV_GetErrorText_Job(job.get()));
-    QVERIFY(waitJob(job.get()));
+    QVERIFY(JobWait::job(job.get()));
     QCOMPARE(ZV_GetError_Job(job.get()), 0);
     ZV_Close_Job(job.get());
     const double delay = number(firstStream(probe(target), "video").value("start_time"));
@@ -461,7 +439,7 @@ void TestCodecJobs::vanishedOutputFolderFails()
             QCOMPARE(ZV_Begin_Merge(m.get()), 1);
             QVERIFY(QDir(folder).removeRecursively());
             QCOMPARE(ZV_AddTask_Merge(m.get(), gopClip().toUtf8(), 0, 2 * kSecond, nullptr), 1);
-            QVERIFY(waitTask(m.get()));
+            QVERIFY(JobWait::task(m.get()));
             ZV_Close_Merge(m.get());
             QVERIFY2(QString(ZV_GetErrorText_Merge(m.get())).contains("disappeared"), ZV_GetErrorText_Merge(m.get()));
         } else {
@@ -491,7 +469,7 @@ void TestCodecJobs::vanishedOutputFolderFails()
             feeder.join();
             QVERIFY2(begun, ZV_GetErrorText_Job(job.get()));
             QVERIFY(gone);
-            QVERIFY(waitJob(job.get()));
+            QVERIFY(JobWait::job(job.get()));
             QVERIFY(ZV_GetError_Job(job.get()) < 0);
             QVERIFY2(QString(ZV_GetErrorText_Job(job.get())).contains("disappeared"), ZV_GetErrorText_Job(job.get()));
             ZV_Close_Job(job.get());
@@ -549,7 +527,7 @@ void TestCodecJobs::removedFolderEndsTheRunAtOnce()
     QVERIFY(QDir(folder).removeRecursively());
     QElapsedTimer t;
     t.start();
-    QVERIFY(waitJob(job.get(), TestTiming::scaled(5000)));
+    QVERIFY(JobWait::job(job.get(), TestTiming::scaled(5000)));
     const qint64 took = t.elapsed();
     const int left = bytes.size() - fed;
     QVERIFY2(took < TestTiming::scaled(1500), qPrintable(QStringLiteral("noticed after %1 ms").arg(took)));
@@ -573,7 +551,7 @@ void TestCodecJobs::losslessSubtitleRefusalAndRetry()
     QCOMPARE(ZV_Open_Job(job.get(), subtitledMkv().toUtf8(), mp4.toUtf8(), "mp4", cfg.get()), 1);
     ZV_SetRange_Job(job.get(), 0, 4 * kSecond);
     QVERIFY2(ZV_Begin_Job(job.get()) == 1, ZV_GetErrorText_Job(job.get()));
-    QVERIFY(waitJob(job.get()));
+    QVERIFY(JobWait::job(job.get()));
     QCOMPARE(ZV_GetError_Job(job.get()), 0);
     ZV_Close_Job(job.get());
     QCOMPARE(streamCodec(probe(mp4), "subtitle"), QString("mov_text"));
@@ -594,7 +572,7 @@ void TestCodecJobs::losslessSubtitleRefusalAndRetry()
     QCOMPARE(ZV_Open_Job(job.get(), subtitledMkv().toUtf8(), avi.toUtf8(), "avi", cfg.get()), 1);
     ZV_SetRange_Job(job.get(), 0, 4 * kSecond);
     QCOMPARE(ZV_Begin_Job(job.get()), 1);
-    QVERIFY(waitJob(job.get()));
+    QVERIFY(JobWait::job(job.get()));
     QCOMPARE(ZV_GetError_Job(job.get()), 0);
     ZV_Close_Job(job.get());
     QCOMPARE(streamCodec(probe(avi), "subtitle"), QString());
@@ -606,7 +584,7 @@ void TestCodecJobs::losslessSubtitleRefusalAndRetry()
     QCOMPARE(ZV_Open_Job(job.get(), subtitledMkv().toUtf8(), mkv.toUtf8(), "mkv", cfg.get()), 1);
     ZV_SetRange_Job(job.get(), 0, 4 * kSecond);
     QCOMPARE(ZV_Begin_Job(job.get()), 1);
-    QVERIFY(waitJob(job.get()));
+    QVERIFY(JobWait::job(job.get()));
     ZV_Close_Job(job.get());
     QCOMPARE(streamCodec(probe(mkv), "subtitle"), QString("subrip"));
 }
@@ -623,7 +601,7 @@ void TestCodecJobs::losslessMuxesSubtitleFile()
     QCOMPARE(ZV_Open_Job(job.get(), gopClip().toUtf8(), target.toUtf8(), "mp4", cfg.get()), 1);
     ZV_SetRange_Job(job.get(), 4 * kSecond, 3 * kSecond);
     QVERIFY2(ZV_Begin_Job(job.get()) == 1, ZV_GetErrorText_Job(job.get()));
-    QVERIFY(waitJob(job.get()));
+    QVERIFY(JobWait::job(job.get()));
     QCOMPARE(ZV_GetError_Job(job.get()), 0);
     ZV_Close_Job(job.get());
     QCOMPARE(streamCodec(probe(target), "subtitle"), QString("mov_text"));
@@ -673,7 +651,7 @@ void TestCodecJobs::encode()
              ZV_GetErrorText_Job(job.get()));
     ZV_SetRange_Job(job.get(), 1 * kSecond, seconds * kSecond);
     QVERIFY2(ZV_Begin_Job(job.get()), ZV_GetErrorText_Job(job.get()));
-    QVERIFY(waitJob(job.get()));
+    QVERIFY(JobWait::job(job.get()));
     QVERIFY2(ZV_GetError_Job(job.get()) == 0, ZV_GetErrorText_Job(job.get()));
     ZV_Close_Job(job.get());
 
@@ -711,7 +689,7 @@ void TestCodecJobs::encodeTurnsRotatedSourceUpright()
     QVERIFY(ZV_Open_Job(job.get(), rotated.toUtf8(), target.toUtf8(), "mp4", cfg.get()));
     ZV_SetRange_Job(job.get(), 0, 0);
     QVERIFY2(ZV_Begin_Job(job.get()), ZV_GetErrorText_Job(job.get()));
-    QVERIFY(waitJob(job.get()));
+    QVERIFY(JobWait::job(job.get()));
     QCOMPARE(ZV_GetError_Job(job.get()), 0);
     ZV_Close_Job(job.get());
     const QJsonObject v = firstStream(probe(target), "video");
@@ -730,7 +708,7 @@ void TestCodecJobs::encodeFromUnindexedSource()
     QCOMPARE(ZV_Open_Job(job.get(), tsClip().toUtf8(), target.toUtf8(), "mp4", cfg.get()), 1);
     ZV_SetRange_Job(job.get(), 3 * kSecond, 2 * kSecond);
     QVERIFY2(ZV_Begin_Job(job.get()), ZV_GetErrorText_Job(job.get()));
-    QVERIFY(waitJob(job.get()));
+    QVERIFY(JobWait::job(job.get()));
     QCOMPARE(ZV_GetError_Job(job.get()), 0);
     ZV_Close_Job(job.get());
     const QJsonArray video = packets(target, "v");
@@ -826,7 +804,7 @@ void TestCodecJobs::fullDiskFailsWithoutLeavingFile()
     QCOMPARE(ZV_Open_Job(job.get(), gopClip().toUtf8(), "/dev/full", "matroska", cfg.get()), 1);
     ZV_SetRange_Job(job.get(), 0, 0);
     if (ZV_Begin_Job(job.get()) == 1) {
-        QVERIFY(waitJob(job.get()));
+        QVERIFY(JobWait::job(job.get()));
         QVERIFY(ZV_GetError_Job(job.get()) < 0);
         QCOMPARE(ZV_IsStopped_Job(job.get()), 0);
     }
@@ -852,7 +830,7 @@ void TestCodecJobs::stopEndsQuicklyAndDeletesOutput()
         QElapsedTimer t;
         t.start();
         QCOMPARE(ZV_Stop_Job(job.get()), 1);
-        QVERIFY(waitJob(job.get(), TestTiming::scaled(1000)));
+        QVERIFY(JobWait::job(job.get(), TestTiming::scaled(1000)));
         QVERIFY2(t.elapsed() < TestTiming::scaled(500), qPrintable(QString::number(t.elapsed())));
         if (ZV_GetDone_Job(job.get()) < ZV_GetTotal_Job(job.get())) {
             QCOMPARE(ZV_IsStopped_Job(job.get()), 1);
@@ -926,7 +904,7 @@ void TestCodecJobs::copyMerge()
     const uint64_t ranges[][2] = {{1 * kSecond, 3 * kSecond}, {5 * kSecond, 2 * kSecond}, {8 * kSecond, 3 * kSecond}};
     for (const auto &r : ranges) {
         QVERIFY2(ZV_AddTask_Merge(merge.get(), gopClip().toUtf8(), r[0], r[1], nullptr), ZV_GetErrorText_Merge(merge.get()));
-        QVERIFY(waitTask(merge.get()));
+        QVERIFY(JobWait::task(merge.get()));
         QCOMPARE(ZV_GetError_Merge(merge.get()), 0);
         QCOMPARE(ZV_GetDone_Merge(merge.get()), ZV_GetTotal_Merge(merge.get()));
     }
@@ -950,7 +928,7 @@ void TestCodecJobs::copyMergeRefusesDifferentStreams()
     QCOMPARE(ZV_OpenOutput_Merge(merge.get(), target.toUtf8(), "mp4", cfg.get()), 1);
     QCOMPARE(ZV_Begin_Merge(merge.get()), 1);
     QCOMPARE(ZV_AddTask_Merge(merge.get(), gopClip().toUtf8(), 0, 2 * kSecond, nullptr), 1);
-    QVERIFY(waitTask(merge.get()));
+    QVERIFY(JobWait::task(merge.get()));
     QCOMPARE(ZV_AddTask_Merge(merge.get(), smallClip().toUtf8(), 0, 2 * kSecond, nullptr), 0);
     QVERIFY(QString(ZV_GetErrorText_Merge(merge.get())).contains("differ"));
     ZV_Close_Merge(merge.get());
@@ -966,11 +944,11 @@ void TestCodecJobs::encodeMerge()
     QCOMPARE(ZV_Begin_Merge(merge.get()), 1);
     // Different sources and sizes: the merge scales each to its own format.
     QVERIFY(ZV_AddTask_Merge(merge.get(), gopClip().toUtf8(), 1 * kSecond, 2 * kSecond, nullptr));
-    QVERIFY(waitTask(merge.get()));
+    QVERIFY(JobWait::task(merge.get()));
     QVERIFY(ZV_AddTask_Merge(merge.get(), smallClip().toUtf8(), 500000, 1500000, nullptr));
-    QVERIFY(waitTask(merge.get()));
+    QVERIFY(JobWait::task(merge.get()));
     QVERIFY(ZV_AddTask_Merge(merge.get(), noisyClip().toUtf8(), 2 * kSecond, 2 * kSecond, nullptr));
-    QVERIFY(waitTask(merge.get()));
+    QVERIFY(JobWait::task(merge.get()));
     QCOMPARE(ZV_GetError_Merge(merge.get()), 0);
     QCOMPARE(ZV_Close_Merge(merge.get()), 1);
 

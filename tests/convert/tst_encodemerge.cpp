@@ -5,6 +5,7 @@
 #include "ConvertFixtures.h"
 #include "TestMedia.h"
 
+#include "JobWait.h"
 #include "zovAruzIvivu.h"
 
 #include <QElapsedTimer>
@@ -79,28 +80,6 @@ Config editedFormat()
     return c;
 }
 
-bool waitJob(ZvJob *j, int limitMs = 90000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!ZV_IsFinished_Job(j)) {
-        if (t.elapsed() > limitMs)
-            return false;
-    }
-    return true;
-}
-
-bool waitTask(ZvMerge *m, int limitMs = 90000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!ZV_IsTaskFinished_Merge(m)) {
-        if (t.elapsed() > limitMs)
-            return false;
-    }
-    return true;
-}
-
 // Encodes one range alone into `target`; the error text on failure.
 QString encodeAlone(const QString &source, const Range &r, ZvConfig *cfg, const QString &target)
 {
@@ -108,7 +87,7 @@ QString encodeAlone(const QString &source, const Range &r, ZvConfig *cfg, const 
     if (ZV_Open_Job(job.get(), source.toUtf8(), target.toUtf8(), "mp4", cfg) != 1
         || ZV_SetRange_Job(job.get(), r.startUs, r.durationUs) != 1 || ZV_Begin_Job(job.get()) != 1)
         return QStringLiteral("refused: ") + ZV_GetErrorText_Job(job.get());
-    if (!waitJob(job.get()))
+    if (!JobWait::job(job.get()))
         return QStringLiteral("the job did not end");
     if (ZV_GetError_Job(job.get()) != 0)
         return QStringLiteral("failed: ") + ZV_GetErrorText_Job(job.get());
@@ -126,7 +105,7 @@ QString mergeOf(const QString &source, const std::vector<Range> &ranges, const s
     for (size_t i = 0; i < ranges.size(); ++i) {
         if (ZV_AddTask_Merge(merge.get(), source.toUtf8(), ranges[i].startUs, ranges[i].durationUs, cfgs[i]) != 1)
             return QStringLiteral("task refused: ") + ZV_GetErrorText_Merge(merge.get());
-        if (!waitTask(merge.get()))
+        if (!JobWait::task(merge.get()))
             return QStringLiteral("a task did not end");
         if (ZV_GetError_Merge(merge.get()) != 0)
             return QStringLiteral("task failed: ") + ZV_GetErrorText_Merge(merge.get());

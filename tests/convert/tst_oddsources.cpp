@@ -4,6 +4,7 @@
 #include "ConvertFixtures.h"
 #include "TestMedia.h"
 
+#include "JobWait.h"
 #include "zovAruzIvivu.h"
 
 #include <QDir>
@@ -64,28 +65,6 @@ Config copyConfig()
     ZV_SetVideoCodec_Config(c.get(), 0);
     ZV_SetAudioCodec_Config(c.get(), 0);
     return c;
-}
-
-bool waitJob(ZvJob *j, int limitMs = 60000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!ZV_IsFinished_Job(j)) {
-        if (t.elapsed() > limitMs)
-            return false;
-    }
-    return true;
-}
-
-bool waitTask(ZvMerge *m, int limitMs = 60000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!ZV_IsTaskFinished_Merge(m)) {
-        if (t.elapsed() > limitMs)
-            return false;
-    }
-    return true;
 }
 
 QJsonObject firstStream(const QJsonObject &probe, const QString &type)
@@ -262,7 +241,7 @@ int TestOddSources::encode(const QString &source, const QString &target, const Q
             *error = ZV_GetErrorText_Job(job.get());
             return -1;
         }
-        if (!waitJob(job.get())) {
+        if (!JobWait::job(job.get())) {
             *error = "the job did not end";
             return -1;
         }
@@ -278,7 +257,7 @@ int TestOddSources::encode(const QString &source, const QString &target, const Q
     }
     int err = 0;
     for (int task = 0; task < 2 && err == 0; ++task) {
-        if (!ZV_AddTask_Merge(merge.get(), source.toUtf8(), start, length, nullptr) || !waitTask(merge.get()))
+        if (!ZV_AddTask_Merge(merge.get(), source.toUtf8(), start, length, nullptr) || !JobWait::task(merge.get()))
             err = -1;
         else
             err = ZV_GetError_Merge(merge.get());
@@ -439,7 +418,7 @@ void TestOddSources::sourceCutShortFails()
     if (cutWhen == "run")
         QVERIFY(QFile::resize(source, cutAt));
     if (begun) {
-        QVERIFY(waitJob(job.get()));
+        QVERIFY(JobWait::job(job.get()));
         QVERIFY(ZV_GetError_Job(job.get()) < 0);
     }
     const QString error = ZV_GetErrorText_Job(job.get());
