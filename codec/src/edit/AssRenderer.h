@@ -2,7 +2,7 @@
 // libass at the output size: one track fed with dialogue lines, drawn with
 // the user's subtitle style laid over the dialogue events.
 
-#include "job/JobConfig.h"
+#include "core/EditConfig.h"
 
 extern "C" {
 #include <ass/ass.h>

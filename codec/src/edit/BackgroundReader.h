@@ -7,7 +7,7 @@
 #include "core/Global.h"
 #include "core/InputMedia.h"
 #include "core/PacketDecoder.h"
-#include "job/JobConfig.h"
+#include "core/EditConfig.h"
 
 #include <memory>
 #include <string>

@@ -8,7 +8,7 @@ namespace zv {
 
 namespace {
 // Everything of the settings the sound graph is built from; empty when neutral.
-std::string signatureOf(JobConfig edit)
+std::string signatureOf(EditConfig edit)
 {
     edit.volume = 100;
     std::string sig = edit::audioEditFilters(edit, 48000);
@@ -22,7 +22,7 @@ std::string signatureOf(JobConfig edit)
 }
 } // namespace
 
-bool AudioTempo::configure(const JobConfig &edit, int outRate, int outChannels)
+bool AudioTempo::configure(const EditConfig &edit, int outRate, int outChannels)
 {
     const std::string sig = signatureOf(edit);
     if (sig == m_signature && outRate == m_outRate && outChannels == m_outChannels)

@@ -1,9 +1,9 @@
 #pragma once
-// The edit settings a player holds. They use the job configuration's
-// records, so the preview and the encode job are built from one kind of
-// value; the few values only a player has sit beside it.
+// The edit settings a player holds. They are the records an encode job
+// holds too, so the preview and the output are built from one kind of
+// value; the few values only a player has sit beside them.
 
-#include "job/JobConfig.h"
+#include "core/EditConfig.h"
 
 #include <cstdint>
 #include <map>
@@ -19,7 +19,7 @@ struct OverlayTimes {
 };
 
 struct PlayerSettings {
-    JobConfig edit;
+    EditConfig edit;
     std::map<uint32_t, OverlayTimes> overlayTimes;
     uint32_t watermarkMaxCount = 3;
     uint32_t watermarkBorderAlpha = 0;

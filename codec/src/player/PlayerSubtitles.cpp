@@ -18,7 +18,7 @@ bool Player::syncSubtitles()
     if (version == m_subtitleVersion)
         return m_subtitles.active();
     m_subtitleVersion = version;
-    JobConfig edit;
+    EditConfig edit;
     {
         std::lock_guard<std::mutex> lock(m_settingsMutex);
         edit.program = m_settings.edit.program;
