@@ -35,6 +35,14 @@ struct OverlayLayer {
     OverlayText text;
 };
 
+// When a layer's image and text show. The player keeps one per layer; an
+// encode job draws every overlay from output time 0 to the end.
+struct OverlayTiming {
+    uint64_t imageShowStart = 0, imageShowEnd = 0;   // media µs; end 0 = to the end
+    uint64_t imageSplitStart = 0, imageSplitEnd = 0; // the part of a clip used
+    uint64_t textShowStart = 0, textShowEnd = 0;
+};
+
 struct BackgroundAudio {
     std::string file;
     uint32_t loop = 0, mixMode = 0, volume = 100, weight = 50;

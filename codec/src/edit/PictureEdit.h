@@ -12,12 +12,6 @@ namespace zv {
 
 constexpr int kOverlayLayers = 3;
 
-struct OverlayTiming {
-    uint64_t imageShowStart = 0, imageShowEnd = 0;   // media µs; end 0 = to the end
-    uint64_t imageSplitStart = 0, imageSplitEnd = 0; // the part of a clip used
-    uint64_t textShowStart = 0, textShowEnd = 0;
-};
-
 struct PictureEdit {
     int32_t brightness = 0, hue = 0;
     uint32_t saturation = 100, contrast = 100;

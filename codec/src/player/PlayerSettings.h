@@ -11,16 +11,10 @@
 
 namespace zv {
 
-struct OverlayTimes {
-    uint64_t imageShowStart = 0, imageShowEnd = 0;
-    uint64_t imageSplitStart = 0, imageSplitEnd = 0;
-    uint64_t textShowStart = 0, textShowEnd = 0;
-    uint32_t imageBorder = 0;
-};
-
 struct PlayerSettings {
     EditConfig edit;
-    std::map<uint32_t, OverlayTimes> overlayTimes;
+    std::map<uint32_t, OverlayTiming> overlayTimes;
+    std::map<uint32_t, uint32_t> imageBorders; // per layer; nothing draws a border yet
     uint32_t watermarkMaxCount = 3;
     uint32_t watermarkBorderAlpha = 0;
     uint32_t showWhenSetting = 0;
@@ -30,7 +24,7 @@ struct PlayerSettings {
     // Values of members that nothing reads yet, kept by name.
     std::map<std::string, int64_t> reserved;
 
-    OverlayTimes &times() { return overlayTimes[edit.overlayIndex]; }
+    OverlayTiming &times() { return overlayTimes[edit.overlayIndex]; }
 };
 
 } // namespace zv
