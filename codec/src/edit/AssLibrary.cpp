@@ -9,7 +9,7 @@ extern "C" {
 #include <cstdarg>
 #include <cstdio>
 
-namespace zv::edit {
+namespace zv {
 
 namespace {
 
@@ -61,4 +61,4 @@ AssTrackPtr AssLibrary::readTrack(std::string &script) const
     return AssTrackPtr(ass_read_memory(m_library.get(), script.data(), script.size(), nullptr));
 }
 
-} // namespace zv::edit
+} // namespace zv

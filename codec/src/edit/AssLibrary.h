@@ -10,7 +10,7 @@ extern "C" {
 #include <memory>
 #include <string>
 
-namespace zv::edit {
+namespace zv {
 
 struct AssTrackFree {
     void operator()(ASS_Track *t) const { ass_free_track(t); }
@@ -46,4 +46,4 @@ private:
     std::unique_ptr<ASS_Renderer, RendererFree> m_renderer;
 };
 
-} // namespace zv::edit
+} // namespace zv

@@ -7,7 +7,7 @@ extern "C" {
 #include <algorithm>
 #include <cmath>
 
-namespace zv::edit {
+namespace zv {
 
 namespace {
 
@@ -118,4 +118,4 @@ ASS_Image *AssRenderer::render(int64_t ms)
     return ass_render_frame(m_ass.renderer(), m_track.get(), ms, nullptr);
 }
 
-} // namespace zv::edit
+} // namespace zv

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-namespace zv::edit {
+namespace zv {
 
 class AssRenderer {
 public:
@@ -33,4 +33,4 @@ private:
     int m_openEvent = -1;     // an event that lasts until the next one
 };
 
-} // namespace zv::edit
+} // namespace zv

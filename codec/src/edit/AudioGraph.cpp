@@ -11,7 +11,7 @@ extern "C" {
 #include <algorithm>
 #include <cstdio>
 
-namespace zv::edit {
+namespace zv {
 
 namespace {
 
@@ -280,4 +280,4 @@ int AudioGraph::pull(AVFrame *out)
     return av_buffersink_get_frame(m_sink, out);
 }
 
-} // namespace zv::edit
+} // namespace zv

@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-namespace zv::edit {
+namespace zv {
 
 // The filters of the edit settings between the source's decoder and the mix,
 // for a source at `sampleRate` Hz. Empty when every setting is neutral.
@@ -67,4 +67,4 @@ private:
     bool m_bgDone = false;
 };
 
-} // namespace zv::edit
+} // namespace zv

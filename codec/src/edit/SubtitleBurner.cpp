@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-namespace zv::edit {
+namespace zv {
 
 namespace {
 
@@ -185,4 +185,4 @@ void SubtitleBurner::burn(AVFrame *picture, int64_t mediaUs, int waitMs, const s
     blendAssImages(picture, m_ass.render(toMs(us)));
 }
 
-} // namespace zv::edit
+} // namespace zv

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace zv::edit {
+namespace zv {
 
 class CaptionDecoder;
 
@@ -66,4 +66,4 @@ private:
     bool m_failed = false;
 };
 
-} // namespace zv::edit
+} // namespace zv

@@ -19,7 +19,7 @@ constexpr int kPlayResY = 288;
 // fontconfig scan) is far too slow to repeat per render.
 struct SharedAss {
     std::mutex mutex;
-    edit::AssLibrary ass;
+    AssLibrary ass;
 
     SharedAss()
     {
@@ -107,7 +107,7 @@ Box coveredBox(const ASS_Image *img)
 // Renders one event and, when `into` is given, composites it there (RGBA
 // straight alpha, width x height). Returns the box its pixels cover on the
 // picture; `ink`, when given, gets the whole box, also where it leaves the picture.
-Box renderEvent(const edit::AssLibrary &ass, const std::string &event, double playResX, int width, int height,
+Box renderEvent(const AssLibrary &ass, const std::string &event, double playResX, int width, int height,
                 std::vector<uint8_t> *into, Box *ink = nullptr)
 {
     if (ink)
@@ -124,7 +124,7 @@ Box renderEvent(const edit::AssLibrary &ass, const std::string &event, double pl
                   int(std::lround(playResX)), kPlayResY);
     std::string script = header;
     script += "Dialogue: 0,0:00:00.00,9:00:00.00,Default,,0,0,0,," + event + "\n";
-    const edit::AssTrackPtr track = ass.readTrack(script);
+    const AssTrackPtr track = ass.readTrack(script);
     Box box{width, height, 0, 0};
     if (!track)
         return Box();
@@ -180,7 +180,7 @@ int renderTextStill(const OverlayText &text, int width, int height, TextStill *o
         return 0;
     SharedAss &shared = sharedAss();
     std::lock_guard<std::mutex> lock(shared.mutex);
-    edit::AssLibrary &ass = shared.ass;
+    AssLibrary &ass = shared.ass;
     if (!ass.isOpen()) {
         *error = "overlay text: libass cannot be set up";
         return AVERROR_EXTERNAL;

@@ -33,7 +33,7 @@ private:
     std::string m_signature;
     double m_factor = 1.0;
     int m_outRate = 48000, m_outChannels = 2;
-    edit::AudioGraph m_graph;
+    AudioGraph m_graph;
     int m_inRate = 0, m_inFormat = -1, m_inChannels = 0;
     int64_t m_samplesIn = 0;
     bool m_failed = false;   // logged once per setting
