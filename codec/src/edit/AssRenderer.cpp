@@ -1,17 +1,13 @@
 #include "edit/AssRenderer.h"
 
-#include "core/Log.h"
-
 extern "C" {
 #include <libavutil/error.h>
 }
 
 #include <algorithm>
 #include <cmath>
-#include <cstdarg>
-#include <cstdio>
 
-namespace zv::edit {
+namespace zv {
 
 namespace {
 
@@ -36,41 +32,18 @@ uint32_t assColour(uint32_t argb, uint32_t alpha)
     return ((argb & 0xFFFFFF) << 8) | (255 - opacity);
 }
 
-void assMessage(int level, const char *fmt, va_list args, void *)
-{
-    if (level > 1)
-        return;
-    char buf[512];
-    std::vsnprintf(buf, sizeof buf, fmt, args);
-    zvLog("subtitles: libass: %s", buf);
-}
-
 } // namespace
 
 int AssRenderer::open(int width, int height, const std::string &header, std::string *error)
 {
     m_track.reset();
-    m_renderer.reset();
     m_width = width;
     m_height = height;
     m_openEvent = -1;
-    if (!m_library) {
-        m_library.reset(ass_library_init());
-        if (!m_library) {
-            *error = "libass could not start";
-            return AVERROR_EXTERNAL;
-        }
-        ass_set_message_cb(m_library.get(), assMessage, nullptr);
-    }
-    m_renderer.reset(ass_renderer_init(m_library.get()));
-    if (!m_renderer) {
-        *error = "libass could not make a renderer";
-        return AVERROR_EXTERNAL;
-    }
-    ass_set_frame_size(m_renderer.get(), width, height);
-    ass_set_storage_size(m_renderer.get(), width, height);
-    ass_set_fonts(m_renderer.get(), nullptr, "sans-serif", ASS_FONTPROVIDER_AUTODETECT, nullptr, 1);
-    m_track.reset(ass_new_track(m_library.get()));
+    if (int err = m_ass.open("subtitles: libass", error); err < 0)
+        return err;
+    m_ass.setFrameSize(width, height);
+    m_track = m_ass.newTrack();
     if (!m_track) {
         *error = "libass could not make a subtitle track";
         return AVERROR_EXTERNAL;
@@ -86,7 +59,7 @@ int AssRenderer::open(int width, int height, const std::string &header, std::str
 
 void AssRenderer::setStyle(const SubtitleStyle &s)
 {
-    if (!m_renderer || !m_track)
+    if (!m_ass.isOpen() || !m_track)
         return;
     m_fontName = s.font.empty() ? "sans-serif" : s.font;
     ASS_Style style{};
@@ -111,13 +84,13 @@ void AssRenderer::setStyle(const SubtitleStyle &s)
     style.MarginL = style.MarginR = int(std::lround(s.marginH * m_track->PlayResX));
     style.MarginV = int(std::lround(s.marginV * m_track->PlayResY));
     style.Justify = ASS_JUSTIFY_AUTO;
-    ass_set_selective_style_override(m_renderer.get(), &style);
+    ass_set_selective_style_override(m_ass.renderer(), &style);
     ass_set_selective_style_override_enabled(
-        m_renderer.get(), ASS_OVERRIDE_BIT_STYLE | ASS_OVERRIDE_BIT_FONT_SIZE_FIELDS | ASS_OVERRIDE_BIT_FONT_NAME
+        m_ass.renderer(), ASS_OVERRIDE_BIT_STYLE | ASS_OVERRIDE_BIT_FONT_SIZE_FIELDS | ASS_OVERRIDE_BIT_FONT_NAME
             | ASS_OVERRIDE_BIT_COLORS | ASS_OVERRIDE_BIT_ATTRIBUTES | ASS_OVERRIDE_BIT_BORDER
             | ASS_OVERRIDE_BIT_ALIGNMENT | ASS_OVERRIDE_BIT_MARGINS);
     // Extra line spacing is in the shared unit; libass takes pixels.
-    ass_set_line_spacing(m_renderer.get(), s.spacingV * m_height / 288.0);
+    ass_set_line_spacing(m_ass.renderer(), s.spacingV * m_height / 288.0);
 }
 
 void AssRenderer::addEvent(const std::string &dialogue, int64_t startMs, int64_t durationMs)
@@ -140,9 +113,9 @@ void AssRenderer::addEvent(const std::string &dialogue, int64_t startMs, int64_t
 
 ASS_Image *AssRenderer::render(int64_t ms)
 {
-    if (!m_renderer || !m_track)
+    if (!m_ass.isOpen() || !m_track)
         return nullptr;
-    return ass_render_frame(m_renderer.get(), m_track.get(), ms, nullptr);
+    return ass_render_frame(m_ass.renderer(), m_track.get(), ms, nullptr);
 }
 
-} // namespace zv::edit
+} // namespace zv

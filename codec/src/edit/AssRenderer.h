@@ -2,17 +2,13 @@
 // libass at the output size: one track fed with dialogue lines, drawn with
 // the user's subtitle style laid over the dialogue events.
 
-#include "job/JobConfig.h"
-
-extern "C" {
-#include <ass/ass.h>
-}
+#include "core/EditConfig.h"
+#include "edit/AssLibrary.h"
 
 #include <cstdint>
-#include <memory>
 #include <string>
 
-namespace zv::edit {
+namespace zv {
 
 class AssRenderer {
 public:
@@ -30,22 +26,11 @@ public:
     ASS_Image *render(int64_t ms);
 
 private:
-    struct LibraryDeleter {
-        void operator()(ASS_Library *l) const { ass_library_done(l); }
-    };
-    struct RendererDeleter {
-        void operator()(ASS_Renderer *r) const { ass_renderer_done(r); }
-    };
-    struct TrackDeleter {
-        void operator()(ASS_Track *t) const { ass_free_track(t); }
-    };
-
-    std::unique_ptr<ASS_Library, LibraryDeleter> m_library;
-    std::unique_ptr<ASS_Renderer, RendererDeleter> m_renderer;
-    std::unique_ptr<ASS_Track, TrackDeleter> m_track;
+    AssLibrary m_ass;
+    AssTrackPtr m_track;
     std::string m_fontName;   // kept alive for the override style
     int m_width = 0, m_height = 0;
     int m_openEvent = -1;     // an event that lasts until the next one
 };
 
-} // namespace zv::edit
+} // namespace zv

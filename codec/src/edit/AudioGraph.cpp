@@ -11,7 +11,7 @@ extern "C" {
 #include <algorithm>
 #include <cstdio>
 
-namespace zv::edit {
+namespace zv {
 
 namespace {
 
@@ -84,7 +84,7 @@ uint32_t tempoPercent(uint32_t v) { return v == 0 ? 100 : std::clamp<uint32_t>(v
 
 } // namespace
 
-std::string audioEditFilters(const JobConfig &edit, int sampleRate)
+std::string audioEditFilters(const EditConfig &edit, int sampleRate)
 {
     std::string chain;
     auto add = [&chain](const std::string &f) { chain += (chain.empty() ? "" : ",") + f; };
@@ -102,12 +102,12 @@ std::string audioEditFilters(const JobConfig &edit, int sampleRate)
     return chain;
 }
 
-double audioTempoFactor(const JobConfig &edit)
+double audioTempoFactor(const EditConfig &edit)
 {
     return tempoPercent(edit.rate) / 100.0 * tempoPercent(edit.speed) / 100.0;
 }
 
-const BackgroundAudio *activeBackground(const JobConfig &edit)
+const BackgroundAudio *activeBackground(const EditConfig &edit)
 {
     for (const auto &entry : edit.backgrounds) {
         if (!entry.second.file.empty())
@@ -169,7 +169,7 @@ std::string AudioGraph::duckFilter(const BackgroundAudio &bg) const
     return "volume=" + number(keep) + ":enable='" + when + "'";
 }
 
-int AudioGraph::open(const JobConfig &edit, const AVFrame *first, const AudioGraphSpec &spec, std::string *error)
+int AudioGraph::open(const EditConfig &edit, const AVFrame *first, const AudioGraphSpec &spec, std::string *error)
 {
     close();
     m_factor = audioTempoFactor(edit);
@@ -203,7 +203,7 @@ int AudioGraph::open(const JobConfig &edit, const AVFrame *first, const AudioGra
     if (int err = createSources(first, error); err < 0)
         return err;
 
-    JobConfig chainEdit = edit;
+    EditConfig chainEdit = edit;
     if (!spec.withVolume)
         chainEdit.volume = 100;
     const std::string chain = audioEditFilters(chainEdit, first->sample_rate);
@@ -280,4 +280,4 @@ int AudioGraph::pull(AVFrame *out)
     return av_buffersink_get_frame(m_sink, out);
 }
 
-} // namespace zv::edit
+} // namespace zv

@@ -6,20 +6,20 @@
 
 #include "core/FfPtr.h"
 #include "edit/BackgroundReader.h"
-#include "job/JobConfig.h"
+#include "core/EditConfig.h"
 
 #include <memory>
 #include <string>
 
-namespace zv::edit {
+namespace zv {
 
 // The filters of the edit settings between the source's decoder and the mix,
 // for a source at `sampleRate` Hz. Empty when every setting is neutral.
-std::string audioEditFilters(const JobConfig &edit, int sampleRate);
+std::string audioEditFilters(const EditConfig &edit, int sampleRate);
 // Media time per output time: rate × speed.
-double audioTempoFactor(const JobConfig &edit);
+double audioTempoFactor(const EditConfig &edit);
 // The background that plays: the first with a file, or null.
-const BackgroundAudio *activeBackground(const JobConfig &edit);
+const BackgroundAudio *activeBackground(const EditConfig &edit);
 
 struct AudioGraphSpec {
     // What comes out.
@@ -39,7 +39,7 @@ class AudioGraph {
 public:
     // Builds the graph for sources shaped like `first` (pts counted in
     // 1/sample_rate from spec.startUs) and opens the background.
-    int open(const JobConfig &edit, const AVFrame *first, const AudioGraphSpec &spec, std::string *error);
+    int open(const EditConfig &edit, const AVFrame *first, const AudioGraphSpec &spec, std::string *error);
     bool isOpen() const { return m_graph != nullptr; }
     void close();
 
@@ -67,4 +67,4 @@ private:
     bool m_bgDone = false;
 };
 
-} // namespace zv::edit
+} // namespace zv

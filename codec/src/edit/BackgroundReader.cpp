@@ -8,7 +8,7 @@ extern "C" {
 #include <algorithm>
 #include <cmath>
 
-namespace zv::edit {
+namespace zv {
 
 namespace {
 std::string failure(const std::string &path, const std::string &why)
@@ -203,4 +203,4 @@ int BackgroundReader::read(AVFrame *out, std::string *error)
     return AVERROR_EOF;
 }
 
-} // namespace zv::edit
+} // namespace zv

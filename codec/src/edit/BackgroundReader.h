@@ -7,12 +7,12 @@
 #include "core/Global.h"
 #include "core/InputMedia.h"
 #include "core/PacketDecoder.h"
-#include "job/JobConfig.h"
+#include "core/EditConfig.h"
 
 #include <memory>
 #include <string>
 
-namespace zv::edit {
+namespace zv {
 
 class BackgroundReader {
 public:
@@ -51,4 +51,4 @@ private:
     bool m_ended = false;
 };
 
-} // namespace zv::edit
+} // namespace zv

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-namespace zv::edit {
+namespace zv {
 
 int CaptionDecoder::open(std::string *error)
 {
@@ -72,4 +72,4 @@ void CaptionDecoder::feed(const AVFrame *picture, int64_t mediaUs, std::vector<S
     avsubtitle_free(&sub);
 }
 
-} // namespace zv::edit
+} // namespace zv

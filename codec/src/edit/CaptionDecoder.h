@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace zv::edit {
+namespace zv {
 
 class CaptionDecoder {
 public:
@@ -23,4 +23,4 @@ private:
     std::string m_header;
 };
 
-} // namespace zv::edit
+} // namespace zv

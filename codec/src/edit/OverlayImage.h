@@ -4,7 +4,7 @@
 // about its centre, as RGBA.
 
 #include "core/FfPtr.h"
-#include "job/JobConfig.h"
+#include "core/EditConfig.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 
 namespace zv {
 
-PictureEdit PictureEdit::fromConfig(const JobConfig &cfg, uint32_t layerCount)
+PictureEdit PictureEdit::fromConfig(const EditConfig &cfg, uint32_t layerCount)
 {
     PictureEdit e;
     // The configuration keeps values as given; the chain takes them in range.

@@ -3,7 +3,7 @@
 // fills it from its settings (with show and split times); an encode job from
 // its configuration (every overlay from output time 0 to the end).
 
-#include "job/JobConfig.h"
+#include "core/EditConfig.h"
 
 #include <array>
 #include <cstdint>
@@ -11,12 +11,6 @@
 namespace zv {
 
 constexpr int kOverlayLayers = 3;
-
-struct OverlayTiming {
-    uint64_t imageShowStart = 0, imageShowEnd = 0;   // media µs; end 0 = to the end
-    uint64_t imageSplitStart = 0, imageSplitEnd = 0; // the part of a clip used
-    uint64_t textShowStart = 0, textShowEnd = 0;
-};
 
 struct PictureEdit {
     int32_t brightness = 0, hue = 0;
@@ -27,8 +21,8 @@ struct PictureEdit {
     std::array<OverlayTiming, kOverlayLayers> timing;
     bool timed = false; // show and split times apply (the player)
 
-    // The picture keys of a job configuration, the first `layerCount` layers.
-    static PictureEdit fromConfig(const JobConfig &cfg, uint32_t layerCount);
+    // The picture values of edit settings, the first `layerCount` layers.
+    static PictureEdit fromConfig(const EditConfig &cfg, uint32_t layerCount);
 
     bool colourNeutral() const;
     bool geometryNeutral() const; // no crop, rotation, mirror or aspect change

@@ -6,7 +6,7 @@ extern "C" {
 
 #include <algorithm>
 
-namespace zv::edit {
+namespace zv {
 
 namespace {
 
@@ -109,4 +109,4 @@ void blendArgb(AVFrame *f, const uint32_t *argb, int x, int y, int width, int he
         });
 }
 
-} // namespace zv::edit
+} // namespace zv

@@ -10,7 +10,7 @@ extern "C" {
 
 #include <cstdint>
 
-namespace zv::edit {
+namespace zv {
 
 // Whether pictures of this format can be drawn on (8-bit planar 4:2:0).
 bool canBlendOnto(int pixelFormat);
@@ -19,4 +19,4 @@ void blendAssImages(AVFrame *picture, const ASS_Image *images);
 // An ARGB picture (rows of `width`), its top-left corner at (x, y).
 void blendArgb(AVFrame *picture, const uint32_t *argb, int x, int y, int width, int height);
 
-} // namespace zv::edit
+} // namespace zv

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-namespace zv::edit {
+namespace zv {
 
 namespace {
 
@@ -57,7 +57,7 @@ void SubtitleBurner::close()
     m_failed = false;
 }
 
-bool SubtitleBurner::choiceDiffers(const JobConfig &edit) const
+bool SubtitleBurner::choiceDiffers(const EditConfig &edit) const
 {
     if (edit.closedCaption)
         return m_kind != Kind::Captions;
@@ -68,7 +68,7 @@ bool SubtitleBurner::choiceDiffers(const JobConfig &edit) const
     return m_kind != Kind::None;
 }
 
-int SubtitleBurner::open(const JobConfig &edit, const MediaLocation &media, std::string *error)
+int SubtitleBurner::open(const EditConfig &edit, const MediaLocation &media, std::string *error)
 {
     close();
     m_style = edit.subtitleStyle;
@@ -185,4 +185,4 @@ void SubtitleBurner::burn(AVFrame *picture, int64_t mediaUs, int waitMs, const s
     blendAssImages(picture, m_ass.render(toMs(us)));
 }
 
-} // namespace zv::edit
+} // namespace zv

@@ -7,13 +7,13 @@
 #include "edit/AssRenderer.h"
 #include "edit/SubtitleEvent.h"
 #include "edit/SubtitleLoader.h"
-#include "job/JobConfig.h"
+#include "core/EditConfig.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
-namespace zv::edit {
+namespace zv {
 
 class CaptionDecoder;
 
@@ -27,11 +27,11 @@ public:
 
     // Prepares the choice of `edit` (stream, file or captions) for pictures
     // of `media`; with no choice it stays inactive. Fails with a readable reason.
-    int open(const JobConfig &edit, const MediaLocation &media, std::string *error);
+    int open(const EditConfig &edit, const MediaLocation &media, std::string *error);
     void close();
     bool active() const { return m_kind != Kind::None; }
     // Whether `edit` chooses other subtitles than those open.
-    bool choiceDiffers(const JobConfig &edit) const;
+    bool choiceDiffers(const EditConfig &edit) const;
     void setStyle(const SubtitleStyle &style);
 
     // Captions ride on the decoded pictures (A53 side data): feed each one.
@@ -66,4 +66,4 @@ private:
     bool m_failed = false;
 };
 
-} // namespace zv::edit
+} // namespace zv

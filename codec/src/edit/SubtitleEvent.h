@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace zv::edit {
+namespace zv {
 
 struct SubtitlePicture {
     int x = 0, y = 0, width = 0, height = 0;
@@ -23,4 +23,4 @@ struct SubtitleEvent {
     int canvasWidth = 0, canvasHeight = 0; // what the pictures are placed on; 0: the video's size
 };
 
-} // namespace zv::edit
+} // namespace zv

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <chrono>
 
-namespace zv::edit {
+namespace zv {
 
 namespace {
 
@@ -182,4 +182,4 @@ void SubtitleLoader::take(int64_t us, int limitMs, const std::atomic<bool> *canc
     m_events.clear();
 }
 
-} // namespace zv::edit
+} // namespace zv

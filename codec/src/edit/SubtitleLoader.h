@@ -17,7 +17,7 @@
 #include <thread>
 #include <vector>
 
-namespace zv::edit {
+namespace zv {
 
 class SubtitleLoader {
 public:
@@ -62,4 +62,4 @@ private:
     bool m_done = false;
 };
 
-} // namespace zv::edit
+} // namespace zv

@@ -1,15 +1,10 @@
 #include "edit/TextStill.h"
 
-#include "core/Log.h"
-
-extern "C" {
-#include <ass/ass.h>
-}
+#include "edit/AssLibrary.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
@@ -20,50 +15,24 @@ namespace {
 
 constexpr int kPlayResY = 288;
 
-// One libass library and renderer for every text of the process: setting up
-// the fonts (a fontconfig scan) is far too slow to repeat per render.
-struct AssRenderer {
+// One libass holder for every text of the process: setting up the fonts (a
+// fontconfig scan) is far too slow to repeat per render.
+struct SharedAss {
     std::mutex mutex;
-    ASS_Library *library = nullptr;
-    ASS_Renderer *renderer = nullptr;
+    AssLibrary ass;
 
-    // libass errors go to our log; its chatter (levels above 1) is dropped.
-    static void message(int level, const char *fmt, va_list args, void *)
+    SharedAss()
     {
-        if (level > 1)
-            return;
-        char buf[512];
-        std::vsnprintf(buf, sizeof buf, fmt, args);
-        zvLog("libass: %s", buf);
-    }
-
-    AssRenderer()
-    {
-        library = ass_library_init();
-        if (library) {
-            ass_set_message_cb(library, &AssRenderer::message, nullptr);
-            renderer = ass_renderer_init(library);
-        }
-        if (renderer)
-            ass_set_fonts(renderer, nullptr, "sans-serif", ASS_FONTPROVIDER_AUTODETECT, nullptr, 1);
-    }
-    ~AssRenderer()
-    {
-        if (renderer)
-            ass_renderer_done(renderer);
-        if (library)
-            ass_library_done(library);
-    }
-    static AssRenderer &instance()
-    {
-        static AssRenderer r;
-        return r;
+        std::string unused; // a failure shows as a holder that is not open
+        ass.open("libass", &unused);
     }
 };
 
-struct TrackFree {
-    void operator()(ASS_Track *t) const { ass_free_track(t); }
-};
+SharedAss &sharedAss()
+{
+    static SharedAss shared;
+    return shared;
+}
 
 // ASS colour (&HBBGGRR&) and alpha (&HAA&, 00 opaque) of an ARGB value whose
 // opacity is further scaled by `alpha` (0..255).
@@ -138,7 +107,7 @@ Box coveredBox(const ASS_Image *img)
 // Renders one event and, when `into` is given, composites it there (RGBA
 // straight alpha, width x height). Returns the box its pixels cover on the
 // picture; `ink`, when given, gets the whole box, also where it leaves the picture.
-Box renderEvent(ASS_Renderer *r, ASS_Library *lib, const std::string &event, double playResX, int width, int height,
+Box renderEvent(const AssLibrary &ass, const std::string &event, double playResX, int width, int height,
                 std::vector<uint8_t> *into, Box *ink = nullptr)
 {
     if (ink)
@@ -155,12 +124,12 @@ Box renderEvent(ASS_Renderer *r, ASS_Library *lib, const std::string &event, dou
                   int(std::lround(playResX)), kPlayResY);
     std::string script = header;
     script += "Dialogue: 0,0:00:00.00,9:00:00.00,Default,,0,0,0,," + event + "\n";
-    std::unique_ptr<ASS_Track, TrackFree> track(ass_read_memory(lib, script.data(), script.size(), nullptr));
+    const AssTrackPtr track = ass.readTrack(script);
     Box box{width, height, 0, 0};
     if (!track)
         return Box();
     int changed = 0;
-    for (ASS_Image *img = ass_render_frame(r, track.get(), 1000, &changed); img; img = img->next) {
+    for (ASS_Image *img = ass_render_frame(ass.renderer(), track.get(), 1000, &changed); img; img = img->next) {
         if (img->w <= 0 || img->h <= 0)
             continue;
         // libass pads its bitmaps; only the pixels it covers count.
@@ -209,24 +178,23 @@ int renderTextStill(const OverlayText &text, int width, int height, TextStill *o
     *out = TextStill();
     if (text.text.empty() || width <= 0 || height <= 0)
         return 0;
-    AssRenderer &ass = AssRenderer::instance();
-    std::lock_guard<std::mutex> lock(ass.mutex);
-    if (!ass.renderer) {
+    SharedAss &shared = sharedAss();
+    std::lock_guard<std::mutex> lock(shared.mutex);
+    AssLibrary &ass = shared.ass;
+    if (!ass.isOpen()) {
         *error = "overlay text: libass cannot be set up";
         return AVERROR_EXTERNAL;
     }
     const double playResX = double(kPlayResY) * width / height;
-    ass_set_frame_size(ass.renderer, width, height);
-    ass_set_storage_size(ass.renderer, width, height);
-    ass_set_line_spacing(ass.renderer, text.spacingV * height / kPlayResY);
+    ass.setFrameSize(width, height);
+    ass_set_line_spacing(ass.renderer(), text.spacingV * height / kPlayResY);
     const std::string body = assText(text.text);
     // The position is where the text's ink begins, so the box a user sees and
     // resizes holds the letters whole: the line's own top and side bearings
     // (which grow with the scale) are taken off first.
     OverlayText placed = text;
     Box upright;
-    renderEvent(ass.renderer, ass.library, eventTags(text, playResX, nullptr) + body, playResX, width, height,
-                nullptr, &upright);
+    renderEvent(ass, eventTags(text, playResX, nullptr) + body, playResX, width, height, nullptr, &upright);
     if (!upright.empty()) {
         placed.x -= (upright.x0 - text.x * width) / width;
         placed.y -= (upright.y0 - text.y * height) / height;
@@ -243,8 +211,7 @@ int renderTextStill(const OverlayText &text, int width, int height, TextStill *o
         origin = buf;
     }
     std::vector<uint8_t> canvas(size_t(width) * height * 4, 0);
-    const Box box = renderEvent(ass.renderer, ass.library,
-                                eventTags(placed, playResX, origin.empty() ? nullptr : origin.c_str()) + body,
+    const Box box = renderEvent(ass, eventTags(placed, playResX, origin.empty() ? nullptr : origin.c_str()) + body,
                                 playResX, width, height, &canvas);
     if (box.empty())
         return 0;

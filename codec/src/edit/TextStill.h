@@ -5,7 +5,7 @@
 // preview and in the output.
 
 #include "core/FfPtr.h"
-#include "job/JobConfig.h"
+#include "core/EditConfig.h"
 
 #include <string>
 

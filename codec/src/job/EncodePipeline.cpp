@@ -100,8 +100,8 @@ int EncodePipeline::attach(InputSource &in, OutputFile &out, const JobConfig &cf
         return AVERROR_STREAM_NOT_FOUND;
     }
     // An unusable background refuses the task now, not halfway through it.
-    if (const BackgroundAudio *bg = m_hasAudio ? edit::activeBackground(m_cfg) : nullptr) {
-        edit::BackgroundReader probe;
+    if (const BackgroundAudio *bg = m_hasAudio ? activeBackground(m_cfg) : nullptr) {
+        BackgroundReader probe;
         if (int err = probe.open(*bg, error); err < 0)
             return err;
     }
@@ -260,7 +260,7 @@ int EncodePipeline::findStart(InputSource &in, int64_t startUs, int64_t duration
     m_vgraph = Graph();
     m_agraph = Graph();
     m_audioEdit.close();
-    m_tempo = edit::audioTempoFactor(m_cfg);
+    m_tempo = audioTempoFactor(m_cfg);
     m_lastVideoPts = 0;
     m_pictureSent = false;
     if (m_held)
@@ -334,7 +334,7 @@ int EncodePipeline::buildAudioGraph(const AVFrame *first, std::string *error)
     // The sound fills the range, holes in its timestamps with silence.
     const std::string pad = lengthUs > 0 ? "apad=whole_dur=" + std::to_string(lengthUs) + "us" : "";
     if (first) {
-        edit::AudioGraphSpec spec;
+        AudioGraphSpec spec;
         spec.format = enc->sample_fmt;
         spec.sampleRate = enc->sample_rate;
         spec.layout = layout;

@@ -79,8 +79,8 @@ private:
     VideoEditChain m_edit;   // the picture edits, before m_vgraph fits the encoder's format and rate
     SourcePicture m_editSource;
     Graph m_vgraph, m_agraph;   // m_agraph: silence for a source without sound
-    edit::AudioGraph m_audioEdit;
-    edit::SubtitleBurner m_subtitles;
+    AudioGraph m_audioEdit;
+    SubtitleBurner m_subtitles;
     double m_tempo = 1.0;       // media time per output time (rate × speed)
     bool m_videoDone = false, m_audioDone = false;
     FramePtr m_frame, m_filtered;

@@ -1,61 +1,23 @@
 #pragma once
 
+#include "core/EditConfig.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
 
-// Every value a conversion job or merge may be configured with. A job takes a
-// copy at open time, so later changes by the caller (its retry chain) never
-// reach a running job.
+// Every value a conversion job or merge may be configured with: the edit
+// settings and what only an output needs. A job takes a copy at open time,
+// so later changes by the caller (its retry chain) never reach a running job.
 namespace zv {
-
-constexpr uint32_t kNone = 0xFFFFFFFFu;
-
-struct OverlayImage {
-    std::string file, maskFile;
-    uint32_t mirror = 0, scaleX = 100, scaleY = 100, alpha = 255, mixMode = 0, loop = 0;
-    int angle = 0;
-    double x = 0, y = 0, w = 0, h = 0;
-    double cropX = 0, cropY = 0, cropW = 1, cropH = 1;
-};
-
-struct OverlayText {
-    std::string text, font;
-    uint32_t alpha = 255, bold = 0, size = 28, italic = 0, underline = 0, strikeout = 0;
-    uint32_t color = 0xFFFFFFFF, outlineColor = 0xFF000000, shadowColor = 0xFF000000;
-    uint32_t scaleX = 100, scaleY = 100, topmost = 0;
-    int angle = 0;
-    double x = 0, y = 0, outlineSize = 0, shadowOffset = 0, spacingH = 0, spacingV = 0;
-};
-
-struct OverlayLayer {
-    OverlayImage image;
-    OverlayText text;
-};
-
-struct BackgroundAudio {
-    std::string file;
-    uint32_t loop = 0, mixMode = 0, volume = 100, weight = 50;
-    uint64_t showStart = 0, showEnd = 0, splitStart = 0, splitEnd = 0;
-};
-
-struct SubtitleStyle {
-    std::string font;
-    uint32_t alpha = 255, scaleX = 100, scaleY = 100, bold = 0, italic = 0, underline = 0,
-             strikeout = 0, size = 18, color = 0xFFFFFFFF, shadowColor = 0xFF000000,
-             outlineColor = 0xFF000000, align = 0;
-    int64_t delay = 0;
-    double shadowOffset = 0, outlineSize = 0, marginH = 0.05, marginV = 0.05, spacingH = 0,
-           spacingV = 0;
-};
 
 struct ConfigChapter {
     uint64_t start = 0, length = 0;
     std::string title;
 };
 
-struct JobConfig {
+struct JobConfig : EditConfig {
     // Encode parameters.
     uint32_t enableVideo = 1, enableAudio = 1;
     uint32_t videoCodec = 0, audioCodec = 0;
@@ -68,31 +30,15 @@ struct JobConfig {
     std::string textOption;
     std::vector<ConfigChapter> chapters;
 
-    // Stream choice.
-    uint32_t program = 0;
-    uint32_t audioIndex = 0;
+    // Tracks an output copies besides the chosen ones, an external sound
+    // file, and the codec its subtitles are written in.
     uint64_t audioMask = 0;
     std::string audioFile;
-    uint32_t subtitleIndex = kNone;
-    std::string subtitleFile;
-    uint32_t closedCaption = 0;
     uint64_t subtitleMask = 0;
     uint32_t subtitleCodec = 0;
-    SubtitleStyle subtitleStyle;
 
-    // Picture.
-    int32_t brightness = 0, hue = 0;
-    uint32_t saturation = 100, contrast = 100;
-    uint32_t aspectX = 0, aspectY = 0, rotate = 0, mirror = 0, pad = 1, padColor = 0xFF000000;
-    double cropX = 0, cropY = 0, cropW = 1, cropH = 1;
-    uint32_t overlayCount = 0, overlayIndex = 0;
-    std::map<uint32_t, OverlayLayer> overlays;
-
-    // Sound.
-    uint32_t backgroundIndex = 0;
-    std::map<uint32_t, BackgroundAudio> backgrounds;
-    uint32_t volume = 100, rate = 100, speed = 100;
-    std::vector<double> eqHz, eqDb;
+    // How many overlay layers an output draws.
+    uint32_t overlayCount = 0;
 
     // Output metadata that overrides the source's.
     std::map<std::string, std::string> metadata;
@@ -101,9 +47,6 @@ struct JobConfig {
     // and its cover picture.
     std::map<std::string, std::string> tags;
     std::vector<uint8_t> tagPicture;
-
-    OverlayLayer &layer() { return overlays[overlayIndex]; }
-    BackgroundAudio &background() { return backgrounds[backgroundIndex]; }
 };
 
 } // namespace zv

@@ -8,11 +8,11 @@ namespace zv {
 
 namespace {
 // Everything of the settings the sound graph is built from; empty when neutral.
-std::string signatureOf(JobConfig edit)
+std::string signatureOf(EditConfig edit)
 {
     edit.volume = 100;
-    std::string sig = edit::audioEditFilters(edit, 48000);
-    if (const BackgroundAudio *bg = edit::activeBackground(edit)) {
+    std::string sig = audioEditFilters(edit, 48000);
+    if (const BackgroundAudio *bg = activeBackground(edit)) {
         sig += "|" + bg->file + "|" + std::to_string(bg->loop) + "|" + std::to_string(bg->mixMode) + "|"
             + std::to_string(bg->volume) + "|" + std::to_string(bg->weight) + "|" + std::to_string(bg->showStart)
             + "|" + std::to_string(bg->showEnd) + "|" + std::to_string(bg->splitStart) + "|"
@@ -22,14 +22,14 @@ std::string signatureOf(JobConfig edit)
 }
 } // namespace
 
-bool AudioTempo::configure(const JobConfig &edit, int outRate, int outChannels)
+bool AudioTempo::configure(const EditConfig &edit, int outRate, int outChannels)
 {
     const std::string sig = signatureOf(edit);
     if (sig == m_signature && outRate == m_outRate && outChannels == m_outChannels)
         return false;
     m_signature = sig;
     m_edit = edit;
-    m_factor = edit::audioTempoFactor(edit);
+    m_factor = audioTempoFactor(edit);
     m_outRate = outRate;
     m_outChannels = outChannels;
     m_failed = false;
@@ -39,7 +39,7 @@ bool AudioTempo::configure(const JobConfig &edit, int outRate, int outChannels)
 
 bool AudioTempo::rebuild(const AVFrame *in, int64_t mediaUs)
 {
-    edit::AudioGraphSpec spec;
+    AudioGraphSpec spec;
     spec.format = AV_SAMPLE_FMT_S16;
     spec.sampleRate = m_outRate;
     spec.layout = m_outChannels == 1 ? "mono" : "stereo";

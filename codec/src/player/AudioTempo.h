@@ -16,7 +16,7 @@ class AudioTempo {
 public:
     // The settings in force; a change rebuilds the graph at the next frame
     // (and returns true: the sound restarts at that frame's time).
-    bool configure(const JobConfig &edit, int outRate, int outChannels);
+    bool configure(const EditConfig &edit, int outRate, int outChannels);
     bool neutral() const { return m_signature.empty(); }
     // Media time per played time.
     double factor() const { return m_factor; }
@@ -29,11 +29,11 @@ public:
 private:
     bool rebuild(const AVFrame *in, int64_t mediaUs);
 
-    JobConfig m_edit;
+    EditConfig m_edit;
     std::string m_signature;
     double m_factor = 1.0;
     int m_outRate = 48000, m_outChannels = 2;
-    edit::AudioGraph m_graph;
+    AudioGraph m_graph;
     int m_inRate = 0, m_inFormat = -1, m_inChannels = 0;
     int64_t m_samplesIn = 0;
     bool m_failed = false;   // logged once per setting

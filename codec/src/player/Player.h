@@ -253,7 +253,7 @@ private:
     VideoEditChain m_editChain;
     uint64_t m_chainVersion = ~uint64_t(0); // the settings the chain was configured with
     SourcePicture m_chainSource;
-    edit::SubtitleBurner m_subtitles;
+    SubtitleBurner m_subtitles;
     uint64_t m_subtitleVersion = ~uint64_t(0); // settings version the subtitles follow
 
     // presentation (m_presMutex)

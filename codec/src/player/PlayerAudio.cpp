@@ -54,7 +54,7 @@ struct Resampler {
 struct AudioRun {
     Resampler resampler;
     AudioTempo tempo;
-    JobConfig edit;                 // the settings the sound was last built from
+    EditConfig edit;                // the settings the sound was last built from
     uint64_t editVersion = ~uint64_t(0);
     int outRate = 0, outChannels = 0;
     int64_t nextUs = 0;     // media time after the last frame decoded

@@ -71,7 +71,7 @@ int ZV_SetWatermarkBorderAlpha_Player(ZvPlayer *p, uint32_t alpha)
 }
 int ZV_EnableWatermarkImageBorder_Player(ZvPlayer *p, int on)
 {
-    return setting(p, __func__, [&](PlayerSettings &s) { s.times().imageBorder = on ? 1 : 0; });
+    return setting(p, __func__, [&](PlayerSettings &s) { s.imageBorders[s.edit.overlayIndex] = on ? 1 : 0; });
 }
 int ZV_SetWatermarkImageAngle_Player(ZvPlayer *p, int degrees)
 {

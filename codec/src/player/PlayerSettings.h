@@ -1,9 +1,9 @@
 #pragma once
-// The edit settings a player holds. They use the job configuration's
-// records, so the preview and the encode job are built from one kind of
-// value; the few values only a player has sit beside it.
+// The edit settings a player holds. They are the records an encode job
+// holds too, so the preview and the output are built from one kind of
+// value; the few values only a player has sit beside them.
 
-#include "job/JobConfig.h"
+#include "core/EditConfig.h"
 
 #include <cstdint>
 #include <map>
@@ -11,16 +11,10 @@
 
 namespace zv {
 
-struct OverlayTimes {
-    uint64_t imageShowStart = 0, imageShowEnd = 0;
-    uint64_t imageSplitStart = 0, imageSplitEnd = 0;
-    uint64_t textShowStart = 0, textShowEnd = 0;
-    uint32_t imageBorder = 0;
-};
-
 struct PlayerSettings {
-    JobConfig edit;
-    std::map<uint32_t, OverlayTimes> overlayTimes;
+    EditConfig edit;
+    std::map<uint32_t, OverlayTiming> overlayTimes;
+    std::map<uint32_t, uint32_t> imageBorders; // per layer; nothing draws a border yet
     uint32_t watermarkMaxCount = 3;
     uint32_t watermarkBorderAlpha = 0;
     uint32_t showWhenSetting = 0;
@@ -30,7 +24,7 @@ struct PlayerSettings {
     // Values of members that nothing reads yet, kept by name.
     std::map<std::string, int64_t> reserved;
 
-    OverlayTimes &times() { return overlayTimes[edit.overlayIndex]; }
+    OverlayTiming &times() { return overlayTimes[edit.overlayIndex]; }
 };
 
 } // namespace zv

@@ -276,7 +276,7 @@ int ZV_SetSubtlFile_Player(ZvPlayer *p, const char *path)
 {
     const int readable = onPlayer(p, __func__, [&](zv::Player &) {
         std::string error;
-        if (!path || !*path || zv::edit::SubtitleBurner::probeFile(path, &error) >= 0)
+        if (!path || !*path || zv::SubtitleBurner::probeFile(path, &error) >= 0)
             return 1;
         zv::zvLog("player: %s", error.c_str());
         return 0;
@@ -331,7 +331,7 @@ int ZV_SetAudioBackgroundFile_Player(ZvPlayer *p, const char *path)
             return 1;
         zv::BackgroundAudio probeBg;
         probeBg.file = path;
-        zv::edit::BackgroundReader probe;
+        zv::BackgroundReader probe;
         std::string error;
         if (probe.open(probeBg, &error) >= 0)
             return 1;

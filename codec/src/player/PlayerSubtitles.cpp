@@ -18,7 +18,7 @@ bool Player::syncSubtitles()
     if (version == m_subtitleVersion)
         return m_subtitles.active();
     m_subtitleVersion = version;
-    JobConfig edit;
+    EditConfig edit;
     {
         std::lock_guard<std::mutex> lock(m_settingsMutex);
         edit.program = m_settings.edit.program;
@@ -41,7 +41,7 @@ bool Player::syncSubtitles()
 // not shared with the decoder), with the subtitles of its time.
 FramePtr Player::burnSubtitles(FramePtr picture, int64_t ptsUs)
 {
-    if (!edit::canBlendOnto(picture->format)) {
+    if (!canBlendOnto(picture->format)) {
         picture = m_subtitleConverter.convert(picture.get(), AV_PIX_FMT_YUV420P);
         if (!picture)
             return nullptr;

@@ -43,12 +43,9 @@ void Player::updateChainLocked(const SourcePicture &upright)
             return;
         edit = PictureEdit::fromConfig(m_settings.edit, m_settings.watermarkMaxCount);
         edit.timed = true;
-        for (const auto &[index, t] : m_settings.overlayTimes) {
-            if (index >= uint32_t(kOverlayLayers))
-                continue;
-            edit.timing[index] = OverlayTiming{t.imageShowStart, t.imageShowEnd, t.imageSplitStart,
-                                               t.imageSplitEnd, t.textShowStart, t.textShowEnd};
-        }
+        for (const auto &[index, timing] : m_settings.overlayTimes)
+            if (index < uint32_t(kOverlayLayers))
+                edit.timing[index] = timing;
     }
     m_chainSource = upright;
     m_chainVersion = version;
