@@ -151,7 +151,7 @@ bool Player::fillOnce(FillReader &r, const FillJob &job, std::deque<EntryPtr> &o
         }
         for (unsigned i = 0; i < fmt->nb_streams; ++i)
             fmt->streams[i]->discard = int(i) == m_videoIndex ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
-        r.decoder = openStreamDecoder(fmt->streams[m_videoIndex], error);
+        r.decoder = openStreamDecoder(fmt->streams[m_videoIndex], error, &m_pictureMemory);
         if (!r.decoder) {
             zvLog("player: back-fill: %s", error.c_str());
             r.media.reset();
