@@ -148,6 +148,7 @@ private:
     void stampUntimedFrame(AVFrame *frame, VideoRun &run);
     bool dropsBeforeTarget(const PlayerRequest &req) const;
     bool droppable(const AVPacket *packet, const VideoRun &run) const;
+    int64_t keptSpanUs(const PlayerRequest &req) const;
     // Chain work, m_chainMutex held: bring the chain to the current settings
     // (not inside a batch), then render one picture through it.
     void updateChainLocked(const SourcePicture &upright);
