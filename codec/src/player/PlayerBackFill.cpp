@@ -14,7 +14,7 @@ namespace {
 constexpr size_t kRunningHistory = 17; // while playing: the current picture and 16 before it
 // A fill that only follows a seek or a forward step waits this long, so that
 // a run of seeks is not slowed by decoding behind each of them.
-constexpr auto kFillGrace = std::chrono::milliseconds(100);
+constexpr auto kFillGrace = std::chrono::milliseconds(40);
 } // namespace
 
 struct Player::FillReader {

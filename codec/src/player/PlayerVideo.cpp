@@ -23,7 +23,7 @@ namespace {
 bool atOrAfter(int64_t pts, int64_t target) { return pts + 1 >= target; }
 // An exact seek keeps this many pictures before its target: the first steps
 // back then show them at once while the back-fill decodes further back.
-constexpr int kKeptBeforeTarget = 8;
+constexpr int kKeptBeforeTarget = 6;
 } // namespace
 
 // Before the target, pictures this close to it are decoded in full and kept.
