@@ -9,7 +9,7 @@
 
 namespace zv {
 
-CodecContextPtr openStreamDecoder(AVStream *st, std::string &error)
+CodecContextPtr openStreamDecoder(AVStream *st, std::string &error, PictureMemory *pictures)
 {
     const AVCodec *codec = avcodec_find_decoder(st->codecpar->codec_id);
     if (!codec) {
@@ -27,6 +27,8 @@ CodecContextPtr openStreamDecoder(AVStream *st, std::string &error)
         ctx->thread_count = decoderThreadCount();
         if (st->codecpar->codec_type == AVMEDIA_TYPE_VIDEO)
             ctx->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
+        if (pictures)
+            pictures->attach(ctx.get());
         err = avcodec_open2(ctx.get(), codec, nullptr);
     }
     if (err < 0) {
@@ -127,7 +129,8 @@ bool Player::open(const MediaLocation &where, uint32_t width, uint32_t height)
     int videoIndex = -1, audioIndex = -1;
     chooseStreams(*media, videoIndex, audioIndex);
     CodecContextPtr vdec, adec;
-    if (videoIndex >= 0 && !(vdec = openStreamDecoder(fmt->streams[videoIndex], error))) {
+    m_pictureMemory.renew();
+    if (videoIndex >= 0 && !(vdec = openStreamDecoder(fmt->streams[videoIndex], error, &m_pictureMemory))) {
         zvLog("player: '%s': %s", where.describe().c_str(), error.c_str());
         videoIndex = -1;
     }

@@ -10,6 +10,7 @@
 
 #include "core/Global.h"
 #include "core/InputMedia.h"
+#include "core/PictureMemory.h"
 #include "edit/SubtitleBurner.h"
 #include "player/AudioOutput.h"
 #include "player/CallbackSlot.h"
@@ -32,8 +33,9 @@
 
 namespace zv {
 
-// A decoder for one stream of an opened input, with the library's threading.
-CodecContextPtr openStreamDecoder(AVStream *st, std::string &error);
+// A decoder for one stream of an opened input, with the library's threading;
+// a video decoder takes its pictures from `pictures` when given.
+CodecContextPtr openStreamDecoder(AVStream *st, std::string &error, PictureMemory *pictures = nullptr);
 
 class Player {
 public:
@@ -146,6 +148,7 @@ private:
     void stampUntimedFrame(AVFrame *frame, VideoRun &run);
     bool dropsBeforeTarget(const PlayerRequest &req) const;
     bool droppable(const AVPacket *packet, const VideoRun &run) const;
+    int64_t keptSpanUs(const PlayerRequest &req) const;
     // Chain work, m_chainMutex held: bring the chain to the current settings
     // (not inside a batch), then render one picture through it.
     void updateChainLocked(const SourcePicture &upright);
@@ -211,6 +214,7 @@ private:
     // media (fixed while open)
     std::unique_ptr<InputMedia> m_media;
     InterruptScope m_scope;
+    PictureMemory m_pictureMemory; // the decoders' pictures, shared by the back-fill's decoder
     CodecContextPtr m_videoDec, m_audioDec;
     int m_videoIndex = -1, m_audioIndex = -1;
     int m_rotation = 0;

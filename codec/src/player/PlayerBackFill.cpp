@@ -14,7 +14,7 @@ namespace {
 constexpr size_t kRunningHistory = 17; // while playing: the current picture and 16 before it
 // A fill that only follows a seek or a forward step waits this long, so that
 // a run of seeks is not slowed by decoding behind each of them.
-constexpr auto kFillGrace = std::chrono::milliseconds(150);
+constexpr auto kFillGrace = std::chrono::milliseconds(40);
 } // namespace
 
 struct Player::FillReader {
@@ -151,7 +151,7 @@ bool Player::fillOnce(FillReader &r, const FillJob &job, std::deque<EntryPtr> &o
         }
         for (unsigned i = 0; i < fmt->nb_streams; ++i)
             fmt->streams[i]->discard = int(i) == m_videoIndex ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
-        r.decoder = openStreamDecoder(fmt->streams[m_videoIndex], error);
+        r.decoder = openStreamDecoder(fmt->streams[m_videoIndex], error, &m_pictureMemory);
         if (!r.decoder) {
             zvLog("player: back-fill: %s", error.c_str());
             r.media.reset();

@@ -13,6 +13,7 @@ struct VideoRun {
     bool passAll = false;   // the target is reached: every picture is queued
     bool decided = false;   // Fast: the first picture was judged
     FramePtr lastBefore;    // newest picture before the target
+    std::deque<FramePtr> kept; // Accurate: the pictures just before the target, for the first steps back
     std::deque<EntryPtr> ring; // StepBack: pictures before req.beforeUs
     int64_t lastTs = AV_NOPTS_VALUE; // of the newest picture decoded, in stream units
     bool mayDrop = false;   // frames before the target that nothing refers to need not be decoded
@@ -20,7 +21,16 @@ struct VideoRun {
 
 namespace {
 bool atOrAfter(int64_t pts, int64_t target) { return pts + 1 >= target; }
+// An exact seek keeps this many pictures before its target: the first steps
+// back then show them at once while the back-fill decodes further back.
+constexpr int kKeptBeforeTarget = 6;
 } // namespace
+
+// Before the target, pictures this close to it are decoded in full and kept.
+int64_t Player::keptSpanUs(const PlayerRequest &req) const
+{
+    return req.kind == PlayerRequest::Kind::Accurate ? kKeptBeforeTarget * m_frameDurationUs : m_frameDurationUs;
+}
 
 bool Player::pushEntry(EntryPtr e)
 {
@@ -156,6 +166,13 @@ void Player::videoFrameDecoded(AVFrame *frame, int serial, const PlayerRequest &
         if (atOrAfter(pts, req.targetUs)) {
             run.passAll = true;
             run.lastBefore.reset();
+            for (const FramePtr &before : run.kept) {
+                if (EntryPtr k = makeEntry(before.get(), serial)) {
+                    k->preroll = true;
+                    pushEntry(k);
+                }
+            }
+            run.kept.clear();
             if (EntryPtr e = makeEntry(frame, serial)) {
                 e->failed = req.failed;
                 pushEntry(e);
@@ -164,6 +181,13 @@ void Player::videoFrameDecoded(AVFrame *frame, int serial, const PlayerRequest &
             run.lastBefore = makeFrame();
             if (run.lastBefore && av_frame_ref(run.lastBefore.get(), frame) < 0)
                 run.lastBefore.reset();
+            if (req.kind == PlayerRequest::Kind::Accurate && pts + keptSpanUs(req) >= req.targetUs) {
+                FramePtr copy = makeFrame();
+                if (copy && av_frame_ref(copy.get(), frame) >= 0)
+                    run.kept.push_back(std::move(copy));
+                while (run.kept.size() > size_t(kKeptBeforeTarget))
+                    run.kept.pop_front();
+            }
         }
         return;
     case PlayerRequest::Kind::Park:
@@ -229,6 +253,7 @@ void Player::videoEndOfStream(int serial, const PlayerRequest &req, VideoRun &ru
         }
     }
     run.ring.clear();
+    run.kept.clear();
     run.lastBefore.reset();
     run.passAll = true;
     auto eos = std::make_shared<VideoEntry>();
@@ -276,7 +301,7 @@ bool Player::droppable(const AVPacket *packet, const VideoRun &run) const
         return false;
     const AVStream *st = m_media->format()->streams[m_videoIndex];
     const int64_t us = int64_t(m_media->toMediaUs(packet->pts, st->time_base));
-    if (us + m_frameDurationUs >= run.req.targetUs)
+    if (us + keptSpanUs(run.req) >= run.req.targetUs)
         return false;
     // A fast seek shows every picture from a key frame inside its window.
     return run.req.kind != PlayerRequest::Kind::Fast || us < run.req.targetUs - run.req.windowUs;
