@@ -117,7 +117,7 @@ bool PictureDecoder::canContinueTo(int64_t target) const
 {
     if (m_fresh) {
         const int idx = av_index_search_timestamp(m_stream, target, AVSEEK_FLAG_BACKWARD);
-        if (idx >= 0 || m_stream->start_time == AV_NOPTS_VALUE)
+        if (idx >= 0 || !findsKeysByBytes())
             return idx <= 0; // the key frame before target is the first one (or unknown)
         return av_rescale_q(target - m_stream->start_time, m_stream->time_base, AV_TIME_BASE_Q)
             < kContinueWithoutIndexUs;
@@ -240,11 +240,17 @@ bool PictureDecoder::scanForKey(int64_t target, int64_t &keyPos)
     return found;
 }
 
+bool PictureDecoder::findsKeysByBytes() const
+{
+    const AVFormatContext *fmt = m_media.format();
+    return (fmt->iformat->flags & AVFMT_TS_DISCONT) && fmt->pb && (fmt->pb->seekable & AVIO_SEEKABLE_NORMAL)
+        && m_stream->start_time != AV_NOPTS_VALUE;
+}
+
 bool PictureDecoder::seekKeyByBytes(int64_t target)
 {
     AVFormatContext *fmt = m_media.format();
-    if (!(fmt->iformat->flags & AVFMT_TS_DISCONT) || !fmt->pb || !(fmt->pb->seekable & AVIO_SEEKABLE_NORMAL)
-        || m_stream->start_time == AV_NOPTS_VALUE)
+    if (!findsKeysByBytes())
         return false;
     const int64_t estimate = estimatePosition(target);
     const int64_t size = avio_size(fmt->pb);
@@ -301,6 +307,14 @@ bool PictureDecoder::take(int64_t target)
     return true;
 }
 
+bool PictureDecoder::interrupted(std::string &error) const
+{
+    if (!interruptCallback(m_media.format()->interrupt_callback.opaque))
+        return false;
+    error = "interrupted";
+    return true;
+}
+
 bool PictureDecoder::decodeTo(int64_t target, std::string &error)
 {
     m_fresh = false;
@@ -330,12 +344,12 @@ bool PictureDecoder::decodeTo(int64_t target, std::string &error)
         }
         if (endSent) // a decoder that neither gives frames nor ends
             return true;
+        if (interrupted(error)) // before the packets read ahead, which would all be decoded first
+            return false;
         const int read = m_ahead.take(m_packet.get()) ? 0 : av_read_frame(fmt, m_packet.get());
         if (read < 0) {
-            if (interruptCallback(fmt->interrupt_callback.opaque)) {
-                error = "interrupted";
+            if (interrupted(error))
                 return false;
-            }
             m_decoding.send(nullptr); // end of input (or a damaged tail)
             endSent = true;
             continue;

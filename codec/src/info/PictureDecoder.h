@@ -34,11 +34,13 @@ private:
     // target is found by reading from a byte position estimated from the
     // times known so far, and reading starts there.
     bool seekKeyByBytes(int64_t target);
+    bool findsKeysByBytes() const;
     int64_t estimatePosition(int64_t target) const;
     bool scanForKey(int64_t target, int64_t &keyPos);
     void forgetDecoded();
     void restartDecoding(); // the decoder and frames, not the packets read ahead
     bool decodeTo(int64_t target, std::string &error);
+    bool interrupted(std::string &error) const; // the handle was aborted
     // Moves a received frame into the state; true once a frame lies beyond target.
     bool take(int64_t target);
 
