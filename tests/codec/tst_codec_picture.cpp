@@ -81,11 +81,12 @@ QString longGopTs()
 }
 
 // Three B-frames between references, the middle one referred to and the odd
-// frames not; a key frame every 50 frames.
+// frames not; a key frame every 50 frames. Long enough that a first picture
+// near the end of the MPEG-TS is found by byte position.
 QString bFrameClip(const QString &suffix)
 {
-    return TestMedia::make("codec_bframes_8s." + suffix,
-                           {"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25:duration=8", "-c:v", "libx264",
+    return TestMedia::make("codec_bframes_20s." + suffix,
+                           {"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25:duration=20", "-c:v", "libx264",
                             "-preset", "fast", "-bf", "3", "-x264-params", "b-adapt=0:b-pyramid=normal", "-g", "50",
                             "-pix_fmt", "yuv420p", "-f", suffix == "ts" ? "mpegts" : "mp4"});
 }
