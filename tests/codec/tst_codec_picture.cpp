@@ -5,6 +5,7 @@
 #include "CodecFixtures.h"
 #include "TestMedia.h"
 
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QtTest>
 
@@ -36,6 +37,58 @@ void comparePicture(ZvInfo *h, const QString &file, uint64_t t, double oracleSec
     QVERIFY2(!theirs.pixels.isEmpty(), "ffmpeg gave no frame");
     const double db = psnr(ours, theirs);
     QVERIFY2(db >= 45.0, qPrintable(QString("PSNR %1 dB at t=%2 us").arg(db).arg(t)));
+}
+
+// The whole BMP at t, hashed: equal pictures, equal bytes.
+QByteArray pictureHash(ZvInfo *h, uint64_t t)
+{
+    uint8_t *bmp = ZV_GetVideoImage_Info(h, t, 1, 0, 0, 0);
+    if (!bmp)
+        return QByteArray("no picture: ") + ZV_GetLastErrorText_Info(h);
+    const QByteArray hash = QCryptographicHash::hash(
+        QByteArray::fromRawData(reinterpret_cast<const char *>(bmp), int(ZV_GetVideoImageSize_Info(h, bmp))),
+        QCryptographicHash::Sha1);
+    ZV_FreeVideoImage_Info(h, bmp);
+    return hash.toHex();
+}
+
+// Frames of a 320x240 25 fps clip by number, asked one after another on one
+// handle at `into` µs after each begins, judged against ffmpeg's decode from
+// the start.
+void compareFrames(const QString &file, std::initializer_list<int> frames, uint64_t into)
+{
+    const uint64_t offset = uint64_t(qRound64(videoOffset(file) * 1e6));
+    InfoGuard info;
+    QCOMPARE(ZV_Open_Info(info.h, file.toUtf8().constData()), 1);
+    for (int frame : frames) {
+        uint8_t *bmp = ZV_GetVideoImage_Info(info.h, offset + uint64_t(frame) * 40000 + into, 1, 0, 0, 0);
+        QVERIFY2(bmp, ZV_GetLastErrorText_Info(info.h));
+        const Bgr ours = fromBmp(bmp);
+        ZV_FreeVideoImage_Info(info.h, bmp);
+        const Bgr truth = ffmpegFrameNumber(file, frame, 320, 240);
+        QVERIFY(!truth.pixels.isEmpty());
+        QVERIFY2(psnr(ours, truth) >= 45.0,
+                 qPrintable(QString("PSNR %1 dB against frame %2").arg(psnr(ours, truth)).arg(frame)));
+    }
+}
+
+// 12 s of MPEG-TS with key frames four seconds apart.
+QString longGopTs()
+{
+    return TestMedia::make("codec_gop100_12s.ts",
+                           {"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25:duration=12", "-c:v", "libx264",
+                            "-preset", "ultrafast", "-g", "100", "-pix_fmt", "yuv420p", "-f", "mpegts"});
+}
+
+// Three B-frames between references, the middle one referred to and the odd
+// frames not; a key frame every 50 frames. Long enough that a first picture
+// near the end of the MPEG-TS is found by byte position.
+QString bFrameClip(const QString &suffix)
+{
+    return TestMedia::make("codec_bframes_20s." + suffix,
+                           {"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25:duration=20", "-c:v", "libx264",
+                            "-preset", "fast", "-bf", "3", "-x264-params", "b-adapt=0:b-pyramid=normal", "-g", "50",
+                            "-pix_fmt", "yuv420p", "-f", suffix == "ts" ? "mpegts" : "mp4"});
 }
 
 } // namespace
@@ -122,24 +175,53 @@ private slots:
     // each picture is found from a byte position and must still be exact.
     void stripOfATransportStreamWithLongGops()
     {
-        const QString ts = TestMedia::make(
-            "codec_gop100_12s.ts", {"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25:duration=12", "-c:v",
-                                    "libx264", "-preset", "ultrafast", "-g", "100", "-pix_fmt", "yuv420p", "-f",
-                                    "mpegts"});
+        const QString ts = longGopTs();
         QVERIFY(!ts.isEmpty());
-        const uint64_t offset = uint64_t(qRound64(videoOffset(ts) * 1e6));
-        InfoGuard info;
-        QCOMPARE(ZV_Open_Info(info.h, ts.toUtf8().constData()), 1);
-        for (int frame : {0, 30, 60, 99, 100, 149, 210, 240, 270, 299, 130}) {
-            uint8_t *bmp = ZV_GetVideoImage_Info(info.h, offset + uint64_t(frame) * 40000, 1, 0, 0, 0);
-            QVERIFY2(bmp, ZV_GetLastErrorText_Info(info.h));
-            const Bgr ours = fromBmp(bmp);
-            ZV_FreeVideoImage_Info(info.h, bmp);
-            const Bgr truth = ffmpegFrameNumber(ts, frame, 320, 240);
-            QVERIFY(!truth.pixels.isEmpty());
-            QVERIFY2(psnr(ours, truth) >= 45.0,
-                     qPrintable(QString("PSNR %1 dB against frame %2").arg(psnr(ours, truth)).arg(frame)));
+        compareFrames(ts, {0, 30, 60, 99, 100, 149, 210, 240, 270, 299, 130}, 0);
+    }
+
+    // Requests that read on from the last picture (decoding from a key frame
+    // found ahead, skipping frames nobody refers to) give the very picture a
+    // handle that was asked for nothing else gives.
+    void stripPictureEqualsThePictureFoundAlone_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("mpegts long GOPs") << longGopTs();
+        QTest::newRow("mpegts B-frames") << bFrameClip("ts");
+        QTest::newRow("mp4 B-frames") << bFrameClip("mp4");
+    }
+
+    void stripPictureEqualsThePictureFoundAlone()
+    {
+        QFETCH(QString, file);
+        QVERIFY(!file.isEmpty());
+        const QByteArray path = file.toUtf8();
+        InfoGuard strip;
+        QCOMPARE(ZV_Open_Info(strip.h, path.constData()), 1);
+        const uint64_t duration = ZV_GetDuration_Info(strip.h);
+        for (int k = 0; k < 10; ++k) {
+            const uint64_t t = duration * uint64_t(k) / 10;
+            InfoGuard alone;
+            QCOMPARE(ZV_Open_Info(alone.h, path.constData()), 1);
+            QCOMPARE(pictureHash(strip.h, t), pictureHash(alone.h, t));
         }
+    }
+
+    // Frames nobody refers to are skipped only when shown before the wanted
+    // one: the odd frames here are such B-frames, and each is asked for.
+    void picturesAmongBFramesAreExact_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("mpegts") << bFrameClip("ts");
+        QTest::newRow("mp4") << bFrameClip("mp4");
+    }
+
+    void picturesAmongBFramesAreExact()
+    {
+        QFETCH(QString, file);
+        QVERIFY(!file.isEmpty());
+        // Half a frame in, so rounding of the time cannot name the frame before.
+        compareFrames(file, {0, 1, 2, 3, 5, 49, 50, 51, 63, 64, 65, 131, 130, 133, 199}, 20000);
     }
 
     // The picture at t is the last frame at or before t, also when t lies late

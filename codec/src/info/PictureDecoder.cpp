@@ -8,8 +8,9 @@
 namespace zv {
 namespace {
 
-// Without an index, decoding on is cheaper than a seek for this far ahead.
-constexpr int64_t kContinueWithoutIndexUs = 3 * AV_TIME_BASE;
+// Without an index, reading on is cheaper than a seek for this far ahead:
+// only the packets from the last key frame before the target are decoded.
+constexpr int64_t kContinueWithoutIndexUs = 16 * AV_TIME_BASE;
 // Steps back (1, 2, 4, 8 s) when a seek landed after the wanted time.
 constexpr int kSeekRetries = 4;
 constexpr int64_t kStartOfFile = INT64_MIN;
@@ -116,7 +117,10 @@ bool PictureDecoder::canContinueTo(int64_t target) const
 {
     if (m_fresh) {
         const int idx = av_index_search_timestamp(m_stream, target, AVSEEK_FLAG_BACKWARD);
-        return idx <= 0; // the key frame before target is the first one (or unknown)
+        if (idx >= 0 || !findsKeysByBytes())
+            return idx <= 0; // the key frame before target is the first one (or unknown)
+        return av_rescale_q(target - m_stream->start_time, m_stream->time_base, AV_TIME_BASE_Q)
+            < kContinueWithoutIndexUs;
     }
     if (m_decoding.ended() || !m_current || !m_next || target < m_currentPts)
         return false;
@@ -134,6 +138,7 @@ bool PictureDecoder::seekBefore(int64_t target)
     AVFormatContext *fmt = m_media.format();
     const int index = m_stream->index;
     int err = -1;
+    m_ahead.clear();
     if (target == kStartOfFile) {
         // Byte 0 is a clean restart only where the demuxer resynchronises on
         // any byte (MPEG-TS/PS, Ogg, raw streams). Matroska, WebM or ASF would
@@ -161,6 +166,12 @@ bool PictureDecoder::seekBefore(int64_t target)
 }
 
 void PictureDecoder::forgetDecoded()
+{
+    m_ahead.clear();
+    restartDecoding();
+}
+
+void PictureDecoder::restartDecoding()
 {
     m_decoding.reset();
     m_current.reset();
@@ -229,16 +240,23 @@ bool PictureDecoder::scanForKey(int64_t target, int64_t &keyPos)
     return found;
 }
 
+bool PictureDecoder::findsKeysByBytes() const
+{
+    const AVFormatContext *fmt = m_media.format();
+    return (fmt->iformat->flags & AVFMT_TS_DISCONT) && fmt->pb && (fmt->pb->seekable & AVIO_SEEKABLE_NORMAL)
+        && m_stream->start_time != AV_NOPTS_VALUE;
+}
+
 bool PictureDecoder::seekKeyByBytes(int64_t target)
 {
     AVFormatContext *fmt = m_media.format();
-    if (!(fmt->iformat->flags & AVFMT_TS_DISCONT) || !fmt->pb || !(fmt->pb->seekable & AVIO_SEEKABLE_NORMAL)
-        || m_stream->start_time == AV_NOPTS_VALUE)
+    if (!findsKeysByBytes())
         return false;
     const int64_t estimate = estimatePosition(target);
     const int64_t size = avio_size(fmt->pb);
     if (estimate < 0 || size <= 0)
         return false;
+    m_ahead.clear();
     // Start a second's worth of bytes early, then further back each time no
     // key frame came before target.
     const int64_t durationUs = fmt->duration > 0 ? fmt->duration
@@ -289,6 +307,14 @@ bool PictureDecoder::take(int64_t target)
     return true;
 }
 
+bool PictureDecoder::interrupted(std::string &error) const
+{
+    if (!interruptCallback(m_media.format()->interrupt_callback.opaque))
+        return false;
+    error = "interrupted";
+    return true;
+}
+
 bool PictureDecoder::decodeTo(int64_t target, std::string &error)
 {
     m_fresh = false;
@@ -299,6 +325,9 @@ bool PictureDecoder::decodeTo(int64_t target, std::string &error)
         m_nextPts = AV_NOPTS_VALUE;
     }
     AVFormatContext *fmt = m_media.format();
+    if (m_ahead.fill(fmt, m_stream, target))
+        restartDecoding(); // a key frame at or before target lies ahead: decode from there
+    const int64_t shown = m_ahead.shownPts(target);
     bool endSent = false;
     for (;;) {
         const int r = m_decoding.receive(m_received.get());
@@ -315,17 +344,20 @@ bool PictureDecoder::decodeTo(int64_t target, std::string &error)
         }
         if (endSent) // a decoder that neither gives frames nor ends
             return true;
-        const int read = av_read_frame(fmt, m_packet.get());
+        if (interrupted(error)) // before the packets read ahead, which would all be decoded first
+            return false;
+        const int read = m_ahead.take(m_packet.get()) ? 0 : av_read_frame(fmt, m_packet.get());
         if (read < 0) {
-            if (interruptCallback(fmt->interrupt_callback.opaque)) {
-                error = "interrupted";
+            if (interrupted(error))
                 return false;
-            }
             m_decoding.send(nullptr); // end of input (or a damaged tail)
             endSent = true;
             continue;
         }
         if (m_packet->stream_index == m_stream->index) {
+            // Frames shown before target's own need decoding only when referred to.
+            const bool early = shown != AV_NOPTS_VALUE && m_packet->pts != AV_NOPTS_VALUE && m_packet->pts < shown;
+            m_decoder->skip_frame = early ? AVDISCARD_NONREF : AVDISCARD_DEFAULT;
             if (const int s = m_decoding.send(m_packet.get()); s < 0)
                 zvLog("picture decoder skipped a packet: %s", avErrorText(s).c_str());
         }

@@ -1,12 +1,15 @@
 #pragma once
 // The picture shown at a media time, for one video stream of an opened input:
 // seeks back to a key frame <= t, decodes until a frame lies beyond t and
-// keeps the last frame at or before t. Requests that move forward inside the
-// same GOP decode on without seeking, so a thumbnail strip costs about one
-// GOP per picture.
+// keeps the last frame at or before t. Requests a little ahead read on
+// without seeking; packets are read ahead of the decoder so that decoding
+// starts at the last key frame before t and skips frames nobody refers to
+// that are shown before t's frame. A thumbnail strip costs about one GOP per
+// picture.
 
 #include "core/InputMedia.h"
 #include "core/PacketDecoder.h"
+#include "info/PacketLookahead.h"
 
 #include <map>
 #include <string>
@@ -31,10 +34,13 @@ private:
     // target is found by reading from a byte position estimated from the
     // times known so far, and reading starts there.
     bool seekKeyByBytes(int64_t target);
+    bool findsKeysByBytes() const;
     int64_t estimatePosition(int64_t target) const;
     bool scanForKey(int64_t target, int64_t &keyPos);
     void forgetDecoded();
+    void restartDecoding(); // the decoder and frames, not the packets read ahead
     bool decodeTo(int64_t target, std::string &error);
+    bool interrupted(std::string &error) const; // the handle was aborted
     // Moves a received frame into the state; true once a frame lies beyond target.
     bool take(int64_t target);
 
@@ -42,6 +48,7 @@ private:
     AVStream *m_stream;
     CodecContextPtr m_decoder;
     PacketDecoder m_decoding;   // feeds m_decoder
+    PacketLookahead m_ahead;    // read, not yet sent to m_decoder
     PacketPtr m_packet;
     FramePtr m_received;
     FramePtr m_current;   // last frame with pts <= the last target
