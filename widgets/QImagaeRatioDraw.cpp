@@ -62,3 +62,14 @@ void QImagaeRatioDraw::drawPieces(QPainter& painter, const QVector<Piece>& piece
     for (const Piece& piece : pieces)
         drawImage(painter, piece.target.translated(offset), piece.source, image);
 }
+
+void QImagaeRatioDraw::drawLogo(QPainter& painter, QRect& rect, const QImage& logo)
+{
+    if (logo.isNull())
+        return;
+    if (rect.width() == 0)
+        rect.setWidth(logo.width() / 2);
+    if (rect.height() == 0)
+        rect.setHeight(logo.height() / 2);
+    painter.drawImage(rect, logo, logo.rect());
+}

@@ -39,6 +39,9 @@ public:
     // Draws the pieces (a target offset moves them all) from a double-resolution picture.
     static void drawPieces(QPainter& painter, const QVector<Piece>& pieces, const QImage& image,
                            QPoint offset = QPoint());
+    // A double-resolution logo into its rectangle, an empty side of which takes
+    // the logo's logical size; nothing for a null logo.
+    static void drawLogo(QPainter& painter, QRect& rect, const QImage& logo);
 
 private:
     Q_DISABLE_COPY(QImagaeRatioDraw)

@@ -1,6 +1,6 @@
 #include "QImageDialog.h"
 
-#include "QNinePointsImageDialog.h"
+#include "QFrameMover.h"
 #include "QSkinPicture.h"
 
 #include <QMouseEvent>

@@ -1,22 +1,13 @@
 #include "QNinePointsImageDialog.h"
 
-#include "QFrameEdge.h"
 #include "QImageButton.h"
 #include "QSkinPicture.h"
 #include "QStripDraw.h"
 
-#include <QApplication>
-#include <QDesktopWidget>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-
-#include <cmath>
-
-QPoint globalPixel(const QMouseEvent* event)
-{
-    return QPoint(int(std::lround(event->screenPos().x())), int(std::lround(event->screenPos().y())));
-}
 
 QNinePointsImageDialog::QNinePointsImageDialog(QWidget* parent) : QDialog(parent)
 {
@@ -51,7 +42,7 @@ void QNinePointsImageDialog::setGridViewInfo(rectSize topLeft, rectSize topRight
 
 void QNinePointsImageDialog::setVariableResize(bool on) { m_variableResize = on; }
 void QNinePointsImageDialog::setMoveEnabled(bool on) { m_moveEnabled = on; }
-void QNinePointsImageDialog::setHorizontalEnable(bool on) { m_horizontalEnable = on; }
+void QNinePointsImageDialog::setHorizontalEnable(bool on) { m_mover.setHorizontalEnabled(on); }
 void QNinePointsImageDialog::setMoveTop(int height) { m_moveTop = height; }
 void QNinePointsImageDialog::setTextPixelSize(int size) { m_titlePixelSize = size; }
 void QNinePointsImageDialog::setTextColor(QColor color) { m_titleColor = color; }
@@ -104,14 +95,8 @@ void QNinePointsImageDialog::addRestoreBtn(QString, bool) {}
 // whole virtual desktop.
 void QNinePointsImageDialog::OnBtnMax()
 {
-    if (!m_isMax) {
-        m_normalRect = geometry();
-        QScreen* current = screen() ? screen() : QGuiApplication::primaryScreen();
-        setGeometry(current->availableGeometry());
-    } else {
-        setGeometry(m_normalRect);
-    }
-    m_isMax = !m_isMax;
+    QScreen* current = screen() ? screen() : QGuiApplication::primaryScreen();
+    m_mover.toggleMaximised(current->availableGeometry());
 }
 
 void QNinePointsImageDialog::paintEvent(QPaintEvent*)
@@ -123,79 +108,34 @@ void QNinePointsImageDialog::paintEvent(QPaintEvent*)
     if (!m_bgImage.isNull())
         QImagaeRatioDraw::drawPieces(painter, pieces, m_bgImage);
 
-    if (!m_logoImage.isNull()) {
-        if (m_logoRect.width() == 0)
-            m_logoRect.setWidth(m_logoImage.width() / 2);
-        if (m_logoRect.height() == 0)
-            m_logoRect.setHeight(m_logoImage.height() / 2);
-        painter.drawImage(m_logoRect, m_logoImage, m_logoImage.rect());
-    }
+    QImagaeRatioDraw::drawLogo(painter, m_logoRect, m_logoImage);
 
     if (m_title.isEmpty())
         return;
-    const QFont saved = painter.font();
-    QFont font = saved;
+    QFont font = painter.font();
     font.setFamily("Tahoma");
     font.setPixelSize(m_titlePixelSize);
-    painter.setFont(font);
-    painter.setPen(m_titleColor);
-    if (m_titleRect.width() == 0)
-        m_titleRect.setWidth(width());
-    if (m_titleRect.height() == 0)
-        m_titleRect.setHeight(20);
-    QStripDraw::drawCaption(painter, m_titleRect, m_title);
-    painter.setFont(saved);
+    m_titleRect = QStripDraw::drawTitle(painter, m_titleRect, width(), m_title, font, m_titleColor);
 }
 
 void QNinePointsImageDialog::mousePressEvent(QMouseEvent* event)
 {
-    m_dragPos = globalPixel(event) - frameGeometry().topLeft();
-    if (event->button() == Qt::LeftButton)
-        m_pressed = true;
+    m_mover.press(event);
 }
 
 void QNinePointsImageDialog::mouseReleaseEvent(QMouseEvent*)
 {
-    m_pressed = false;
+    m_mover.release();
 }
 
 void QNinePointsImageDialog::mouseMoveEvent(QMouseEvent* event)
 {
     QWidget::mouseMoveEvent(event);
-    if (!m_pressed && !m_isMax && m_variableResize) {
-        setCursorAndState(event);
-    } else if (m_edge != 0) {
-        setFrameGeomtry(event);
-        return;
-    }
-    if (m_pressed && m_dragPos.y() < m_moveTop && !m_isMax && m_moveEnabled)
-        move(globalPixel(event) - m_dragPos);
+    m_mover.move(event, m_variableResize, m_moveEnabled, m_moveTop);
 }
 
 void QNinePointsImageDialog::mouseDoubleClickEvent(QMouseEvent*)
 {
     if (m_variableResize)
         OnBtnMax();
-}
-
-void QNinePointsImageDialog::enterEvent(QEvent*) {}
-void QNinePointsImageDialog::leaveEvent(QEvent*) {}
-
-void QNinePointsImageDialog::setCursorAndState(QMouseEvent* event)
-{
-    m_edge = QFrameEdge::edgeAt(globalPixel(event), geometry(), m_horizontalEnable, QFrameEdge::dialogBands(),
-                                &m_edgeOffset);
-    setCursor(QFrameEdge::cursorFor(m_edge));
-}
-
-void QNinePointsImageDialog::setFrameGeomtry(QMouseEvent* event)
-{
-    const quint64 count = m_frameCounter++;
-    if (count % 2 != 0)
-        return;
-    const int desktopWidth = QApplication::desktop()->geometry().width();
-    const int availableHeight = QGuiApplication::primaryScreen()->availableGeometry().height();
-    setGeometry(QFrameEdge::resized(geometry(), m_edge, globalPixel(event), m_edgeOffset, minimumSize(),
-                                    desktopWidth - 4, availableHeight));
-    update();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QFrameMover.h"
 #include "QImagaeRatioDraw.h"
 
 #include <QColor>
@@ -38,8 +39,8 @@ public:
     QImageButton* closeButton() const { return m_closeBtn; }
     QImageButton* minButton() const { return m_minBtn; }
     QImageButton* maxButton() const { return m_maxBtn; }
-    bool isMaximised() const { return m_isMax; }
-    int edge() const { return m_edge; }
+    bool isMaximised() const { return m_mover.isMaximised(); }
+    int edge() const { return m_mover.edge(); }
     QRect titleRect() const { return m_titleRect; }
     QRect logoRect() const { return m_logoRect; }
     rectSize gridCorner(int index) const { return m_grid[index]; }
@@ -53,11 +54,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void enterEvent(QEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-
-    void setCursorAndState(QMouseEvent* event);
-    void setFrameGeomtry(QMouseEvent* event);
 
 private:
     Q_DISABLE_COPY(QNinePointsImageDialog)
@@ -67,17 +63,10 @@ private:
     QImageButton* m_minBtn = nullptr;
     QImageButton* m_maxBtn = nullptr;
     QImageButton* m_restoreBtn = nullptr;
+    QFrameMover m_mover{this, QFrameEdge::dialogBands()};
     bool m_variableResize = true;
-    bool m_pressed = false;
-    QPoint m_dragPos;
-    bool m_isMax = false;
-    quint64 m_frameCounter = 1;
-    QPoint m_edgeOffset;
     int m_moveTop = 100;
-    QRect m_normalRect;
-    int m_edge = 0;
     bool m_moveEnabled = true;
-    bool m_horizontalEnable = true;
     QImage m_bgImage;
     rectSize m_grid[4];
     QImage m_logoImage;
@@ -87,6 +76,3 @@ private:
     QColor m_titleColor = QColor(30, 29, 29);
     QRect m_titleRect = QRect(10, 0, 0, 25);
 };
-
-// The global pointer position of a mouse event, rounded to whole pixels.
-QPoint globalPixel(const QMouseEvent* event);

@@ -65,3 +65,18 @@ void QStripDraw::drawCaption(QPainter& painter, const QRect& rect, const QString
     }
     painter.drawText(rect, captionFlags(rect), metrics.elidedText(text, Qt::ElideRight, rect.width()));
 }
+
+QRect QStripDraw::drawTitle(QPainter& painter, QRect rect, int width, const QString& title, const QFont& font,
+                            const QColor& colour)
+{
+    if (rect.width() == 0)
+        rect.setWidth(width);
+    if (rect.height() == 0)
+        rect.setHeight(20);
+    const QFont saved = painter.font();
+    painter.setFont(font);
+    painter.setPen(colour);
+    drawCaption(painter, rect, title);
+    painter.setFont(saved);
+    return rect;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPixmap>
 #include <QRect>
@@ -27,4 +29,9 @@ public:
     // otherwise left-aligned; vertically centred either way.
     static void drawCaption(QPainter& painter, const QRect& rect, const QString& text);
     static int captionFlags(const QRect& rect);
+    // A window title in the font and colour, the painter's font given back
+    // after; a rectangle without width spans `width`, one without height is 20
+    // high. The rectangle drawn into.
+    static QRect drawTitle(QPainter& painter, QRect rect, int width, const QString& title, const QFont& font,
+                           const QColor& colour);
 };

@@ -2,13 +2,10 @@
 
 #include "QSkinPicture.h"
 #include "QStripDraw.h"
-#include "QStripState.h"
 
-#include <QEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
-QTextImageButton::QTextImageButton(QWidget* parent) : QPushButton(parent) {}
+QTextImageButton::QTextImageButton(QWidget* parent) : QStripWidget<QPushButton>(parent) {}
 
 void QTextImageButton::loadImage(const QString& path)
 {
@@ -87,93 +84,20 @@ void QTextImageButton::setTextPOS(int x, int y)
     m_textRect.setTop(y);
 }
 
-void QTextImageButton::setCheckState(bool checked)
-{
-    m_check = checked;
-    update();
-}
-
 void QTextImageButton::seedChick()
 {
     click();
 }
 
-void QTextImageButton::setOverState(bool on) { m_overState = on; }
 void QTextImageButton::setTextPixelSize(int size) { m_pixelSize = size; }
 void QTextImageButton::setFontFormat(QString family) { m_fontFamily = family; }
 void QTextImageButton::setFontBold(bool bold) { m_bold = bold; }
-
-void QTextImageButton::setTextColor(QColor color)
-{
-    m_curColor = color;
-    for (QColor& c : m_colors)
-        c = color;
-}
-
-void QTextImageButton::setTextColor(QColor normal, QColor hover, QColor pressed, QColor disabled)
-{
-    m_colors[0] = normal;
-    m_colors[1] = hover;
-    m_colors[2] = pressed;
-    m_colors[3] = disabled;
-}
 
 bool QTextImageButton::setBtnIcon(QString path)
 {
     m_icon = QSkinPicture::pixmap(path, 1.0);
     update();
     return true;
-}
-
-void QTextImageButton::setIconRect(QRect rect)
-{
-    m_iconRect = rect;
-}
-
-void QTextImageButton::setStateNow(int state)
-{
-    if (state == m_state)
-        return;
-    m_state = state;
-    repaint();
-}
-
-void QTextImageButton::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton) {
-        if (isEnabled())
-            setStateNow(QStripState::next(m_state, QStripState::LeftPress, true));
-        else
-            m_state = 3;
-    }
-    QPushButton::mousePressEvent(event);
-}
-
-void QTextImageButton::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        setStateNow(QStripState::next(m_state, QStripState::LeftRelease, isEnabled()));
-    QPushButton::mouseReleaseEvent(event);
-}
-
-void QTextImageButton::enterEvent(QEvent* event)
-{
-    setCursor(Qt::PointingHandCursor);
-    setStateNow(QStripState::next(m_state, QStripState::Enter, isEnabled()));
-    QPushButton::enterEvent(event);
-}
-
-void QTextImageButton::leaveEvent(QEvent* event)
-{
-    setStateNow(QStripState::next(m_state, QStripState::Leave, isEnabled()));
-    QPushButton::leaveEvent(event);
-}
-
-void QTextImageButton::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::EnabledChange)
-        m_state = QStripState::next(m_state, QStripState::EnabledChange, isEnabled());
-    QPushButton::changeEvent(event);
 }
 
 void QTextImageButton::paintEvent(QPaintEvent*)
@@ -184,18 +108,7 @@ void QTextImageButton::paintEvent(QPaintEvent*)
     if (m_imageRect.width() == 0 || m_imageRect.height() == 0)
         m_imageRect = QRect(0, 0, width(), height());
 
-    int index = m_state;
-    if (m_check) {
-        index = 2;
-        m_curColor = m_colors[2];
-    } else if (m_state >= 0 && m_state <= 3) {
-        m_curColor = m_colors[m_state];
-        if (m_state == 3 && m_overState)
-            index = 2;
-    } else {
-        index = -1;
-    }
-
+    const int index = cellToDraw(true);
     if (index < 0) {
         painter.drawImage(QPoint(0, 0), m_image);
     } else {
@@ -206,13 +119,8 @@ void QTextImageButton::paintEvent(QPaintEvent*)
             QStripDraw::drawScaled(painter, m_imageRect, cell);
     }
 
-    if (!m_icon.isNull()) {
-        if (m_iconRect.width() == 0)
-            m_iconRect.setWidth(m_icon.width());
-        if (m_iconRect.height() == 0)
-            m_iconRect.setHeight(m_icon.height());
-        QStripDraw::drawIcon(painter, m_iconRect, m_icon);
-    }
+    if (!m_icon.isNull())
+        drawIcon(painter, m_icon);
 
     if (!m_text.isEmpty()) {
         const QFont saved = painter.font();
@@ -221,7 +129,7 @@ void QTextImageButton::paintEvent(QPaintEvent*)
         font.setFamily(m_fontFamily);
         font.setPixelSize(m_pixelSize);
         painter.setFont(font);
-        painter.setPen(m_curColor);
+        painter.setPen(captionColor());
         QStripDraw::drawCaption(painter, m_textRect, m_text);
         painter.setFont(saved);
     }

@@ -1,6 +1,7 @@
 #include "QUiAnyUtiliy.h"
 
 #include "QIAnyUtil.h"
+#include "QVeAnyUtiliy.h"
 
 #include <QFileInfo>
 
@@ -12,16 +13,7 @@ float QUiAnyUtiliy::getDpiScale() { return 1.0f; }
 
 QString QUiAnyUtiliy::converSize(quint64 bytes)
 {
-    const quint64 kb = 1024, mb = kb * 1024, gb = mb * 1024, tb = gb * 1024;
-    if (bytes < kb)
-        return QString("%1 B").arg(bytes);
-    if (bytes < mb)
-        return QString("%1 KB").arg(QString::number(double(bytes) / kb, 'f', 2));
-    if (bytes < gb)
-        return QString("%1 MB").arg(QString::number(double(bytes) / mb, 'f', 2));
-    if (bytes >= tb)
-        return QString("%1 T").arg(QString::number(double(bytes) / tb, 'f', 2));
-    return QString("%1 GB").arg(QString::number(double(bytes) / gb, 'f', 2));
+    return QVeAnyUtiliy::converSize(bytes);
 }
 
 QString QUiAnyUtiliy::getResourcePath()

@@ -1,12 +1,9 @@
 #include "QVariableSizeWidget.h"
 
-#include "QFrameEdge.h"
-#include "QNinePointsImageDialog.h"
 #include "QSkinPicture.h"
 #include "QStripDraw.h"
 
-#include <QApplication>
-#include <QDesktopWidget>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -16,7 +13,7 @@ QVariableSizeWidget::QVariableSizeWidget(QWidget* parent) : QMainWindow(parent)
     setAttribute(Qt::WA_MouseTracking);
 }
 
-bool QVariableSizeWidget::isMaxSize() { return m_isMax; }
+bool QVariableSizeWidget::isMaxSize() { return m_mover.isMaximised(); }
 
 void QVariableSizeWidget::setBackgroundImage(QString path, bool resizable)
 {
@@ -70,24 +67,20 @@ void QVariableSizeWidget::setLogoRect(QRect rect) { m_logoRect = rect; }
 void QVariableSizeWidget::setTitleRect(QRect rect) { m_titleRect = rect; }
 void QVariableSizeWidget::setTitleColor(QColor color) { m_titleColor = color; }
 void QVariableSizeWidget::setTitlePixel(int pointSize) { m_titlePointSize = pointSize; }
-void QVariableSizeWidget::setHorizontalEnable(bool on) { m_horizontalEnable = on; }
+void QVariableSizeWidget::setHorizontalEnable(bool on) { m_mover.setHorizontalEnabled(on); }
 void QVariableSizeWidget::imageFillToRect(QPainter&, QRect, QRect, QImage) {}
 
 // Maximising fills the available area of the screen the window is on (widened by
 // the margin), not the whole virtual desktop.
 void QVariableSizeWidget::OnBtnMax(int margin)
 {
-    if (!m_isMax) {
-        m_normalRect = geometry();
-        QScreen* current = screen() ? screen() : QGuiApplication::primaryScreen();
-        const QRect area = current->availableGeometry();
-        const int h = margin / 2;
-        setGeometry(area.x() - h, area.y() - h, area.width() + margin, area.height());
-    } else {
-        setGeometry(m_normalRect);
+    const bool restoring = m_mover.isMaximised();
+    QScreen* current = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect area = current->availableGeometry();
+    const int h = margin / 2;
+    m_mover.toggleMaximised(QRect(area.x() - h, area.y() - h, area.width() + margin, area.height()));
+    if (restoring)
         emit emitRestoreDlg();
-    }
-    m_isMax = !m_isMax;
 }
 
 bool QVariableSizeWidget::startCloseAnimation()
@@ -125,82 +118,36 @@ void QVariableSizeWidget::paintEvent(QPaintEvent*)
     }
     drawBackground(painter);
 
-    if (!m_logoImage.isNull()) {
-        if (m_logoRect.width() == 0)
-            m_logoRect.setWidth(m_logoImage.width() / 2);
-        if (m_logoRect.height() == 0)
-            m_logoRect.setHeight(m_logoImage.height() / 2);
-        painter.drawImage(m_logoRect, m_logoImage, m_logoImage.rect());
-    }
+    QImagaeRatioDraw::drawLogo(painter, m_logoRect, m_logoImage);
 
     if (m_title.isEmpty())
         return;
-    const QFont saved = painter.font();
-    QFont font = saved;
+    QFont font = painter.font();
     font.setFamily(m_titleFamily);
     font.setPointSize(m_titlePointSize);
-    painter.setFont(font);
-    painter.setPen(m_titleColor);
-    QRect titleRect = m_titleRect;
-    if (titleRect.width() == 0)
-        titleRect.setWidth(width());
-    if (titleRect.height() == 0)
-        titleRect.setHeight(20);
-    QStripDraw::drawCaption(painter, titleRect, m_title);
-    painter.setFont(saved);
+    QStripDraw::drawTitle(painter, m_titleRect, width(), m_title, font, m_titleColor);
 }
 
 void QVariableSizeWidget::mousePressEvent(QMouseEvent* event)
 {
-    m_dragPos = globalPixel(event) - frameGeometry().topLeft();
-    if (event->button() == Qt::LeftButton)
-        m_pressed = true;
+    m_mover.press(event);
 }
 
 void QVariableSizeWidget::mouseReleaseEvent(QMouseEvent*)
 {
-    m_pressed = false;
+    m_mover.release();
     setCursor(Qt::ArrowCursor);
-    m_edge = 0;
+    m_mover.clearEdge();
 }
 
 void QVariableSizeWidget::mouseMoveEvent(QMouseEvent* event)
 {
     QWidget::mouseMoveEvent(event);
-    if (!m_pressed && !m_isMax && m_variableResize) {
-        setCursorAndState(event);
-    } else if (m_edge != 0) {
-        setFrameGeomtry(event);
-        return;
-    }
-    if (m_pressed && m_dragPos.y() < 76 && !m_isMax)
-        move(globalPixel(event) - m_dragPos);
+    m_mover.move(event, m_variableResize, true, 76);
 }
 
 void QVariableSizeWidget::mouseDoubleClickEvent(QMouseEvent*)
 {
-    if (m_dragPos.y() <= 75)
+    if (m_mover.pressOffset().y() <= 75)
         OnBtnMax(0);
-}
-
-void QVariableSizeWidget::enterEvent(QEvent*) {}
-void QVariableSizeWidget::leaveEvent(QEvent*) {}
-
-void QVariableSizeWidget::setCursorAndState(QMouseEvent* event)
-{
-    m_edge = QFrameEdge::edgeAt(globalPixel(event), geometry(), m_horizontalEnable, QFrameEdge::windowBands(),
-                                &m_edgeOffset);
-    setCursor(QFrameEdge::cursorFor(m_edge));
-}
-
-void QVariableSizeWidget::setFrameGeomtry(QMouseEvent* event)
-{
-    const quint64 count = m_frameCounter++;
-    if (count % 2 != 0)
-        return;
-    const int desktopWidth = QApplication::desktop()->geometry().width();
-    const int availableHeight = QGuiApplication::primaryScreen()->availableGeometry().height();
-    setGeometry(QFrameEdge::resized(geometry(), m_edge, globalPixel(event), m_edgeOffset, minimumSize(),
-                                    desktopWidth - 4, availableHeight));
-    update();
 }

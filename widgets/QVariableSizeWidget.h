@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QFrameMover.h"
 #include "QImagaeRatioDraw.h"
 
 #include <QColor>
@@ -29,7 +30,7 @@ public:
     void setHorizontalEnable(bool on);
     void imageFillToRect(QPainter& painter, QRect target, QRect source, QImage image);
 
-    int edge() const { return m_edge; }
+    int edge() const { return m_mover.edge(); }
 
 signals:
     void emitRestoreDlg();
@@ -44,25 +45,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void enterEvent(QEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-
-    void setCursorAndState(QMouseEvent* event);
-    void setFrameGeomtry(QMouseEvent* event);
 
 private:
     Q_DISABLE_COPY(QVariableSizeWidget)
     void drawBackground(QPainter& painter);
 
+    QFrameMover m_mover{this, QFrameEdge::windowBands()};
     bool m_variableResize = true;
-    bool m_pressed = false;
-    QPoint m_dragPos;
-    bool m_isMax = false;
-    quint64 m_frameCounter = 1;
-    QPoint m_edgeOffset;
-    QRect m_normalRect;
-    int m_edge = 0;
-    bool m_horizontalEnable = true;
     QImage m_bgImage;
     bool m_bgSet = false;
     rectSize m_grid[4];

@@ -3,13 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-CListItemWgt::CListItemWgt(QWidget* parent) : QWidget(parent) {}
-
-void CListItemWgt::setMouseState(QConvertMouseState state)
-{
-    m_state = state;
-    update();
-}
+CListItemWgt::CListItemWgt(QWidget* parent) : QHoverStateWidget(parent) {}
 
 QColor CListItemWgt::stateColor(int state)
 {
@@ -23,15 +17,6 @@ QColor CListItemWgt::stateColor(int state)
     default:
         return QColor();
     }
-}
-
-void CListItemWgt::selectForMenu()
-{
-    if (m_state != Selected) {
-        setMouseState(Selected);
-        emit emitMousePress();
-    }
-    emit emitshowTreeMenu();
 }
 
 void CListItemWgt::mousePressEvent(QMouseEvent* event)
@@ -50,11 +35,8 @@ void CListItemWgt::mousePressEvent(QMouseEvent* event)
             selectForMenu();
         }
         update();
-    } else if (event->button() == Qt::LeftButton) {
-        setMouseState(Selected);
-        emit emitMousePress();
-    } else if (event->button() == Qt::RightButton) {
-        selectForMenu();
+    } else {
+        plainPress(event->button());
     }
     event->accept();
 }
@@ -62,20 +44,6 @@ void CListItemWgt::mousePressEvent(QMouseEvent* event)
 void CListItemWgt::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();
-}
-
-void CListItemWgt::enterEvent(QEvent* event)
-{
-    if (m_state != Hover && m_state != Selected)
-        setMouseState(Hover);
-    QWidget::enterEvent(event);
-}
-
-void CListItemWgt::leaveEvent(QEvent* event)
-{
-    if (m_state == Hover)
-        setMouseState(Normal);
-    QWidget::leaveEvent(event);
 }
 
 void CListItemWgt::paintEvent(QPaintEvent*)

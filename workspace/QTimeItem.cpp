@@ -5,16 +5,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-QTimeItem::QTimeItem(QWidget* parent) : QWidget(parent)
+QTimeItem::QTimeItem(QWidget* parent) : QHoverStateWidget(parent)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_TranslucentBackground);
-}
-
-void QTimeItem::setMouseState(int state)
-{
-    m_state = state;
-    update();
 }
 
 void QTimeItem::setTimeItemBGColor(QColor normal, QColor hover, QColor selected, QColor other)
@@ -41,15 +35,6 @@ int QTimeItem::getDragAreaSize() const
     return width() < 4 ? width() - 2 : width() - 4;
 }
 
-void QTimeItem::selectForMenu()
-{
-    if (m_state != Selected) {
-        setMouseState(Selected);
-        emit emitMousePress();
-    }
-    emit emitShowTreeMenu();
-}
-
 void QTimeItem::mousePressEvent(QMouseEvent* event)
 {
     const Qt::KeyboardModifiers mods = event->modifiers();
@@ -60,28 +45,11 @@ void QTimeItem::mousePressEvent(QMouseEvent* event)
         if (event->button() == Qt::RightButton)
             selectForMenu();
         update();
-    } else if (event->button() == Qt::LeftButton) {
-        setMouseState(Selected);
-        emit emitMousePress();
-    } else if (event->button() == Qt::RightButton) {
-        selectForMenu();
+    } else {
+        plainPress(event->button());
     }
     // The strip and the time line handle the drag that may follow.
     event->ignore();
-}
-
-void QTimeItem::enterEvent(QEvent* event)
-{
-    if (m_state != Hover && m_state != Selected)
-        setMouseState(Hover);
-    QWidget::enterEvent(event);
-}
-
-void QTimeItem::leaveEvent(QEvent* event)
-{
-    if (m_state == Hover)
-        setMouseState(Normal);
-    QWidget::leaveEvent(event);
 }
 
 void QTimeItem::paintEvent(QPaintEvent*)

@@ -336,32 +336,30 @@ void QVideoConvertItem::mouseMoveEvent(QMouseEvent* event)
     drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
 }
 
-void QVideoConvertItem::dragEnterEvent(QDragEnterEvent* event)
+bool QVideoConvertItem::acceptSegmentDrag(QDropEvent* event, const QObject* target)
 {
     if (!event->mimeData()->hasFormat(kDragFormat)) {
         event->ignore();
-        return;
+        return false;
     }
-    if (event->source() == this) {
+    if (event->source() == target) {
         event->setDropAction(Qt::MoveAction);
         event->accept();
     } else {
         event->acceptProposedAction();
     }
+    return true;
+}
+
+void QVideoConvertItem::dragEnterEvent(QDragEnterEvent* event)
+{
+    acceptSegmentDrag(event, this);
 }
 
 void QVideoConvertItem::dropEvent(QDropEvent* event)
 {
-    if (!event->mimeData()->hasFormat(kDragFormat)) {
-        event->ignore();
+    if (!acceptSegmentDrag(event, this))
         return;
-    }
-    if (event->source() == this) {
-        event->setDropAction(Qt::MoveAction);
-        event->accept();
-    } else {
-        event->acceptProposedAction();
-    }
     const int dragged = event->mimeData()->text().toInt();
     emit emitSwapItem(dragged, getIndex());
 }

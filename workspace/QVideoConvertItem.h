@@ -23,6 +23,9 @@ class QVideoConvertItem : public CListItemWgt
 
 public:
     static const char* const kDragFormat;
+    // Takes a dragged segment over `target` (a move when it comes from the target
+    // itself); false, with the event ignored, for anything else.
+    static bool acceptSegmentDrag(QDropEvent* event, const QObject* target);
 
     explicit QVideoConvertItem(QWidget* parent = nullptr);
 

@@ -447,29 +447,11 @@ void QVideoCutManageDlg::mouseMoveEvent(QMouseEvent* event)
 
 void QVideoCutManageDlg::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!event->mimeData()->hasFormat(QVideoConvertItem::kDragFormat)) {
-        event->ignore();
-        return;
-    }
-    if (event->source() == this) {
-        event->setDropAction(Qt::MoveAction);
-        event->accept();
-    } else {
-        event->acceptProposedAction();
-    }
+    QVideoConvertItem::acceptSegmentDrag(event, this);
 }
 
 void QVideoCutManageDlg::dropEvent(QDropEvent* event)
 {
-    if (!event->mimeData()->hasFormat(QVideoConvertItem::kDragFormat)) {
-        event->ignore();
-        return;
-    }
-    qCDebug(lcWorkspace) << "segment dropped outside a row:" << event->mimeData()->text();
-    if (event->source() == this) {
-        event->setDropAction(Qt::MoveAction);
-        event->accept();
-    } else {
-        event->acceptProposedAction();
-    }
+    if (QVideoConvertItem::acceptSegmentDrag(event, this))
+        qCDebug(lcWorkspace) << "segment dropped outside a row:" << event->mimeData()->text();
 }

@@ -8,6 +8,7 @@
 #include "EngineLog.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -503,66 +504,81 @@ void CAVConverter::OnExecute()
         runConversion();
 }
 
-void CAVConverter::runConversion()
+// The calls that watch one kind of task: a conversion job or a merge.
+template <class Task>
+struct CAVConverter::TaskCalls {
+    int (*finished)(Task *);   // waits up to 20 ms itself
+    int (*stopped)(Task *);
+    uint64_t (*total)(Task *);
+    uint64_t (*done)(Task *);
+    int (*error)(Task *);
+    const char *(*errorText)(Task *);
+};
+
+template <class Task>
+CAVConverter::TaskEnd CAVConverter::followTask(Task *task, const TaskCalls<Task> &calls,
+                                               const ConvertProgressCallback &listener, unsigned int ceiling,
+                                               const char *failure)
 {
-    ZvJob *job = m_job;
     unsigned int last = 0;
-    while (!ZV_IsFinished_Job(job)) {   // waits up to 20 ms itself
-        if (ZV_IsStopped_Job(job) && m_stopRequested)
+    while (!calls.finished(task)) {
+        if (calls.stopped(task) && m_stopRequested)
             break;
-        if (m_convertCallback) {
-            const uint64_t total = ZV_GetTotal_Job(job);
-            const uint64_t done = ZV_GetDone_Job(job);
+        if (listener) {
+            const uint64_t total = calls.total(task);
+            const uint64_t done = calls.done(task);
+            // Whole percent steps: a fraction more is not news for the queue.
             unsigned int p = total ? unsigned(100.0f * float(done) / float(total)) : 0;
-            p = std::min(p, 99u);
+            p = std::min(p, ceiling);
             if (p > last) {
                 report(p, convertRunning);
                 last = p;
             }
         }
     }
-    if (m_stopRequested) {
+    if (m_stopRequested)
+        return TaskEnd::Stopped;
+    if (calls.stopped(task) || calls.error(task) < 0) {
+        setError(failure, calls.errorText(task));
+        return TaskEnd::Failed;
+    }
+    return TaskEnd::Finished;
+}
+
+void CAVConverter::runConversion()
+{
+    static const TaskCalls<ZvJob> job{ZV_IsFinished_Job, ZV_IsStopped_Job,  ZV_GetTotal_Job,
+                                      ZV_GetDone_Job,    ZV_GetError_Job,   ZV_GetErrorText_Job};
+    // A conversion's last percent waits for its end.
+    const TaskEnd end = followTask(m_job, job, m_convertCallback, 99, "conversion failed");
+    if (end == TaskEnd::Stopped) {
         // The job is left for StopConvert, which waits for this worker.
         report(0, convertStopped);
         return;
     }
-    if (ZV_IsStopped_Job(job) || ZV_GetError_Job(job) < 0) {
-        setError("conversion failed", ZV_GetErrorText_Job(job));
-        destroyJob();
+    destroyJob();
+    if (end == TaskEnd::Failed)
         report(0, convertOpenFailed);
-    } else {
-        destroyJob();
+    else
         report(100, convertFinished);
-    }
     m_user = nullptr;
     m_convertCallback = nullptr;
 }
 
 void CAVConverter::runMerge()
 {
-    ZvMerge *merge = m_merge;
-    unsigned int last = 0;
-    while (!ZV_IsTaskFinished_Merge(merge)) {   // waits up to 20 ms itself
-        if (ZV_IsStopped_Merge(merge) && m_stopRequested)
-            break;
-        if (m_mergeCallback) {
-            const uint64_t total = ZV_GetTotal_Merge(merge);
-            const uint64_t done = ZV_GetDone_Merge(merge);
-            // Whole percent steps: a fraction more is not news for the queue.
-            const unsigned int p = total ? unsigned(100.0f * float(done) / float(total)) : 0;
-            if (p > last) {
-                report(p, convertRunning);
-                last = p;
-            }
-        }
-    }
-    if (m_stopRequested) {
+    static const TaskCalls<ZvMerge> merge{ZV_IsTaskFinished_Merge, ZV_IsStopped_Merge, ZV_GetTotal_Merge,
+                                          ZV_GetDone_Merge,        ZV_GetError_Merge,  ZV_GetErrorText_Merge};
+    switch (followTask(m_merge, merge, m_mergeCallback, UINT_MAX, "merge task failed")) {
+    case TaskEnd::Stopped:
         report(0, convertStopped);
-    } else if (ZV_IsStopped_Merge(merge) || ZV_GetError_Merge(merge) < 0) {
-        setError("merge task failed", ZV_GetErrorText_Merge(merge));
+        break;
+    case TaskEnd::Failed:
         report(0, convertOpenFailed);
-    } else {
+        break;
+    case TaskEnd::Finished:
         report(100, convertFinished);
+        break;
     }
 }
 

@@ -69,6 +69,16 @@ private:
     // The tags go with the job, which writes them before its output takes its name.
     static void setAudioTag(ZvConfig *config, const CAVEncodeParam *param);
     void OnExecute();
+    // How a watched task of the library ended.
+    enum class TaskEnd { Stopped, Failed, Finished };
+    template <class Task>
+    struct TaskCalls;
+    // Polls the task until it finishes or a stop was asked for, reporting whole
+    // percent steps (at most `ceiling`) while `listener` is set; a failure keeps
+    // the task's error text under `failure`.
+    template <class Task>
+    TaskEnd followTask(Task *task, const TaskCalls<Task> &calls, const ConvertProgressCallback &listener,
+                       unsigned int ceiling, const char *failure);
     void runConversion();
     void runMerge();
     void destroyJob();

@@ -1,14 +1,9 @@
 // Dragging the crop box on the original picture with the mouse, over a 640 x 360
 // picture on the real player: its nine zones, borders and minimums, the
 // pan-scan window and the minimum sizes.
-#include "EditorMouse.h"
-#include "QMediaBorderFrame.h"
-#include "QMediaElementWindow.h"
-#include "PreviewMedia.h"
+#include "PreviewDragRig.h"
 #include "TestMedia.h"
 #include "VelPlayerClass.h"
-#include "VelPlayerManager.h"
-#include "zovAruzIvivu.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -54,77 +49,48 @@ private slots:
 private:
     bool open(const VEEditConfig& cfg = VEEditConfig());
     void setSurface(QSize size);
-    void drag(QWidget* frame, QPoint from, QPoint offset);
     VECropSettings crop() const;
 
-    std::unique_ptr<QWidget> m_host;
-    QMediaElementWindow* m_original = nullptr;
-    QMediaBorderFrame* m_cropFrame = nullptr;
-    std::unique_ptr<VelPlayerManager> m_player;
+    PreviewDragRig m_rig;
     QString m_video;
 };
 
 void tst_CropDrag::initTestCase()
 {
-    ZV_Initialize_Library(1, 0);
-    const int32_t formats[2] = {0, 30};
-    ZV_SetFrameFormats_Library(formats, 2);
-    m_video = PreviewMedia::video640();
+    m_video = PreviewDragRig::prepareMedia();
     QVERIFY(!m_video.isEmpty());
 }
 
 void tst_CropDrag::init()
 {
-    m_host.reset(new QWidget);
-    m_host->resize(1280, 720);
-    m_original = new QMediaElementWindow(m_host.get());
-    m_cropFrame = new QMediaBorderFrame(m_host.get());
-    setSurface(QSize(640, 360));
-    m_host->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_host.get()));
-    m_player.reset(new VelPlayerManager);
-    m_player->setMediaOriginalWindow(m_original);
-    // The preview form's wiring: frame positions are surface positions.
-    VelPlayerManager* p = m_player.get();
-    connect(m_cropFrame, SIGNAL(emitMousePressEvent(QMouseEvent*)), p, SLOT(mousePressEvent(QMouseEvent*)));
-    connect(m_cropFrame, SIGNAL(emitMouseMoveEvent(QMouseEvent*)), p, SLOT(mouseMoveEvent(QMouseEvent*)));
-    connect(m_cropFrame, SIGNAL(emitMouseReleaseEvent(QMouseEvent*)), p, SLOT(mouseReleaseEvent(QMouseEvent*)));
+    QVERIFY(m_rig.build(QSize(1280, 720), PreviewDragRig::Crop));
 }
 
 void tst_CropDrag::cleanup()
 {
-    m_player.reset();
-    m_host.reset();
+    m_rig.reset();
 }
 
 void tst_CropDrag::setSurface(QSize size)
 {
-    m_original->setGeometry(QRect(QPoint(0, 0), size));
-    m_cropFrame->setGeometry(m_original->geometry());
-    if (m_player)
-        m_player->resizeVideoWindow();
+    m_rig.surface->setGeometry(QRect(QPoint(0, 0), size));
+    m_rig.frame->setGeometry(m_rig.surface->geometry());
+    if (m_rig.player)
+        m_rig.player->resizeVideoWindow();
 }
 
 bool tst_CropDrag::open(const VEEditConfig& cfg)
 {
-    if (!m_player->createrPlayer(true) || !m_player->setPlayFile(m_video, cfg, 3, 0))
+    if (!m_rig.player->createrPlayer(true) || !m_rig.player->setPlayFile(m_video, cfg, 3, 0))
         return false;
-    m_player->resizeVideoWindow();
+    m_rig.player->resizeVideoWindow();
     return true;
-}
-
-void tst_CropDrag::drag(QWidget* frame, QPoint from, QPoint offset)
-{
-    EditorMouse::press(frame, from);
-    EditorMouse::move(frame, from + offset / 2, Qt::LeftButton);
-    EditorMouse::move(frame, from + offset, Qt::LeftButton);
-    EditorMouse::release(frame, from + offset);
 }
 
 VECropSettings tst_CropDrag::crop() const
 {
     VECropSettings s;
-    m_player->getCropSettings(s);
+    m_rig.player->getCropSettings(s);
     return s;
 }
 
@@ -155,12 +121,12 @@ void tst_CropDrag::cropZones()
     QVERIFY(open());
     VECropSettings s;
     s.m_cropRect = kStartBox;
-    m_player->setCropSettings(s);
-    QSignalSpy changed(m_player.get(), &VelPlayerManager::emitCropAreaChange);
+    m_rig.player->setCropSettings(s);
+    QSignalSpy changed(m_rig.player.get(), &VelPlayerManager::emitCropAreaChange);
 
-    EditorMouse::move(m_cropFrame, point);
-    QCOMPARE(int(m_cropFrame->cursor().shape()), cursor);
-    drag(m_cropFrame, point, QPoint(32, 18));
+    EditorMouse::move(m_rig.frame, point);
+    QCOMPARE(int(m_rig.frame->cursor().shape()), cursor);
+    PreviewDragRig::drag(m_rig.frame, point, QPoint(32, 18));
     QVERIFY2(sameRect(crop().m_cropRect, after), qPrintable(text(crop().m_cropRect)));
     QCOMPARE(changed.count(), cursor == Qt::ArrowCursor ? 0 : 2);
     if (!changed.isEmpty()) {
@@ -205,11 +171,11 @@ void tst_CropDrag::cropBordersAndMinimums()
     QFETCH(QRectF, after);
     QVERIFY(open());
     setSurface(surface);
-    QCOMPARE(m_original->getVideoElementRect(), QRect(QPoint(0, 0), surface));
+    QCOMPARE(m_rig.surface->getVideoElementRect(), QRect(QPoint(0, 0), surface));
     VECropSettings s;
     s.m_cropRect = kStartBox;
-    m_player->setCropSettings(s);
-    drag(m_cropFrame, from, offset);
+    m_rig.player->setCropSettings(s);
+    PreviewDragRig::drag(m_rig.frame, from, offset);
     QVERIFY2(sameRect(crop().m_cropRect, after), qPrintable(text(crop().m_cropRect)));
 }
 
@@ -221,8 +187,8 @@ void tst_CropDrag::originalResolutionDragTakesTheCroppedSize()
     s.m_aspectMode = 1;
     s.m_cropMode = 1;
     s.m_padding = 0;
-    m_player->setCropSettings(s);
-    drag(m_cropFrame, QPoint(480, 270), QPoint(-64, -36)); // 0.4 x 0.4 of 640 x 360
+    m_rig.player->setCropSettings(s);
+    PreviewDragRig::drag(m_rig.frame, QPoint(480, 270), QPoint(-64, -36)); // 0.4 x 0.4 of 640 x 360
     const VECropSettings after = crop();
     QCOMPARE(after.m_cropMode, 0);
     QVERIFY(sameRect(after.m_cropRect, QRectF(0.25, 0.25, 0.4, 0.4)));
@@ -253,16 +219,16 @@ void tst_CropDrag::panScanWindow()
     cfg.m_outputWidth = output.width();
     cfg.m_outputHeight = output.height();
     QVERIFY(open(cfg));
-    QSignalSpy changed(m_player.get(), &VelPlayerManager::emitCropAreaChange);
+    QSignalSpy changed(m_rig.player.get(), &VelPlayerManager::emitCropAreaChange);
     VECropSettings s;
     s.m_cropMode = 1;
     s.m_padCropRect = QRectF(0.5, 0.2, 0.5, 0.5);
-    m_player->setPanScanMode(mode);
-    m_player->setCropSettings(s);
+    m_rig.player->setPanScanMode(mode);
+    m_rig.player->setCropSettings(s);
     QVERIFY2(sameRect(crop().m_padCropRect, window), qPrintable(text(crop().m_padCropRect)));
     QVERIFY(sameRect(changed.last().at(0).value<VECropSettings>().m_padCropRect, window));
     // The mode served once; the next computation centres the window.
-    m_player->setCropSettings(crop());
+    m_rig.player->setCropSettings(crop());
     if (!output.isEmpty())
         QVERIFY2(sameRect(crop().m_padCropRect, mode == 0 ? window : QRectF(0.21875, 0, 0.5625, 1)),
                  qPrintable(text(crop().m_padCropRect)));
@@ -292,9 +258,9 @@ void tst_CropDrag::minimumSizesFollowRotation()
     VECropSettings s;
     s.m_cropMode = panScan ? 1 : 0;
     s.m_rotation = rotation;
-    m_player->setCropSettings(s);
-    const uint64_t vc = m_player->getCropVCMinSize();
-    const uint64_t source = m_player->getCropMinSize();
+    m_rig.player->setCropSettings(s);
+    const uint64_t vc = m_rig.player->getCropVCMinSize();
+    const uint64_t source = m_rig.player->getCropMinSize();
     QCOMPARE(QSize(int(vc & 0xFFFFFFFF), int(vc >> 32)), onSurface);
     QCOMPARE(QSize(int(source & 0xFFFFFFFF), int(source >> 32)), inSource);
 }

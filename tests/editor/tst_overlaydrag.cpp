@@ -1,13 +1,8 @@
 // Moving and resizing the user's watermark text and image on the edited picture
 // with the mouse, over a 640 x 360 picture on the real player.
-#include "EditorMouse.h"
-#include "QMediaBorderFrame.h"
-#include "QMediaElementWindow.h"
-#include "PreviewMedia.h"
+#include "PreviewDragRig.h"
 #include "TestMedia.h"
 #include "VelPlayerClass.h"
-#include "VelPlayerManager.h"
-#include "zovAruzIvivu.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -66,60 +61,35 @@ private:
     QImage picture() const;
     bool open();
     void push(const VEWatermarkSettings& ws);
-    void drag(QWidget* frame, QPoint from, QPoint offset);
     VEWatermarkSettings current() const;
 
-    std::unique_ptr<QWidget> m_host;
-    QMediaElementWindow* m_preview = nullptr;
-    QMediaBorderFrame* m_markFrame = nullptr;
-    std::unique_ptr<VelPlayerManager> m_player;
+    PreviewDragRig m_rig;
     QString m_video;
 };
 
 void tst_OverlayDrag::initTestCase()
 {
-    ZV_Initialize_Library(1, 0);
-    const int32_t formats[2] = {0, 30};
-    ZV_SetFrameFormats_Library(formats, 2);
-    m_video = PreviewMedia::video640();
+    m_video = PreviewDragRig::prepareMedia();
     QVERIFY(!m_video.isEmpty());
 }
 
 void tst_OverlayDrag::init()
 {
-    m_host.reset(new QWidget);
-    m_host->resize(640, 360);
-    m_preview = new QMediaElementWindow(m_host.get());
-    m_preview->setGeometry(0, 0, 640, 360);
-    m_markFrame = new QMediaBorderFrame(m_host.get());
-    m_markFrame->setGeometry(m_preview->geometry());
-    m_host->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_host.get()));
-    m_player.reset(new VelPlayerManager);
-    m_player->setMediaPreviewWindow(m_preview);
-    // The preview form's wiring: frame positions are surface positions.
-    VelPlayerManager* p = m_player.get();
-    connect(m_markFrame, SIGNAL(emitMousePressEvent(QMouseEvent*)), p,
-            SLOT(mouseWatermarkPressEvent(QMouseEvent*)));
-    connect(m_markFrame, SIGNAL(emitMouseMoveEvent(QMouseEvent*)), p,
-            SLOT(mouseWatermarkMoveEvent(QMouseEvent*)));
-    connect(m_markFrame, SIGNAL(emitMouseReleaseEvent(QMouseEvent*)), p,
-            SLOT(mouseWatermarkReleaseEvent(QMouseEvent*)));
+    QVERIFY(m_rig.build(QSize(640, 360), PreviewDragRig::Watermark));
 }
 
 void tst_OverlayDrag::cleanup()
 {
-    m_player.reset();
-    m_host.reset();
+    m_rig.reset();
 }
 
 bool tst_OverlayDrag::open()
 {
-    if (!m_player->createrPlayer(true) || !m_player->setPlayFile(m_video, VEEditConfig(), 3, 0))
+    if (!m_rig.player->createrPlayer(true) || !m_rig.player->setPlayFile(m_video, VEEditConfig(), 3, 0))
         return false;
-    m_player->resizeVideoWindow();
+    m_rig.player->resizeVideoWindow();
     // The player lays overlays out on a picture: wait for the first one.
-    VelPlayerClass* codec = m_player->getPlayerClass();
+    VelPlayerClass* codec = m_rig.player->getPlayerClass();
     uint8_t* picture = nullptr;
     const bool shown = QTest::qWaitFor([&] { return (picture = codec->CaptureVideoImage_Player(0, 0, 0)) != nullptr; }, 20000);
     codec->FreeVideoImage_Player(picture);
@@ -128,29 +98,22 @@ bool tst_OverlayDrag::open()
 
 void tst_OverlayDrag::push(const VEWatermarkSettings& ws)
 {
-    m_player->setCurrentWatermarkSettings(ws, 0, true);
+    m_rig.player->setCurrentWatermarkSettings(ws, 0, true);
 }
 
-void tst_OverlayDrag::drag(QWidget* frame, QPoint from, QPoint offset)
-{
-    EditorMouse::press(frame, from);
-    EditorMouse::move(frame, from + offset / 2, Qt::LeftButton);
-    EditorMouse::move(frame, from + offset, Qt::LeftButton);
-    EditorMouse::release(frame, from + offset);
-}
 
 VEWatermarkSettings tst_OverlayDrag::current() const
 {
     VEWatermarkSettings ws;
     int index = -1;
-    m_player->getCurrentWatermarkSettings(ws, index);
+    m_rig.player->getCurrentWatermarkSettings(ws, index);
     return ws;
 }
 
 void tst_OverlayDrag::textBoxIsKnownAfterAPush()
 {
     QVERIFY(open());
-    QSignalSpy placed(m_player.get(), &VelPlayerManager::emitWatermarkRectChange);
+    QSignalSpy placed(m_rig.player.get(), &VelPlayerManager::emitWatermarkRectChange);
     push(textMark());
     QCOMPARE(placed.count(), 1);
     QCOMPARE(placed.at(0).at(1).toInt(), 0);
@@ -170,7 +133,7 @@ void tst_OverlayDrag::partialLoadKeepsTheLoadedImage()
     QVERIFY(current().m_imageSettings.m_layoutWidth > 0.0);
     // Without an image, a load that leaves the files in place keeps the picture...
     const VEWatermarkSettings textOnly = textMark();
-    m_player->setCurrentWatermarkSettingsNotSource(textOnly, 0, true);
+    m_rig.player->setCurrentWatermarkSettingsNotSource(textOnly, 0, true);
     QVERIFY(current().m_imageSettings.m_layoutWidth > 0.0);
     // ...and a full load clears it.
     push(textOnly);
@@ -207,11 +170,11 @@ void tst_OverlayDrag::rightEdgeToTheBorder()
     const int left = int(before.x * 640);
     const int right = int(before.width * 640 + left);
     const int middle = int(before.y * 360) + int(before.height * 360 / 2);
-    QSignalSpy dragged(m_player.get(), &VelPlayerManager::emitWatermarkSettingChange);
-    EditorMouse::press(m_markFrame, QPoint(right, middle));
-    QCOMPARE(m_markFrame->cursor().shape(), Qt::SizeHorCursor);
-    EditorMouse::move(m_markFrame, QPoint(right + 2000, middle), Qt::LeftButton);
-    EditorMouse::release(m_markFrame, QPoint(right + 2000, middle));
+    QSignalSpy dragged(m_rig.player.get(), &VelPlayerManager::emitWatermarkSettingChange);
+    EditorMouse::press(m_rig.frame, QPoint(right, middle));
+    QCOMPARE(m_rig.frame->cursor().shape(), Qt::SizeHorCursor);
+    EditorMouse::move(m_rig.frame, QPoint(right + 2000, middle), Qt::LeftButton);
+    EditorMouse::release(m_rig.frame, QPoint(right + 2000, middle));
     QCOMPARE(dragged.count(), 1);
     QCOMPARE(dragged.at(0).at(1).toInt(), 0);
     // The box was stretched to the border, 1 - x wide, and the scale follows
@@ -251,7 +214,7 @@ void tst_OverlayDrag::topmostPicking()
     QVERIFY(before.m_imageSettings.m_layoutHeight * 360 > 200 - 36);
     QVERIFY(before.m_textSettings.m_layoutHeight * 360 < 200 - 36);
 
-    drag(m_markFrame, press, QPoint(32, 18));
+    PreviewDragRig::drag(m_rig.frame, press, QPoint(32, 18));
     const VEWatermarkSettings after = current();
     const double textMoved = after.m_textSettings.m_posX - before.m_textSettings.m_posX;
     const double imageMoved = after.m_imageSettings.m_posX - before.m_imageSettings.m_posX;
@@ -266,16 +229,16 @@ void tst_OverlayDrag::moveOverNothingLeavesTheArrow()
     QVERIFY(open());
     push(textMark());
     const Box b = box(current(), true);
-    EditorMouse::move(m_markFrame, QPoint(int((b.x + b.width / 2) * 640), int((b.y + b.height / 2) * 360)));
-    QCOMPARE(m_markFrame->cursor().shape(), Qt::SizeAllCursor);
-    EditorMouse::move(m_markFrame, QPoint(600, 300));
-    QCOMPARE(m_markFrame->cursor().shape(), Qt::ArrowCursor);
+    EditorMouse::move(m_rig.frame, QPoint(int((b.x + b.width / 2) * 640), int((b.y + b.height / 2) * 360)));
+    QCOMPARE(m_rig.frame->cursor().shape(), Qt::SizeAllCursor);
+    EditorMouse::move(m_rig.frame, QPoint(600, 300));
+    QCOMPARE(m_rig.frame->cursor().shape(), Qt::ArrowCursor);
 }
 
 // The edited picture as the player draws it now.
 QImage tst_OverlayDrag::picture() const
 {
-    VelPlayerClass* codec = m_player->getPlayerClass();
+    VelPlayerClass* codec = m_rig.player->getPlayerClass();
     uint8_t* bmp = codec->CaptureVideoImage_Player(0, 0, 0);
     if (!bmp)
         return QImage();
@@ -345,7 +308,7 @@ void tst_OverlayDrag::resizedTextKeepsItsShapeInItsBox()
     QVERIFY(inkBefore.height() > 10);
     const QRect b = boxPixels(before);
     const QPoint from(b.left() + int(handle.x() * b.width()), b.top() + int(handle.y() * b.height()));
-    drag(m_markFrame, from, offset);
+    PreviewDragRig::drag(m_rig.frame, from, offset);
 
     const Box after = box(current(), true);
     const QRect shown = boxPixels(after);

@@ -2,10 +2,10 @@
 // manager, and what its edits do to the converted segment as the ffmpeg tools
 // hear it: level, a background tone, an equaliser band, no sound at all, and
 // the source's tags carried into the output.
+#include "EditingDlgDriver.h"
 #include "TestAudioPacks.h"
 #include "TestMedia.h"
 #include "TestProfiles.h"
-#include "../workspace/MessageBoxAnswerer.h"
 
 #include "QAttributeSettingHolder.h"
 #include "QAudioOperationForm.h"
@@ -38,18 +38,6 @@
 #include <memory>
 
 namespace {
-constexpr uint64_t kSecond = 1000000ULL;
-
-QVideoEditingDlg* openDialog()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* dlg = qobject_cast<QVideoEditingDlg*>(widget);
-        if (dlg && dlg->isVisible())
-            return dlg;
-    }
-    return nullptr;
-}
-
 // Overall RMS level in dB of [start, start + length) seconds after the filter.
 double levelDb(const QString& file, const QString& filter, double start, double length)
 {
@@ -100,7 +88,7 @@ private slots:
 
 private:
     void addSegment(const QString& file, double start, double end);
-    bool edit(const std::function<void(QVideoEditingDlg*)>& steps);
+    bool edit(const std::function<void(QVideoEditingDlg*)>& steps) { return m_driver.edit(0, steps); }
     QAudioOperationForm* openAudioTab(QVideoEditingDlg* dlg);
     // Converts the segment with a preset; returns the one output file.
     QString convert(const char* category, const char* id);
@@ -109,7 +97,7 @@ private:
     QString m_clip;
     QString m_tone;
     QString m_tagged;
-    std::unique_ptr<QVideoCutManageDlg> m_panel;
+    EditingDlgDriver m_driver;
     std::unique_ptr<QTemporaryDir> m_out;
 };
 
@@ -138,54 +126,21 @@ void TestAudioDlg::initTestCase()
 
 void TestAudioDlg::init()
 {
-    VelVideoConvertManager::getConvertManagerObject()->ClearItems();
-    QVideoSettingXml::GetItemValue("LISTMODEL_ITEM", "ListModel_Line", "N");
-    QVideoSettingXml::SetItemValue("LISTMODEL_ITEM", "ListModel_Line", "N");
     QAttributeSettingHolder::attributeSetting()->bLossless = false;
     m_out.reset(new QTemporaryDir);
-    m_panel.reset(new QVideoCutManageDlg);
-    m_panel->resize(720, 300);
-    m_panel->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_panel.get()));
-    m_panel->OnStyleList();
+    QVERIFY(m_driver.showPanel());
 }
 
 void TestAudioDlg::cleanup()
 {
-    m_panel.reset();
-    VelVideoConvertManager::getConvertManagerObject()->ClearItems();
+    m_driver.closePanel();
     QPanelChooser::setFileChooser({});
     QPanelChooser::setMessageHandler({});
 }
 
 void TestAudioDlg::addSegment(const QString& file, double start, double end)
 {
-    VelVideoConvertItem* item = VelVideoConvertManager::getConvertManagerObject()->CreateConvertItemInfo(file, -1, false);
-    QVERIFY(item);
-    item->m_trimStart = uint64_t(start * kSecond);
-    item->m_trimEnd = uint64_t(end * kSecond);
-    item->m_bSelected = true;
-    m_panel->addConvertItem(item);
-}
-
-bool TestAudioDlg::edit(const std::function<void(QVideoEditingDlg*)>& steps)
-{
-    bool ran = false;
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, [&] {
-        QVideoEditingDlg* dlg = openDialog();
-        if (!dlg || !dlg->isLoaded() || dlg->busyIndicator()->isVisible())
-            return;
-        poll.stop();
-        ran = true;
-        steps(dlg);
-        // A failed check returns early: end the dialog so the test goes on.
-        if (openDialog() == dlg && dlg->isVisible())
-            dlg->done(0);
-    });
-    poll.start(10);
-    QTest::mouseClick(m_panel->rows().at(0)->editButton(), Qt::LeftButton);
-    return ran;
+    QVERIFY(m_driver.addSegment(file, true, EditingDlgDriver::Range{start, end}));
 }
 
 QAudioOperationForm* TestAudioDlg::openAudioTab(QVideoEditingDlg* dlg)
@@ -197,18 +152,13 @@ QAudioOperationForm* TestAudioDlg::openAudioTab(QVideoEditingDlg* dlg)
 
 QString TestAudioDlg::convert(const char* category, const char* id)
 {
-    QConverterOperate::setConverterPath(m_out->path() + "/Converted/");
-    const QFileInfo info(VelVideoConvertManager::getConvertManagerObject()->GetItem(0)->getFilePath());
-    QConverterOperate::setAdjustFileName(info.fileName(), info.suffix());
-    TestProfiles::usePreset((QIAnyUtil::getResourcePath() + "/profile/profiles_mac.plist").toStdString(), category, id);
-    MessageBoxAnswerer answerer;
-    m_panel->OnConvert();
-    if (!QTest::qWaitFor([this] { return !m_panel->isConverting(); }, 120000) || !answerer.messages.isEmpty())
+    EditingDlgDriver::setOutput(m_out->path(),
+                                VelVideoConvertManager::getConvertManagerObject()->GetItem(0)->getFilePath(), category,
+                                id);
+    QStringList messages;
+    if (!m_driver.runConversion(messages) || !messages.isEmpty())
         return QString();
-    QDirIterator it(m_out->path(), QDir::Files, QDirIterator::Subdirectories);
-    QStringList outputs;
-    while (it.hasNext())
-        outputs << it.next();
+    const QStringList outputs = EditingDlgDriver::filesBelow(m_out->path());
     return outputs.size() == 1 ? outputs.first() : QString();
 }
 

@@ -1,8 +1,8 @@
+#include "EditingDlgDriver.h"
 #include "ListTiles.h"
 #include "TestMedia.h"
 #include "TestTiming.h"
 #include "TestProfiles.h"
-#include "../workspace/MessageBoxAnswerer.h"
 
 #include "QConverterOperate.h"
 #include "QIAnyUtil.h"
@@ -45,15 +45,6 @@ namespace {
 constexpr uint64_t kSecond = 1000000ULL;
 constexpr uint64_t kFrame = 40000ULL;
 
-QString writeText(const QString& name, const QByteArray& text)
-{
-    const QString path = TestMedia::mediaDir() + "/" + name;
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(text);
-    return path;
-}
-
 // Destroys the dialog from inside the first call its loader hands to the GUI
 // thread (the loader is then waiting for this thread), with a key press still
 // queued for it; counts what reaches the dialog while it is being destroyed.
@@ -88,16 +79,6 @@ private:
     QVideoEditingDlg* m_dlg;
     QObject* m_dying = nullptr;
 };
-
-QVideoEditingDlg* openDialog()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* dlg = qobject_cast<QVideoEditingDlg*>(widget);
-        if (dlg && dlg->isVisible())
-            return dlg;
-    }
-    return nullptr;
-}
 }
 
 // The editing dialog driven from the real segment manager over a 10 s MKV with
@@ -125,23 +106,23 @@ private slots:
 
 private:
     void addSegments(const QList<QPair<double, double>>& ranges, const QString& clip = QString());
-    // Converts every segment with a profile that keeps the size; the outputs.
-    void convertAll(const QString& root, const QString& clip, QStringList& outputs);
-    // Clicks the row's edit button and runs the steps once the dialog has loaded;
-    // returns whether the steps ran.
-    bool edit(int row, const std::function<void(QVideoEditingDlg*)>& steps);
+    bool edit(int row, const std::function<void(QVideoEditingDlg*)>& steps) { return m_driver.edit(row, steps); }
+    void convertAll(const QString& root, const QString& clip, QStringList& outputs)
+    {
+        m_driver.convertAll(root, clip, outputs);
+    }
 
     QString m_clip;
-    std::unique_ptr<QVideoCutManageDlg> m_panel;
+    EditingDlgDriver m_driver;
     std::unique_ptr<QTemporaryDir> m_shots;
 };
 
 void TestEditingDlg::initTestCase()
 {
     qRegisterMetaType<uint64_t>("uint64_t");
-    const QString srt1 = writeText("edit_a.srt", "1\n00:00:00,500 --> 00:00:03,000\nfirst\n\n");
-    const QString srt2 = writeText("edit_b.srt", "1\n00:00:01,000 --> 00:00:04,000\nsecond\n\n");
-    const QString meta = writeText("edit_chapters.txt", ";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=4000\n"
+    const QString srt1 = EditingDlgDriver::writeText("edit_a.srt", "1\n00:00:00,500 --> 00:00:03,000\nfirst\n\n");
+    const QString srt2 = EditingDlgDriver::writeText("edit_b.srt", "1\n00:00:01,000 --> 00:00:04,000\nsecond\n\n");
+    const QString meta = EditingDlgDriver::writeText("edit_chapters.txt", ";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=4000\n"
                                                         "title=One\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=4000\nEND=10000\n"
                                                         "title=Two\n");
     m_clip = TestMedia::make("edit_chapters.mkv",
@@ -154,76 +135,24 @@ void TestEditingDlg::initTestCase()
 
 void TestEditingDlg::init()
 {
-    VelVideoConvertManager::getConvertManagerObject()->ClearItems();
-    QVideoSettingXml::GetItemValue("LISTMODEL_ITEM", "ListModel_Line", "N");
-    QVideoSettingXml::SetItemValue("LISTMODEL_ITEM", "ListModel_Line", "N");
     QAttributeSettingHolder::attributeSetting()->bLossless = false;
     m_shots.reset(new QTemporaryDir);
     QVedioEditSettingXml::getCaptureImgSuffix();
     QVedioEditSettingXml::setCaptureImgSuffix("PNG");
     QVedioEditSettingXml::setCaptrueImaPath(m_shots->path());
-    m_panel.reset(new QVideoCutManageDlg);
-    m_panel->resize(720, 300);
-    m_panel->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_panel.get()));
-    m_panel->OnStyleList();
+    QVERIFY(m_driver.showPanel());
 }
 
 void TestEditingDlg::cleanup()
 {
-    m_panel.reset();
-    VelVideoConvertManager::getConvertManagerObject()->ClearItems();
+    m_driver.closePanel();
 }
 
 void TestEditingDlg::addSegments(const QList<QPair<double, double>>& ranges, const QString& clip)
 {
-    VelVideoConvertManager* manager = VelVideoConvertManager::getConvertManagerObject();
-    for (int i = 0; i < ranges.size(); ++i) {
-        VelVideoConvertItem* item = manager->CreateConvertItemInfo(clip.isEmpty() ? m_clip : clip, -1, false);
-        QVERIFY(item);
-        item->m_trimStart = uint64_t(ranges[i].first * kSecond);
-        item->m_trimEnd = uint64_t(ranges[i].second * kSecond);
-        item->m_bSelected = i == 0;
-        m_panel->addConvertItem(item);
-    }
-}
-
-// A profile that keeps the size (320 x 240); the conversion reports no message.
-void TestEditingDlg::convertAll(const QString& root, const QString& clip, QStringList& outputs)
-{
-    QConverterOperate::setConverterPath(root + "/Converted/");
-    const QFileInfo info(clip);
-    QConverterOperate::setAdjustFileName(info.fileName(), info.suffix());
-    TestProfiles::usePreset((QIAnyUtil::getResourcePath() + "/profile/profiles_mac.plist").toStdString(),
-                            "General Video", "4000");
-    MessageBoxAnswerer answerer;
-    m_panel->OnConvert();
-    QTRY_VERIFY_WITH_TIMEOUT(!m_panel->isConverting(), 120000);
-    QCOMPARE(answerer.messages, QStringList());
-    QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        outputs << it.next();
-}
-
-bool TestEditingDlg::edit(int row, const std::function<void(QVideoEditingDlg*)>& steps)
-{
-    bool ran = false;
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, [&] {
-        QVideoEditingDlg* dlg = openDialog();
-        // Loaded, and the wait dialog's own loop has returned.
-        if (!dlg || !dlg->isLoaded() || dlg->busyIndicator()->isVisible())
-            return;
-        poll.stop();
-        ran = true;
-        steps(dlg);
-        // A failed check returns early: end the dialog so the test goes on.
-        if (openDialog() == dlg && dlg->isVisible())
-            dlg->done(0);
-    });
-    poll.start(10);
-    QTest::mouseClick(m_panel->rows().at(row)->editButton(), Qt::LeftButton);
-    return ran;
+    for (int i = 0; i < ranges.size(); ++i)
+        QVERIFY(m_driver.addSegment(clip.isEmpty() ? m_clip : clip, i == 0,
+                                    EditingDlgDriver::Range{ranges[i].first, ranges[i].second}));
 }
 
 void TestEditingDlg::loadsBehindTheWaitAndPlays()
@@ -234,7 +163,7 @@ void TestEditingDlg::loadsBehindTheWaitAndPlays()
     bool sawLoading = false;
     QTimer watch;
     connect(&watch, &QTimer::timeout, [&] {
-        QVideoEditingDlg* dlg = openDialog();
+        QVideoEditingDlg* dlg = EditingDlgDriver::shownDialog();
         if (!dlg || dlg->isLoaded())
             return;
         sawLoading = true;
@@ -260,7 +189,7 @@ void TestEditingDlg::loadsBehindTheWaitAndPlays()
     QVERIFY(survivedLoading);
     QVERIFY(spinnerGone);
     QVERIFY(playing);
-    QVERIFY(!openDialog());
+    QVERIFY(!EditingDlgDriver::shownDialog());
 }
 
 void TestEditingDlg::trimToTheHandles()
@@ -280,8 +209,8 @@ void TestEditingDlg::trimToTheHandles()
     QVERIFY2(near(item->m_editConfig.m_trimEnd, 6 * kSecond), qPrintable(QString::number(item->m_editConfig.m_trimEnd)));
     QVERIFY(near(item->m_trimStart, 2 * kSecond));
     QVERIFY(near(item->m_trimEnd, 6 * kSecond));
-    QVERIFY(near(m_panel->rows().at(0)->startEdit()->getCurrentTime(), 2 * kSecond));
-    QVERIFY(near(m_panel->rows().at(0)->endEdit()->getCurrentTime(), 6 * kSecond));
+    QVERIFY(near(m_driver.panel()->rows().at(0)->startEdit()->getCurrentTime(), 2 * kSecond));
+    QVERIFY(near(m_driver.panel()->rows().at(0)->endEdit()->getCurrentTime(), 6 * kSecond));
     // Entry 0 of the chapter list follows the trim.
     QVERIFY(!item->m_editConfig.m_chapterList.isEmpty());
     QVERIFY(near(item->m_editConfig.m_chapterList.at(0).m_startTime, 2 * kSecond));
@@ -543,7 +472,7 @@ void TestEditingDlg::editTipInLosslessMode()
             return;
         tip->setProperty("answered", true);
         ++tips;
-        dialogGoneAtTip = !openDialog();
+        dialogGoneAtTip = !EditingDlgDriver::shownDialog();
         QTest::mouseClick(tip->m_chkNote, Qt::LeftButton);
         QTest::mouseClick(tip->m_btnOk, Qt::LeftButton);
     });
@@ -630,7 +559,7 @@ void TestEditingDlg::destroyedWhileLoading()
     QTRY_VERIFY_WITH_TIMEOUT(destroyer.destroyed, TestTiming::scaled(30000));
     qApp->removeEventFilter(&destroyer);
     QCOMPARE(destroyer.deliveredWhileDying, QList<QEvent::Type>());
-    QVERIFY(!openDialog());
+    QVERIFY(!EditingDlgDriver::shownDialog());
 }
 
 QTEST_MAIN(TestEditingDlg)

@@ -1,6 +1,6 @@
+#include "EditingDlgDriver.h"
 #include "TestMedia.h"
 #include "TestProfiles.h"
-#include "../workspace/MessageBoxAnswerer.h"
 
 #include "QAttributeSettingHolder.h"
 #include "QComboboxCheckbox.h"
@@ -32,26 +32,6 @@
 #include <memory>
 
 namespace {
-constexpr uint64_t kSecond = 1000000ULL;
-
-QString writeText(const QString& name, const QByteArray& text)
-{
-    const QString path = TestMedia::mediaDir() + "/" + name;
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(text);
-    return path;
-}
-
-QVideoEditingDlg* shownDialog()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* dlg = qobject_cast<QVideoEditingDlg*>(widget);
-        if (dlg && dlg->isVisible())
-            return dlg;
-    }
-    return nullptr;
-}
 
 // Where text was drawn: the rows and columns of pixels much brighter than the
 // dark grey picture underneath.
@@ -109,16 +89,16 @@ private:
 
     QString m_clip;
     QString m_external;
-    std::unique_ptr<QVideoCutManageDlg> m_panel;
+    EditingDlgDriver m_driver;
     std::unique_ptr<QTemporaryDir> m_out;
 };
 
 void TestSubtitleDlg::initTestCase()
 {
     qRegisterMetaType<uint64_t>("uint64_t");
-    const QString one = writeText("subdlg_one.srt", "1\n00:00:01,000 --> 00:00:03,000\nONE ONE\n\n");
-    const QString two = writeText("subdlg_two.srt", "1\n00:00:05,000 --> 00:00:08,000\nTWO TWO\n\n");
-    const QString meta = writeText("subdlg_chapters.txt", ";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=4000\n"
+    const QString one = EditingDlgDriver::writeText("subdlg_one.srt", "1\n00:00:01,000 --> 00:00:03,000\nONE ONE\n\n");
+    const QString two = EditingDlgDriver::writeText("subdlg_two.srt", "1\n00:00:05,000 --> 00:00:08,000\nTWO TWO\n\n");
+    const QString meta = EditingDlgDriver::writeText("subdlg_chapters.txt", ";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=4000\n"
                                                           "title=One\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=4000\nEND=10000\n"
                                                           "title=Two\n");
     m_clip = TestMedia::make("subdlg_clip.mkv",
@@ -127,87 +107,52 @@ void TestSubtitleDlg::initTestCase()
                               "-map", "1:a", "-map", "2:s", "-map", "3:s", "-map_chapters", "4", "-c:v", "libx264",
                               "-g", "25", "-preset", "ultrafast", "-pix_fmt", "yuv420p", "-c:a", "aac", "-c:s", "srt"});
     QVERIFY(!m_clip.isEmpty());
-    m_external = writeText("subdlg_external.srt", "1\n00:00:02,000 --> 00:00:04,000\nEXTERNAL\n\n");
+    m_external = EditingDlgDriver::writeText("subdlg_external.srt", "1\n00:00:02,000 --> 00:00:04,000\nEXTERNAL\n\n");
 }
 
 void TestSubtitleDlg::init()
 {
-    VelVideoConvertManager::getConvertManagerObject()->ClearItems();
-    QVideoSettingXml::GetItemValue("LISTMODEL_ITEM", "ListModel_Line", "N");
-    QVideoSettingXml::SetItemValue("LISTMODEL_ITEM", "ListModel_Line", "N");
     QVideoSettingXml::GetItemValue("EDIT_REMIND_ITEM", "isEditRemind", "N");
     QVideoSettingXml::SetItemValue("EDIT_REMIND_ITEM", "isEditRemind", "N");
-    TestProfiles::usePreset((QIAnyUtil::getResourcePath() + "/profile/profiles_mac.plist").toStdString(),
-                            "General Video", "4000");
     m_out.reset(new QTemporaryDir);
-    QConverterOperate::setConverterPath(m_out->path() + "/Converted/");
-    const QFileInfo info(m_clip);
-    QConverterOperate::setAdjustFileName(info.fileName(), info.suffix());
-    m_panel.reset(new QVideoCutManageDlg);
-    m_panel->resize(720, 300);
-    m_panel->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_panel.get()));
-    m_panel->OnStyleList();
+    EditingDlgDriver::setOutput(m_out->path(), m_clip);
+    QVERIFY(m_driver.showPanel());
 }
 
 void TestSubtitleDlg::cleanup()
 {
     QPanelChooser::setFileChooser({});
     QPanelChooser::setMessageHandler({});
-    m_panel.reset();
-    VelVideoConvertManager::getConvertManagerObject()->ClearItems();
+    m_driver.closePanel();
 }
 
 void TestSubtitleDlg::addSegments(int count)
 {
-    VelVideoConvertManager* manager = VelVideoConvertManager::getConvertManagerObject();
-    for (int i = 0; i < count; ++i) {
-        VelVideoConvertItem* item = manager->CreateConvertItemInfo(m_clip, -1, false);
-        QVERIFY(item);
-        item->m_trimStart = 0;
-        item->m_trimEnd = 10 * kSecond;
-        item->m_bSelected = i == 0;
-        m_panel->addConvertItem(item);
-    }
+    for (int i = 0; i < count; ++i)
+        QVERIFY(m_driver.addSegment(m_clip, i == 0, EditingDlgDriver::Range{0, 10}));
 }
 
 // Opens the row's editor, switches to the Subtitle tab once loaded and runs the
 // steps; returns whether they ran.
 bool TestSubtitleDlg::edit(int row, const std::function<void(QVideoEditingDlg*, QSubtitleOperationForm*)>& steps)
 {
-    bool ran = false;
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, [&] {
-        QVideoEditingDlg* dlg = shownDialog();
-        if (!dlg || !dlg->isLoaded() || dlg->busyIndicator()->isVisible())
-            return;
-        poll.stop();
-        ran = true;
+    return m_driver.edit(row, [&](QVideoEditingDlg* dlg) {
         QTest::mouseClick(dlg->editTag()->buttons().at(QVideoEditingDlg::TabSubtitle), Qt::LeftButton);
         if (dlg->subtitleForm()->isVisible())
             steps(dlg, dlg->subtitleForm());
         else
             QWARN("the Subtitle tab did not show");
-        if (shownDialog() == dlg && dlg->isVisible())
-            dlg->done(0);
     });
-    poll.start(10);
-    QTest::mouseClick(m_panel->rows().at(row)->editButton(), Qt::LeftButton);
-    return ran;
 }
 
 QStringList TestSubtitleDlg::convert()
 {
-    MessageBoxAnswerer answerer;
-    m_panel->OnConvert();
-    if (!QTest::qWaitFor([&] { return !m_panel->isConverting(); }, 120000))
+    QStringList messages;
+    if (!m_driver.runConversion(messages))
         return {"still converting"};
-    if (!answerer.messages.isEmpty())
-        return answerer.messages;
-    QStringList outputs;
-    QDirIterator it(m_out->path() + "/Converted", QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        outputs << it.next();
+    if (!messages.isEmpty())
+        return messages;
+    QStringList outputs = EditingDlgDriver::filesBelow(m_out->path() + "/Converted");
     outputs.sort();
     return outputs;
 }
@@ -264,7 +209,7 @@ void TestSubtitleDlg::unreadableFileChangesNothing_data()
     QTest::addColumn<QString>("file");
     QTest::newRow("sound named .srt") << TestMedia::make(
         "subdlg_sound.srt", {"-f", "lavfi", "-i", "sine=frequency=440:duration=0.5", "-f", "wav"});
-    QTest::newRow("text without cues") << writeText("subdlg_nocues.srt", "no cue here\nat all\n");
+    QTest::newRow("text without cues") << EditingDlgDriver::writeText("subdlg_nocues.srt", "no cue here\nat all\n");
 }
 
 // The message names the file; the list and the record stay as they were.

@@ -3,7 +3,7 @@
 // outlined text placed by dragging on the preview, then the segment converted and
 // its output judged by the ffmpeg decoder.
 #include "../editor/EditorMouse.h"
-#include "../workspace/MessageBoxAnswerer.h"
+#include "EditingDlgDriver.h"
 #include "TestMedia.h"
 #include "TestProfiles.h"
 
@@ -39,16 +39,6 @@ namespace {
 const QColor kGround(60, 170, 90);
 const QColor kPicture(32, 64, 224);
 
-QVideoEditingDlg* openDialog()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* dlg = qobject_cast<QVideoEditingDlg*>(widget);
-        if (dlg && dlg->isVisible())
-            return dlg;
-    }
-    return nullptr;
-}
-
 bool near(const QColor& a, const QColor& b, int tolerance)
 {
     return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
@@ -71,12 +61,9 @@ private slots:
     void pictureAndStyledTextReachTheOutput();
 
 private:
-    // Runs the steps on the editing dialog of row 0 once it has loaded.
-    bool edit(const std::function<void(QVideoEditingDlg*)>& steps);
-
     QString m_clip;
     QString m_png;
-    std::unique_ptr<QVideoCutManageDlg> m_panel;
+    EditingDlgDriver m_driver;
 };
 
 void TestWatermarkDlg::initTestCase()
@@ -99,41 +86,13 @@ void TestWatermarkDlg::cleanup()
     QPanelChooser::setFileChooser({});
     QPanelChooser::setFontChooser({});
     QPanelChooser::setColorChooser({});
-    m_panel.reset();
-    VelVideoConvertManager::getConvertManagerObject()->ClearItems();
-}
-
-bool TestWatermarkDlg::edit(const std::function<void(QVideoEditingDlg*)>& steps)
-{
-    bool ran = false;
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, [&] {
-        QVideoEditingDlg* dlg = openDialog();
-        if (!dlg || !dlg->isLoaded() || dlg->busyIndicator()->isVisible())
-            return;
-        poll.stop();
-        ran = true;
-        steps(dlg);
-        if (openDialog() == dlg && dlg->isVisible())
-            dlg->done(0);
-    });
-    poll.start(10);
-    QTest::mouseClick(m_panel->rows().at(0)->editButton(), Qt::LeftButton);
-    return ran;
+    m_driver.closePanel();
 }
 
 void TestWatermarkDlg::pictureAndStyledTextReachTheOutput()
 {
-    VelVideoConvertManager::getConvertManagerObject()->ClearItems();
-    m_panel.reset(new QVideoCutManageDlg);
-    m_panel->resize(720, 300);
-    m_panel->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_panel.get()));
-    m_panel->OnStyleList();
-    VelVideoConvertItem* item = VelVideoConvertManager::getConvertManagerObject()->CreateConvertItemInfo(m_clip, -1, false);
-    QVERIFY(item);
-    item->m_bSelected = true;
-    m_panel->addConvertItem(item);
+    QVERIFY(m_driver.showPanel());
+    QVERIFY(m_driver.addSegment(m_clip, true));
 
     QPanelChooser::setFileChooser([&](QWidget*, const QString&, const QString&, const QString&) { return m_png; });
     QPanelChooser::setFontChooser([](bool* ok, const QFont& initial, QWidget*) {
@@ -162,7 +121,7 @@ void TestWatermarkDlg::pictureAndStyledTextReachTheOutput()
     styleDialog.start(20);
 
     QRectF shownBox; // the text box on the preview, as fractions of the picture
-    QVERIFY(edit([&](QVideoEditingDlg* dlg) {
+    QVERIFY(m_driver.edit(0, [&](QVideoEditingDlg* dlg) {
         QTest::mouseClick(dlg->editTag()->buttons().at(QVideoEditingDlg::TabWatermark), Qt::LeftButton);
         QWatermarkOperationForm* panel = dlg->watermarkForm();
         QVERIFY(panel->isVisible());
@@ -225,18 +184,10 @@ void TestWatermarkDlg::pictureAndStyledTextReachTheOutput()
     QVERIFY(!shownBox.isEmpty());
 
     QTemporaryDir root;
-    QConverterOperate::setConverterPath(root.path() + "/Converted/");
-    const QFileInfo info(m_clip);
-    QConverterOperate::setAdjustFileName(info.fileName(), info.suffix());
-    TestProfiles::usePreset((QIAnyUtil::getResourcePath() + "/profile/profiles_mac.plist").toStdString(),
-                            "General Video", "4000");
-    MessageBoxAnswerer answerer;
-    m_panel->OnConvert();
-    QTRY_VERIFY_WITH_TIMEOUT(!m_panel->isConverting(), 120000);
-    QCOMPARE(answerer.messages, QStringList());
-    QDirIterator it(root.path(), QDir::Files, QDirIterator::Subdirectories);
-    QVERIFY(it.hasNext());
-    const QString out = it.next();
+    QStringList outputs;
+    m_driver.convertAll(root.path(), m_clip, outputs);
+    QVERIFY(!outputs.isEmpty());
+    const QString out = outputs.first();
     const QString png = root.path() + "/frame.png";
     QCOMPARE(TestMedia::run("ffmpeg", {"-y", "-v", "error", "-ss", "1", "-i", out, "-frames:v", "1", png}).exitCode, 0);
     const QImage frame = QImage(png).convertToFormat(QImage::Format_RGB32);
