@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 
 #include "AttributeSetting.h"
+#include "CodecLibrary.h"
 #include "FormatWidget.h"
 #include "QAttributeSettingHolder.h"
 #include "QConverterOperate.h"
@@ -17,11 +18,9 @@
 #include "VelCommonInterface.h"
 #include "VelOutputLeftovers.h"
 #include "VelVideoConvertItem.h"
-#include "zovAruzIvivu.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 #include <QTranslator>
@@ -196,10 +195,7 @@ void MainWindow::SetOutPath(QString path)
 
 void MainWindow::setGlobalFunction()
 {
-    static const int32_t kFrameFormats[2] = {0, 30};
-    ZV_Initialize_Library(1, 1);
-    ZV_SetDataPath_Library(QFile::encodeName(QIAnyUtil::getAppDataPath()).constData());
-    ZV_SetFrameFormats_Library(kFrameFormats, 2);
+    CodecLibrary::setUp(QIAnyUtil::getAppDataPath());
 }
 
 void MainWindow::resizeEvent(QResizeEvent *)

@@ -10,6 +10,7 @@
 // the segment list (MainWindow_Segments.cpp), a conversion at closing
 // (MainWindow_Convert.cpp) and the conversion state and closing (MainWindow_Close.cpp).
 
+#include "CodecInterrupt.h"
 #include "QUtilThread.h"
 #include "QVariableSizeWidget.h"
 #include "ui_MainWindow.h"
@@ -21,6 +22,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 
 class FormatWidget;
 class QAction;
@@ -143,7 +145,6 @@ private:
     void finishOpen(VelVideoConvertItem *item, QPlayObject *play);
     void lowerInterruptOfFinishedRun();
     void OnExecute();
-    static bool audioDeviceExists();
 
     // Hooks into the segment list, called by the opening of a file.
     void connectSegmentManager();
@@ -193,6 +194,8 @@ private:
     // is not the newest run is stale and is dropped.
     quint64 m_runsStarted = 0;
     quint64 m_runsFinished = 0;
-    quint64 m_interruptRaisedBy = 0;
+    // Raised by a stop of the file-adding worker, so its probe gives up; held
+    // until that run's completion arrives.
+    std::optional<CodecInterrupt> m_stopInterrupt;
     QUtilThread m_worker{[this] { OnExecute(); }}; // last: joined before the members it uses go
 };

@@ -2,6 +2,7 @@
 // shutting down.
 #include "MainWindow.h"
 
+#include "CodecInterrupt.h"
 #include "QInitProject.h"
 #include "QLoadingDlg.h"
 #include "QPlayObject.h"
@@ -12,7 +13,6 @@
 #include "QShowCloseDlg.h"
 #include "QVelProjectPlatform.h"
 #include "QVideoSettingXml.h"
-#include "zovAruzIvivu.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -23,9 +23,8 @@ MainWindow::~MainWindow()
     // interrupting a probe that may wait for data that never comes.
     m_bStopAdd = true;
     if (m_worker.isRunning()) {
-        ZV_SetInterrupt_Library(1);
+        CodecInterrupt interrupt;
         m_worker.JoinThread();
-        ZV_SetInterrupt_Library(0);
     }
     m_worker.JoinThread();
     QSettingsResetNotice::setListener(nullptr);

@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "WorkspaceLog.h"
 
+#include "AudioDeviceProbe.h"
 #include "QConverterOperate.h"
 #include "QLoadingDlg.h"
 #include "QPlayObject.h"
@@ -10,9 +11,6 @@
 #include "QVideoSettingXml.h"
 #include "VelVideoConvertItem.h"
 #include "VelVideoConvertManager.h"
-#include "zovAruzIvivu.h"
-
-#include <SDL2/SDL.h>
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -104,10 +102,7 @@ void MainWindow::addImportFile(QStringList paths)
 
 void MainWindow::lowerInterruptOfFinishedRun()
 {
-    if (m_interruptRaisedBy == 0)
-        return;
-    m_interruptRaisedBy = 0;
-    ZV_SetInterrupt_Library(0);
+    m_stopInterrupt.reset();
 }
 
 void MainWindow::OnExecute()
@@ -228,7 +223,7 @@ void MainWindow::finishOpen(VelVideoConvertItem *item, QPlayObject *play)
     m_videoCutToolbar->setVideoItemInfo(item);
     qCDebug(lcWorkspace) << QStringLiteral("..addConvertItem..item->m_videoName..: %1").arg(item->m_displayName);
     QConverterOperate::setAdjustFileName(item->m_displayName, item->m_sourceExtension);
-    if (m_playObject->IsAudioRendererOpenFailed() && audioDeviceExists())
+    if (m_playObject->IsAudioRendererOpenFailed() && AudioDeviceProbe::anyOutputDevice())
         showError(tr("Open audio device failed. "));
 }
 
@@ -262,8 +257,8 @@ void MainWindow::AddFileComplete(bool)
 void MainWindow::StopAddFileThree()
 {
     m_bStopAdd = true;
-    m_interruptRaisedBy = m_runsStarted;
-    ZV_SetInterrupt_Library(1);
+    if (!m_stopInterrupt)
+        m_stopInterrupt.emplace();
 }
 
 void MainWindow::addImportFile(QString path)
@@ -283,20 +278,4 @@ void MainWindow::addImportFile(QString path)
     }
     item->setParent(nullptr);
     finishOpen(item, play);
-}
-
-bool MainWindow::audioDeviceExists()
-{
-    // The player falls back to a silent output when no device opens; that is
-    // only worth a message when there is a device that refused.
-    const QByteArray choice = qgetenv("ZV_AUDIO");
-    if (choice == "null")
-        return false;
-    // Termination requests are the application's own (QTerminationNotifier).
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-        return false;
-    const int count = SDL_GetNumAudioDevices(0);
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return count > 0;
 }

@@ -3,7 +3,6 @@
 #include "QSimpleTimeLine.h"
 #include "VelInfoClass.h"
 #include "VelVideoConvertItem.h"
-#include "zovAruzIvivu.h"
 
 #include <QFile>
 
@@ -20,7 +19,7 @@ void QVideoCutManageDlg::stopThumbnailWorker()
         // A picture being decoded gives up at once instead of holding the join.
         std::lock_guard<std::mutex> lock(m_workerInfoMutex);
         if (m_workerInfo)
-            ZV_Abort_Info(m_workerInfo->handle());
+            m_workerInfo->Abort_Info();
     }
     m_worker.JoinThread();
 }
@@ -103,7 +102,7 @@ QImage QVideoCutManageDlg::GetVideoImage(VelInfoClass* info, uint64_t time)
         else
             h = w * ay / ax;
     }
-    if (ZV_CanSeek_Info(info->handle()) == 0)
+    if (!info->CanSeek_Info())
         time = 0;
     uint8_t* buffer = info->GetVideoImage_Info(time, 1, uint32_t(w), uint32_t(h), 0);
     QImage picture;

@@ -28,7 +28,7 @@ public:
     explicit QVideoPlayDlg(QWidget *parent = nullptr);
     ~QVideoPlayDlg() override;
 
-    bool SetVideoPlay(QString path, void *player);
+    bool SetVideoPlay(QString path, ZvPlayer *player);
     bool SetVideoFile(QString path, unsigned int width, unsigned int height);
     void resetPlayDlg();
     void ResetPlay();

@@ -88,7 +88,7 @@ void QVideoPlayDlg::OnAudioDataTime()
         return;
     uint8_t *block = m_hPlayer->GetAudioWaveData_Player(1);
     if (block) {
-        const int rate = int(ZV_GetAudioWaveRate_Player(m_hPlayer->getPlayer()) >> 1);
+        const int rate = int(m_hPlayer->GetAudioWaveRate_Player() >> 1);
         m_pAudioDataWidget->setAudioData(block, rate);
     }
     m_hPlayer->FreeAudioWaveData_Player(block);

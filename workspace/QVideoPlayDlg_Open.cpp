@@ -18,7 +18,7 @@ unsigned int VideoFrameLoop(void *userData, void *frame)
 constexpr uint64_t kTimeIntervalUs = 50000;
 } // namespace
 
-bool QVideoPlayDlg::SetVideoPlay(QString path, void *player)
+bool QVideoPlayDlg::SetVideoPlay(QString path, ZvPlayer *player)
 {
     releaseInfo();
     // Taking the new player lets the previous one go first, so its decoding
@@ -26,7 +26,7 @@ bool QVideoPlayDlg::SetVideoPlay(QString path, void *player)
     // The panel holds its own reference: the owner may drop its handle while
     // the panel still shows the file.
     if (player)
-        m_hPlayer->Reference_Player(static_cast<ZvPlayer *>(player));
+        m_hPlayer->Reference_Player(player);
     else
         m_hPlayer->Release_Player();
     m_bReferencePlayer = true;
@@ -155,7 +155,7 @@ QImage *QVideoPlayDlg::thumbnailAt(quint64 time, QSize size)
 {
     const uint32_t width = uint32_t(size.width()), height = uint32_t(size.height());
     // Where the source cannot seek, its first picture stands for the segment.
-    const uint64_t at = ZV_CanSeek_Info(m_hInfo->handle()) ? time : 0;
+    const uint64_t at = m_hInfo->CanSeek_Info() ? time : 0;
     uint8_t *buffer = m_hInfo->GetVideoImage_Info(at, 1, width, height, 0);
     QImage *result = nullptr;
     if (buffer) {

@@ -245,7 +245,7 @@ void QVideoEditingDlg::hideMediaForm()
     m_mediaForm = nullptr;
 }
 
-void QVideoEditingDlg::setPlayer(void* handle, QString path, unsigned int width, unsigned int height)
+void QVideoEditingDlg::setPlayer(ZvPlayer* handle, QString path, unsigned int width, unsigned int height)
 {
     m_player = handle;
     m_videoPath = path;

@@ -30,6 +30,7 @@ class QWaitForDlg;
 class QWatermarkOperationForm;
 class VelInfoManager;
 class VelPlayerManager;
+struct ZvPlayer;
 
 // The modal editor of one segment's edit record. It loads the source on its
 // worker while an invisible wait dialog holds the user off, previews every edit
@@ -67,7 +68,7 @@ public:
     void getEditConfig(VEEditConfig& cfg);
     void getApplyConfig(VEEditConfig& target);
     void hideMediaForm();
-    void setPlayer(void* handle, QString path, unsigned int width, unsigned int height);
+    void setPlayer(ZvPlayer* handle, QString path, unsigned int width, unsigned int height);
     void setIsNoPlayerAudio(bool noAudio);
     void setHiddenTag(int index);
     QString getTrimTimeLength();
@@ -175,7 +176,7 @@ private:
     unsigned int m_videoHeight = 0;
     QString m_videoPath;
     bool m_bSetPlayer = false;
-    void* m_player = nullptr;
+    ZvPlayer* m_player = nullptr;
     QTimer* m_timer = nullptr;
     QWaitForDlg* m_waitDlg = nullptr;
     QProgressIndicator* m_progressIndicator = nullptr;

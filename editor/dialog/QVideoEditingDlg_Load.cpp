@@ -83,7 +83,7 @@ void QVideoEditingDlg::startPlayerCon()
         return;
     if (m_bSetPlayer) {
         m_playerManager->setIsM4VPlayer(true);
-        m_playerManager->setPlayer(static_cast<ZvPlayer*>(m_player), uint(m_editConfig.m_outputWidth),
+        m_playerManager->setPlayer(m_player, uint(m_editConfig.m_outputWidth),
                                    uint(m_editConfig.m_outputHeight), 3);
         return;
     }

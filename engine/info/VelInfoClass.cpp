@@ -40,6 +40,8 @@ const char *VelInfoClass::GetLastErrorText_Info() const
 
 bool VelInfoClass::HasVideo_Info() { return m_info && ZV_HasVideo_Info(m_info) != 0; }
 bool VelInfoClass::HasAudio_Info() { return m_info && ZV_HasAudio_Info(m_info) != 0; }
+bool VelInfoClass::CanSeek_Info() { return m_info && ZV_CanSeek_Info(m_info) != 0; }
+bool VelInfoClass::Abort_Info() { return m_info && ZV_Abort_Info(m_info) != 0; }
 uint32_t VelInfoClass::GetVideoWidth_Info() { return m_info ? ZV_GetVideoWidth_Info(m_info) : 0; }
 uint32_t VelInfoClass::GetVideoHeight_Info() { return m_info ? ZV_GetVideoHeight_Info(m_info) : 0; }
 uint32_t VelInfoClass::GetVideoAspectRatioX_Info() { return m_info ? ZV_GetVideoAspectRatioX_Info(m_info) : 0; }

@@ -28,9 +28,13 @@ public:
     bool OpenStream_Info(ZvSource *stream);
     bool OpenWithPlayer_Info(ZvPlayer *player);
     const char *GetLastErrorText_Info() const;
+    // Safe from any thread while another runs an open or a picture read on
+    // this handle: that call gives up.
+    bool Abort_Info();
 
     bool HasVideo_Info();
     bool HasAudio_Info();
+    bool CanSeek_Info();
     uint32_t GetVideoWidth_Info();
     uint32_t GetVideoHeight_Info();
     uint32_t GetVideoAspectRatioX_Info();

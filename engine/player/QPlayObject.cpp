@@ -1,5 +1,7 @@
 #include "QPlayObject.h"
 
+#include "zovAruzIvivu.h"
+
 #include <QFile>
 
 namespace {

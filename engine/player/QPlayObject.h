@@ -2,10 +2,10 @@
 // The main window's player: one codec player handle per opened source. The
 // handle is public: the main window hands it to the player panel.
 
-#include "zovAruzIvivu.h"
-
 #include <QObject>
 #include <QString>
+
+struct ZvPlayer;
 
 class QPlayObject : public QObject
 {

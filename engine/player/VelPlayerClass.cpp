@@ -1,5 +1,7 @@
 #include "VelPlayerClass.h"
 
+#include "zovAruzIvivu.h"
+
 namespace {
 constexpr uint32_t kFlagsWithAudio = 0xFFFFFFFFu;
 constexpr uint32_t kFlagsSilent = 0xFFFFFFFDu;
@@ -240,12 +242,12 @@ bool VelPlayerClass::SetOriginalVideoView_Player(void *view)
     return m_player && ZV_SetOriginalVideoView_Player(m_player, view) != 0;
 }
 
-bool VelPlayerClass::SetVideoFrameHandle_Player(ZvFrameProc proc, void *user)
+bool VelPlayerClass::SetVideoFrameHandle_Player(FrameProc proc, void *user)
 {
     return m_player && ZV_SetVideoFrameHandle_Player(m_player, proc, user) != 0;
 }
 
-bool VelPlayerClass::SetOriginalVideoFrameHandle_Player(ZvFrameProc proc, void *user)
+bool VelPlayerClass::SetOriginalVideoFrameHandle_Player(FrameProc proc, void *user)
 {
     return m_player && ZV_SetOriginalVideoFrameHandle_Player(m_player, proc, user) != 0;
 }
@@ -293,6 +295,11 @@ uint8_t *VelPlayerClass::GetAudioWaveData_Player(uint32_t request)
 bool VelPlayerClass::FreeAudioWaveData_Player(uint8_t *block)
 {
     return m_player && ZV_FreeAudioWaveData_Player(m_player, block) != 0;
+}
+
+uint32_t VelPlayerClass::GetAudioWaveRate_Player()
+{
+    return m_player ? ZV_GetAudioWaveRate_Player(m_player) : 0;
 }
 
 bool VelPlayerClass::SetVideoRotate_Player(uint32_t degrees)

@@ -3,11 +3,12 @@
 // the opening forms told in full, and a one-line forwarder per library call
 // that answers false, 0, 0.0 or null without a handle.
 
-#include "zovAruzIvivu.h"
-
 #include <QObject>
 
 #include <cstdint>
+
+struct ZvPlayer;
+struct ZvSource;
 
 class VelPlayerClass : public QObject
 {
@@ -15,6 +16,9 @@ class VelPlayerClass : public QObject
     Q_DISABLE_COPY(VelPlayerClass)
 
 public:
+    // The library's frame callback: frame is valid until the call returns.
+    using FrameProc = unsigned int (*)(void *user, void *frame);
+
     explicit VelPlayerClass(QObject *parent = nullptr);
     ~VelPlayerClass() override;
 
@@ -64,8 +68,8 @@ public:
     bool EnableShowWhenSetting_Player(uint32_t on);
     bool SetVideoView_Player(void *view);
     bool SetOriginalVideoView_Player(void *view);
-    bool SetVideoFrameHandle_Player(ZvFrameProc proc, void *user);
-    bool SetOriginalVideoFrameHandle_Player(ZvFrameProc proc, void *user);
+    bool SetVideoFrameHandle_Player(FrameProc proc, void *user);
+    bool SetOriginalVideoFrameHandle_Player(FrameProc proc, void *user);
     bool SetTimeInterval_Player(uint64_t us);
     bool ShowVideoFrame_Player();
     bool UpdateVideoFrame_Player();
@@ -75,6 +79,8 @@ public:
     bool EnableAudioWaveData_Player(uint32_t on);
     uint8_t *GetAudioWaveData_Player(uint32_t request);
     bool FreeAudioWaveData_Player(uint8_t *block);
+    // Twice the sample rate of the wave blocks; 0 without a handle.
+    uint32_t GetAudioWaveRate_Player();
     bool SetVideoRotate_Player(uint32_t degrees);
     bool SetVideoMirror_Player(uint32_t mirror);
     bool SetVideoSaturation_Player(uint32_t percent);

@@ -1,3 +1,4 @@
+#include "CodecInterrupt.h"
 #include "TestMedia.h"
 #include "VelFrameClass.h"
 #include "VelInfoClass.h"
@@ -21,6 +22,8 @@ private slots:
         QVERIFY(!info.IsCreateInfo());
         QVERIFY(!info.Open_Info("/x.mp4"));
         QVERIFY(!info.HasVideo_Info());
+        QVERIFY(!info.CanSeek_Info());
+        QVERIFY(!info.Abort_Info());
         QCOMPARE(info.GetVideoWidth_Info(), 0u);
         QCOMPARE(info.GetDuration_Info(), uint64_t(0));
         QVERIFY(!info.GetMetaData_Info("title"));
@@ -49,6 +52,20 @@ private slots:
         QCOMPARE(info.handle(), first);
         info.Release_Info();
         QVERIFY(!info.IsCreateInfo());
+    }
+
+    void interruptLastsAsLongAsItsScope()
+    {
+        const QByteArray path = QFile::encodeName(TestMedia::h264AacMp4());
+        VelInfoClass info;
+        info.Create_Info();
+        {
+            CodecInterrupt interrupt;
+            QVERIFY(!info.Open_Info(path));
+            QCOMPARE(QByteArray(info.GetLastErrorText_Info()), QByteArray("interrupted"));
+        }
+        QVERIFY(info.Open_Info(path));
+        QVERIFY(info.CanSeek_Info());
     }
 
     void languageTable_data()

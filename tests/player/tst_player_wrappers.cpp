@@ -3,6 +3,7 @@
 #include "TestMedia.h"
 #include "QPlayObject.h"
 #include "VelPlayerClass.h"
+#include "zovAruzIvivu.h"
 
 #include <QtTest>
 
@@ -26,6 +27,7 @@ private slots:
         QCOMPARE(w.GetWatermarkTextWidth_Player(), 0.0);
         QVERIFY(!w.CaptureVideoImage_Player(0, 0, 0));
         QVERIFY(!w.GetAudioWaveData_Player(1));
+        QCOMPARE(w.GetAudioWaveRate_Player(), 0u);
         QVERIFY(!w.OpenEx_Player(TestMedia::sineWav().toUtf8(), 0, 0, 0, 0, 0));
         QVERIFY(!w.IsOpenPlayerSuccess());
     }
