@@ -100,7 +100,6 @@ signals:
     void emitNextFile();
     void emitConvertFile(VEEditConfig cfg);
     void emitAudioTagChange(VEAudioTagInfo tags, QString path);
-    void emitMediaCoverImage(QImage image);
     void emitPlayer();
 
 public slots:
