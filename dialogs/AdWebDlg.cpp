@@ -56,17 +56,18 @@ AdWebDlg::AdWebDlg(QWidget* parent)
     connect(m_webView, &AdWebView::loadProgress, this, &AdWebDlg::UrlLoadProgress);
     connect(m_webView, &AdWebView::linkRequested, this, &AdWebDlg::linkClicked);
 
-    m_loadTimer = new QTimer;
+    m_loadTimer = new QTimer(this);
     connect(m_loadTimer, &QTimer::timeout, this, &AdWebDlg::LoadTimer);
     m_loadTimer->start(100);
     m_overTimer = new QTimer(this);
     connect(m_overTimer, &QTimer::timeout, this, &AdWebDlg::OnLoadOverTime);
 }
 
+// The page goes while the dialog is whole: a load it ends on its way out
+// still reaches slots of a complete dialog.
 AdWebDlg::~AdWebDlg()
 {
     delete m_webView;
-    delete m_loadTimer;
 }
 
 QUrl AdWebDlg::advertAddress()

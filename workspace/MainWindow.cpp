@@ -42,7 +42,7 @@ MainWindow::MainWindow(QWidget *parent) : QVariableSizeWidget(parent)
     setBackgroundImage(res("/image/backgroud.png"), true);
     setLogoImage(res("/image/Common_bg/main_logo.png"));
     resize(720, 702);
-    qRegisterMetaType<VelVideoConvertItem *>("VelVideoConvertItem*");
+    qRegisterMetaType<OpenedItem>("OpenedItem");
     qRegisterMetaType<QList<QImage>>("QList<QImage>");
 
     OnInitDlg();

@@ -17,11 +17,13 @@
 
 #include <QList>
 #include <QImage>
+#include <QMetaType>
 #include <QString>
 #include <QStringList>
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 class FormatWidget;
@@ -35,6 +37,12 @@ class QTimer;
 class QTranslator;
 class QVelMenu;
 class VelVideoConvertItem;
+
+// A probed item on its way from the file-adding worker to the GUI thread. The
+// queued signal's copy holds it, so an item still queued when the window goes
+// is freed with the queue; the receiver moves it out.
+using OpenedItem = std::shared_ptr<std::unique_ptr<VelVideoConvertItem>>;
+Q_DECLARE_METATYPE(OpenedItem)
 
 class MainWindow : public QVariableSizeWidget, public Ui::MainWindow
 {
@@ -55,7 +63,7 @@ public:
 
     static bool IsSupportFile(QString path);
     static bool IsSupportSuffix(QString suffix);
-    VelVideoConvertItem *CreateConvertItemInfo(QString path, int index);
+    std::unique_ptr<VelVideoConvertItem> CreateConvertItemInfo(QString path, int index);
     void addImportFile(QString path);
     Q_INVOKABLE int getPlayDlgVariableH();
     // Asks whether a running conversion may be stopped for closing; on yes it
@@ -63,7 +71,7 @@ public:
     bool stopConversionBeforeClose();
 
     QLoadingDlg *loadingDlg() const { return m_loadingDlg; }
-    QPlayObject *playObject() const { return m_playObject; }
+    QPlayObject *playObject() const { return m_playObject.get(); }
     QTranslator *translator() const { return m_translator; }
     QTranslator *qtTranslator() const { return m_qtTranslator; }
     QString outPath() const { return m_outPath; }
@@ -72,7 +80,7 @@ public:
     static bool m_bIsConverting;
 
 signals:
-    void seedConvertItem(VelVideoConvertItem *item);
+    void seedConvertItem(OpenedItem item);
     void seedAddComplete(bool bShowMsg);
     void emitLosslessChange();
     void emitStopPlay();
@@ -93,7 +101,7 @@ public slots:
     void OnTerminationRequest();
     void OnAddFile();
     void addImportFile(QStringList paths);
-    void addConvertItem(VelVideoConvertItem *item);
+    void addConvertItem(OpenedItem opened);
     void AddFileComplete(bool bShowMsg);
     void StopAddFileThree();
     void IsStartToConverter(bool converting);
@@ -142,7 +150,7 @@ private:
     void showSettingsReset(const QString &path, const QString &keptAs);
     void showOpenFailure(const QString &path, const QString &reason);
     void centerDlg(QWidget *dialog);
-    void finishOpen(VelVideoConvertItem *item, QPlayObject *play);
+    void finishOpen(std::unique_ptr<VelVideoConvertItem> item, std::unique_ptr<QPlayObject> play);
     void lowerInterruptOfFinishedRun();
     void OnExecute();
 
@@ -162,7 +170,7 @@ private:
     QAction *m_actPreferences = nullptr;
     QAction *m_actUpdates = nullptr;
     QMenu *m_helpMenu = nullptr;
-    QPlayObject *m_playObject = nullptr;
+    std::unique_ptr<QPlayObject> m_playObject;
     QString m_outPath;
     FormatWidget *m_formatWidget = nullptr;
     bool m_bLastLossless = true;

@@ -30,7 +30,7 @@ MainWindow::~MainWindow()
     QSettingsResetNotice::setListener(nullptr);
     QInitProject::releseProject();
     delete m_loadingDlg;
-    delete m_playObject;
+    m_playObject.reset();
     if (m_translator)
         QApplication::removeTranslator(m_translator);
     delete m_translator;

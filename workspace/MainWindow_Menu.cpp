@@ -55,7 +55,7 @@ void MainWindow::CreatMenu()
     m_menu->addAction(m_actAbout);
     m_menu->setAutoFillBackground(true);
 
-    m_menuBar = new QMenuBar(nullptr);
+    m_menuBar = new QMenuBar(this);
     m_helpMenu = m_menuBar->addMenu(tr("Help"));
     m_helpMenu->addAction(m_actPreferences);
     m_helpMenu->addAction(m_actAbout);

@@ -129,12 +129,12 @@ void MainWindow::OnExecute()
             QMetaObject::invokeMethod(dialog, "setProgressVale", Qt::QueuedConnection,
                                       Q_ARG(float, float(double(i) * 100.0 / double(n))));
         }
-        emit seedConvertItem(CreateConvertItemInfo(path, -1));
+        emit seedConvertItem(std::make_shared<std::unique_ptr<VelVideoConvertItem>>(CreateConvertItemInfo(path, -1)));
     }
     emit seedAddComplete(false);
 }
 
-VelVideoConvertItem *MainWindow::CreateConvertItemInfo(QString path, int index)
+std::unique_ptr<VelVideoConvertItem> MainWindow::CreateConvertItemInfo(QString path, int index)
 {
     // Read on the GUI thread once the (queued) null item has arrived.
     m_openFailurePath = path;
@@ -142,11 +142,10 @@ VelVideoConvertItem *MainWindow::CreateConvertItemInfo(QString path, int index)
         m_openFailure = tr("This kind of file is not supported.");
         return nullptr;
     }
-    auto *item = new VelVideoConvertItem(nullptr);
+    auto item = std::make_unique<VelVideoConvertItem>(nullptr);
     if (!item->setVideoPath(path, index, false)) {
         qCDebug(lcWorkspace) << "open failed:" << path << item->lastError();
         m_openFailure = item->lastError();
-        delete item;
         return nullptr;
     }
     // The item lives on the GUI thread from here on; the item manager is
@@ -169,14 +168,13 @@ bool MainWindow::IsSupportSuffix(QString suffix)
     return !QStringLiteral(".aa; .aax;").contains(key);
 }
 
-void MainWindow::addConvertItem(VelVideoConvertItem *item)
+void MainWindow::addConvertItem(OpenedItem opened)
 {
+    std::unique_ptr<VelVideoConvertItem> item = opened ? std::move(*opened) : nullptr;
     // A result of a run that was stopped, by the user or by a newer run: a
     // probe the stop interrupted is no failure worth a message.
-    if (m_runsFinished + 1 != m_runsStarted || m_bStopAdd) {
-        delete item;
+    if (m_runsFinished + 1 != m_runsStarted || m_bStopAdd)
         return;
-    }
     if (!item) {
         if (items()->IsEmpty())
             segmentsShow(false);
@@ -185,40 +183,35 @@ void MainWindow::addConvertItem(VelVideoConvertItem *item)
     }
     // The file counts as opened only once the player has it; until then the
     // previous file stays open and playing.
-    auto *play = new QPlayObject(nullptr);
+    auto play = std::make_unique<QPlayObject>(nullptr);
     if (!play->SetVideoFile(item->m_sourcePath, 0, 0)) {
-        delete play;
-        const QString path = item->m_sourcePath;
-        delete item;
-        showOpenFailure(path, tr("The player cannot play it."));
+        showOpenFailure(item->m_sourcePath, tr("The player cannot play it."));
         return;
     }
-    finishOpen(item, play);
+    finishOpen(std::move(item), std::move(play));
 }
 
-void MainWindow::finishOpen(VelVideoConvertItem *item, QPlayObject *play)
+void MainWindow::finishOpen(std::unique_ptr<VelVideoConvertItem> opened, std::unique_ptr<QPlayObject> play)
 {
     segmentsClear();
     m_videoCutToolbar->resetCutDlg();
     items()->ClearItems();
-    const bool shown = m_videoPlayDlg->SetVideoPlay(item->m_sourcePath, play->m_hPlayer);
-    delete m_playObject;
-    m_playObject = play;
+    const bool shown = m_videoPlayDlg->SetVideoPlay(opened->m_sourcePath, play->m_hPlayer);
+    m_playObject = std::move(play);
     if (!shown) {
         m_videoPlayDlg->resetPlayDlg();
-        const QString path = item->m_sourcePath;
-        delete item;
-        showOpenFailure(path, tr("The player cannot show it."));
+        showOpenFailure(opened->m_sourcePath, tr("The player cannot show it."));
         return;
     }
     m_videoCutToolbar->OnStopTrim();
     m_videoCutToolbar->setCtrlEnable(true);
+    VelVideoConvertItem *item = opened.get();
     item->m_trimStart = m_videoPlayDlg->GetStartTime();
     item->m_trimEnd = m_videoPlayDlg->GetEndTime();
     item->m_duration = m_videoPlayDlg->getPlayLength();
     item->m_bSelected = true;
     item->m_picture.reset(m_videoPlayDlg->getVideoImage(item->m_trimStart));
-    items()->addConverItem(item, -1);
+    items()->addConverItem(opened.release(), -1);
     segmentsAdd(item);
     m_videoCutToolbar->setVideoItemInfo(item);
     qCDebug(lcWorkspace) << QStringLiteral("..addConvertItem..item->m_videoName..: %1").arg(item->m_displayName);
@@ -265,17 +258,11 @@ void MainWindow::addImportFile(QString path)
 {
     if (!IsSupportFile(path))
         return;
-    auto *play = new QPlayObject(nullptr);
-    if (!play->SetVideoFile(path, 0, 0)) {
-        delete play;
+    auto play = std::make_unique<QPlayObject>(nullptr);
+    if (!play->SetVideoFile(path, 0, 0))
         return;
-    }
-    auto *item = new VelVideoConvertItem(this);
-    if (!item->setVideoPath(path, -1, false)) {
-        delete play;
-        delete item;
+    auto item = std::make_unique<VelVideoConvertItem>(nullptr);
+    if (!item->setVideoPath(path, -1, false))
         return;
-    }
-    item->setParent(nullptr);
-    finishOpen(item, play);
+    finishOpen(std::move(item), std::move(play));
 }

@@ -34,10 +34,8 @@ QVideoCutManageDlg::QVideoCutManageDlg(QWidget* parent) : QImageWidget(parent)
     m_stripButtons = new QButtonListDlg(this);
     m_stripButtons->show();
     connect(m_stripButtons, &QButtonListDlg::ClickIndex, this, &QVideoCutManageDlg::OnClickItem);
-    if (!m_info) {
-        m_info = new VelInfoClass;
-        m_info->Create_Info();
-    }
+    m_info = std::make_unique<VelInfoClass>();
+    m_info->Create_Info();
     initTimeLine();
     initButtons();
     setMouseTracking(true);
@@ -62,20 +60,15 @@ QVideoCutManageDlg::~QVideoCutManageDlg()
     // output, telling nobody (the window around us is already half gone).
     blockSignals(true);
     if (m_converter)
-        QObject::disconnect(m_converter, nullptr, this, nullptr);
+        QObject::disconnect(m_converter.get(), nullptr, this, nullptr);
     stopConversionForClose();
     qDeleteAll(m_rows);
     m_rows.clear();
     m_selectedRow = nullptr;
-    delete m_converter;
-    m_converter = nullptr;
+    m_converter.reset();
     delete m_timeLine;
     m_timeLine = nullptr;
-    if (m_info) {
-        m_info->Release_Info();
-        delete m_info;
-        m_info = nullptr;
-    }
+    m_info.reset();
 }
 
 void QVideoCutManageDlg::setupUi()

@@ -9,6 +9,7 @@
 #include <QString>
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 
 class QButtonListDlg;
@@ -59,7 +60,7 @@ public:
     QList<QVideoConvertItem*> rows() const { return m_rows; }
     QSimpleTimeLine* timeLine() const { return m_timeLine; }
     QButtonListDlg* stripButtons() const { return m_stripButtons; }
-    QConverterObject* converter() const { return m_converter; }
+    QConverterObject* converter() const { return m_converter.get(); }
     QScrollArea* listArea() const { return scrollArea; }
     qSliderCtrl* progressBar() const { return m_progressBar; }
     QImageButtonEx* openButton() const { return m_btnOpen; }
@@ -198,10 +199,10 @@ private:
     QVideoConvertItem* m_selectedRow = nullptr;
     QList<QVideoConvertItem*> m_rows;
     bool m_bConverting = false;
-    QConverterObject* m_converter = nullptr;
+    std::unique_ptr<QConverterObject> m_converter;
     bool m_bLineMode = true;
     QSimpleTimeLine* m_timeLine = nullptr;
-    VelInfoClass* m_info = nullptr;
+    std::unique_ptr<VelInfoClass> m_info;
 
     // Thumbnail worker (shared with the worker thread).
     uint64_t m_fileLength = 0;

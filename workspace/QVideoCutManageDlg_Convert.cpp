@@ -29,13 +29,13 @@ void QVideoCutManageDlg::OnConvert()
                                     QVelMessageBox::Error, QVelMessageBox::OkButton);
         return;
     }
-    delete m_converter;
-    m_converter = new QConverterObject;
-    connect(m_converter, &QConverterObject::emitIsStartConverter, this, &QVideoCutManageDlg::setConvertState);
-    connect(m_converter, &QConverterObject::emitIsStartConverter, this, &QVideoCutManageDlg::emitIsStartConverter);
-    connect(m_converter, &QConverterObject::emitConvertProToCtrl, this, &QVideoCutManageDlg::ConverterPro);
-    connect(m_converter, &QConverterObject::emitConvertedFinish, this, &QVideoCutManageDlg::convertedFinish);
-    connect(m_converter, &QConverterObject::emitConvertedFinishCount, m_btnOpen, &QImageButtonEx::addItemCount);
+    m_converter.reset();
+    m_converter = std::make_unique<QConverterObject>();
+    connect(m_converter.get(), &QConverterObject::emitIsStartConverter, this, &QVideoCutManageDlg::setConvertState);
+    connect(m_converter.get(), &QConverterObject::emitIsStartConverter, this, &QVideoCutManageDlg::emitIsStartConverter);
+    connect(m_converter.get(), &QConverterObject::emitConvertProToCtrl, this, &QVideoCutManageDlg::ConverterPro);
+    connect(m_converter.get(), &QConverterObject::emitConvertedFinish, this, &QVideoCutManageDlg::convertedFinish);
+    connect(m_converter.get(), &QConverterObject::emitConvertedFinishCount, m_btnOpen, &QImageButtonEx::addItemCount);
     m_converter->OnStartToCoverter(m_chkMerger->isChecked());
 }
 
@@ -54,7 +54,7 @@ bool QVideoCutManageDlg::stopConversionForClose()
     // stopped report; delivering that report now runs the driver's clean-up
     // (partial file and empty folder) before the event loop goes away.
     m_converter->StopConvert();
-    QCoreApplication::sendPostedEvents(m_converter, QEvent::MetaCall);
+    QCoreApplication::sendPostedEvents(m_converter.get(), QEvent::MetaCall);
     return true;
 }
 

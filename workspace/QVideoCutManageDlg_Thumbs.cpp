@@ -59,11 +59,11 @@ void QVideoCutManageDlg::OnExecute()
 {
     m_workerIdle = false;
     const int generation = m_generation.load();
-    auto* info = new VelInfoClass;
+    const auto info = std::make_unique<VelInfoClass>();
     info->Create_Info();
     {
         std::lock_guard<std::mutex> lock(m_workerInfoMutex);
-        m_workerInfo = info;
+        m_workerInfo = info.get();
     }
     if (!m_stopRequest && info->Open_Info(QFile::encodeName(m_filePath).constData()) && info->HasVideo_Info()) {
         QImage lastGood;
@@ -71,7 +71,7 @@ void QVideoCutManageDlg::OnExecute()
             if (m_stopRequest)
                 break;
             const uint64_t t = m_fileLength * uint64_t(i) / kFilmPictures;
-            const QImage picture = GetVideoImage(info, t);
+            const QImage picture = GetVideoImage(info.get(), t);
             if (!picture.isNull())
                 lastGood = picture;
             // A failed picture repeats the last good one, so the film stays in step.
@@ -84,7 +84,6 @@ void QVideoCutManageDlg::OnExecute()
         m_workerInfo = nullptr;
     }
     info->Release_Info();
-    delete info;
     m_workerIdle = true;
 }
 

@@ -34,7 +34,7 @@ QTrimOperationForm::QTrimOperationForm(QWidget* parent) : QWidget(parent)
     initControls();
 }
 
-QTrimOperationForm::~QTrimOperationForm() { delete m_scrollBar; }
+QTrimOperationForm::~QTrimOperationForm() = default;
 
 void QTrimOperationForm::initControls()
 {
@@ -81,10 +81,9 @@ void QTrimOperationForm::initControls()
     m_cbbChater->setCheckMode(false);
     m_cbbChater->resize(164, 22);
     m_cbbChater->setBtnMargins(-1, -1, 2, 0);
-    m_scrollBar = new QVelScrollBar(Qt::Vertical, nullptr);
+    m_scrollBar = new QVelScrollBar(Qt::Vertical, m_cbbChater->view());
     QVEInitCtrlStyle::SetQVelScrollBar(m_scrollBar);
-    if (m_cbbChater->view())
-        m_cbbChater->view()->setVerticalScrollBar(m_scrollBar);
+    m_cbbChater->view()->setVerticalScrollBar(m_scrollBar);
     m_cbbChater->hide();
     initSlider();
 }

@@ -54,29 +54,13 @@ QVideoEditingDlg::QVideoEditingDlg(QWidget* parent) : QVelDialog(parent)
     qRegisterMetaType<VEWatermarkSettings>("VEWatermarkSettings");
 }
 
+// The player reports to this dialog and its panels: it goes while they are
+// whole. The panels are children and go with the dialog.
 QVideoEditingDlg::~QVideoEditingDlg()
 {
     finishLoadingOnClose();
-    delete m_editTag;
-    delete m_infoManager;
-    delete m_playerManager;
-    delete m_mediaForm;
-    delete m_playerForm;
-    delete m_trimForm;
-    delete m_editSettings;
-    delete m_adjustForm;
-    delete m_effectForm;
-    delete m_subtitleForm;
-    delete m_watermarkForm;
-    delete m_audioForm;
-    delete m_audioTagForm;
-    delete m_menu;
-    delete m_actOpenFolder;
-    delete m_actSettings;
-    delete m_opacityForm;
-    delete m_timer;
-    delete m_waitDlg;
-    delete m_progressIndicator;
+    m_playerManager.reset();
+    m_infoManager.reset();
 }
 
 // A loader still running is joined without serving this thread's events, which
@@ -104,11 +88,11 @@ void QVideoEditingDlg::initData()
 
 void QVideoEditingDlg::initControls()
 {
-    m_playerManager = new VelPlayerManager(nullptr);
-    m_infoManager = new VelInfoManager(nullptr);
+    m_playerManager = std::make_unique<VelPlayerManager>(nullptr);
+    m_infoManager = std::make_unique<VelInfoManager>(nullptr);
     m_infoManager->createrPlayer();
     m_editSettings = new QVideoEditingSettings(this);
-    m_editSettings->setPlayerManager(m_playerManager);
+    m_editSettings->setPlayerManager(m_playerManager.get());
 
     m_btnClose->setButtonImage(picture("/btn_close.png"));
     m_btnMin->setButtonImage(picture("/btn_min.png"));
@@ -131,7 +115,7 @@ void QVideoEditingDlg::initControls()
     connect(m_btnNextFile, &QAbstractButton::clicked, this, &QVideoEditingDlg::emitNextFile);
 
     m_playerForm = new QPlayerOperationForm(this);
-    m_mediaForm = new QMediaForm(m_playerManager, this);
+    m_mediaForm = new QMediaForm(m_playerManager.get(), this);
     m_trimForm = new QTrimOperationForm(this);
     m_adjustForm = new QAdjustOperationForm(this);
     initEffectPanel();
@@ -157,7 +141,7 @@ void QVideoEditingDlg::initControls()
 
 void QVideoEditingDlg::initPlayerWiring()
 {
-    VelPlayerManager* player = m_playerManager;
+    VelPlayerManager* player = m_playerManager.get();
     QPlayerOperationForm* bar = m_playerForm;
     connect(player, &VelPlayerManager::emitPlayFinish, bar, &QPlayerOperationForm::playFinish);
     connect(player, &VelPlayerManager::emitPlayProgress, bar, &QPlayerOperationForm::setPlayProcess);
@@ -176,7 +160,7 @@ void QVideoEditingDlg::initPlayerWiring()
 
 void QVideoEditingDlg::initTrimWiring()
 {
-    VelPlayerManager* player = m_playerManager;
+    VelPlayerManager* player = m_playerManager.get();
     QTrimOperationForm* trim = m_trimForm;
     connect(player, &VelPlayerManager::emitPlayFinish, trim, &QTrimOperationForm::playFinish);
     connect(player, &VelPlayerManager::emitPlayProgress, trim, &QTrimOperationForm::setPlayProcess);
@@ -239,8 +223,7 @@ void QVideoEditingDlg::hideMediaForm()
 {
     if (m_editSettings)
         m_editSettings->releasePlayerManager();
-    delete m_playerManager;
-    m_playerManager = nullptr;
+    m_playerManager.reset();
     delete m_mediaForm;
     m_mediaForm = nullptr;
 }

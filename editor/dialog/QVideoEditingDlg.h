@@ -10,6 +10,7 @@
 #include <QString>
 #include <array>
 #include <atomic>
+#include <memory>
 
 class QAction;
 class QAdjustOperationForm;
@@ -87,7 +88,7 @@ public:
     QWatermarkOperationForm* watermarkForm() const { return m_watermarkForm; }
     QAudioOperationForm* audioForm() const { return m_audioForm; }
     QAudioTagForm* audioTagForm() const { return m_audioTagForm; }
-    VelPlayerManager* playerManager() const { return m_playerManager; }
+    VelPlayerManager* playerManager() const { return m_playerManager.get(); }
     QVideoEditingSettings* editingSettings() const { return m_editSettings; }
     QMessageOpacityForm* opacityForm() const { return m_opacityForm; }
     QProgressIndicator* busyIndicator() const { return m_progressIndicator; }
@@ -100,7 +101,6 @@ signals:
     void emitNextFile();
     void emitConvertFile(VEEditConfig cfg);
     void emitAudioTagChange(VEAudioTagInfo tags, QString path);
-    void emitMediaCoverImage(QImage image);
     void emitPlayer();
 
 public slots:
@@ -149,8 +149,8 @@ private:
     void finishLoadingOnClose();
     void OnExecute();
 
-    VelPlayerManager* m_playerManager = nullptr;
-    VelInfoManager* m_infoManager = nullptr;
+    std::unique_ptr<VelPlayerManager> m_playerManager;
+    std::unique_ptr<VelInfoManager> m_infoManager;
     QVideoEditingSettings* m_editSettings = nullptr;
     QVideoEditTag* m_editTag = nullptr;
     int m_currentTag = 0;

@@ -46,13 +46,13 @@ bool QReadFrameXML::isValidFile(QString path, QDomDocument& document)
     return true;
 }
 
-QFrameChunk* QReadFrameXML::readFrameChunk(QString path)
+std::unique_ptr<QFrameChunk> QReadFrameXML::readFrameChunk(QString path)
 {
     QDomDocument document;
     if (!QFileInfo::exists(path) || !isValidFile(path, document))
         return nullptr;
     const QDomElement root = document.documentElement();
-    auto* chunk = new QFrameChunk;
+    auto chunk = std::make_unique<QFrameChunk>();
     chunk->APPMinVersion = root.attribute(QStringLiteral("APPMinVersion")).toInt();
     chunk->Version = root.attribute(QStringLiteral("Version")).toInt();
     chunk->Thumbnail = root.attribute(QStringLiteral("Thumbnail"));

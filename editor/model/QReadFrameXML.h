@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 class QDomDocument;
 class QFrameChunk;
@@ -10,8 +11,8 @@ class QFrameChunk;
 class QReadFrameXML
 {
 public:
-    // A new record the caller owns, or null when the file is missing or unreadable.
-    static QFrameChunk* readFrameChunk(QString path);
+    // A new record, or null when the file is missing or unreadable.
+    static std::unique_ptr<QFrameChunk> readFrameChunk(QString path);
     // False only when the file cannot be opened; unparsable content leaves an
     // empty "ROOTITEM" document.
     static bool isValidFile(QString path, QDomDocument& document);

@@ -28,12 +28,12 @@ void QResourcePackManager::readData()
     m_configPathList.clear();
     addConfigFilePath(m_folder);
     for (QString& path : m_configPathList) {
-        QFrameChunk* chunk = QReadFrameXML::readFrameChunk(path);
+        std::unique_ptr<QFrameChunk> chunk = QReadFrameXML::readFrameChunk(path);
         if (!chunk)
             continue; // gone or unreadable: the next pack takes its index
         path.replace(QLatin1Char('\\'), QLatin1Char('/'));
         chunk->FilePath = path.left(path.lastIndexOf(QLatin1Char('/')));
-        m_frameChunkList.append(chunk);
+        m_frameChunkList.append(chunk.release());
     }
 }
 

@@ -24,11 +24,7 @@ QEffectOperationForm::QEffectOperationForm(QWidget* parent) : QWidget(parent)
     initLists();
 }
 
-QEffectOperationForm::~QEffectOperationForm()
-{
-    delete m_frameManager;
-    delete m_effectManager;
-}
+QEffectOperationForm::~QEffectOperationForm() = default;
 
 void QEffectOperationForm::initSlider(QVelBaseSlider* slider)
 {
@@ -93,16 +89,16 @@ void QEffectOperationForm::initLists()
             &QEffectOperationForm::effectsListIndexChanged);
     connect(m_frameList, &QHorizontalListFrom::currentIndexChanged, this,
             &QEffectOperationForm::frameListIndexChanged);
-    m_effectScrollBar = new QVelScrollBar(Qt::Horizontal, nullptr);
-    m_frameScrollBar = new QVelScrollBar(Qt::Horizontal, nullptr);
+    m_effectScrollBar = new QVelScrollBar(Qt::Horizontal, m_effectsList);
+    m_frameScrollBar = new QVelScrollBar(Qt::Horizontal, m_frameList);
     QVEInitCtrlStyle::SetQVelScrollBar(m_effectScrollBar);
     QVEInitCtrlStyle::SetQVelScrollBar(m_frameScrollBar);
     m_effectsList->setHorizontalScrollBar(m_effectScrollBar);
     m_frameList->setHorizontalScrollBar(m_frameScrollBar);
 
-    m_frameManager = new QFrameChunkManager(nullptr);
+    m_frameManager = new QFrameChunkManager(this);
     fillList(m_frameList, m_frameManager->getFrameChunklist());
-    m_effectManager = new QVideoEffectManager(nullptr);
+    m_effectManager = new QVideoEffectManager(this);
     fillList(m_effectsList, m_effectManager->getVideoEffectlist());
     m_effectsList->hide();
     m_frameList->hide();

@@ -75,10 +75,9 @@ void QSubtitleOperationForm::initControls()
     QVEInitCtrlStyle::InitVelCheckCombox(m_cbbSubtitleList);
     m_cbbSubtitleList->resize(170, 22);
     m_cbbSubtitleList->setBtnMargins(-1, -1, 2, 0);
-    m_scrollBar = new QVelScrollBar(Qt::Vertical, nullptr);
+    m_scrollBar = new QVelScrollBar(Qt::Vertical, m_cbbSubtitleList->view());
     QVEInitCtrlStyle::SetQVelScrollBar(m_scrollBar);
-    if (m_cbbSubtitleList->view())
-        m_cbbSubtitleList->view()->setVerticalScrollBar(m_scrollBar);
+    m_cbbSubtitleList->view()->setVerticalScrollBar(m_scrollBar);
 
     m_btnSetFamily->setText(QString());
     m_btnSetFamily->setButtonImage(picture("/btn_family.png"));

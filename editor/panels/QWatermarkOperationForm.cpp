@@ -28,10 +28,7 @@ QWatermarkOperationForm::QWatermarkOperationForm(QWidget* parent) : QWidget(pare
     initControls();
 }
 
-QWatermarkOperationForm::~QWatermarkOperationForm()
-{
-    delete m_textScrollBar;
-}
+QWatermarkOperationForm::~QWatermarkOperationForm() = default;
 
 void QWatermarkOperationForm::initControls()
 {
@@ -69,7 +66,7 @@ void QWatermarkOperationForm::initControls()
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QVEInitCtrlStyle::SetFont(text, 11);
     QVEInitCtrlStyle::SetPalette(text, QPalette::Text, QColor(246, 246, 246));
-    m_textScrollBar = new QVelScrollBar(Qt::Vertical, nullptr);
+    m_textScrollBar = new QVelScrollBar(Qt::Vertical, text);
     QVEInitCtrlStyle::SetQVelScrollBar(m_textScrollBar);
     text->setVerticalScrollBar(m_textScrollBar);
     connect(text, &QTextEdit::textChanged, this, &QWatermarkOperationForm::wkTextEdited);
