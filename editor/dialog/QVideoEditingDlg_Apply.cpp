@@ -22,7 +22,7 @@ void copyLayer(VEWatermarkSettings& target, const VEWatermarkSettings& source, u
 // text after it in upper case.
 QByteArray subtitleDisplayName(const QByteArray& path)
 {
-    const QString fileName = QFileInfo(QString::fromUtf8(path)).fileName();
+    const QString fileName = QFileInfo(QFile::decodeName(path)).fileName();
     const int dot = fileName.lastIndexOf('.');
     const QString base = dot < 0 ? fileName : fileName.left(dot);
     const QString suffix = dot < 0 ? QString() : fileName.mid(dot + 1).toUpper();

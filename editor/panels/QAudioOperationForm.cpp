@@ -144,7 +144,7 @@ void QAudioOperationForm::loadingSetting()
     m_sliderBgVoice->setValue(int(bg.m_weight));
     m_leBgVoiceValue->setText(QString::number(bg.m_weight));
     m_cbxRepeat->setChecked(bg.m_loop != 0);
-    m_leBgVoicePath->setText(QString::fromUtf8(bg.m_file));
+    m_leBgVoicePath->setText(QFile::decodeName(bg.m_file));
     m_sliderVolume->setValue(int(cfg.m_audioSettings.m_effect.m_volume));
     m_leVolumeValue->setText(QString::number(cfg.m_audioSettings.m_effect.m_volume));
     m_effectsList->setCurrentIndex(int(cfg.m_audioSettings.m_effectIndex));
@@ -167,7 +167,7 @@ void QAudioOperationForm::onSetBgVoice()
     }
     VEAudioBackgroundSettings bg;
     m_settings->getAudioBackgroundSettings(bg);
-    bg.m_file = path.toUtf8();
+    bg.m_file = QFile::encodeName(path);
     if (m_settings->getIsWatermarkAudioStartTime()) {
         bg.m_showStart = m_settings->getTrimStartTime();
         bg.m_showEnd = 0;

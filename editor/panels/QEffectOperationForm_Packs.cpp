@@ -5,6 +5,8 @@
 #include "QVideoEditingSettings.h"
 #include "QVideoEffectManager.h"
 
+#include <QFile>
+
 #include <cmath>
 
 namespace {
@@ -55,7 +57,7 @@ void QEffectOperationForm::getVideoEffectPath(int index, QSize outputSize, VEWat
         return;
     }
     const FrameInfoItem& entry = pack->FrameInfoList.at(best);
-    image.m_imageFile = picturePath(*pack, best).toUtf8();
+    image.m_imageFile = QFile::encodeName(picturePath(*pack, best));
     image.m_mixMode = uint32_t(entry.Type);
     image.m_cropRect = imageCropRect(QSize(entry.Width, entry.Height), outputSize);
 }
@@ -91,7 +93,7 @@ void QEffectOperationForm::frameListIndexChanged(int index)
     VEWatermarkSettings layer;
     m_settings->getFrameWkSettings(layer);
     const QString path = getVideoEffectPath(m_frameManager->getFrameChunk(index), m_settings->getResolutionSize());
-    layer.m_imageSettings.m_imageFile = path.toUtf8();
+    layer.m_imageSettings.m_imageFile = QFile::encodeName(path);
     layer.m_reserved2 = index;
     followTrimStart(layer);
     m_settings->setFrameWkSettings(layer);

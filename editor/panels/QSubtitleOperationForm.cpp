@@ -6,6 +6,7 @@
 #include "VECommonClass.h"
 
 #include <QAbstractItemView>
+#include <QFile>
 #include <QPainter>
 
 namespace {
@@ -140,7 +141,7 @@ void QSubtitleOperationForm::loadingSetting()
         m_btnSetFamily->setEnabled(false);
     }
     if (cfg.m_programValue.subtlType == -3)
-        showFilePath(QString::fromUtf8(cfg.m_programValue.m_subtitleFile));
+        showFilePath(QFile::decodeName(cfg.m_programValue.m_subtitleFile));
     connectList(true);
 }
 

@@ -195,7 +195,7 @@ void QSubtitleOperationForm::SubtlSelChange(int row)
     }
     writeChoice(choice);
     resendStyle();
-    showFilePath(!cfg.m_bLossless && choice.subtlType == -3 ? QString::fromUtf8(choice.m_subtitleFile) : QString());
+    showFilePath(!cfg.m_bLossless && choice.subtlType == -3 ? QFile::decodeName(choice.m_subtitleFile) : QString());
 }
 
 void QSubtitleOperationForm::SubtlCheckChange(int row, int state)
@@ -268,7 +268,7 @@ void QSubtitleOperationForm::subtitleSelectedChanged(int row)
         return;
     const QString text = m_cbbSubtitleList->itemData(row).toString();
     info.m_subtitleNumber = row;
-    info.m_subtitleFile = text.toUtf8();
+    info.m_subtitleFile = QFile::encodeName(text);
     m_settings->setSubtitleInfo(info);
     m_leFamilyPath->setText(text);
     resendStyle();
@@ -292,7 +292,7 @@ void QSubtitleOperationForm::onSetFamily()
     entry.m_trackInfo.m_firstId = 1;
     entry.m_trackInfo.m_trackId = id;
     entry.m_trackInfo.m_displayText = label.toUtf8();
-    entry.m_trackInfo.m_filePath = path.toUtf8();
+    entry.m_trackInfo.m_filePath = QFile::encodeName(path);
     tracks.append(entry);
 
     m_cbbSubtitleList->addItem(label, id);
@@ -304,7 +304,7 @@ void QSubtitleOperationForm::onSetFamily()
     m_settings->getProgramValueInfo(choice);
     choice.subtlType = -3;
     choice.m_subtitleIndex = id;
-    choice.m_subtitleFile = path.toUtf8();
+    choice.m_subtitleFile = QFile::encodeName(path);
     writeChoice(choice);
     m_settings->setSubtitleTrackList(m_settings->getEditConfig().m_subtitleTracks);
     showFilePath(path);

@@ -106,7 +106,7 @@ void QWatermarkOperationForm::loadingSetting()
     m_leTextAlphaValue->setText(QString::number(alphaToPercent(layer.m_textSettings.m_alpha)));
     // Raises the editor's change signal, which writes the layer once.
     m_leAddWKText->textEdit()->setPlainText(QString::fromUtf8(layer.m_textSettings.m_text));
-    const QString image = QString::fromUtf8(layer.m_imageSettings.m_imageFile);
+    const QString image = QFile::decodeName(layer.m_imageSettings.m_imageFile);
     showThumbnail(image.isEmpty() ? QImage() : thumbnail(image));
     m_btnDelete->setVisible(!image.isEmpty());
 }
@@ -146,7 +146,7 @@ void QWatermarkOperationForm::onSetAddWKImg()
     }
     VEWatermarkSettings layer;
     m_settings->getWatermarkSettings(layer);
-    layer.m_imageSettings.m_imageFile = path.toUtf8();
+    layer.m_imageSettings.m_imageFile = QFile::encodeName(path);
     if (m_settings->getIsWatermarkAudioStartTime()) {
         layer.m_imageSettings.m_showStart = m_settings->getTrimStartTime();
         layer.m_imageSettings.m_showEnd = 0;

@@ -423,7 +423,7 @@ void VelVideoConvertItem::getSubltList(ZvInfo *info, QList<subltItemInfo> &list,
             continue;
         const QString display = QStringLiteral("(") + file.completeBaseName() + QStringLiteral(")")
                                 + QStringLiteral("[") + QLatin1String(kind.format) + QStringLiteral("]");
-        list.append(subltItemInfo{display.toUtf8(), candidate.toUtf8()});
+        list.append(subltItemInfo{display.toUtf8(), QFile::encodeName(candidate)});
     }
 }
 
@@ -442,7 +442,7 @@ QList<SubtitleTrackInfo> VelVideoConvertItem::getOutSubtitleInfo(const QString &
         const QString format = QLatin1String(kSubtitleFiles[k].format);
         const QString base = file.completeBaseName();
         track.m_displayText = (base.isEmpty() ? format : base + QLatin1Char('(') + format + QLatin1Char(')')).toUtf8();
-        track.m_filePath = candidate.toUtf8();
+        track.m_filePath = QFile::encodeName(candidate);
         tracks.append(track);
     }
     return tracks;

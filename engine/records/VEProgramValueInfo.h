@@ -12,7 +12,7 @@ struct VEProgramValueInfo
     int32_t m_subtitleIndex = 0; // subtitle track the preview shows
     int32_t m_subtitleCount = 0; // subtitle streams of the source
     int32_t subtlType = -1;      // -1 none, -2 closed captions, -3 file, else the selected track
-    QByteArray m_subtitleFile;   // UTF-8 path, used with -3
+    QByteArray m_subtitleFile;   // path as the file system names it, used with -3
 
     bool operator==(const VEProgramValueInfo &o) const
     {

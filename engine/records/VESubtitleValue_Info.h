@@ -12,7 +12,7 @@ struct VESubtitleValue_Info
     int32_t m_subtitleNumber = 0;  // 1-based; count + 1 = closed captions; above = the file
     int32_t m_subtitleCount = 0;   // subtitle streams of the source
     int32_t m_value6 = -1;
-    QByteArray m_subtitleFile;     // UTF-8 path
+    QByteArray m_subtitleFile;     // path as the file system names it
 
     bool operator==(const VESubtitleValue_Info &o) const
     {

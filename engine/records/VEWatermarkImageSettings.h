@@ -8,7 +8,7 @@
 // Image half of an overlay layer; used when the image file is non-empty.
 struct VEWatermarkImageSettings
 {
-    QByteArray m_imageFile;      // UTF-8 path: a picture or an animated overlay
+    QByteArray m_imageFile;      // path as the file system names it (QFile::encodeName): a picture or an animated overlay
     uint32_t m_loop = 1;
     int32_t m_angle = 0;
     uint32_t m_alpha = 255;
