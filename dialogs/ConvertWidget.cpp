@@ -3,7 +3,7 @@
 #include "QConverterOperate.h"
 #include "QIAnyUtil.h"
 #include "QVelMessageBox.h"
-#include "QVideoSettingXml.h"
+#include "SettingKeys.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -93,8 +93,7 @@ void ConvertWidget::InitCtrl()
     m_chkShowDown->setTextColor(QColor(228, 228, 228));
     m_chkShowDown->setFont(tahomaPoints(11));
     m_chkShowDown->setText(QObject::tr("Turn Off Computer"));
-    m_chkShowDown->setChecked(QVideoSettingXml::GetItemValue("SHOWDOWN_ITEM", "bIsShowDownComputer", "N")
-                              == QLatin1String("Y"));
+    m_chkShowDown->setChecked(readSetting(SettingKeys::ShutDownWhenDone));
     initPath();
 }
 
@@ -117,7 +116,7 @@ void ConvertWidget::InitBtn()
 // it or refuses with its own message.
 void ConvertWidget::initPath()
 {
-    SetOutPath(QVideoSettingXml::GetItemValue("OutPut_path", "path_value", defaultOutPath()));
+    SetOutPath(readSetting(SettingKeys::OutputFolder, defaultOutPath()));
 }
 
 void ConvertWidget::SetOutPath(QString path)
@@ -163,7 +162,7 @@ bool ConvertWidget::isUsableOutPath(const QString& path)
 
 void ConvertWidget::saveSetting()
 {
-    QVideoSettingXml::SetItemValue("SHOWDOWN_ITEM", "bIsShowDownComputer", m_chkShowDown->isChecked() ? "Y" : "N");
+    updateSetting(SettingKeys::ShutDownWhenDone, m_chkShowDown->isChecked());
     QConverterOperate::setConverterPath(m_strOutPath);
 }
 

@@ -3,6 +3,7 @@
 #include "QConverterOperate.h"
 #include "QIAnyUtil.h"
 #include "QVideoSettingXml.h"
+#include "SettingKeys.h"
 
 #include <QPainter>
 
@@ -83,7 +84,7 @@ void GeneralWidget::InitCombo()
 // entry shown, and that entry counts as the one the page opened with.
 void GeneralWidget::InitLanguage()
 {
-    const QString name = QVideoSettingXml::GetItemValue("Language_item", "Language_Name", "English");
+    const QString name = readSetting(SettingKeys::Language);
     m_cmbLan->addItems(QVideoSettingXml::GetLanguage(languageListPath()));
     const int saved = m_cmbLan->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (saved >= 0)
@@ -117,10 +118,10 @@ void GeneralWidget::InitGroups()
 // Flags count as set only when stored exactly as "Y".
 void GeneralWidget::InitChoices()
 {
-    m_bIsAutoUpdate = QVideoSettingXml::GetItemValue("UPDATES_ITEM", "bIsAutoUpdate", "N") == QLatin1String("Y");
+    m_bIsAutoUpdate = readSetting(SettingKeys::AutoUpdate);
     m_radAutoUpdate->setChecked(m_bIsAutoUpdate);
     m_radCloseUpdate->setChecked(!m_bIsAutoUpdate);
-    m_bIsCloseDlg = QVideoSettingXml::GetItemValue("CLOSE_ITEM", "bIsCloseDlg", "Y") == QLatin1String("Y");
+    m_bIsCloseDlg = readSetting(SettingKeys::CloseQuits);
     m_radExit->setChecked(m_bIsCloseDlg);
     m_radMin->setChecked(!m_bIsCloseDlg);
 }
@@ -160,14 +161,14 @@ void GeneralWidget::saveSetting()
 {
     const bool autoUpdate = m_radAutoUpdate->isChecked();
     if (autoUpdate != m_bIsAutoUpdate) {
-        QVideoSettingXml::SetItemValue("UPDATES_ITEM", "bIsAutoUpdate", autoUpdate ? "Y" : "N");
+        updateSetting(SettingKeys::AutoUpdate, autoUpdate);
         emit sendUpdate(autoUpdate);
     }
     const bool exit = m_radExit->isChecked();
     if (exit != m_bIsCloseDlg)
-        QVideoSettingXml::SetItemValue("CLOSE_ITEM", "bIsCloseDlg", exit ? "Y" : "N");
+        updateSetting(SettingKeys::CloseQuits, exit);
     if (getChangeLanguage())
-        QVideoSettingXml::SetItemValue("Language_item", "Language_Name", m_cmbLan->currentText());
+        updateSetting(SettingKeys::Language, m_cmbLan->currentText());
 }
 
 void GeneralWidget::retranslateUi()

@@ -8,6 +8,7 @@
 #include "QSettingDlg.h"
 #include "QTextImageButton.h"
 #include "QVideoSettingXml.h"
+#include "SettingKeys.h"
 
 #include <QDebug>
 
@@ -18,14 +19,6 @@ namespace {
 const char kDefaultCategory[] = "General Video";
 const char kDefaultEncodingId[] = "4000";
 const char kDefaultLosslessId[] = "3000";
-
-// SetItemValue writes only into an existing group; reading first creates it,
-// so a first OK on a fresh settings file is not lost.
-void saveSetting(const QString& group, const QString& attribute, const QString& value)
-{
-    QVideoSettingXml::GetItemValue(group, attribute, value);
-    QVideoSettingXml::SetItemValue(group, attribute, value);
-}
 
 bool presetListed(QPlistRead* reader, const QString& category, const QString& id)
 {
@@ -94,9 +87,9 @@ void FormatWidget::setFormatId(QString category, QString id, bool load)
     QPlistRead* reader = encodingReader();
     fallBackWhenStale(reader, category, id, kDefaultEncodingId);
     m_formatCate = category;
-    saveSetting("FormatSet", "Format_cate", m_formatCate);
+    storeSetting(SettingKeys::EncodingCategory, m_formatCate);
     m_formatId = id;
-    saveSetting("FormatSet", "Format_ID", m_formatId);
+    storeSetting(SettingKeys::EncodingPresetId, m_formatId);
     const QString title = QString::fromStdString(
         reader->getFormatInfoForKey(m_formatCate.toStdString(), m_formatId.toStdString(), "title"));
     if (load) {
@@ -112,9 +105,9 @@ void FormatWidget::setFormatIdLossLess(QString category, QString id, bool load)
     QPlistRead* reader = losslessReader();
     fallBackWhenStale(reader, category, id, kDefaultLosslessId);
     m_formatCateLossless = category;
-    saveSetting("FormatSet", "Format_cate_lossless", m_formatCateLossless);
+    storeSetting(SettingKeys::LosslessCategory, m_formatCateLossless);
     m_formatIdLossless = id;
-    saveSetting("FormatSet", "Format_ID_lossless", m_formatIdLossless);
+    storeSetting(SettingKeys::LosslessPresetId, m_formatIdLossless);
     const QString title = QString::fromStdString(
         reader->getFormatInfoForKey(m_formatCateLossless.toStdString(), m_formatIdLossless.toStdString(), "title"));
     if (load) {
@@ -158,7 +151,7 @@ void FormatWidget::InitLossless()
     m_cmbQuality->setEnabled(false);
     m_btnLosslessShow->setEnabled(true);
     m_btnLosslessHidden->setEnabled(true);
-    const bool open = QVideoSettingXml::GetItemValue("Lossless_H", "Lossless_H_value", "N") == "Y";
+    const bool open = readSetting(SettingKeys::LosslessNoteOpen);
     m_btnLosslessShow->setHidden(open);
     m_btnLosslessHidden->setHidden(!open);
     m_settingDlg->hide();
@@ -260,8 +253,8 @@ void FormatWidget::OnClickFormatWgt()
 
 void FormatWidget::OnClickLossless()
 {
-    const QString category = QVideoSettingXml::GetItemValue("FormatSet", "Format_cate_lossless", kDefaultCategory);
-    const QString id = QVideoSettingXml::GetItemValue("FormatSet", "Format_ID_lossless", kDefaultLosslessId);
+    const QString category = readSetting(SettingKeys::LosslessCategory);
+    const QString id = readSetting(SettingKeys::LosslessPresetId);
     setFormatIdLossLess(category, id, true);
     setDefaultSet();
     InitLossless();
@@ -269,8 +262,8 @@ void FormatWidget::OnClickLossless()
 
 void FormatWidget::OnClickCustomizeFormat()
 {
-    const QString category = QVideoSettingXml::GetItemValue("FormatSet", "Format_cate", kDefaultCategory);
-    const QString id = QVideoSettingXml::GetItemValue("FormatSet", "Format_ID", kDefaultEncodingId);
+    const QString category = readSetting(SettingKeys::EncodingCategory);
+    const QString id = readSetting(SettingKeys::EncodingPresetId);
     setFormatId(category, id, true);
     setDefaultSet();
     InitCustomizeFormat();
@@ -358,11 +351,11 @@ void FormatWidget::setSelectText(QString text)
 void FormatWidget::OnBtnOk()
 {
     const bool lossless = m_radLosslessMode->isChecked();
-    saveSetting("LOSSLESS_ITEM", "Lossless_convert", lossless ? "Y" : "N");
+    storeSetting(SettingKeys::LosslessMode, lossless);
     hide();
     if (m_quality == VQ_SmallSize || m_quality == VQ_HighQuality)
         m_quality = m_settingDlg->getChangeQuality();
-    saveSetting("VIDEO_QUALITY_ITEM", "quality_value", QString::number(m_quality));
+    storeSetting(SettingKeys::Quality, m_quality);
     if (lossless)
         setFormatIdLossLess(m_formatCateLossless, m_formatIdLossless, true);
     else
@@ -374,16 +367,14 @@ void FormatWidget::OnBtnOk()
 void FormatWidget::OnBtnCancel()
 {
     hide();
-    const QString saved =
-        QVideoSettingXml::GetItemValue("LOSSLESS_ITEM", "Lossless_convert", m_radLosslessMode->isChecked() ? "Y" : "N");
-    if (saved == "Y")
+    // Nothing stored keeps the mode on screen.
+    if (readSetting(SettingKeys::LosslessMode, m_radLosslessMode->isChecked()))
         OnClickLossless();
     else
         OnClickCustomizeFormat();
     // The panel must also forget a quality picked before Cancel: its "Auto"
     // bit rates follow that quality whenever the profile is next rebuilt.
-    const int quality =
-        QVideoSettingXml::GetItemValue("VIDEO_QUALITY_ITEM", "quality_value", QString::number(VQ_HighQuality)).toInt();
+    const int quality = readSetting(SettingKeys::Quality);
     if (quality == VQ_SmallSize || quality == VQ_HighQuality
         || (quality == VQ_Customized && m_cmbQuality->count() >= 3))
         setDefaultQuality(QualityItem(quality));

@@ -8,7 +8,7 @@
 #include "QImageButton.h"
 #include "QPlistRead.h"
 #include "QTextImageButton.h"
-#include "QVideoSettingXml.h"
+#include "SettingKeys.h"
 
 #include <QCoreApplication>
 
@@ -108,11 +108,10 @@ void FormatWidget::InitBtn()
         mode->setTextRect(QRect(15, 0, 0, 15));
     }
 
-    const QString converting = QVideoSettingXml::GetItemValue("LOSSLESS_ITEM", "Lossless_convert",
-                                                              m_radLosslessMode->isChecked() ? "Y" : "N");
-    m_btnLosslessShow->setEnabled(converting == "Y");
-    m_btnLosslessHidden->setEnabled(converting == "Y");
-    const bool open = QVideoSettingXml::GetItemValue("Lossless_H", "Lossless_H_value", "N") == "Y";
+    const bool converting = readSetting(SettingKeys::LosslessMode, m_radLosslessMode->isChecked());
+    m_btnLosslessShow->setEnabled(converting);
+    m_btnLosslessHidden->setEnabled(converting);
+    const bool open = readSetting(SettingKeys::LosslessNoteOpen);
     m_btnLosslessShow->setHidden(open);
     m_btnLosslessHidden->setHidden(!open);
 

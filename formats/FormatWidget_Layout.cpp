@@ -6,7 +6,7 @@
 #include "QIAnyUtil.h"
 #include "QSettingDlg.h"
 #include "QTextImageButton.h"
-#include "QVideoSettingXml.h"
+#include "SettingKeys.h"
 #include "ShowMessage.h"
 
 #include <QDialog>
@@ -22,14 +22,12 @@ constexpr int kTilesBottom = 155 + 248;
 
 bool bandOpen()
 {
-    return QVideoSettingXml::GetItemValue("Lossless_H", "Lossless_H_value", "N") == "Y";
+    return readSetting(SettingKeys::LosslessNoteOpen);
 }
 
 void saveBand(bool open)
 {
-    const QString value = open ? "Y" : "N";
-    QVideoSettingXml::GetItemValue("Lossless_H", "Lossless_H_value", value);
-    QVideoSettingXml::SetItemValue("Lossless_H", "Lossless_H_value", value);
+    storeSetting(SettingKeys::LosslessNoteOpen, open);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "QCustomComboBox.h"
 #include "QPlistRead.h"
 #include "QVideoSettingXml.h"
+#include "SettingKeys.h"
 #include "VelAVCodecAnalysis.h"
 
 #include <QDebug>
@@ -77,8 +78,8 @@ QString QSettingDlg::profileExtension(bool lossless)
         return a.fileFormat;
     }
     QPlistRead* reader = losslessReader();
-    QString category = QVideoSettingXml::GetItemValue("FormatSet", "Format_cate_lossless", kDefaultCategory);
-    QString id = QVideoSettingXml::GetItemValue("FormatSet", "Format_ID_lossless", kDefaultLosslessId);
+    QString category = readSetting(SettingKeys::LosslessCategory);
+    QString id = readSetting(SettingKeys::LosslessPresetId);
     fallBackWhenStale(reader, category, id, kDefaultLosslessId);
     const std::string title = reader->getFormatInfoForKey(category.toStdString(), id.toStdString(), "title");
     if (title == "Original") {

@@ -14,7 +14,7 @@
 #include "QPlayObject.h"
 #include "QSettingsResetNotice.h"
 #include "QWorkspaceMessage.h"
-#include "QVideoSettingXml.h"
+#include "SettingKeys.h"
 #include "VelCommonInterface.h"
 #include "VelOutputLeftovers.h"
 #include "VelVideoConvertItem.h"
@@ -56,7 +56,7 @@ MainWindow::MainWindow(QWidget *parent) : QVariableSizeWidget(parent)
     VelCommonInterface::InitInfoToFile((QIAnyUtil::getApplicationDirPath() + "Info.plist").toStdString());
     setTitleColor(QColor(245, 245, 245, 255));
     setTitlePixel(11);
-    open_path = QVideoSettingXml::GetItemValue("Open_path", "Open_path_value", ".");
+    open_path = readSetting(SettingKeys::OpenFolder);
     setGlobalFunction();
     QInitProject::InitProject(this);
     setAcceptDrops(true);
@@ -136,18 +136,17 @@ void MainWindow::connectPanels()
 
 void MainWindow::handOverFormatState()
 {
-    const QString mode = QVideoSettingXml::GetItemValue("LOSSLESS_ITEM", "Lossless_convert", "Y");
+    const bool lossless = readSetting(SettingKeys::LosslessMode);
     m_formatWidget = FormatWidget::getFormatWidget(nullptr);
-    if (mode == QLatin1String("Y"))
-        m_formatWidget->setFormatIdLossLess(
-            QVideoSettingXml::GetItemValue("FormatSet", "Format_cate_lossless", "General Video"),
-            QVideoSettingXml::GetItemValue("FormatSet", "Format_ID_lossless", "3000"), true);
+    if (lossless)
+        m_formatWidget->setFormatIdLossLess(readSetting(SettingKeys::LosslessCategory),
+                                            readSetting(SettingKeys::LosslessPresetId), true);
     else
-        m_formatWidget->setFormatId(QVideoSettingXml::GetItemValue("FormatSet", "Format_cate", "General Video"),
-                                    QVideoSettingXml::GetItemValue("FormatSet", "Format_ID", "4000"), true);
+        m_formatWidget->setFormatId(readSetting(SettingKeys::EncodingCategory),
+                                    readSetting(SettingKeys::EncodingPresetId), true);
     m_formatWidget->setDefaultSet();
-    const int quality = QVideoSettingXml::GetItemValue("VIDEO_QUALITY_ITEM", "quality_value", "1").toInt();
-    if (mode == QLatin1String("Y"))
+    const int quality = readSetting(SettingKeys::Quality);
+    if (lossless)
         m_formatWidget->InitLossless();
     else
         m_formatWidget->InitCustomizeFormat();
@@ -179,7 +178,7 @@ void MainWindow::OnInitBtn()
         QDir().mkdir(root);
     QString fallback = root;
     fallback.replace(QLatin1String("\\"), QLatin1String("/"));
-    const QString outPath = QVideoSettingXml::GetItemValue("OutPut_path", "path_value", fallback);
+    const QString outPath = readSetting(SettingKeys::OutputFolder, fallback);
     // Before any source picks its folder, so a killed run's leftovers do not push it to a numbered one.
     VelOutputLeftovers::sweep(outPath);
     SetOutPath(outPath);
@@ -190,7 +189,7 @@ void MainWindow::SetOutPath(QString path)
     m_outPath = path;
     QConverterOperate::setConverterPath(path);
     QConverterOperate::updateAdjustFileName();
-    QVideoSettingXml::SetItemValue("OutPut_path", "path_value", path);
+    updateSetting(SettingKeys::OutputFolder, path);
 }
 
 void MainWindow::setGlobalFunction()

@@ -12,7 +12,7 @@
 #include "QSettingsResetNotice.h"
 #include "QShowCloseDlg.h"
 #include "QVelProjectPlatform.h"
-#include "QVideoSettingXml.h"
+#include "SettingKeys.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -81,8 +81,8 @@ void MainWindow::OnClose()
 {
     if (!stopConversionBeforeClose())
         return;
-    if (QVideoSettingXml::GetItemValue("REMIND_ITEM", "isShowRemind", "Y") != QLatin1String("Y")) {
-        if (QVideoSettingXml::GetItemValue("CLOSE_ITEM", "bIsCloseDlg", "Y") == QLatin1String("Y"))
+    if (!readSetting(SettingKeys::AskOnClose)) {
+        if (readSetting(SettingKeys::CloseQuits))
             startCloseAnimation();
         else
             showMinimized();
@@ -93,12 +93,12 @@ void MainWindow::OnClose()
     if (prompt.exec() != QDialog::Accepted)
         return;
     if (prompt.isNoShowThisDlg())
-        QVideoSettingXml::SetItemValue("REMIND_ITEM", "isShowRemind", "N");
+        updateSetting(SettingKeys::AskOnClose, false);
     if (prompt.isCloseDlg()) {
-        QVideoSettingXml::SetItemValue("CLOSE_ITEM", "bIsCloseDlg", "Y");
+        updateSetting(SettingKeys::CloseQuits, true);
         startCloseAnimation();
     } else {
-        QVideoSettingXml::SetItemValue("CLOSE_ITEM", "bIsCloseDlg", "N");
+        updateSetting(SettingKeys::CloseQuits, false);
         showMinimized();
     }
 }

@@ -8,6 +8,7 @@
 #include "QVelProjectPlatform.h"
 #include "QVelMessageBox.h"
 #include "QVideoSettingXml.h"
+#include "SettingKeys.h"
 #include "UserGuide.h"
 #include "VelSystemActions.h"
 #include "VelUpdater.h"
@@ -92,7 +93,7 @@ void MainWindow::ActOnUpdates() { QVelProjectPlatform::checkForUpdate(); }
 
 void MainWindow::InitLanguge()
 {
-    const QString name = QVideoSettingXml::GetItemValue("Language_item", "Language_Name", "English");
+    const QString name = readSetting(SettingKeys::Language);
     const QString folder = QIAnyUtil::getResourcePath() + "/Language/";
     const QPair<QString, QString> entry = QVideoSettingXml::GetLanguageFile(folder + "Language.xml", name);
     // A name missing from the list keeps the language that is in use.

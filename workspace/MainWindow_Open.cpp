@@ -8,7 +8,7 @@
 #include "QLoadingDlg.h"
 #include "QPlayObject.h"
 #include "QWorkspaceMessage.h"
-#include "QVideoSettingXml.h"
+#include "SettingKeys.h"
 #include "VelVideoConvertItem.h"
 #include "VelVideoConvertManager.h"
 
@@ -44,7 +44,7 @@ void MainWindow::OnAddFile()
     const QString file = QFileDialog::getOpenFileName(this, QString(), open_path, filter);
     if (!file.isEmpty()) {
         open_path = QFileInfo(file).absolutePath();
-        QVideoSettingXml::SetItemValue("Open_path", "Open_path_value", open_path);
+        updateSetting(SettingKeys::OpenFolder, open_path);
         m_pathList.append(file);
     }
     addImportFile(QStringList(m_pathList));

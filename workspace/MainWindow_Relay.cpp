@@ -5,7 +5,7 @@
 #include "FormatWidget.h"
 #include "QAttributeSettingHolder.h"
 #include "AttributeSetting.h"
-#include "QVideoSettingXml.h"
+#include "SettingKeys.h"
 #include "VelVideoConvertItem.h"
 
 #include <QMouseEvent>
@@ -54,23 +54,22 @@ void MainWindow::OnStopPlayTrim()
 
 void MainWindow::OnFormatDlg()
 {
-    const QString mode = QVideoSettingXml::GetItemValue("LOSSLESS_ITEM", "Lossless_convert", "Y");
+    const bool lossless = readSetting(SettingKeys::LosslessMode);
     FormatWidget *dialog = FormatWidget::getFormatWidget(nullptr);
-    if (mode == QLatin1String("Y"))
-        dialog->setFormatIdLossLess(QVideoSettingXml::GetItemValue("FormatSet", "Format_cate_lossless", "General Video"),
-                                    QVideoSettingXml::GetItemValue("FormatSet", "Format_ID_lossless", "3000"), true);
+    if (lossless)
+        dialog->setFormatIdLossLess(readSetting(SettingKeys::LosslessCategory),
+                                    readSetting(SettingKeys::LosslessPresetId), true);
     else
-        dialog->setFormatId(QVideoSettingXml::GetItemValue("FormatSet", "Format_cate", "General Video"),
-                            QVideoSettingXml::GetItemValue("FormatSet", "Format_ID", "4000"), true);
+        dialog->setFormatId(readSetting(SettingKeys::EncodingCategory), readSetting(SettingKeys::EncodingPresetId),
+                            true);
     dialog->setDefaultSet();
     centerDlg(dialog);
     dialog->OnShowSettingDlg(false);
-    if (mode == QLatin1String("Y"))
+    if (lossless)
         dialog->InitLossless();
     else
         dialog->InitCustomizeFormat();
-    dialog->setDefaultQuality(
-        static_cast<QualityItem>(QVideoSettingXml::GetItemValue("VIDEO_QUALITY_ITEM", "quality_value", "1").toInt()));
+    dialog->setDefaultQuality(static_cast<QualityItem>(readSetting(SettingKeys::Quality)));
     dialog->exec();
     const AttributeSetting *profile = QAttributeSettingHolder::m_attributeSetting;
     if (profile && profile->bLossless != m_bLastLossless) {

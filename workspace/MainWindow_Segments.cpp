@@ -5,7 +5,7 @@
 
 #include "QVideoConvertItem.h"
 #include "QVideoCutManageDlg.h"
-#include "QVideoSettingXml.h"
+#include "SettingKeys.h"
 #include "QWorkspaceMessage.h"
 #include "VelVideoConvertItem.h"
 #include "VelVideoConvertManager.h"
@@ -20,7 +20,7 @@ namespace {
 // Read afresh on every relay: the list switches modes behind the window's back.
 bool lineMode()
 {
-    return QVideoSettingXml::GetItemValue("LISTMODEL_ITEM", "ListModel_Line", "N") == QLatin1String("Y");
+    return readSetting(SettingKeys::SegmentListLines);
 }
 
 } // namespace

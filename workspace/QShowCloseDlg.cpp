@@ -2,7 +2,7 @@
 
 #include "QIAnyUtil.h"
 #include "QPromptLook.h"
-#include "QVideoSettingXml.h"
+#include "SettingKeys.h"
 
 namespace {
 QString res(const char* name) { return QIAnyUtil::getResourcePath() + QLatin1String(name); }
@@ -28,7 +28,7 @@ QShowCloseDlg::QShowCloseDlg(QWidget* parent) : QNinePointsImageDialog(parent)
     m_radioClose->setText(tr("Exit"));
     m_chkNote->setText(tr("Don't show this window again"));
 
-    const bool exits = QVideoSettingXml::GetItemValue("CLOSE_ITEM", "bIsCloseDlg", "Y") == QLatin1String("Y");
+    const bool exits = readSetting(SettingKeys::CloseQuits);
     m_radioClose->setChecked(exits);
     m_radioMin->setChecked(!exits);
     m_chkNote->setChecked(false);

@@ -12,7 +12,7 @@
 #include "QVelScrollBar.h"
 #include "QVelScrollBarStyleAttribute.h"
 #include "QVideoConvertItem.h"
-#include "QVideoSettingXml.h"
+#include "SettingKeys.h"
 #include "VelInfoClass.h"
 #include "VelVideoConvertItem.h"
 #include "qSliderCtrl.h"
@@ -43,7 +43,7 @@ QVideoCutManageDlg::QVideoCutManageDlg(QWidget* parent) : QImageWidget(parent)
     setAcceptDrops(true);
     qRegisterMetaType<VelVideoConvertItem*>("VelVideoConvertItem*");
     initListArea();
-    m_bLineMode = QVideoSettingXml::GetItemValue("LISTMODEL_ITEM", "ListModel_Line", "N") == QLatin1String("Y");
+    m_bLineMode = readSetting(SettingKeys::SegmentListLines);
     OnBtnHideList();
     m_timeLine->setVisible(false);
     m_btnEdit->setEnabled(false);

@@ -7,7 +7,7 @@
 #include "QEditTipDlg.h"
 #include "QVideoConvertItem.h"
 #include "QVideoEditingDlg.h"
-#include "QVideoSettingXml.h"
+#include "SettingKeys.h"
 #include "VelVideoConvertItem.h"
 #include "VelVideoConvertManager.h"
 
@@ -63,11 +63,9 @@ void QVideoCutManageDlg::showEditTip()
     const AttributeSetting* profile = QAttributeSettingHolder::attributeSetting();
     if (!profile || !profile->bLossless)
         return;
-    if (QVideoSettingXml::GetItemValue(QStringLiteral("EDIT_REMIND_ITEM"), QStringLiteral("isEditRemind"),
-                                       QStringLiteral("Y")) != QLatin1String("Y"))
+    if (!readSetting(SettingKeys::EditTip))
         return;
     QEditTipDlg tip(this);
     if (tip.exec() == 1 && tip.isNoShowThisDlg())
-        QVideoSettingXml::SetItemValue(QStringLiteral("EDIT_REMIND_ITEM"), QStringLiteral("isEditRemind"),
-                                       QStringLiteral("N"));
+        updateSetting(SettingKeys::EditTip, false);
 }

@@ -5,7 +5,7 @@
 #include "QSimpleTimeLine.h"
 #include "QVelMessageBox.h"
 #include "QVideoConvertItem.h"
-#include "QVideoSettingXml.h"
+#include "SettingKeys.h"
 #include "VelVideoConvertItem.h"
 #include "VelVideoConvertManager.h"
 
@@ -180,7 +180,7 @@ void QVideoCutManageDlg::OnStyleLine()
         m_selectedRow = chosen;
         emit emitSelectItemChange();
     }
-    QVideoSettingXml::SetItemValue("LISTMODEL_ITEM", "ListModel_Line", "Y");
+    updateSetting(SettingKeys::SegmentListLines, true);
     m_bLineMode = true;
     scrollArea->hide();
     m_timeLine->show();
@@ -198,7 +198,7 @@ void QVideoCutManageDlg::OnStyleLine()
 void QVideoCutManageDlg::OnStyleList()
 {
     m_timeLine->clearContainerData();
-    QVideoSettingXml::SetItemValue("LISTMODEL_ITEM", "ListModel_Line", "N");
+    updateSetting(SettingKeys::SegmentListLines, false);
     m_bLineMode = false;
     scrollArea->show();
     m_timeLine->hide();

@@ -2,7 +2,7 @@
 
 #include "CAVEncodeParam.h"
 #include "QConverterOperate.h"
-#include "QVideoSettingXml.h"
+#include "SettingKeys.h"
 #include "VelCommonInterface.h"
 #include "VelVideoConvertItem.h"
 #include "VelVideoConvertManager.h"
@@ -223,7 +223,7 @@ void QConverterObject::converterFinishCount(bool ok)
         emit emitConvertedFinishCount();
     }
     if (m_pendingItems.isEmpty()
-        && QVideoSettingXml::GetItemValue("SHOWDOWN_ITEM", "bIsShowDownComputer", "N") == QLatin1String("Y")) {
+        && readSetting(SettingKeys::ShutDownWhenDone)) {
         qCDebug(lcEngine) << "\n\n\nshutdown---------\n\n\n";
         VelCommonInterface::shutdownComputer();
     }
